@@ -1,0 +1,14 @@
+#pragma once
+// spurgear-cli: the headless companion. It runs the window's commands over
+// in-memory fields, so the two always agree.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace spurgear {
+
+int RunCli(int argc, char** argv);
+// For tests: the arguments after the program name.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace spurgear

@@ -1,0 +1,65 @@
+#pragma once
+// What the CLI's subcommands share: the pair options, the start-up and the
+// calculation, and the JSON of a record.
+#include <CLI/CLI.hpp>
+#include <iosfwd>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "commands/memory_ports.h"
+
+namespace spurgear::cli {
+
+// The texts of the pair options pass raw into the fields.
+struct PairOptions {
+  std::optional<std::string> module;
+  std::vector<std::string> teeth;
+  std::vector<std::string> shift;
+  std::optional<std::string> correction;
+  std::optional<std::string> save;
+};
+
+void AddPairOptions(CLI::App& command, PairOptions& options);
+
+enum class CalcOutcome { Calculated = 0, Failed = 1, Refused = 2 };
+
+// Starts up as the program does, writes the given texts into the fields and
+// runs the calculate command. A failure's message box text goes to `err`.
+CalcOutcome RunPair(MemoryProgram& program, const PairOptions& options, std::ostream& err);
+
+// Writes the table when --save was given; false (message on err) on failure.
+bool SaveIfAsked(MemoryProgram& program, const PairOptions& options, std::ostream& err);
+
+nlohmann::json RecordJson(const GearPairRecord& record);
+// Numbers that round-trip exactly; NaN and infinities as null.
+nlohmann::json Number(double value);
+void PrintJson(std::ostream& out, const nlohmann::json& value);
+
+// Runs a command through the boundary; on failure prints the message box
+// text and returns false.
+template <class F>
+bool RunReported(MemoryProgram& program, std::ostream& err, F&& command);
+
+// The subcommands that live in their own files.
+struct Subcommand {
+  CLI::App* app;
+  std::function<int()> run;
+};
+Subcommand AddCalc(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddHgd(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddDxf(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err);
+
+template <class F>
+bool RunReported(MemoryProgram& program, std::ostream& err, F&& command) {
+  const std::size_t before = program.box.errors.size();
+  program.commands.Run(std::forward<F>(command));
+  if (program.box.errors.size() == before) return true;
+  err << program.box.errors.back() << "\n";
+  return false;
+}
+
+}  // namespace spurgear::cli

@@ -1,0 +1,7 @@
+#include "cli/cli_common.h"
+
+namespace spurgear::cli {
+
+Subcommand AddDxf(CLI::App&, std::ostream&, std::ostream&) { return {nullptr, [] { return 64; }}; }
+
+}  // namespace spurgear::cli

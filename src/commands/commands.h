@@ -1,0 +1,112 @@
+#pragma once
+// The window's commands, in plain C++ over the state and the ports. Every
+// handler bears the name of its control and event. A handler may throw; the
+// user interface runs each one through Run, the one boundary that reports.
+#include <exception>
+#include <string>
+
+#include "commands/ports.h"
+#include "core/app_state.h"
+#include "core/errors.h"
+
+namespace spurgear {
+
+class Commands {
+ public:
+  Commands(AppState& state, Ports ports) : state(state), ports(ports) {}
+
+  AppState& state;
+  Ports ports;
+
+  // How the last calculate command ended: the check's result, and whether
+  // a root finder found no root (a red line, no dialog).
+  int lastCheckResult = 0;
+  bool lastCalcUnsolved = false;
+
+  // Runs one command. A CommandError (conversion, arithmetic fault, file)
+  // ends it and shows its text with a period in the message box; a
+  // NoSolution ends it with a red line in the message list. Returns whether
+  // the command ran to its end.
+  template <class F>
+  bool Run(F&& command) {
+    try {
+      command();
+      return true;
+    } catch (const NoSolution& e) {
+      ReportNoSolution(e.what());
+    } catch (const std::exception& e) {
+      ports.box.ShowError(std::string(e.what()) + ".");
+    }
+    return false;
+  }
+
+  // --- Main window, start-up and the calculate command ---
+  void FormCreate();
+  void ReadInputs();
+  void ShowResults();
+  void BitBtn1Click();  // 計算
+  void Edit15Change();
+  void BitBtn3Click();  // ＋
+  void BitBtn4Click();  // -
+  void BitBtn7Click();  // 0
+  void N3Click();       // ＥＮＤ
+
+  // --- Gear data file ---
+  void N1Click();  // 読み取り
+  void N2Click();  // 書き込み
+  // A file named on the command line: as N1Click after a confirmed dialog.
+  void OpenGearFile(const std::string& path);
+
+  // Whether slot 0's results belong to its inputs (see AppState).
+  bool ResultsBelong() const;
+  void MarkResultsBelong();
+
+  // --- Meshing view and animation ---
+  void BuildMeshOutlines();  // steps 5 of the calculate command
+  void DrawMeshFrames();
+  void RG1Click();
+  void BitBtn5Click();  // 動画
+  void BitBtn6Click();  // 動画ステップ
+  void Timer1Timer();
+  void ScrollBar1Change(int position);
+
+  // --- Backlash page ---
+  void BuildBacklashOutlines();  // steps 8 and 9 of the calculate command
+  void DrawBacklashView();
+  void BitBtn8Click();   // 接触計算
+  void BitBtn9Click();   // △△
+  void BitBtn13Click();  // △
+  void BitBtn14Click();  // ▽
+  void BitBtn10Click();  // ▽▽
+  void BitBtn15Click();  // ↑
+  void BitBtn16Click();  // ↓
+  void BitBtn17Click();  // ←
+  void BitBtn18Click();  // →
+  void BitBtn19Click();  // ■ (pan)
+  void BitBtn12Click();  // 小
+  void BitBtn20Click();  // ■ (zoom)
+  void BitBtn11Click();  // 大
+
+  // --- Strength estimate ---
+  void BitBtn33Click();
+
+  // --- History window ---
+  void Form2Create();
+  void ClearHistoryGrid();
+  void PushHistory();
+  void BitBtn2Click();  // 登録
+  void sg1Click(int row);
+
+  // --- Outputs ---
+  void N4Click();      // 表コピー
+  void N6Click();      // ギア１出力
+  void N7Click();      // ギア２出力
+  void Print1Click();  // 印刷
+  void Help2Click();   // ヘルプ
+
+ private:
+  void ReportNoSolution(const std::string& line);
+  int calcDepth_ = 0;
+};
+
+}  // namespace spurgear

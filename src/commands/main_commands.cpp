@@ -1,0 +1,181 @@
+// The calculate command, the correction buttons, start-up and the file menu.
+#include <cstring>
+
+#include "commands/commands.h"
+#include "core/geometry.h"
+#include "core/number_text.h"
+
+namespace spurgear {
+namespace {
+
+bool SameInputs(const GearPairRecord& a, const GearPairRecord& b) {
+  return std::memcmp(&a.Module, &b.Module, sizeof a.Module) == 0 && a.Teeth1 == b.Teeth1 &&
+         a.Teeth2 == b.Teeth2 && std::memcmp(&a.Shift1, &b.Shift1, sizeof a.Shift1) == 0 &&
+         std::memcmp(&a.Shift2, &b.Shift2, sizeof a.Shift2) == 0 &&
+         std::memcmp(&a.DistanceCorrection, &b.DistanceCorrection, sizeof(double)) == 0;
+}
+
+}  // namespace
+
+void Commands::ReportNoSolution(const std::string& line) {
+  ports.timer.SetEnabled(false);
+  ports.messages.SetColor(ListColor::Red);
+  ports.messages.Add(line);
+}
+
+bool Commands::ResultsBelong() const {
+  return state.hasResults && SameInputs(state.resultsOf, state.slot0());
+}
+
+void Commands::MarkResultsBelong() {
+  state.resultsOf = state.slot0();
+  state.hasResults = true;
+}
+
+void Commands::FormCreate() {
+  state.FrameIndex = 0;
+  state.BacklashView = BacklashViewState{5.0, 0.0, 0.0};
+  ports.fields.SetIndex("CB1", 0);
+  ports.pictures.SetVisible("Image1", true);
+  for (const char* name : {"Image2", "Image3", "Image4", "Image5"}) {
+    ports.pictures.SetVisible(name, false);
+  }
+  InitHistoryTable(state.table);
+  ShowResults();
+}
+
+void Commands::ReadInputs() {
+  // Each value is stored as soon as it converts; a failure leaves the
+  // earlier ones stored.
+  GearPairRecord& r = state.slot0();
+  FieldPort& f = ports.fields;
+  r.Module = ParseDecimal(f.Text("Edit1"));
+  r.Teeth1 = ParseWhole(f.Text("Edit2"));
+  r.Teeth2 = ParseWhole(f.Text("Edit3"));
+  r.Shift1 = ParseDecimal(f.Text("Edit4"));
+  r.Shift2 = ParseDecimal(f.Text("Edit5"));
+  r.DistanceCorrection = ParseDecimal(f.Text("Edit15"));
+}
+
+void Commands::ShowResults() {
+  // Every write reads slot 0 at its own moment: the write of Edit15 may run
+  // a whole calculation, and the writes after it show that calculation.
+  const GearPairRecord& r = state.slot0();
+  FieldPort& f = ports.fields;
+  f.SetText("Edit1", FormatInput(r.Module));
+  f.SetText("Edit2", FormatInput(r.Teeth1));
+  f.SetText("Edit3", FormatInput(r.Teeth2));
+  f.SetText("Edit4", FormatInput(r.Shift1));
+  f.SetText("Edit5", FormatInput(r.Shift2));
+  f.SetText("Edit6", FormatResult(r.WorkingPitchDia1));
+  f.SetText("Edit7", FormatResult(r.WorkingPitchDia2));
+  f.SetText("Edit8", FormatResult(r.TipDia1));
+  f.SetText("Edit9", FormatResult(r.TipDia2));
+  f.SetText("Edit10", FormatResult(r.RootDia1));
+  f.SetText("Edit11", FormatResult(r.RootDia2));
+  f.SetText("Edit12", FormatResult(r.BaseDia1));
+  f.SetText("Edit13", FormatResult(r.BaseDia2));
+  f.SetText("Edit14", FormatResult(static_cast<long double>(r.CenterDistance) + r.DistanceCorrection));
+  f.SetText("Edit16", FormatResult(r.ContactRatio));
+  f.SetText("Edit47", FormatResult(r.TipThickness1));
+  f.SetText("Edit48", FormatResult(r.TipThickness2));
+  if (f.SetText("Edit15", FormatResult(r.DistanceCorrection))) Edit15Change();
+  f.SetText("Edit17", FormatResult(r.NormalBacklash));
+}
+
+void Commands::Edit15Change() {
+  // A calculation contains at most one nested calculation, and that one none.
+  if (calcDepth_ >= 2) return;
+  BitBtn1Click();
+}
+
+void Commands::BitBtn1Click() {
+  ++calcDepth_;
+  struct Depth {
+    int& d;
+    ~Depth() { --d; }
+  } depth{calcDepth_};
+
+  lastCheckResult = 0;
+  lastCalcUnsolved = false;
+  ReadInputs();
+  const CheckResult check = CheckInputs(state.slot0());
+  lastCheckResult = check.result;
+  ports.messages.Clear();
+  ports.messages.SetColor(check.color);
+  for (const std::string& line : check.lines) ports.messages.Add(line);
+  if (check.result >= 2) {
+    ports.timer.SetEnabled(false);
+    return;
+  }
+  try {
+    ComputeGeometry(state.slot0());
+  } catch (const NoSolution& e) {
+    lastCalcUnsolved = true;
+    ReportNoSolution(e.what());
+    return;
+  }
+  MarkResultsBelong();
+  ShowResults();
+  BuildMeshOutlines();
+  DrawMeshFrames();
+  ports.pictures.SetVisible("Image1", true);
+  for (const char* name : {"Image2", "Image3", "Image4", "Image5"}) {
+    ports.pictures.SetVisible(name, false);
+  }
+  ports.timer.SetEnabled(false);
+  BuildBacklashOutlines();
+  DrawBacklashView();
+  ports.fields.SetText("Edit19", "0.000");
+}
+
+void Commands::BitBtn3Click() {
+  GearPairRecord& r = state.slot0();
+  const double shown = ParseDecimal(ports.fields.Text("Edit15"));
+  r.DistanceCorrection = static_cast<double>(static_cast<long double>(shown) + r.Module / 100.0L);
+  ShowResults();
+}
+
+void Commands::BitBtn4Click() {
+  GearPairRecord& r = state.slot0();
+  const double shown = ParseDecimal(ports.fields.Text("Edit15"));
+  r.DistanceCorrection = shown;
+  if (shown > 0) {
+    r.DistanceCorrection = static_cast<double>(static_cast<long double>(shown) - r.Module / 100.0L);
+    ShowResults();
+  }
+}
+
+void Commands::BitBtn7Click() {
+  if (ports.fields.SetText("Edit15", "0.0")) Edit15Change();
+  state.slot0().DistanceCorrection = 0.0;
+  ShowResults();
+}
+
+void Commands::N3Click() { ports.desktop.Close(); }
+
+void Commands::N1Click() {
+  if (std::optional<std::string> path = ports.dialogs.Open("OpenDialog1")) {
+    ReadGearFile(state.table, *path);
+    MarkResultsBelong();
+  }
+  ClearHistoryGrid();
+  ShowResults();
+  PushHistory();
+}
+
+void Commands::OpenGearFile(const std::string& path) {
+  ReadGearFile(state.table, path);
+  MarkResultsBelong();
+  ClearHistoryGrid();
+  ShowResults();
+  PushHistory();
+}
+
+void Commands::N2Click() {
+  if (std::optional<std::string> path = ports.dialogs.Save("SaveDialog1")) {
+    WriteGearFile(state.table, *path);
+  }
+}
+
+}  // namespace spurgear

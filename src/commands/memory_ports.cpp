@@ -1,0 +1,79 @@
+#include "commands/memory_ports.h"
+
+#include <memory>
+
+#include "commands/form_defaults.h"
+
+namespace spurgear {
+
+MemoryFields::MemoryFields() {
+  for (const auto& [name, text] : kInitialTexts) texts_.emplace(name, text);
+  for (const auto& [name, index] : kInitialIndices) indices_.emplace(name, index);
+}
+
+std::string MemoryFields::Text(std::string_view name) const {
+  auto it = texts_.find(name);
+  return it == texts_.end() ? std::string() : it->second;
+}
+
+bool MemoryFields::SetText(std::string_view name, std::string_view text) {
+  auto it = texts_.find(name);
+  if (it == texts_.end()) it = texts_.emplace(std::string(name), std::string()).first;
+  if (it->second == text) return false;
+  it->second = std::string(text);
+  ++writes;
+  return true;
+}
+
+int MemoryFields::Index(std::string_view name) const {
+  auto it = indices_.find(name);
+  return it == indices_.end() ? -1 : it->second;
+}
+
+void MemoryFields::SetIndex(std::string_view name, int index) {
+  indices_[std::string(name)] = index;
+}
+
+void MemoryFields::SetRed(std::string_view name, bool red) {
+  if (red) {
+    red_.emplace(name);
+  } else if (auto it = red_.find(name); it != red_.end()) {
+    red_.erase(it);
+  }
+}
+
+bool MemoryFields::Red(std::string_view name) const { return red_.contains(name); }
+
+bool MemoryPictures::Visible(std::string_view image) const {
+  auto it = visible.find(image);
+  return it != visible.end() && it->second;
+}
+
+std::optional<std::string> ScriptedDialogs::Next(std::string_view dialog) {
+  asked.emplace_back(dialog);
+  if (answers.empty()) return std::nullopt;
+  std::optional<std::string> a = answers.front();
+  answers.pop_front();
+  return a;
+}
+
+void MemoryHistory::SetCell(int column, int row, std::string_view text) {
+  if (column >= 0 && column < 10 && row >= 0 && row < 11) cells[row][column] = std::string(text);
+}
+
+std::string MemoryHistory::Cell(int column, int row) const {
+  if (column >= 0 && column < 10 && row >= 0 && row < 11) return cells[row][column];
+  return {};
+}
+
+MemoryProgram::MemoryProgram()
+    : owned(std::make_unique<AppState>()),
+      state(*owned),
+      commands(state, Ports{fields, messages, timer, pictures, dialogs, box, history, desktop}) {}
+
+void MemoryProgram::StartUp() {
+  commands.Run([&] { commands.FormCreate(); });
+  commands.Run([&] { commands.Form2Create(); });
+}
+
+}  // namespace spurgear

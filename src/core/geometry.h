@@ -1,0 +1,53 @@
+#pragma once
+// The input check and the geometry of the gear pair.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/gear_record.h"
+
+namespace spurgear {
+
+enum class ListColor { Red, Blue };
+
+struct CheckResult {
+  int result = 0;  // 0 clean, 1 warnings only, 2 at least one error
+  std::vector<std::string> lines;
+  ListColor color = ListColor::Red;  // the colour of the whole message list
+};
+
+// Examines the tooth counts of a record; touches nothing.
+CheckResult CheckInputs(const GearPairRecord& record);
+
+// Residual functions take the solver's target as an argument.
+using Residual = double (*)(double t, double target);
+double InvoluteResidual(double t, double target);  // (tan t − t) − target
+double CosineResidual(double t, double target);    // cos t − target
+
+inline constexpr long kSolverStepLimit = 2'000'000;
+
+// False position, one end replaced per step, until |f(c)| <= tol.
+// Returns 0 with the root in `out`; 1 when f(lo)·f(hi) > 0 (out untouched);
+// 2 when the step limit ran out (out untouched).
+int RegulaFalsi(Residual f, double target, double lo, double hi, double tol, double& out,
+                long stepLimit = kSolverStepLimit);
+
+// Arc tooth thickness on the circle of diameter d, fixed 20 degrees.
+// Throws NoSolution when the pressure angle on that circle has no root.
+double ToothThickness(int32_t z, double m, double x, double d);
+
+// Fills the results of `record` and sets Valid to 1. The work is done on a
+// copy, committed only when all of it succeeded: a fault throws
+// ArithmeticFault, a root finder without a root throws NoSolution, and the
+// record is then unchanged.
+void ComputeGeometry(GearPairRecord& record);
+
+// sin 20° × (DistanceCorrection × 2).
+double ComputeNormalBacklash(double distanceCorrection);
+
+// Clears the floating-point flags; then CheckFaults throws the first fault
+// raised since (division by zero, invalid operation, overflow).
+void ClearFaults();
+void CheckFaults();
+
+}  // namespace spurgear

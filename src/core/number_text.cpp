@@ -1,0 +1,233 @@
+#include "core/number_text.h"
+
+#include <cfenv>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+
+#include "core/errors.h"
+
+namespace spurgear {
+namespace {
+
+// Decimal digits of a positive finite value: value = 0.d1d2...dn × 10^exp.
+struct Digits {
+  std::string d;
+  int exp;
+};
+
+// The first n significant digits, truncated (never rounded) from the exact
+// binary value. The C library prints exactly and honours the rounding
+// direction, so rounding toward zero gives the exact truncation.
+Digits TruncatedDigits(long double mag, int n) {
+  char buf[128];
+  int saved = std::fegetround();
+  std::fesetround(FE_TOWARDZERO);
+  std::snprintf(buf, sizeof buf, "%.*Le", n - 1, mag);
+  std::fesetround(saved);
+  Digits out;
+  const char* p = buf;
+  out.d.push_back(*p++);
+  if (*p == '.') ++p;
+  while (*p >= '0' && *p <= '9') out.d.push_back(*p++);
+  // p now at 'e'
+  out.exp = std::atoi(p + 1) + 1;
+  return out;
+}
+
+// n significant digits rounded half away from zero on the exact value.
+Digits RoundedDigits(long double mag, int n) {
+  Digits t = TruncatedDigits(mag, n + 1);
+  bool up = t.d[n] >= '5';
+  t.d.resize(n);
+  if (up) {
+    int i = n - 1;
+    while (i >= 0 && t.d[i] == '9') t.d[i--] = '0';
+    if (i >= 0) {
+      ++t.d[i];
+    } else {
+      t.d.insert(t.d.begin(), '1');
+      t.d.pop_back();
+      ++t.exp;
+    }
+  }
+  return t;
+}
+
+std::string NonFinite(long double v) {
+  if (std::isnan(v)) return "NAN";
+  return v < 0 ? "-INF" : "INF";
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+locale_t CLocale() {
+  static locale_t loc = newlocale(LC_ALL_MASK, "C", nullptr);
+  return loc;
+}
+
+}  // namespace
+
+std::string FormatGeneral(long double value, int precision) {
+  if (!std::isfinite(value)) return NonFinite(value);
+  if (value == 0) return "0";
+  long double mag = std::fabs(value);
+  Digits r = RoundedDigits(mag, precision);
+  while (r.d.size() > 1 && r.d.back() == '0') r.d.pop_back();
+  std::string s = std::signbit(value) ? "-" : "";
+  const int n = static_cast<int>(r.d.size());
+  const int e = r.exp;
+  if (e >= -3 && e <= precision) {
+    if (e <= 0) {
+      s += "0.";
+      s.append(static_cast<std::size_t>(-e), '0');
+      s += r.d;
+    } else if (n <= e) {
+      s += r.d;
+      s.append(static_cast<std::size_t>(e - n), '0');
+    } else {
+      s += r.d.substr(0, static_cast<std::size_t>(e));
+      s += '.';
+      s += r.d.substr(static_cast<std::size_t>(e));
+    }
+  } else {
+    s += r.d[0];
+    if (n > 1) {
+      s += '.';
+      s += r.d.substr(1);
+    }
+    s += 'E';
+    s += std::to_string(e - 1);
+  }
+  return s;
+}
+
+std::string FormatFixed(long double value, int decimals, int precision) {
+  if (!std::isfinite(value)) return NonFinite(value);
+  std::string zero = "0." + std::string(static_cast<std::size_t>(decimals), '0');
+  if (value == 0) return zero;
+  long double mag = std::fabs(value);
+  Digits first = TruncatedDigits(mag, 1);
+  if (first.exp > precision) return FormatGeneral(value, precision);
+  int n = first.exp + decimals;
+  if (n > precision) n = precision;
+  Digits r;
+  if (n <= 0) {
+    // Below the last decimal: only a value of at least half of it rounds up.
+    if (n < 0 || first.d[0] < '5') return zero;
+    r.d = "1";
+    r.exp = 1 - decimals;
+  } else {
+    r = RoundedDigits(mag, n);
+  }
+  std::string intPart;
+  if (r.exp > 0) {
+    for (int i = 0; i < r.exp; ++i) intPart += i < static_cast<int>(r.d.size()) ? r.d[static_cast<std::size_t>(i)] : '0';
+  } else {
+    intPart = "0";
+  }
+  std::string frac;
+  for (int i = 0; i < decimals; ++i) {
+    int idx = r.exp + i;
+    frac += (idx >= 0 && idx < static_cast<int>(r.d.size())) ? r.d[static_cast<std::size_t>(idx)] : '0';
+  }
+  bool allZero = intPart.find_first_not_of('0') == std::string::npos &&
+                 frac.find_first_not_of('0') == std::string::npos;
+  std::string s = (std::signbit(value) && !allZero) ? "-" : "";
+  s += intPart;
+  if (decimals > 0) s += "." + frac;
+  return s;
+}
+
+std::string DecimalMessage(std::string_view text) {
+  return "'" + std::string(text) + "' は浮動小数点数ではありません";
+}
+std::string WholeMessage(std::string_view text) {
+  return "'" + std::string(text) + "' は整数ではありません";
+}
+
+bool TryParseDecimal(std::string_view text, double& out) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && text[b] == ' ') ++b;
+  while (e > b && text[e - 1] == ' ') --e;
+  std::string_view s = text.substr(b, e - b);
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  std::size_t digits = 0;
+  while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t expDigits = 0;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++expDigits;
+    if (expDigits == 0) return false;
+  }
+  if (i != s.size()) return false;
+  std::string copy(s);
+  errno = 0;
+  char* end = nullptr;
+  double v = strtod_l(copy.c_str(), &end, CLocale());
+  if (end != copy.c_str() + copy.size()) return false;
+  if (std::isinf(v)) return false;  // beyond the float64 range
+  out = v;
+  return true;
+}
+
+double ParseDecimal(std::string_view text) {
+  double v;
+  if (!TryParseDecimal(text, v)) throw ConversionError(DecimalMessage(text));
+  return v;
+}
+
+bool TryParseWhole(std::string_view text, int32_t& out) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  std::string_view s = text.substr(i);
+  if (s.empty()) return false;
+  long long limit = 2147483647LL;
+  long long v = 0;
+  bool negative = false;
+  std::size_t p = 0;
+  int base = 10;
+  if (s[0] == '+' || s[0] == '-') {
+    negative = s[0] == '-';
+    p = 1;
+    if (negative) limit = 2147483648LL;
+  } else if (s[0] == '$' || s[0] == 'x' || s[0] == 'X') {
+    base = 16;
+    p = 1;
+  } else if (s.size() > 1 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+    base = 16;
+    p = 2;
+  }
+  if (p >= s.size()) return false;
+  for (; p < s.size(); ++p) {
+    int d = base == 16 ? HexValue(s[p]) : (IsDigit(s[p]) ? s[p] - '0' : -1);
+    if (d < 0) return false;
+    v = v * base + d;
+    if (v > limit) return false;
+  }
+  out = static_cast<int32_t>(negative ? -v : v);
+  return true;
+}
+
+int32_t ParseWhole(std::string_view text) {
+  int32_t v;
+  if (!TryParseWhole(text, v)) throw ConversionError(WholeMessage(text));
+  return v;
+}
+
+}  // namespace spurgear

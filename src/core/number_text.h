@@ -1,0 +1,40 @@
+#pragma once
+// The number formats of the user interface and the two text parsers.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace spurgear {
+
+// General format with up to `precision` significant digits: halves away from
+// zero on the exact binary value, trailing zeros dropped, plain notation for
+// decimal exponents -3..precision, otherwise "1.5E-7" / "1E15" style.
+// Non-finite values print as "NAN", "INF", "-INF".
+std::string FormatGeneral(long double value, int precision);
+
+// Fixed format with `decimals` decimals and at most `precision` significant
+// digits; a value with more than `precision` integer digits falls back to the
+// general format. A value that rounds to zero has no minus sign.
+std::string FormatFixed(long double value, int decimals, int precision);
+
+// Shorthands for the formats the window uses.
+inline std::string FormatInput(double v) { return FormatGeneral(v, 11); }
+inline std::string FormatResult(long double v) { return FormatFixed(v, 3, 11); }
+
+// A decimal number: optional sign, digits with "." as separator (".5" and
+// "5." accepted), optional exponent; spaces around it allowed. Anything
+// else, or a value beyond the float64 range, throws ConversionError
+// "'<text>' は浮動小数点数ではありません".
+double ParseDecimal(std::string_view text);
+bool TryParseDecimal(std::string_view text, double& out);
+
+// A whole number in the int32 range: leading spaces, optional sign, decimal
+// digits; or, without a sign, "$", "x", "X", "0x", "0X" and hexadecimal
+// digits. Anything else throws ConversionError "'<text>' は整数ではありません".
+int32_t ParseWhole(std::string_view text);
+bool TryParseWhole(std::string_view text, int32_t& out);
+
+std::string DecimalMessage(std::string_view text);
+std::string WholeMessage(std::string_view text);
+
+}  // namespace spurgear

@@ -1,0 +1,130 @@
+#include "core/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "core/errors.h"
+
+namespace spurgear {
+namespace {
+
+TEST(GeneralFormat, Examples) {
+  EXPECT_EQ(FormatGeneral(1.0, 11), "1");
+  EXPECT_EQ(FormatGeneral(15, 11), "15");
+  EXPECT_EQ(FormatGeneral(0.25, 11), "0.25");
+  EXPECT_EQ(FormatGeneral(-0.5, 11), "-0.5");
+  EXPECT_EQ(FormatGeneral(0.0001, 11), "0.0001");
+  EXPECT_EQ(FormatGeneral(0.00001, 11), "1E-5");
+  EXPECT_EQ(FormatGeneral(2.5e-7, 11), "2.5E-7");
+  EXPECT_EQ(FormatGeneral(0.0, 11), "0");
+  EXPECT_EQ(FormatGeneral(1.25, 11), "1.25");
+  EXPECT_EQ(FormatGeneral(0.1, 11), "0.1");
+  EXPECT_EQ(FormatGeneral(10000000000.0, 11), "10000000000");
+  EXPECT_EQ(FormatGeneral(100000000000.0, 11), "1E11");
+  EXPECT_EQ(FormatGeneral(1e12, 11), "1E12");
+  EXPECT_EQ(FormatGeneral(1e15, 15), "1E15");
+  EXPECT_EQ(FormatGeneral(1.2345678901234e-16, 15), "1.2345678901234E-16");
+  EXPECT_EQ(FormatGeneral(2147483647, 11), "2147483647");
+  EXPECT_EQ(FormatGeneral(-2147483648.0, 11), "-2147483648");
+}
+
+TEST(GeneralFormat, HalvesGoAwayFromZeroOnTheExactValue) {
+  EXPECT_EQ(FormatGeneral(2.5, 1), "3");
+  EXPECT_EQ(FormatGeneral(-2.5, 1), "-3");
+  EXPECT_EQ(FormatGeneral(0.125, 2), "0.13");
+  // 0.15 is stored slightly below the half.
+  EXPECT_EQ(FormatGeneral(0.15, 1), "0.1");
+  EXPECT_EQ(FormatGeneral(9.5, 1), "1E1");
+  EXPECT_EQ(FormatGeneral(99999999999.5, 11), "1E11");
+}
+
+TEST(GeneralFormat, NonFinite) {
+  EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::quiet_NaN(), 11), "NAN");
+  EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::infinity(), 11), "INF");
+  EXPECT_EQ(FormatGeneral(-std::numeric_limits<double>::infinity(), 11), "-INF");
+}
+
+TEST(FixedFormat, Examples) {
+  EXPECT_EQ(FormatResult(0), "0.000");
+  EXPECT_EQ(FormatResult(40), "40.000");
+  EXPECT_EQ(FormatResult(0.01), "0.010");
+  EXPECT_EQ(FormatResult(-0.01), "-0.010");
+  EXPECT_EQ(FormatResult(-0.0004), "0.000");
+  EXPECT_EQ(FormatResult(-0.0), "0.000");
+  EXPECT_EQ(FormatResult(19.99995), "20.000");
+  EXPECT_EQ(FormatResult(0.0125), "0.013");   // 0.0125 is stored just above the half
+  EXPECT_EQ(FormatResult(1.0005), "1.000");   // stored just below the half
+  EXPECT_EQ(FormatResult(0.0005), "0.001");   // stored just above
+  EXPECT_EQ(FormatResult(0.00049), "0.000");
+  EXPECT_EQ(FormatResult(-0.0006), "-0.001");
+  EXPECT_EQ(FormatResult(123456789.1256), "123456789.130");  // 11 significant digits
+  EXPECT_EQ(FormatResult(12345678901.5), "12345678902.000");
+  EXPECT_EQ(FormatResult(123456789012.0), "1.2345678901E11");  // falls back to general
+  EXPECT_EQ(FormatResult(1e300), "1E300");
+  EXPECT_EQ(FormatFixed(0.0030149, 4, 11), "0.0030");
+  EXPECT_EQ(FormatFixed(0.0935567, 4, 11), "0.0936");
+  EXPECT_EQ(FormatFixed(-0.00004, 4, 11), "0.0000");
+}
+
+TEST(FixedFormat, ExtendedPrecisionEntry) {
+  // 0.0125 in extended precision is not the float64 nearest 0.0125.
+  long double v = 0.0125L;
+  EXPECT_EQ(FormatResult(v), "0.013");
+  EXPECT_EQ(FormatResult(static_cast<long double>(19.999946) + 0.01), "20.010");
+}
+
+TEST(DecimalParser, Accepts) {
+  EXPECT_EQ(ParseDecimal("1"), 1.0);
+  EXPECT_EQ(ParseDecimal("  1.25  "), 1.25);
+  EXPECT_EQ(ParseDecimal("+.5"), 0.5);
+  EXPECT_EQ(ParseDecimal("5."), 5.0);
+  EXPECT_EQ(ParseDecimal("-1e-3"), -0.001);
+  EXPECT_EQ(ParseDecimal("2E+2"), 200.0);
+  EXPECT_EQ(ParseDecimal("0.1"), 0.1);
+  EXPECT_TRUE(std::signbit(ParseDecimal("-0")));
+  EXPECT_EQ(ParseDecimal("1e-400"), 0.0);  // below the range rounds to zero
+  EXPECT_EQ(ParseDecimal("1.7976931348623157e308"), 1.7976931348623157e308);
+}
+
+TEST(DecimalParser, RejectsWithTheTextAsGiven) {
+  for (const char* bad : {"", " ", "1,5", "nan", "inf", "-inf", "0x1F", "0x1p3", "\t1", "1\t",
+                          "1e", "e5", ".", "-", "1e999", "-1e999", "$1E", "1 2", "１"}) {
+    try {
+      ParseDecimal(bad);
+      ADD_FAILURE() << "accepted '" << bad << "'";
+    } catch (const ConversionError& e) {
+      EXPECT_EQ(e.what(), "'" + std::string(bad) + "' は浮動小数点数ではありません");
+    }
+  }
+}
+
+TEST(WholeParser, Accepts) {
+  EXPECT_EQ(ParseWhole("15"), 15);
+  EXPECT_EQ(ParseWhole("  -15"), -15);
+  EXPECT_EQ(ParseWhole("+7"), 7);
+  EXPECT_EQ(ParseWhole("$1E"), 30);
+  EXPECT_EQ(ParseWhole("x1f"), 31);
+  EXPECT_EQ(ParseWhole("X10"), 16);
+  EXPECT_EQ(ParseWhole("0x1F"), 31);
+  EXPECT_EQ(ParseWhole("0X7fffffff"), 2147483647);
+  EXPECT_EQ(ParseWhole("2147483647"), 2147483647);
+  EXPECT_EQ(ParseWhole("-2147483648"), -2147483647 - 1);
+  EXPECT_EQ(ParseWhole("007"), 7);
+}
+
+TEST(WholeParser, Rejects) {
+  for (const char* bad : {"", " ", "15.0", "15 ", "99999999999", "2147483648", "-2147483649",
+                          "-$1E", "$", "0x", "1e2", "1,5", "$80000000", "\t5", "abc", "nan"}) {
+    try {
+      ParseWhole(bad);
+      ADD_FAILURE() << "accepted '" << bad << "'";
+    } catch (const ConversionError& e) {
+      EXPECT_EQ(e.what(), "'" + std::string(bad) + "' は整数ではありません");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace spurgear

@@ -1,0 +1,36 @@
+#pragma once
+// Small helpers shared by the tests: a temporary directory and whole-file I/O.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace spurgear {
+
+struct TempDir {
+  TempDir() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "spurgear-test-XXXXXX").string();
+    path = mkdtemp(tmpl.data());
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
+  }
+  std::string Path(const std::string& name) const { return path + "/" + name; }
+  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    std::filesystem::path p = Path(name);
+    std::filesystem::create_directories(p.parent_path());
+    std::ofstream out(p, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return p.string();
+  }
+  std::string path;
+};
+
+inline std::vector<uint8_t> ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace spurgear
