@@ -1,0 +1,25 @@
+#pragma once
+// TForm2 "計算履歴": the history window with its grid sg1.
+#include <QWidget>
+
+#include "commands/commands.h"
+
+namespace spurgear::ui {
+
+class HistoryWindow : public QWidget, public HistoryPort {
+  Q_OBJECT
+ public:
+  // Created hidden, right after the main window's start-up; its creation
+  // writes the grid's headings and row numbers (Commands::Form2Create).
+  explicit HistoryWindow(Commands& commands, QWidget* parent = nullptr);
+
+  void SetCell(int column, int row, std::string_view text) override;
+  std::string Cell(int column, int row) const override;
+  void ShowWindow() override;
+
+ private:
+  Commands& commands_;
+  std::string cells_[11][10];
+};
+
+}  // namespace spurgear::ui

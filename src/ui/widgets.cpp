@@ -1,0 +1,84 @@
+#include "ui/widgets.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QPainter>
+
+namespace spurgear::ui {
+
+RadioGroup::RadioGroup(QWidget* parent, const QString& name, const QString& caption,
+                       const QStringList& items, int columns, int x, int y, int w, int h)
+    : QGroupBox(caption, parent) {
+  setObjectName(name);
+  setGeometry(x, y, w, h);
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(4, 0, 4, 0);
+  layout->setSpacing(0);
+  auto* group = new QButtonGroup(this);
+  const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
+  for (int i = 0; i < items.size(); ++i) {
+    auto* b = new QRadioButton(items[i], this);
+    b->setObjectName(name + "_" + QString::number(i));
+    group->addButton(b, i);
+    // Items fill the columns top to bottom, then left to right.
+    layout->addWidget(b, i % rows, i / rows);
+    items_.append(b);
+    connect(b, &QRadioButton::clicked, this, [this, i] { emit Clicked(i); });
+  }
+}
+
+int RadioGroup::ItemIndex() const {
+  for (int i = 0; i < items_.size(); ++i) {
+    if (items_[i]->isChecked()) return i;
+  }
+  return -1;
+}
+
+void RadioGroup::SetItemIndex(int index) {
+  if (index >= 0 && index < items_.size()) items_[index]->setChecked(true);
+}
+
+QRadioButton* RadioGroup::Item(int index) const {
+  return index >= 0 && index < items_.size() ? items_[index] : nullptr;
+}
+
+ImageView::ImageView(QWidget* parent, const QString& name, int x, int y, int w, int h)
+    : QWidget(parent), image_(w, h, QImage::Format_RGB32) {
+  setObjectName(name);
+  setGeometry(x, y, w, h);
+  image_.fill(Qt::white);
+}
+
+void ImageView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.drawImage(0, 0, image_);
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const QString& name, int x, int y, int w, int h,
+                    const QString& text, bool readOnly, bool flat) {
+  auto* e = new QLineEdit(text, parent);
+  e->setObjectName(name);
+  e->setGeometry(x, y, w, h);
+  e->setReadOnly(readOnly);
+  e->setFrame(!flat);
+  e->setCursorPosition(0);
+  return e;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, int x, int y, int w, int h,
+                        const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  b->setGeometry(x, y, w, h);
+  return b;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, int x, int y, const QString& caption) {
+  auto* l = new QLabel(caption, parent);
+  l->setObjectName(name);
+  l->move(x, y);
+  l->adjustSize();
+  return l;
+}
+
+}  // namespace spurgear::ui

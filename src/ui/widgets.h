@@ -1,0 +1,56 @@
+#pragma once
+// Small widgets and helpers shared by the window and its pages: controls are
+// created at their client positions with their component names as
+// objectNames, so the window and the tests find them by name.
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+#include <QWidget>
+
+namespace spurgear::ui {
+
+// A radio group: a framed box with a caption and items in columns; the
+// selected item's index (-1 when none) is what the commands read.
+class RadioGroup : public QGroupBox {
+  Q_OBJECT
+ public:
+  RadioGroup(QWidget* parent, const QString& name, const QString& caption,
+             const QStringList& items, int columns, int x, int y, int w, int h);
+  int ItemIndex() const;
+  void SetItemIndex(int index);  // raises no click
+  QRadioButton* Item(int index) const;
+
+ signals:
+  // The user chose an item (also when it was already selected).
+  void Clicked(int index);
+
+ private:
+  QList<QRadioButton*> items_;
+};
+
+// An image control: a fixed-size picture that keeps what was drawn into it.
+class ImageView : public QWidget {
+  Q_OBJECT
+ public:
+  ImageView(QWidget* parent, const QString& name, int x, int y, int w, int h);
+  QImage& Image() { return image_; }
+  const QImage& Image() const { return image_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QImage image_;
+};
+
+QLineEdit* MakeEdit(QWidget* parent, const QString& name, int x, int y, int w, int h,
+                    const QString& text, bool readOnly = false, bool flat = true);
+QPushButton* MakeButton(QWidget* parent, const QString& name, int x, int y, int w, int h,
+                        const QString& caption);
+QLabel* MakeLabel(QWidget* parent, const QString& name, int x, int y, const QString& caption);
+
+}  // namespace spurgear::ui
