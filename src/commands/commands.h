@@ -22,6 +22,8 @@ class Commands {
   // a root finder found no root (a red line, no dialog).
   int lastCheckResult = 0;
   bool lastCalcUnsolved = false;
+  // Calculate commands started, nested ones included.
+  int calculationCount = 0;
 
   // Runs one command. A CommandError (conversion, arithmetic fault, file)
   // ends it and shows its text with a period in the message box; a

@@ -96,6 +96,7 @@ void Commands::BitBtn1Click() {
     ~Depth() { --d; }
   } depth{calcDepth_};
 
+  ++calculationCount;
   lastCheckResult = 0;
   lastCalcUnsolved = false;
   ReadInputs();
