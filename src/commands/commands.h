@@ -88,6 +88,16 @@ class Commands {
   void BitBtn12Click();  // 小
   void BitBtn20Click();  // ■ (zoom)
   void BitBtn11Click();  // 大
+  // Turns gear 2 to Edit19's number plus `step` (the four step buttons; a
+  // step of 0 applies a rotation typed into Edit19).
+  void RotationStep(double step);
+  // The rotation gear 2 stands at, and how the last contact command ended:
+  // contactSearched is false when there was no gap to close; contactStatus
+  // 0 found (at contactRotation), 1 no rotation found.
+  double gear2Rotation = 0.0;
+  bool contactSearched = false;
+  int contactStatus = 1;
+  double contactRotation = 0.0;
 
   // --- Strength estimate ---
   void BitBtn33Click();
