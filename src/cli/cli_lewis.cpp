@@ -1,7 +1,72 @@
+// spurgear-cli lewis: the strength page's estimate for a pair.
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
 #include "cli/cli_common.h"
+#include "strength/lewis.h"
 
 namespace spurgear::cli {
+namespace {
 
-Subcommand AddLewis(CLI::App&, std::ostream&, std::ostream&) { return {nullptr, [] { return 64; }}; }
+struct LewisOptions {
+  PairOptions pair;
+  std::optional<std::string> width;
+  std::optional<std::string> speed;
+  std::optional<int> fillet;
+  std::optional<int> shock;
+  std::optional<int> material;
+};
+
+}  // namespace
+
+Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err) {
+  auto o = std::make_shared<LewisOptions>();
+  CLI::App* c = app.add_subcommand(
+      "lewis",
+      "Calculate a pair as 計算 does, then the allowable torque of gear 1 as the strength\n"
+      "page's 計算 does; prints the two output fields and the unrounded Y and T as JSON.\n"
+      "A tooth count outside 12..300 is refused (exit 1, message on standard error).");
+  AddPairOptions(*c, o->pair);
+  c->add_option("--width", o->width, "face width text for Edit20 in mm (default \"10\")");
+  c->add_option("--speed", o->speed, "speed text for Edit22 in r.p.m. (default \"100\")");
+  c->add_option("--fillet", o->fillet, "rg31: 0 なし (F 2), 1 あり (F 1) (default 1)")
+      ->check(CLI::Range(0, 1));
+  c->add_option("--shock", o->shock, "rg3: 0 小, 1 中, 2 大 (default 0)")
+      ->check(CLI::Range(0, 2));
+  c->add_option("--material", o->material, "CB1 item 0..17 (default 0)")
+      ->check(CLI::Range(0, kMaterialCount - 1));
+  return {c, [o, &out, &err]() {
+            MemoryProgram p;
+            CalcOutcome outcome = RunPair(p, o->pair, err);
+            bool saved = SaveIfAsked(p, o->pair, err);
+            if (outcome == CalcOutcome::Failed || !saved) return 1;
+            // A refused calculation still leaves its inputs in slot 0, and
+            // the estimate works from there, as the page does.
+            FieldPort& f = p.fields;
+            if (o->width) f.SetText("Edit20", *o->width);
+            if (o->speed) f.SetText("Edit22", *o->speed);
+            if (o->fillet) f.SetIndex("rg31", *o->fillet);
+            if (o->shock) f.SetIndex("rg3", *o->shock);
+            if (o->material) f.SetIndex("CB1", *o->material);
+            if (!RunReported(p, err, [&] { p.commands.BitBtn33Click(); })) return 1;
+            // The same inputs once more for the unrounded values behind the
+            // two texts; the command has just shown they compute.
+            LewisResult r = ComputeLewis(ReadLewisInputs(p.state.slot0(), f));
+            nlohmann::json j;
+            j["check"] = p.commands.lastCheckResult;
+            j["Module"] = Number(p.state.slot0().Module);
+            j["Teeth1"] = p.state.slot0().Teeth1;
+            j["v"] = Number(r.Velocity);
+            j["Kv"] = Number(r.SpeedFactor);
+            j["Y"] = Number(r.FormFactor);
+            j["T"] = Number(r.Torque);
+            j["Edit23"] = f.Text("Edit23");
+            j["Edit24"] = f.Text("Edit24");
+            PrintJson(out, j);
+            return 0;
+          }};
+}
 
 }  // namespace spurgear::cli
