@@ -15,11 +15,7 @@ void CopySlot(HistoryTable& table, std::size_t from, std::size_t to) {
 
 }  // namespace
 
-void Commands::Form2Create() {
-  HistoryPort& grid = ports.history;
-  for (int c = 1; c < kGridColumns; ++c) grid.SetCell(c, 0, kGridHeadings[static_cast<std::size_t>(c)]);
-  for (int r = 1; r < kGridRows; ++r) grid.SetCell(0, r, std::to_string(r));
-}
+void Commands::Form2Create() { WriteGridHeadings(ports.history); }
 
 void Commands::ClearHistoryGrid() {
   for (int r = 1; r < kGridRows; ++r) {

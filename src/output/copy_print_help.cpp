@@ -1,16 +1,63 @@
-// Placeholder until copy, print and help land.
+// Clipboard, printing of the main window and the help page.
 #include "output/copy_print_help.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QGuiApplication>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "core/errors.h"
+#include "output/grid_text.h"
 
 namespace spurgear::ui {
 
 void QtDesktop::SetClipboard(std::string_view text) {
   QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
-bool QtDesktop::PrintWindow() { return false; }
-void QtDesktop::OpenHelp() {}
+
+QImage ClientPicture(QWidget& window) {
+  QRect area = window.rect();
+  if (auto* menu = window.findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+      menu != nullptr && menu->isVisible() && menu->geometry().top() <= area.top()) {
+    area.setTop(menu->geometry().bottom() + 1);
+  }
+  return window.grab(area).toImage();
+}
+
+void PaintFitted(QPainter& painter, QSize page, const QImage& picture) {
+  const PrintSize size = FitToPage(picture.width(), picture.height(), page.width(), page.height());
+  if (size.width <= 0 || size.height <= 0) return;
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(QRect(0, 0, size.width, size.height), picture);
+}
+
+bool QtDesktop::PrintWindow() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) return false;
+  const QImage picture = ClientPicture(*window_);
+  QPrinter printer(info, QPrinter::HighResolution);
+  printer.setDocName(QStringLiteral("歯車諸元計算"));
+  printer.setFullPage(false);
+  QPainter painter;
+  if (!painter.begin(&printer)) throw CommandError("プリンタで印刷を開始できません");
+  // The painter's origin is the top-left corner of the printable page.
+  PaintFitted(painter, QSize(printer.width(), printer.height()), picture);
+  painter.end();
+  return true;
+}
+
+QUrl HelpPageUrl() {
+  return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/help/frame.htm"));
+}
+
+void QtDesktop::OpenHelp() {
+  // Whatever the desktop does with a missing page or handler is left to it.
+  QDesktopServices::openUrl(HelpPageUrl());
+}
+
 void QtDesktop::Close() { window_->close(); }
 
 }  // namespace spurgear::ui

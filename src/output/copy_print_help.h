@@ -1,5 +1,9 @@
 #pragma once
 // The desktop services of the main window: clipboard, printing, help, close.
+#include <QImage>
+#include <QPainter>
+#include <QSize>
+#include <QUrl>
 #include <QWidget>
 
 #include "commands/ports.h"
@@ -17,5 +21,15 @@ class QtDesktop : public DesktopPort {
  private:
   QWidget* window_;
 };
+
+// The window's client area as displayed, without its menu bar.
+QImage ClientPicture(QWidget& window);
+
+// Draws the picture stretched to fit a page of the given size (aspect ratio
+// kept) with its top-left corner at the page's top-left corner.
+void PaintFitted(QPainter& painter, QSize page, const QImage& picture);
+
+// help/frame.htm in the directory of the executable.
+QUrl HelpPageUrl();
 
 }  // namespace spurgear::ui

@@ -25,6 +25,10 @@ inline constexpr std::array<std::string_view, kGridColumns> kGridHeadings = {
 inline constexpr std::array<int, kGridColumns> kGridColumnWidths = {32, 59, 46, 47, 65,
                                                                     65, 87, 90, 92, 76};
 
+// Writes the headings (row 0) and the row numbers (column 0); the corner
+// cell stays empty.
+void WriteGridHeadings(HistoryPort& grid);
+
 // The nine texts of a history row, columns 1..9 at indices 0..8: module and
 // shifts fixed with three decimals to six significant digits, tooth counts
 // as whole numbers, tip diameters, corrected center distance and contact

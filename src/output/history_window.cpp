@@ -1,23 +1,135 @@
-// Placeholder until the history window lands.
+// TForm2 "計算履歴": a grid of the ten history rows under a heading row.
 #include "output/history_window.h"
 
+#include <functional>
+
+#include <QColor>
+#include <QFont>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QSignalBlocker>
+#include <QTableWidgetItem>
+
+#include "output/grid_text.h"
+
 namespace spurgear::ui {
+namespace {
+
+const QColor kWindowColor(254, 249, 226);  // light cream
+const QColor kFixedColor(209, 254, 211);   // light green heading cells
+constexpr int kRowHeight = 24;             // without the grid line
+constexpr int kGridLine = 1;
+
+// A string grid that also reports a click on the cell that is already
+// current (a selection of that cell again). A click that moves the current
+// cell is reported by currentCellChanged, so it is not reported twice.
+class StringGrid : public QTableWidget {
+ public:
+  StringGrid(QWidget* parent, std::function<void(int)> reselected)
+      : QTableWidget(kGridRows, kGridColumns, parent), reselected_(std::move(reselected)) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    const QModelIndex before = currentIndex();
+    QTableWidget::mousePressEvent(event);
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && at.isValid() && before.isValid() && at == before &&
+        currentIndex() == before) {
+      reselected_(at.row());
+    }
+  }
+
+ private:
+  std::function<void(int)> reselected_;
+};
+
+}  // namespace
 
 HistoryWindow::HistoryWindow(Commands& commands, QWidget* parent)
     : QWidget(parent, Qt::Window), commands_(commands) {
   setObjectName("Form2");
   setWindowTitle(QStringLiteral("計算履歴"));
+  QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+  font.setPixelSize(12);
+  setFont(font);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, kWindowColor);
+  setPalette(pal);
+  setAutoFillBackground(true);
+  // Outer 691 x 326 at (434, 425): the client area inside a thin frame.
+  resize(683, 299);
+  move(434, 425);
+
+  grid_ = new StringGrid(this, [this](int row) { Selected(row); });
+  grid_->setObjectName("sg1");
+  grid_->setGeometry(8, 9, 673, 280);
+  QFont gridFont(QStringLiteral("ＭＳ Ｐゴシック"));
+  gridFont.setPixelSize(13);
+  grid_->setFont(gridFont);
+  grid_->horizontalHeader()->hide();
+  grid_->verticalHeader()->hide();
+  grid_->horizontalHeader()->setMinimumSectionSize(1);
+  grid_->verticalHeader()->setMinimumSectionSize(1);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+  grid_->setTabKeyNavigation(false);
+  grid_->setWordWrap(false);
+  grid_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  grid_->setLineWidth(1);
+  for (int c = 0; c < kGridColumns; ++c) {
+    grid_->setColumnWidth(c, kGridColumnWidths[static_cast<std::size_t>(c)] + kGridLine);
+  }
+  for (int r = 0; r < kGridRows; ++r) grid_->setRowHeight(r, kRowHeight + kGridLine);
+
+  for (int r = 0; r < kGridRows; ++r) {
+    for (int c = 0; c < kGridColumns; ++c) {
+      auto* item = new QTableWidgetItem;
+      item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      if (r == 0 || c == 0) {
+        // Heading cells can be neither selected nor reached by the keys.
+        item->setFlags(Qt::NoItemFlags);
+        item->setBackground(kFixedColor);
+        item->setForeground(QColor(Qt::black));
+      } else {
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      }
+      grid_->setItem(r, c, item);
+    }
+  }
+  {
+    // The grid opens with the first data cell current, which is no selection.
+    const QSignalBlocker quiet(grid_);
+    grid_->setCurrentCell(1, 1);
+  }
+  connect(grid_, &QTableWidget::currentCellChanged, this,
+          [this](int row, int, int, int) { Selected(row); });
+
+  WriteGridHeadings(*this);
+}
+
+void HistoryWindow::Selected(int row) {
+  if (row < 0) return;
+  commands_.Run([&] { commands_.sg1Click(row); });
 }
 
 void HistoryWindow::SetCell(int column, int row, std::string_view text) {
-  if (column >= 0 && column < 10 && row >= 0 && row < 11) cells_[row][column] = std::string(text);
+  if (column < 0 || column >= kGridColumns || row < 0 || row >= kGridRows) return;
+  grid_->item(row, column)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 std::string HistoryWindow::Cell(int column, int row) const {
-  if (column >= 0 && column < 10 && row >= 0 && row < 11) return cells_[row][column];
-  return {};
+  if (column < 0 || column >= kGridColumns || row < 0 || row >= kGridRows) return {};
+  return grid_->item(row, column)->text().toStdString();
 }
 
-void HistoryWindow::ShowWindow() { show(); }
+void HistoryWindow::ShowWindow() {
+  show();
+  raise();
+  activateWindow();
+}
 
 }  // namespace spurgear::ui

@@ -1,5 +1,6 @@
 #pragma once
 // TForm2 "計算履歴": the history window with its grid sg1.
+#include <QTableWidget>
 #include <QWidget>
 
 #include "commands/commands.h"
@@ -17,9 +18,16 @@ class HistoryWindow : public QWidget, public HistoryPort {
   std::string Cell(int column, int row) const override;
   void ShowWindow() override;
 
+  // The grid sg1 (also found by its objectName).
+  QTableWidget* Grid() const { return grid_; }
+
  private:
+  // Every selection of a cell, by mouse or keyboard, and a click on the
+  // current cell, runs sg1Click with the selected row.
+  void Selected(int row);
+
   Commands& commands_;
-  std::string cells_[11][10];
+  QTableWidget* grid_;
 };
 
 }  // namespace spurgear::ui
