@@ -58,39 +58,49 @@ bool Exact(const Fit& f, double x, double y, double& column, double& row) {
 
 // Round half to even (the default rounding mode), within the safe range.
 int RoundSafe(double v) {
+  if (std::isnan(v)) return 0;
   return static_cast<int>(std::nearbyint(std::clamp(v, -kLimit, kLimit)));
 }
 
 bool InRange(double v) { return v >= -kLimit && v <= kLimit; }
 
-// Liang–Barsky: shortens the segment to the box; false when nothing is left.
+// Cohen–Sutherland: moves each end lying outside the box onto the box edge
+// it crosses; false when nothing of the segment is left. Each new end is
+// found from the fraction of the segment up to that edge, so that an axis-
+// parallel line keeps its exact row or column however long it is, and the
+// work is done at half scale (exact) so that no difference can overflow.
 bool ClipToBox(double& x0, double& y0, double& x1, double& y1, double xmin, double ymin,
                double xmax, double ymax) {
-  const double dx = x1 - x0, dy = y1 - y0;
-  double t0 = 0.0, t1 = 1.0;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x0 - xmin, xmax - x0, y0 - ymin, ymax - y0};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0.0) {
-      if (q[i] < 0.0) return false;
-      continue;
+  enum : unsigned { kLeft = 1, kRight = 2, kTop = 4, kBottom = 8 };
+  xmin /= 2, ymin /= 2, xmax /= 2, ymax /= 2;
+  double ax = x0 / 2, ay = y0 / 2, bx = x1 / 2, by = y1 / 2;
+  auto code = [&](double x, double y) {
+    return (x < xmin ? kLeft : x > xmax ? kRight : 0u) | (y < ymin ? kTop : y > ymax ? kBottom : 0u);
+  };
+  for (int round = 0; round < 8; ++round) {
+    const unsigned ca = code(ax, ay), cb = code(bx, by);
+    if ((ca | cb) == 0) {
+      x0 = ax * 2, y0 = ay * 2, x1 = bx * 2, y1 = by * 2;
+      return true;
     }
-    const double t = q[i] / p[i];
-    if (p[i] < 0.0) {
-      if (t > t1) return false;
-      t0 = std::max(t0, t);
+    if ((ca & cb) != 0) return false;
+    const bool moveA = ca != 0;
+    const unsigned out = moveA ? ca : cb;
+    const double px = moveA ? ax : bx, py = moveA ? ay : by;  // the end to move
+    const double qx = moveA ? bx : ax, qy = moveA ? by : ay;  // the other end
+    double nx, ny;
+    if (out & (kLeft | kRight)) {
+      nx = (out & kLeft) ? xmin : xmax;
+      ny = py + (qy - py) * ((nx - px) / (qx - px));
     } else {
-      if (t < t0) return false;
-      t1 = std::min(t1, t);
+      ny = (out & kTop) ? ymin : ymax;
+      nx = px + (qx - px) * ((ny - py) / (qy - py));
     }
+    if (!std::isfinite(nx) || !std::isfinite(ny)) return false;
+    (moveA ? ax : bx) = nx;
+    (moveA ? ay : by) = ny;
   }
-  const double nx0 = x0 + t0 * dx, ny0 = y0 + t0 * dy;
-  const double nx1 = x0 + t1 * dx, ny1 = y0 + t1 * dy;
-  x0 = nx0;
-  y0 = ny0;
-  x1 = nx1;
-  y1 = ny1;
-  return true;
+  return false;
 }
 
 // Collects the move-and-line pairs of one pen and hands them to the painter
