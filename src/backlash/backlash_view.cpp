@@ -1,16 +1,68 @@
-// Placeholder until the backlash page lands.
+// The backlash page: the contact button, the two clearance fields, the
+// rotation, pan and zoom groups and the picture Image7. The main window
+// connects the buttons to their commands by objectName.
+#include <QGroupBox>
+#include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 #include "ui/pages.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
+namespace {
+
+constexpr int kButton = 24;  // the square step, pan and zoom buttons
+
+QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString& caption, int x, int y,
+                     int w, int h) {
+  auto* g = new QGroupBox(caption, parent);
+  g->setObjectName(name);
+  g->setGeometry(x, y, w, h);
+  return g;
+}
+
+// The two reset buttons carry a yellow square.
+void MakeYellow(QPushButton* b) {
+  QPalette p = b->palette();
+  p.setColor(QPalette::ButtonText, Qt::yellow);
+  b->setPalette(p);
+}
+
+}  // namespace
 
 void BuildBacklashPage(QWidget* tabSheet2) {
-  MakeEdit(tabSheet2, "Edit19", 16, 200, 73, 21, "0.0000");
-  MakeEdit(tabSheet2, "Edit18", 48, 104, 73, 21, "0.0");
-  MakeEdit(tabSheet2, "Edit21", 48, 72, 73, 21, "0.0");
-  new ImageView(tabSheet2, "Image7", 130, 16, 537, 481);
+  QWidget* page = tabSheet2;
+  MakeButton(page, "BitBtn8", 16, 8, 89, 25, QStringLiteral("接触計算"));
+
+  MakeLabel(page, "Label18", 16, 48, QStringLiteral("歯面隙間"));
+  MakeLabel(page, "Label19", 24, 80, QStringLiteral("上"));
+  MakeEdit(page, "Edit21", 48, 72, 57, 21, QStringLiteral("0.0"), true);
+  MakeLabel(page, "Label20", 24, 112, QStringLiteral("下"));
+  MakeEdit(page, "Edit18", 48, 104, 57, 21, QStringLiteral("0.0"), true);
+
+  QGroupBox* turn = MakeGroup(page, "GroupBox3", QStringLiteral("ギア２回転"), 16, 152, 89, 136);
+  MakeButton(turn, "BitBtn13", 16, 24, kButton, kButton, QStringLiteral("△"));
+  MakeButton(turn, "BitBtn9", 40, 24, kButton, kButton, QStringLiteral("△△"));
+  MakeEdit(turn, "Edit19", 16, 52, 65, 21, QStringLiteral("0.0000"), false, false);
+  MakeButton(turn, "BitBtn14", 16, 80, kButton, kButton, QStringLiteral("▽"));
+  MakeButton(turn, "BitBtn10", 40, 80, kButton, kButton, QStringLiteral("▽▽"));
+  MakeLabel(turn, "Label21", 40, 112, QStringLiteral("ラジアン"));
+
+  QGroupBox* pan = MakeGroup(page, "GroupBox4", QStringLiteral("移動"), 16, 296, 89, 92);
+  MakeButton(pan, "BitBtn15", 32, 16, kButton, kButton, QStringLiteral("↑"));
+  MakeButton(pan, "BitBtn16", 32, 64, kButton, kButton, QStringLiteral("↓"));
+  MakeButton(pan, "BitBtn17", 8, 40, kButton, kButton, QStringLiteral("←"));
+  MakeButton(pan, "BitBtn18", 56, 40, kButton, kButton, QStringLiteral("→"));
+  MakeYellow(MakeButton(pan, "BitBtn19", 32, 40, kButton, kButton, QStringLiteral("■")));
+
+  QGroupBox* zoom = MakeGroup(page, "GroupBox5", QStringLiteral("拡大"), 16, 392, 89, 48);
+  MakeButton(zoom, "BitBtn12", 8, 16, kButton, kButton, QStringLiteral("小"));
+  MakeYellow(MakeButton(zoom, "BitBtn20", 32, 16, kButton, kButton, QStringLiteral("■")));
+  MakeButton(zoom, "BitBtn11", 56, 16, kButton, kButton, QStringLiteral("大"));
+
+  QGroupBox* picture = MakeGroup(page, "GroupBox2", QString(), 120, 0, 553, 505);
+  new ImageView(picture, "Image7", 8, 16, 537, 481);
 }
 
 }  // namespace spurgear::ui
