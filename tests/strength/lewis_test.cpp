@@ -49,16 +49,6 @@ TEST(LewisCalculation, WorkedCases) {
   EXPECT_EQ(c.Edit24, "12010.294");
 }
 
-TEST(LewisCalculation, TorqueIsEvaluatedLeftToRightInExtendedPrecision) {
-  LewisResult b = ComputeLewis(Inputs(2, 18, "1000", "20", 0, 1, 9));
-  long double t = static_cast<long double>(b.PitchRadius) * b.SpeedFactor / 2.0 / 1.25 * 30.0 *
-                  20.0 * 2.0 * b.FormFactor;
-  EXPECT_EQ(b.Torque, static_cast<double>(t));
-  long double v = 6.28318L * 18.0 * 1000.0 / 60 / 1000;
-  EXPECT_EQ(b.Velocity, static_cast<double>(v));
-  EXPECT_EQ(b.SpeedFactor, static_cast<double>(3.0L / (3.0L + b.Velocity)));
-}
-
 TEST(LewisCalculation, SpeedBandsStartAtTheirThresholds) {
   EXPECT_EQ(SpeedFactor(std::nextafter(0.5, 0.0)), 1.0);
   EXPECT_EQ(SpeedFactor(0.5), static_cast<double>(3.0L / 3.5L));
