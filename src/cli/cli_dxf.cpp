@@ -1,7 +1,52 @@
+// spurgear-cli dxf: the DXF menu commands after a calculation.
+#include <memory>
+#include <ostream>
+#include <string>
+
 #include "cli/cli_common.h"
 
 namespace spurgear::cli {
+namespace {
 
-Subcommand AddDxf(CLI::App&, std::ostream&, std::ostream&) { return {nullptr, [] { return 64; }}; }
+struct DxfOptions {
+  PairOptions pair;
+  int gear = 1;
+  std::string output;
+};
+
+}  // namespace
+
+Subcommand AddDxf(CLI::App& app, std::ostream&, std::ostream& err) {
+  auto o = std::make_shared<DxfOptions>();
+  CLI::App* c = app.add_subcommand(
+      "dxf",
+      "Calculate a pair as 計算 does, then write one gear's outline as the DXF menu's\n"
+      "ギア１出力 / ギア２出力 does, the save dialog answered with FILE (replaced).\n"
+      "Exit 0 written; 1 the calculation failed or the export was refused (message on\n"
+      "standard error, nothing written); 2 the input check refused the tooth counts.");
+  AddPairOptions(*c, o->pair);
+  c->add_option("--gear", o->gear, "1 for ギア１出力 (N6), 2 for ギア２出力 (N7)")
+      ->required()
+      ->check(CLI::Range(1, 2));
+  c->add_option("--output", o->output, "the DXF file to write")->required();
+  return {c, [o, &err]() {
+            MemoryProgram p;
+            const CalcOutcome outcome = RunPair(p, o->pair, err);
+            const bool saved = SaveIfAsked(p, o->pair, err);
+            if (outcome == CalcOutcome::Failed || !saved) return 1;
+            // A refused calculation still reaches the menu command, which
+            // then refuses too and says why.
+            p.dialogs.answers.push_back(o->output);
+            const bool written = RunReported(p, err, [&] {
+              if (o->gear == 1) {
+                p.commands.N6Click();
+              } else {
+                p.commands.N7Click();
+              }
+            });
+            if (outcome == CalcOutcome::Refused) return 2;
+            return written ? 0 : 1;
+          }};
+}
 
 }  // namespace spurgear::cli

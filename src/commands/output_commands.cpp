@@ -8,8 +8,6 @@ void Commands::N4Click() {
   // The whole grid; 11 and 11 are clamped to its last column and row.
   CopyGridToClipboard(ports.history, ports.desktop, 0, 0, 11, 11);
 }
-void Commands::N6Click() {}
-void Commands::N7Click() {}
 void Commands::Print1Click() {
   if (!ports.desktop.PrintWindow()) throw CommandError("デフォルト プリンタが存在しません");
 }

@@ -244,7 +244,8 @@ TEST_F(DxfCommands, DefaultPairGivesTheWholeContourOfEachGear) {
   // No byte-order mark; the header opens the file; 実線 as Shift-JIS bytes.
   EXPECT_EQ(g1.substr(0, 32), "  0\r\nSECTION\r\n  2\r\nHEADER\r\n  9\r\n");
   EXPECT_NE(g1.find("  3\r\n\x8E\xC0\x90\xFC\r\n 72\r\n"), std::string::npos);
-  EXPECT_EQ(g1.substr(g1.size() - 21), "  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
+  const std::string tail = "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+  EXPECT_EQ(g1.substr(g1.size() - tail.size()), tail);
   const GearPairRecord& r = p.state.slot0();
   CheckDrawing(g1, 15, p.state.GearOutline1, r.TipDia1);
   CheckDrawing(g2, 25, p.state.GearOutline2, r.TipDia2);
@@ -316,6 +317,7 @@ TEST_F(DxfCommands, RefusesRecordsThatGiveNoSoundDrawing) {
   }
   // A new complete calculation makes the export possible again.
   Calculate("15", "25", "0", "0");
+  p.dialogs.answers.clear();
   EXPECT_TRUE(Export(1, "ok.dxf"));
   EXPECT_TRUE(Exists("ok.dxf"));
 }
