@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <memory>
 
 #include "commands/memory_ports.h"
@@ -83,6 +85,20 @@ TEST_F(MeshingPageTest, ViewChoiceRedrawsAndShowsFrameOne) {
   EXPECT_NE(Frame(1)->Image(), whole);
   p->Find<QRadioButton>("RG1_0")->click();
   EXPECT_EQ(Frame(1)->Image(), whole);
+}
+
+TEST_F(MeshingPageTest, SpeedBarSetsTheIntervalOnlyWhenMoved) {
+  auto* timer = p->Find<QTimer>("Timer1");
+  auto* bar = p->Find<QScrollBar>("ScrollBar1");
+  ASSERT_NE(timer, nullptr);
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->value(), 80);
+  EXPECT_EQ(timer->interval(), 100);  // not the 60 ms that position 80 stands for
+  EXPECT_FALSE(timer->isActive());
+  bar->setValue(100);
+  EXPECT_EQ(timer->interval(), 20);
+  bar->setValue(0);
+  EXPECT_EQ(timer->interval(), 220);
 }
 
 TEST_F(MeshingPageTest, BusyNoticeHiddenAfterBadRotationText) {
