@@ -25,6 +25,9 @@ void Require(int32_t z, std::size_t points, std::size_t capacity) {
 // the tip point at n + 2.
 void BuildTooth(std::span<Point2D> out, int32_t z, double m, double x, double da, double df,
                 int n, int last) {
+  // Faults are looked for in this tooth's own arithmetic (the thickness
+  // function checks the flags), not in whatever ran before it.
+  ClearFaults();
   const double db = std::cos(kAngle20) * z * m;
   const double sb = ((kPi + 4 * x * std::sin(kAngle20) / std::cos(kAngle20)) * (1.0 / z) +
                      kTwoInv20) * db / 2;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cfenv>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -110,6 +111,16 @@ TEST(Outlines, FillsExactlyTheUsedPoints) {
   BuildGearOutline(1, oneGear, 1.0, 0.0, 3.0, 0.5);
   for (int i = 0; i < 42; ++i) ASSERT_FALSE(IsMarked(oneGear[i])) << i;
   EXPECT_TRUE(IsMarked(oneGear[42]));
+}
+
+TEST(Outlines, FaultFlagsLeftByEarlierWorkAreNotTheirs) {
+  // An overflow raised before (a parse, a drawing) must not end the build.
+  std::feraiseexcept(FE_OVERFLOW | FE_INVALID);
+  std::vector<Point2D> o = Marked(kMeshCapacity);
+  EXPECT_NO_THROW(BuildMeshTooth1(o, 20, 1.0, 0.0, 22.0, 17.5));
+  std::feraiseexcept(FE_DIVBYZERO);
+  std::vector<Point2D> gear = Marked(kGearCapacity);
+  EXPECT_NO_THROW(BuildGearOutline(20, gear, 1.0, 0.0, 22.0, 17.5));
 }
 
 TEST(Outlines, RefusesToothCountsThatDoNotFit) {
