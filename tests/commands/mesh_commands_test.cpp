@@ -117,17 +117,6 @@ TEST(MeshAnimation, RunningThenStepping) {
   }
 }
 
-TEST(MeshAnimation, SpeedBar) {
-  MemoryProgram p;
-  p.StartUp();
-  p.commands.ScrollBar1Change(100);
-  EXPECT_EQ(p.timer.interval, 20);
-  p.commands.ScrollBar1Change(0);
-  EXPECT_EQ(p.timer.interval, 220);
-  p.commands.ScrollBar1Change(80);
-  EXPECT_EQ(p.timer.interval, 60);
-}
-
 TEST(MeshAnimation, ViewChoiceStopsAndShowsFrameOne) {
   MemoryProgram p;
   p.StartUp();
