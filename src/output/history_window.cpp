@@ -7,8 +7,10 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTableWidgetItem>
 
 #include "output/grid_text.h"
@@ -20,6 +22,38 @@ const QColor kWindowColor(254, 249, 226);  // light cream
 const QColor kFixedColor(209, 254, 211);   // light green heading cells
 constexpr int kRowHeight = 24;             // without the grid line
 constexpr int kGridLine = 1;
+
+// The grid's fonts: the window's face where it is installed, a like face
+// otherwise.
+QFont GridFont(int pixels) {
+  QFont font;
+  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                    QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+  font.setPixelSize(pixels);
+  return font;
+}
+
+// Cells are drawn as a string grid draws them: the cell colour (or the
+// selection colour), the text two pixels in from the left, cut off at the
+// cell's edge rather than shortened with an ellipsis.
+class CellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const bool selected = option.state & QStyle::State_Selected;
+    QBrush fill = index.data(Qt::BackgroundRole).value<QBrush>();
+    if (selected) fill = option.palette.brush(QPalette::Active, QPalette::Highlight);
+    if (fill.style() != Qt::NoBrush) painter->fillRect(option.rect, fill);
+    painter->save();
+    painter->setFont(option.font);
+    painter->setPen(selected ? option.palette.color(QPalette::Active, QPalette::HighlightedText)
+                             : QColor(Qt::black));
+    painter->drawText(option.rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                      index.data(Qt::DisplayRole).toString());
+    painter->restore();
+  }
+};
 
 // A string grid that also reports a click on the cell that is already
 // current (a selection of that cell again). A click that moves the current
@@ -50,9 +84,7 @@ HistoryWindow::HistoryWindow(Commands& commands, QWidget* parent)
     : QWidget(parent, Qt::Window), commands_(commands) {
   setObjectName("Form2");
   setWindowTitle(QStringLiteral("計算履歴"));
-  QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-  font.setPixelSize(12);
-  setFont(font);
+  setFont(GridFont(12));
   QPalette pal = palette();
   pal.setColor(QPalette::Window, kWindowColor);
   setPalette(pal);
@@ -64,9 +96,8 @@ HistoryWindow::HistoryWindow(Commands& commands, QWidget* parent)
   grid_ = new StringGrid(this, [this](int row) { Selected(row); });
   grid_->setObjectName("sg1");
   grid_->setGeometry(8, 9, 673, 280);
-  QFont gridFont(QStringLiteral("ＭＳ Ｐゴシック"));
-  gridFont.setPixelSize(13);
-  grid_->setFont(gridFont);
+  grid_->setFont(GridFont(13));
+  grid_->setItemDelegate(new CellDelegate(grid_));
   grid_->horizontalHeader()->hide();
   grid_->verticalHeader()->hide();
   grid_->horizontalHeader()->setMinimumSectionSize(1);
@@ -88,14 +119,13 @@ HistoryWindow::HistoryWindow(Commands& commands, QWidget* parent)
   for (int r = 0; r < kGridRows; ++r) {
     for (int c = 0; c < kGridColumns; ++c) {
       auto* item = new QTableWidgetItem;
-      item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
       if (r == 0 || c == 0) {
         // Heading cells can be neither selected nor reached by the keys.
         item->setFlags(Qt::NoItemFlags);
         item->setBackground(kFixedColor);
-        item->setForeground(QColor(Qt::black));
       } else {
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        item->setBackground(QColor(Qt::white));
       }
       grid_->setItem(r, c, item);
     }
