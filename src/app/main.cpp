@@ -1,6 +1,16 @@
-#include <cstdio>
+// The desktop program: start-up, then the event loop until the main window
+// is closed.
+#include <QApplication>
+#include <string>
 
-int main() {
-  std::puts("The desktop window is not built yet; use spurgear-cli.");
-  return 0;
+#include "ui/program.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);  // takes the toolkit's own options out of argv
+  spurgear::ui::Program program;
+  program.Show();
+  // A gear data file named on the command line is read as if chosen in the
+  // open dialog.
+  if (argc > 1 && argv[1][0] != '\0') program.OpenFile(std::string(argv[1]));
+  return app.exec();
 }

@@ -1,0 +1,49 @@
+#pragma once
+// The desktop program as one object: the process-wide state, the main window
+// and the history window, built in start-up order. main() and the GUI tests
+// both use it.
+//
+//   ui::Program p;                        // start-up, windows not yet shown
+//   p.Find<QLineEdit>("Edit8")->text();   // any control of the main window
+//   p.Find<QPushButton>("BitBtn1")->click();
+//   p.state->slot0().Valid;
+//
+// Tests pass a MessageBoxPort and a DialogPort (e.g. MemoryBox and
+// ScriptedDialogs from commands/memory_ports.h) so that no modal window
+// opens; form1->SetDialogPort / SetMessageBoxPort swap them later.
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "output/history_window.h"
+#include "ui/main_window.h"
+
+namespace spurgear::ui {
+
+struct Program {
+  // Needs a QApplication. Sets the application title, creates the main
+  // window (which computes and draws the default pair), then the hidden
+  // history window, and runs its creation handler.
+  explicit Program(MessageBoxPort* box = nullptr, DialogPort* dialogs = nullptr);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // Shows the main window.
+  void Show();
+  // Reads a gear data file named on the command line, through the boundary.
+  void OpenFile(const std::string& path);
+
+  Commands& commands() { return form1->commands(); }
+  // Any child of the main window (widget, menu action, Timer1) by name.
+  template <class T = QObject>
+  T* Find(const QString& name) const {
+    return form1->Find<T>(name);
+  }
+
+  std::unique_ptr<AppState> state;  // large: allocated once, here
+  std::unique_ptr<TForm1> form1;
+  std::unique_ptr<HistoryWindow> form2;
+};
+
+}  // namespace spurgear::ui
