@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <optional>
@@ -518,6 +519,8 @@ void TForm1::BuildLayout() {
   pages->setGeometry(208, 8, 681, 537);
   pages->setElideMode(Qt::ElideNone);
   pages->tabBar()->setExpanding(false);
+  // Tabs as low as the sheets need to keep their full 673 × 509.
+  pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 26px; }"));
   struct Page {
     const char* name;
     QString caption;
