@@ -73,12 +73,10 @@ TEST_F(HistoryWindowTest, HiddenGridWithHeadingsRowNumbersAndLayout) {
   for (int c = 1; c < 10; ++c) EXPECT_EQ(Cell(c, 0), kGridHeadings[static_cast<std::size_t>(c)]);
   for (int r = 1; r < 11; ++r) EXPECT_EQ(Cell(0, r), std::to_string(r));
   EXPECT_EQ(g->item(0, 3)->background().color(), QColor(209, 254, 211));
-  EXPECT_EQ(g->item(4, 0)->background().color(), QColor(209, 254, 211));
   // The whole grid is visible without scrolling.
   w.show();
   EXPECT_LE(g->horizontalHeader()->length(), g->viewport()->width());
   EXPECT_LE(g->verticalHeader()->length(), g->viewport()->height());
-  EXPECT_EQ(g->columnWidth(1) - g->columnWidth(2), 59 - 46);
 }
 
 TEST_F(HistoryWindowTest, RegisterShowsTheWindowWithTheCurrentPair) {
@@ -186,12 +184,6 @@ TEST_F(HistoryWindowTest, PrintedPictureIsTheClientAreaFittedToThePageCorner) {
   EXPECT_EQ(page.pixelColor(0, 0), QColor(Qt::red));
   EXPECT_EQ(page.pixelColor(999, 498), QColor(Qt::red));
   EXPECT_EQ(page.pixelColor(500, 501), QColor(Qt::white));
-}
-
-TEST_F(HistoryWindowTest, HelpPageLiesBesideTheExecutable) {
-  const QUrl url = ui::HelpPageUrl();
-  EXPECT_TRUE(url.isLocalFile());
-  EXPECT_EQ(url.toLocalFile(), QCoreApplication::applicationDirPath() + "/help/frame.htm");
 }
 
 // Set SPURGEAR_SHOT to a file name to keep a picture of the window after
