@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPrinter>
@@ -50,7 +51,14 @@ bool QtDesktop::PrintWindow() {
 }
 
 QUrl HelpPageUrl() {
-  return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/help/frame.htm"));
+  // Beside the executable in a build; under share/ once installed.
+  const QString dir = QCoreApplication::applicationDirPath();
+  const QString beside = dir + QStringLiteral("/help/frame.htm");
+  const QString installed = dir + QStringLiteral("/../share/spurgear/help/frame.htm");
+  if (!QFileInfo::exists(beside) && QFileInfo::exists(installed)) {
+    return QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath());
+  }
+  return QUrl::fromLocalFile(beside);
 }
 
 void QtDesktop::OpenHelp() {
