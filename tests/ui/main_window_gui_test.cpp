@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -421,6 +422,36 @@ TEST_F(MainWindowTest, MessageListKeepsTheNewestLineInView) {
   ASSERT_EQ(list->count(), 6);
   const QRect last = list->visualItemRect(list->item(5));
   EXPECT_TRUE(list->viewport()->rect().intersects(last));
+}
+
+TEST_F(MainWindowTest, ControlsReachTheirHandlers) {
+  auto* timer = p->Find<QTimer>("Timer1");
+  p->Find<QScrollBar>("ScrollBar1")->setValue(100);
+  EXPECT_EQ(timer->interval(), 20);
+
+  Click("BitBtn5");  // 動画: all frames hidden until the first tick
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_TRUE(p->Find<QWidget>("Image1")->isHidden());
+  QElapsedTimer waited;
+  waited.start();
+  while (p->Find<QWidget>("Image1")->isHidden() && waited.elapsed() < 2000) {
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  EXPECT_FALSE(p->Find<QWidget>("Image1")->isHidden());
+
+  p->Find<ui::RadioGroup>("RG1")->Item(1)->click();
+  EXPECT_FALSE(timer->isActive());
+
+  Click("BitBtn2");  // 登録 shows the history window
+  EXPECT_FALSE(p->form2->isHidden());
+
+  p->Show();
+  Menu("N3");  // ＥＮＤ closes both windows
+  EXPECT_FALSE(p->form1->isVisible());
+  EXPECT_FALSE(p->form2->isVisible());
+
+  Menu("Show1");  // no action
+  EXPECT_TRUE(box.errors.empty());
 }
 
 }  // namespace
