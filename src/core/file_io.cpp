@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include "core/errors.h"
 
@@ -48,11 +49,22 @@ std::vector<uint8_t> ReadFilePrefix(const std::string& path, std::size_t limit) 
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (path.empty()) throw CannotCreate(path);
+  // A link is followed, so the file it names is replaced and the link stays.
+  std::string real = path;
+  struct stat link {};
+  if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) throw CannotCreate(path);
+    real = resolved;
+    std::free(resolved);
+  }
   struct stat target {};
-  bool exists = ::stat(path.c_str(), &target) == 0;
-  if (exists && S_ISDIR(target.st_mode)) throw CannotCreate(path);
+  bool exists = ::stat(real.c_str(), &target) == 0;
+  // Only a regular file is ever replaced: renaming over a directory, a
+  // device or a pipe would destroy it rather than write to it.
+  if (exists && !S_ISREG(target.st_mode)) throw CannotCreate(path);
 
-  std::string tmp = path + ".XXXXXX";
+  std::string tmp = real + ".XXXXXX";
   int fd = ::mkstemp(tmp.data());
   if (fd < 0) throw CannotCreate(path);
   auto fail = [&]() {
@@ -83,7 +95,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     ::unlink(tmp.c_str());
     throw CannotCreate(path);
   }
-  if (::rename(tmp.c_str(), path.c_str()) != 0) {
+  if (::rename(tmp.c_str(), real.c_str()) != 0) {
     ::unlink(tmp.c_str());
     throw CannotCreate(path);
   }

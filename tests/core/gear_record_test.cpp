@@ -1,6 +1,9 @@
 #include "core/gear_record.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -172,6 +175,54 @@ TEST(GearFile, FailuresLeaveTableAndFileIntact) {
   }
   // Writing over a directory fails and keeps it.
   EXPECT_THROW(WriteGearFile(t, dir.path), FileError);
+}
+
+TEST(GearFile, AFullDiskLeavesTheOldFileIntact) {
+  TempDir dir;
+  std::vector<uint8_t> old(100, 0x5A);
+  std::string path = dir.Write("keep.hgd", old);
+  HistoryTable t{};
+  InitHistoryTable(t);
+  // A file size limit below the table's size makes the write fail as a full
+  // disk would.
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto previous = signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 1000;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  bool threw = false;
+  try {
+    WriteGearFile(t, path);
+  } catch (const FileError& e) {
+    threw = true;
+    EXPECT_EQ(std::string(e.what()), "ファイル " + path + " を作成できません");
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
+  EXPECT_TRUE(threw);
+  EXPECT_EQ(ReadAll(path), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 1);
+}
+
+TEST(GearFile, OnlyRegularFilesAreReplacedAndLinksAreFollowed) {
+  TempDir dir;
+  HistoryTable t{};
+  InitHistoryTable(t);
+  ASSERT_EQ(mkfifo(dir.Path("pipe").c_str(), 0600), 0);
+  EXPECT_THROW(WriteGearFile(t, dir.Path("pipe")), FileError);
+  EXPECT_TRUE(std::filesystem::is_fifo(dir.Path("pipe")));
+
+  std::string real = dir.Write("real.hgd", {1, 2, 3});
+  std::filesystem::create_symlink(real, dir.Path("link.hgd"));
+  WriteGearFile(t, dir.Path("link.hgd"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.Path("link.hgd")));
+  EXPECT_EQ(ReadAll(real).size(), kTableBytes);
+
+  // Reading a pipe with no writer neither blocks nor changes the table.
+  HistoryTable before = t;
+  ReadGearFile(t, dir.Path("pipe"));
+  EXPECT_EQ(std::memcmp(&before, &t, sizeof t), 0);
 }
 
 TEST(GearFile, WriteReplacesAnExistingFileWhole) {
