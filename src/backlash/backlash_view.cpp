@@ -2,6 +2,7 @@
 // rotation, pan and zoom groups and the picture Image7. The main window
 // connects the buttons to their commands by objectName.
 #include <QGroupBox>
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
@@ -13,6 +14,14 @@ namespace spurgear::ui {
 namespace {
 
 constexpr int kButton = 24;  // the square step, pan and zoom buttons
+constexpr int kGroupWidth = 97;
+
+// The page may get the window's font only once it is placed in the page
+// control, so a label is sized for its text at the window's 15 pixels.
+void MakeCaption(QWidget* parent, const QString& name, int x, int y, const QString& caption) {
+  QLabel* l = MakeLabel(parent, name, x, y, caption);
+  l->resize(static_cast<int>(caption.size()) * 16 + 4, 16);
+}
 
 QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString& caption, int x, int y,
                      int w, int h) {
@@ -35,28 +44,28 @@ void BuildBacklashPage(QWidget* tabSheet2) {
   QWidget* page = tabSheet2;
   MakeButton(page, "BitBtn8", 16, 8, 89, 25, QStringLiteral("接触計算"));
 
-  MakeLabel(page, "Label18", 16, 48, QStringLiteral("歯面隙間"));
-  MakeLabel(page, "Label19", 24, 80, QStringLiteral("上"));
+  MakeCaption(page, "Label18", 16, 48, QStringLiteral("歯面隙間"));
+  MakeCaption(page, "Label19", 24, 80, QStringLiteral("上"));
   MakeEdit(page, "Edit21", 48, 72, 57, 21, QStringLiteral("0.0"), true);
-  MakeLabel(page, "Label20", 24, 112, QStringLiteral("下"));
+  MakeCaption(page, "Label20", 24, 112, QStringLiteral("下"));
   MakeEdit(page, "Edit18", 48, 104, 57, 21, QStringLiteral("0.0"), true);
 
-  QGroupBox* turn = MakeGroup(page, "GroupBox3", QStringLiteral("ギア２回転"), 16, 152, 89, 136);
+  QGroupBox* turn = MakeGroup(page, "GroupBox3", QStringLiteral("ギア２回転"), 16, 152, kGroupWidth, 136);
   MakeButton(turn, "BitBtn13", 16, 24, kButton, kButton, QStringLiteral("△"));
   MakeButton(turn, "BitBtn9", 40, 24, kButton, kButton, QStringLiteral("△△"));
   MakeEdit(turn, "Edit19", 16, 52, 65, 21, QStringLiteral("0.0000"), false, false);
   MakeButton(turn, "BitBtn14", 16, 80, kButton, kButton, QStringLiteral("▽"));
   MakeButton(turn, "BitBtn10", 40, 80, kButton, kButton, QStringLiteral("▽▽"));
-  MakeLabel(turn, "Label21", 40, 112, QStringLiteral("ラジアン"));
+  MakeCaption(turn, "Label21", 40, 112, QStringLiteral("ラジアン"));
 
-  QGroupBox* pan = MakeGroup(page, "GroupBox4", QStringLiteral("移動"), 16, 296, 89, 92);
+  QGroupBox* pan = MakeGroup(page, "GroupBox4", QStringLiteral("移動"), 16, 296, kGroupWidth, 92);
   MakeButton(pan, "BitBtn15", 32, 16, kButton, kButton, QStringLiteral("↑"));
   MakeButton(pan, "BitBtn16", 32, 64, kButton, kButton, QStringLiteral("↓"));
   MakeButton(pan, "BitBtn17", 8, 40, kButton, kButton, QStringLiteral("←"));
   MakeButton(pan, "BitBtn18", 56, 40, kButton, kButton, QStringLiteral("→"));
   MakeYellow(MakeButton(pan, "BitBtn19", 32, 40, kButton, kButton, QStringLiteral("■")));
 
-  QGroupBox* zoom = MakeGroup(page, "GroupBox5", QStringLiteral("拡大"), 16, 392, 89, 48);
+  QGroupBox* zoom = MakeGroup(page, "GroupBox5", QStringLiteral("拡大"), 16, 392, kGroupWidth, 48);
   MakeButton(zoom, "BitBtn12", 8, 16, kButton, kButton, QStringLiteral("小"));
   MakeYellow(MakeButton(zoom, "BitBtn20", 32, 16, kButton, kButton, QStringLiteral("■")));
   MakeButton(zoom, "BitBtn11", 56, 16, kButton, kButton, QStringLiteral("大"));
