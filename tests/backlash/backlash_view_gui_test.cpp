@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
@@ -135,18 +134,6 @@ TEST_F(BacklashView, PictureAndContact) {
   }
 }
 
-TEST_F(BacklashView, ContactWithoutGapOnlyWarns) {
-  const QImage before = Picture().copy();
-  auto* list = p->Find<QListWidget>("ListBox1");
-  const int lines = list->count();
-  Click("BitBtn8");
-  ASSERT_EQ(list->count(), lines + 1);
-  EXPECT_EQ(list->item(lines)->text(), QStringLiteral("warring：歯の隙間なし"));
-  EXPECT_EQ(list->palette().color(QPalette::Text), QColor(Qt::blue));
-  EXPECT_EQ(Picture(), before);
-  EXPECT_EQ(Text("Edit19"), "0.000");
-}
-
 TEST_F(BacklashView, StepsColourTheOverlappingFlank) {
   WorkedPair();
   for (int i = 0; i < 4; ++i) Click("BitBtn9");
@@ -168,23 +155,6 @@ TEST_F(BacklashView, StepsColourTheOverlappingFlank) {
   ASSERT_EQ(box.errors.size(), 1u);
   EXPECT_EQ(box.errors[0], "'x' は浮動小数点数ではありません.");
   EXPECT_EQ(Picture(), before);
-}
-
-TEST_F(BacklashView, PanAndZoomRedraw) {
-  WorkedPair();
-  const QImage start = Picture().copy();
-  Click("BitBtn11");
-  EXPECT_DOUBLE_EQ(p->state->BacklashView.Zoom, 4.49);
-  EXPECT_NE(Picture(), start);
-  Click("BitBtn20");
-  EXPECT_EQ(Picture(), start);
-  Click("BitBtn15");
-  EXPECT_EQ(p->state->BacklashView.PanY, -0.5);
-  EXPECT_NE(Picture(), start);
-  Click("BitBtn19");
-  EXPECT_EQ(Picture(), start);
-  Click("BitBtn12");
-  EXPECT_DOUBLE_EQ(p->state->BacklashView.Zoom, 5.51);
 }
 
 }  // namespace
