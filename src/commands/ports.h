@@ -22,7 +22,7 @@ class FieldPort {
   // Selected item of a radio group or combo box (-1 when none).
   virtual int Index(std::string_view name) const = 0;
   virtual void SetIndex(std::string_view name, int index) = 0;
-  // Red or normal text of a field.
+  // Red or normal background of a field.
   virtual void SetRed(std::string_view name, bool red) = 0;
 };
 

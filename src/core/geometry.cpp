@@ -102,6 +102,8 @@ int RegulaFalsi(Residual f, double target, double lo, double hi, double tol, dou
 }
 
 double ToothThickness(int32_t z, double m, double x, double d) {
+  // Only this function's own arithmetic may report a fault here.
+  ClearFaults();
   const long double a20 = kAngle20;
   const long double s20 = std::sin(a20), c20 = std::cos(a20);
   double db = static_cast<double>(c20 * (static_cast<long double>(z) * m));

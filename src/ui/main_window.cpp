@@ -109,10 +109,10 @@ class WidgetFields : public FieldPort {
   void SetRed(std::string_view name, bool red) override {
     auto* w = lookup_.Get<QWidget>(name);
     if (!w) return;
+    // An overlap shows as a red field background; otherwise the normal
+    // white of an edit field.
     QPalette p = w->palette();
-    const QColor c = red ? QColor(Qt::red) : QColor(Qt::black);
-    p.setColor(QPalette::Text, c);
-    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Base, red ? QColor(Qt::red) : QColor(Qt::white));
     w->setPalette(p);
   }
 

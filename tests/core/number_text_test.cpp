@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 #include <limits>
 
@@ -98,6 +99,13 @@ TEST(DecimalParser, RejectsWithTheTextAsGiven) {
       EXPECT_EQ(e.what(), "'" + std::string(bad) + "' は浮動小数点数ではありません");
     }
   }
+}
+
+TEST(DecimalParser, LeavesTheFloatingPointFlagsAlone) {
+  std::feclearexcept(FE_ALL_EXCEPT);
+  EXPECT_THROW(ParseDecimal("1e999"), ConversionError);
+  EXPECT_EQ(ParseDecimal("1e-400"), 0.0);
+  EXPECT_EQ(std::fetestexcept(FE_OVERFLOW | FE_UNDERFLOW | FE_INEXACT), 0);
 }
 
 TEST(WholeParser, Accepts) {
