@@ -42,7 +42,7 @@ void HgdReader(const uint8_t* data, std::size_t size) {
   }
   const std::size_t n = size < kTableBytes ? size : kTableBytes;
   const TableBytes after = EncodeTable(table);
-  if (std::memcmp(after.data(), data, n) != 0) Fail();
+  if (n > 0 && std::memcmp(after.data(), data, n) != 0) Fail();
   if (std::memcmp(after.data() + n, before.data() + n, kTableBytes - n) != 0) Fail();
 }
 

@@ -131,7 +131,7 @@ void ApplyGearFileBytes(HistoryTable& table, const uint8_t* data, std::size_t le
   // Lay the file's bytes over the table's own image, then check the result
   // before anything is committed.
   TableBytes image = EncodeTable(table);
-  std::memcpy(image.data(), data, length);
+  if (length > 0) std::memcpy(image.data(), data, length);  // an empty file has no data
   HistoryTable loaded;
   for (std::size_t k = 0; k < kSlotCount; ++k) {
     loaded[k] = DecodeRecord(&image[k * kRecordBytes]);
