@@ -12,11 +12,12 @@
 
 #include "core/errors.h"
 #include "output/grid_text.h"
+#include "ui/widgets.h"
 
 namespace spurgear::ui {
 
 void QtDesktop::SetClipboard(std::string_view text) {
-  QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  QGuiApplication::clipboard()->setText(Q(text));
 }
 
 QImage ClientPicture(QWidget& window) {

@@ -14,6 +14,7 @@
 #include <QTableWidgetItem>
 
 #include "output/grid_text.h"
+#include "ui/widgets.h"
 
 namespace spurgear::ui {
 namespace {
@@ -148,7 +149,7 @@ void HistoryWindow::Selected(int row) {
 
 void HistoryWindow::SetCell(int column, int row, std::string_view text) {
   if (column < 0 || column >= kGridColumns || row < 0 || row >= kGridRows) return;
-  grid_->item(row, column)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  grid_->item(row, column)->setText(Q(text));
 }
 
 std::string HistoryWindow::Cell(int column, int row) const {

@@ -17,24 +17,6 @@
 namespace spurgear::ui {
 namespace {
 
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QString InitialText(std::string_view name) {
-  for (const auto& [n, text] : kInitialTexts) {
-    if (n == name) return Q(text);
-  }
-  return {};
-}
-
-int InitialIndex(std::string_view name) {
-  for (const auto& [n, index] : kInitialIndices) {
-    if (n == name) return index;
-  }
-  return -1;
-}
-
 // The chart of the form factor against the tooth count: y 0.2..0.8 upwards,
 // z logarithmic 10..300 to the right, the tabulated 20 degree curve in red.
 class FormFactorChart {

@@ -30,25 +30,6 @@
 namespace spurgear::ui {
 namespace {
 
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// The text a control holds when the window is created.
-QString InitialText(std::string_view name) {
-  for (const auto& [n, text] : kInitialTexts) {
-    if (n == name) return Q(text);
-  }
-  return {};
-}
-
-int InitialIndex(std::string_view name) {
-  for (const auto& [n, index] : kInitialIndices) {
-    if (n == name) return index;
-  }
-  return -1;
-}
-
 // Finds the window's controls by objectName, remembering what it found.
 class Lookup {
  public:

@@ -4,7 +4,27 @@
 #include <QGridLayout>
 #include <QPainter>
 
+#include "commands/form_defaults.h"
+
 namespace spurgear::ui {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString InitialText(std::string_view name) {
+  for (const auto& [n, text] : kInitialTexts) {
+    if (n == name) return Q(text);
+  }
+  return {};
+}
+
+int InitialIndex(std::string_view name) {
+  for (const auto& [n, index] : kInitialIndices) {
+    if (n == name) return index;
+  }
+  return -1;
+}
 
 RadioGroup::RadioGroup(QWidget* parent, const QString& name, const QString& caption,
                        const QStringList& items, int columns, int x, int y, int w, int h)

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <QWidget>
+#include <string_view>
 
 namespace spurgear::ui {
 
@@ -46,6 +47,13 @@ class ImageView : public QWidget {
  private:
   QImage image_;
 };
+
+// UTF-8 text from the logic library as a QString.
+QString Q(std::string_view text);
+// The text and the selected index a control holds when the window is
+// created (the shared table of form defaults); "" and -1 for others.
+QString InitialText(std::string_view name);
+int InitialIndex(std::string_view name);
 
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, int x, int y, int w, int h,
                     const QString& text, bool readOnly = false, bool flat = true);
