@@ -13,6 +13,12 @@ namespace {
 
 using Extended = long double;
 
+// Moves the window centre a tenth of Zoom along one axis and redraws.
+void PanStep(Commands& c, double& pan, int direction) {
+  pan = static_cast<double>(pan + direction * (static_cast<Extended>(c.state.BacklashView.Zoom) / 10));
+  c.DrawBacklashView();
+}
+
 constexpr char kImage[] = "Image7";
 constexpr double kContactTolerance = 0.00001;
 // "大" squares Zoom below 0.9; it stops short of a window too small to map.
@@ -136,29 +142,10 @@ void Commands::BitBtn14Click() { RotationStep(-0.0001); }
 void Commands::BitBtn10Click() { RotationStep(-0.001); }
 
 // Pan: a tenth of Zoom in millimetres, whatever the module.
-void Commands::BitBtn15Click() {
-  BacklashViewState& v = state.BacklashView;
-  v.PanY = static_cast<double>(v.PanY - static_cast<Extended>(v.Zoom) / 10);
-  DrawBacklashView();
-}
-
-void Commands::BitBtn16Click() {
-  BacklashViewState& v = state.BacklashView;
-  v.PanY = static_cast<double>(v.PanY + static_cast<Extended>(v.Zoom) / 10);
-  DrawBacklashView();
-}
-
-void Commands::BitBtn17Click() {
-  BacklashViewState& v = state.BacklashView;
-  v.PanX = static_cast<double>(v.PanX - static_cast<Extended>(v.Zoom) / 10);
-  DrawBacklashView();
-}
-
-void Commands::BitBtn18Click() {
-  BacklashViewState& v = state.BacklashView;
-  v.PanX = static_cast<double>(v.PanX + static_cast<Extended>(v.Zoom) / 10);
-  DrawBacklashView();
-}
+void Commands::BitBtn15Click() { PanStep(*this, state.BacklashView.PanY, -1); }
+void Commands::BitBtn16Click() { PanStep(*this, state.BacklashView.PanY, +1); }
+void Commands::BitBtn17Click() { PanStep(*this, state.BacklashView.PanX, -1); }
+void Commands::BitBtn18Click() { PanStep(*this, state.BacklashView.PanX, +1); }
 
 void Commands::BitBtn19Click() {
   state.BacklashView.PanX = 0.0;
