@@ -16,6 +16,8 @@
 #include "ui/program.h"
 #include "ui/widgets.h"
 
+#include "ui/window_test.h"
+
 namespace spurgear {
 namespace {
 
@@ -74,14 +76,8 @@ TEST(BacklashPageLayout, EveryControlWithItsPlaceAndText) {
   EXPECT_TRUE(sheet.findChild<QWidget*>("GroupBox2")->rect().contains(image->geometry()));
 }
 
-class BacklashView : public testing::Test {
+class BacklashView : public WindowTest {
  protected:
-  MemoryBox box;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<ui::Program> p = std::make_unique<ui::Program>(&box, &dialogs);
-
-  std::string Text(const char* name) { return p->Find<QLineEdit>(name)->text().toStdString(); }
-  void Click(const char* name) { p->Find<QAbstractButton>(name)->click(); }
   const QImage& Picture() { return p->Find<ui::ImageView>("Image7")->Image(); }
   bool Red(const char* name) {
     const QPalette pal = p->Find<QLineEdit>(name)->palette();

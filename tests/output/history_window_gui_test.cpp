@@ -21,17 +21,14 @@
 #include "output/grid_text.h"
 #include "ui/program.h"
 
+#include "ui/window_test.h"
+
 namespace spurgear {
 namespace {
 
-class HistoryWindowTest : public testing::Test {
+class HistoryWindowTest : public WindowTest {
  protected:
-  MemoryBox box;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<ui::Program> p = std::make_unique<ui::Program>(&box, &dialogs);
-
   QTableWidget* Grid() { return p->form2->findChild<QTableWidget*>("sg1"); }
-  std::string Text(const char* edit) { return p->Find<QLineEdit>(edit)->text().toStdString(); }
   std::string Cell(int c, int r) { return Grid()->item(r, c)->text().toStdString(); }
   void Register() { p->Find<QAbstractButton>("BitBtn2")->click(); }
   void Calculate(int z1) {

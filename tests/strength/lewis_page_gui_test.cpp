@@ -18,24 +18,13 @@
 #include "ui/pages.h"
 #include "ui/program.h"
 #include "ui/widgets.h"
+#include "ui/window_test.h"
 
 namespace spurgear {
 namespace {
 
-class StrengthPageTest : public testing::Test {
+class StrengthPageTest : public WindowTest {
  protected:
-  MemoryBox box;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<ui::Program> p = std::make_unique<ui::Program>(&box, &dialogs);
-
-  QLineEdit* Edit(const char* name) {
-    auto* e = p->Find<QLineEdit>(name);
-    EXPECT_NE(e, nullptr) << name;
-    return e;
-  }
-  std::string Text(const char* name) { return Edit(name)->text().toStdString(); }
-  void Type(const char* name, const QString& text) { Edit(name)->setText(text); }
-  void Click(const char* name) { p->Find<QAbstractButton>(name)->click(); }
   QComboBox* Material() { return p->Find<QComboBox>("CB1"); }
   void Choose(const char* group, int item) {
     p->Find<ui::RadioGroup>(group)->Item(item)->click();

@@ -15,6 +15,7 @@
 #include "commands/memory_ports.h"
 #include "core/number_text.h"
 #include "ui/program.h"
+#include "ui/window_test.h"
 
 namespace spurgear {
 namespace {
@@ -27,26 +28,9 @@ const std::vector<const char*> kArithmetic = {"0 による浮動小数点数除�
                                               "不正な浮動小数点数演算命令.",
                                               "浮動小数点数のオーバーフロー."};
 
-class BadInput : public testing::Test {
+class BadInput : public WindowTest {
  protected:
-  MemoryBox box;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<ui::Program> p = std::make_unique<ui::Program>(&box, &dialogs);
-
-  QLineEdit* Edit(const char* name) { return p->Find<QLineEdit>(name); }
-  std::string Text(const char* name) { return Edit(name)->text().toStdString(); }
-  void Type(const char* name, const std::string& text) {
-    Edit(name)->setText(QString::fromStdString(text));
-  }
-  void Click(const char* name) { p->Find<QAbstractButton>(name)->click(); }
-  std::vector<std::string> Shown() {
-    std::vector<std::string> texts;
-    for (const char* n : {"Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12",
-                          "Edit13", "Edit14", "Edit15", "Edit16", "Edit47", "Edit48", "Edit17"}) {
-      texts.push_back(Text(n));
-    }
-    return texts;
-  }
+  std::vector<std::string> Shown() { return Results(); }
   // What the result fields must show when they show slot 0.
   std::vector<std::string> FromSlot0() {
     const GearPairRecord& r = p->state->slot0();

@@ -25,37 +25,17 @@
 #include "test_support.h"
 #include "ui/program.h"
 #include "ui/widgets.h"
+#include "ui/window_test.h"
 
 namespace spurgear {
 namespace {
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public WindowTest {
  protected:
-  MemoryBox box;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<ui::Program> p = std::make_unique<ui::Program>(&box, &dialogs);
-
-  QLineEdit* Edit(const char* name) {
-    auto* e = p->Find<QLineEdit>(name);
-    EXPECT_NE(e, nullptr) << name;
-    return e;
-  }
-  std::string Text(const char* name) { return Edit(name)->text().toStdString(); }
-  void Type(const char* name, const QString& text) { Edit(name)->setText(text); }
-  void Click(const char* name) { p->Find<QAbstractButton>(name)->click(); }
   void Menu(const char* name) { p->Find<QAction>(name)->trigger(); }
   QListWidget* List() { return p->Find<QListWidget>("ListBox1"); }
   GearPairRecord& Slot0() { return p->state->slot0(); }
   int Calculations() { return p->commands().calculationCount; }
-
-  std::vector<std::string> Results() {
-    std::vector<std::string> texts;
-    for (const char* n : {"Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12",
-                          "Edit13", "Edit14", "Edit15", "Edit16", "Edit47", "Edit48", "Edit17"}) {
-      texts.push_back(Text(n));
-    }
-    return texts;
-  }
 };
 
 // Answers the next modal window once it is open. A further modal window
