@@ -173,6 +173,8 @@ TEST(GearFile, FailuresLeaveTableAndFileIntact) {
     EXPECT_EQ(ReadAll(old), (std::vector<uint8_t>{1, 2, 3}));
     std::filesystem::permissions(dir.Path("ro"), std::filesystem::perms::owner_all);
   }
+  // A read-only file system refuses even the superuser.
+  EXPECT_THROW(WriteGearFile(t, "/proc/spurgear-test.hgd"), FileError);
   // Writing over a directory fails and keeps it.
   EXPECT_THROW(WriteGearFile(t, dir.path), FileError);
 }
