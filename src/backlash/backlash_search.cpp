@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/errors.h"
+#include "core/geometry.h"
 
 namespace spurgear {
 namespace {
@@ -15,20 +16,8 @@ constexpr int kToothLast = 42;  // last point of one fine tooth
 constexpr int kTeethLast = 84;  // last point of the two-tooth outline
 
 // The searches are pure geometry: whatever a degenerate or non-finite
-// coordinate makes the arithmetic raise must not stay behind for a later
-// calculation's fault check to report. Restores the fault flags as they
-// were on entry.
-class QuietFaults {
- public:
-  QuietFaults() { std::fegetexceptflag(&saved_, kFaults); }
-  ~QuietFaults() { std::fesetexceptflag(&saved_, kFaults); }
-  QuietFaults(const QuietFaults&) = delete;
-  QuietFaults& operator=(const QuietFaults&) = delete;
-
- private:
-  static constexpr int kFaults = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
-  std::fexcept_t saved_;
-};
+// coordinate makes the arithmetic raise is taken back (FaultFlagsKept), so
+// a later calculation's fault check never reports it.
 
 void RequireTeeth(int32_t z) {
   if (z < 1 || z > kMaxTeeth) {
@@ -226,44 +215,44 @@ void BuildBacklashTeeth1(const OutlineBuffer& tooth, int32_t z1, OutlineBuffer& 
 
 void TurnGear2(const OutlineBuffer& tooth, const GearPairRecord& pair, double theta,
                OutlineBuffer& teeth2) {
-  QuietFaults quiet;
+  const FaultFlagsKept keep;
   TurnAndPlace(tooth, pair, theta, teeth2);
 }
 
 int SegmentIntersection(double x1, double y1, double x2, double y2, double x3, double y3,
                         double x4, double y4) {
-  QuietFaults quiet;
+  const FaultFlagsKept keep;
   return SegmentHit(x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
 FootResult PerpendicularFoot(double x1, double y1, double x2, double y2, double px, double py) {
-  QuietFaults quiet;
+  const FaultFlagsKept keep;
   return Foot(x1, y1, x2, y2, px, py);
 }
 
 int PolylinesIntersect(std::span<const Point2D> a, std::span<const Point2D> b, int aFrom, int aTo,
                        int bFrom, int bTo) {
-  QuietFaults quiet;
+  const FaultFlagsKept keep;
   return PolylinesHit(a, b, aFrom, aTo, bFrom, bTo);
 }
 
 int LowerFlanksOverlap(const OutlineBuffer& teeth1, const OutlineBuffer& teeth2) {
-  QuietFaults quiet;
+  const FaultFlagsKept keep;
   return LowerOverlap(teeth1, teeth2);
 }
 
 int UpperFlanksOverlap(const OutlineBuffer& teeth1, const OutlineBuffer& teeth2) {
-  QuietFaults quiet;
+  const FaultFlagsKept keep;
   return PolylinesHit(teeth1, teeth2, 1, 20, 43, 62);
 }
 
 int FlanksTouch(const BacklashOutlines& o, double theta) {
-  QuietFaults quiet;
+  const FaultFlagsKept keep;
   return Touch(o, theta);
 }
 
 ContactResult FindContactRotation(const BacklashOutlines& o, double lo, double hi, double tol) {
-  QuietFaults quiet;
+  const FaultFlagsKept keep;
   if (Touch(o, hi) != 1) return {1, 0.0};
   do {
     const double mid = (lo + hi) / 2;
@@ -283,7 +272,7 @@ ContactResult FindContactRotation(const BacklashOutlines& o, double lo, double h
 
 FlankClearances FlankClearance(const OutlineBuffer& teeth1, const OutlineBuffer& teeth2,
                                double module) {
-  QuietFaults quiet;
+  const FaultFlagsKept keep;
   FlankClearances c;
   c.lower = ShortestGap(teeth1, teeth2, module, 22, 41, 22, 40);
   c.upper = ShortestGap(teeth1, teeth2, module, 43, 62, 1, 20);

@@ -50,11 +50,7 @@ void Commands::DrawBacklashView() {
   const GearPairRecord& r = state.backlashFrom;
   const BacklashViewState& view = state.BacklashView;
   PicturePort& pictures = ports.pictures;
-  pictures.SetBusy("バックラッシ画面作成中");
-  struct Done {
-    PicturePort& p;
-    ~Done() { p.SetBusy(""); }
-  } done{pictures};
+  const BusyNotice busy(pictures, "バックラッシ画面作成中");
 
   const double side = static_cast<double>(static_cast<Extended>(r.Module) * view.Zoom);
   const ViewWindow window{

@@ -62,13 +62,9 @@ void Commands::BuildMeshOutlines() {
 
 void Commands::DrawMeshFrames() {
   PicturePort& pictures = ports.pictures;
-  pictures.SetBusy("画像作成中");
   // The notice goes whenever the drawing ends, also when Edit19 does not
   // convert (the error still ends the command).
-  struct HideBusy {
-    PicturePort& p;
-    ~HideBusy() { p.SetBusy(""); }
-  } hideBusy{pictures};
+  const BusyNotice busy(pictures, "画像作成中");
 
   state.slot0().Gear2Rotation = ParseDecimal(ports.fields.Text("Edit19"));
   const double gear2Rotation = state.slot0().Gear2Rotation;

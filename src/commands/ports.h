@@ -69,6 +69,21 @@ class PicturePort {
   virtual void SetBusy(std::string_view text) = 0;
 };
 
+// Shows Label15 with a text for as long as it lives: the notice goes
+// whenever drawing ends, also when the drawing fails.
+class BusyNotice {
+ public:
+  BusyNotice(PicturePort& pictures, std::string_view text) : pictures_(pictures) {
+    pictures_.SetBusy(text);
+  }
+  ~BusyNotice() { pictures_.SetBusy(""); }
+  BusyNotice(const BusyNotice&) = delete;
+  BusyNotice& operator=(const BusyNotice&) = delete;
+
+ private:
+  PicturePort& pictures_;
+};
+
 // File dialogs, each keeping its own last chosen name ("OpenDialog1",
 // "SaveDialog1", "SaveDialog2", "SaveDialog3"). nullopt when cancelled.
 class DialogPort {

@@ -1,5 +1,6 @@
 #pragma once
 // The input check and the geometry of the gear pair.
+#include <cfenv>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -49,5 +50,19 @@ double ComputeNormalBacklash(double distanceCorrection);
 // raised since (division by zero, invalid operation, overflow).
 void ClearFaults();
 void CheckFaults();
+
+// Keeps the floating-point flags as they were when it was made: work whose
+// own faults are handled otherwise (parsing, drawing, the segment tests)
+// must not leave flags behind for a later calculation to report.
+class FaultFlagsKept {
+ public:
+  FaultFlagsKept() { std::fegetexceptflag(&flags_, FE_ALL_EXCEPT); }
+  ~FaultFlagsKept() { std::fesetexceptflag(&flags_, FE_ALL_EXCEPT); }
+  FaultFlagsKept(const FaultFlagsKept&) = delete;
+  FaultFlagsKept& operator=(const FaultFlagsKept&) = delete;
+
+ private:
+  std::fexcept_t flags_;
+};
 
 }  // namespace spurgear

@@ -8,6 +8,7 @@
 #include <locale.h>
 
 #include "core/errors.h"
+#include "core/geometry.h"
 
 namespace spurgear {
 namespace {
@@ -181,10 +182,11 @@ bool TryParseDecimal(std::string_view text, double& out) {
   char* end = nullptr;
   // Out-of-range texts are refused here, not raised as a fault later: the
   // conversion leaves the floating-point flags as it found them.
-  std::fexcept_t flags;
-  std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
-  double v = strtod_l(copy.c_str(), &end, CLocale());
-  std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
+  double v;
+  {
+    const FaultFlagsKept keep;
+    v = strtod_l(copy.c_str(), &end, CLocale());
+  }
   if (end != copy.c_str() + copy.size()) return false;
   if (std::isinf(v)) return false;  // beyond the float64 range
   out = v;

@@ -1,6 +1,8 @@
 // The fit-to-image mapping and the drawing primitives of both picture pages.
 #include "ui/plot.h"
 
+#include "core/geometry.h"
+
 #include <QColor>
 #include <QFontMetrics>
 #include <QLine>
@@ -25,18 +27,8 @@ constexpr double kLimit = 1 << 20;
 constexpr double kMargin = 16;
 
 // Drawing is no calculation: whatever floating-point flags far-off or
-// non-finite points raise here are taken back, so that they cannot be
-// reported as a fault of the next calculation.
-class KeepFaultFlags {
- public:
-  KeepFaultFlags() { std::fegetexceptflag(&flags_, FE_ALL_EXCEPT); }
-  ~KeepFaultFlags() { std::fesetexceptflag(&flags_, FE_ALL_EXCEPT); }
-  KeepFaultFlags(const KeepFaultFlags&) = delete;
-  KeepFaultFlags& operator=(const KeepFaultFlags&) = delete;
-
- private:
-  std::fexcept_t flags_;
-};
+// non-finite points raise here are taken back (FaultFlagsKept), so that
+// they cannot be reported as a fault of the next calculation.
 
 // The scale and the model point that maps to pixel (0, 0).
 struct Fit {
@@ -179,7 +171,7 @@ void DrawPolyline(LineBatch& batch, std::span<const Point2D> points, int end, in
 }  // namespace
 
 bool MapPoint(const ViewWindow& window, int w, int h, double x, double y, Pixel& out) {
-  const KeepFaultFlags keep;
+  const FaultFlagsKept keep;
   double column, row;
   if (!Exact(MakeFit(window, w, h), x, y, column, row)) return false;
   out = {RoundSafe(column), RoundSafe(row)};
@@ -188,7 +180,7 @@ bool MapPoint(const ViewWindow& window, int w, int h, double x, double y, Pixel&
 
 void DrawOutlines(QImage& image, int mode, int endA, int endB, const ViewWindow& window,
                   std::span<const Point2D> a, std::span<const Point2D> b, int open) {
-  const KeepFaultFlags keep;
+  const FaultFlagsKept keep;
   const int w = image.width(), h = image.height();
   QPainter painter(&image);
   Prepare(painter);
@@ -203,7 +195,7 @@ void DrawOutlines(QImage& image, int mode, int endA, int endB, const ViewWindow&
 
 void DrawSegment(QImage& image, const ViewWindow& window, double x1, double y1, double x2,
                  double y2) {
-  const KeepFaultFlags keep;
+  const FaultFlagsKept keep;
   const int w = image.width(), h = image.height();
   QPainter painter(&image);
   Prepare(painter);
@@ -214,7 +206,7 @@ void DrawSegment(QImage& image, const ViewWindow& window, double x1, double y1, 
 }
 
 void DrawScaleBar(QImage& image, double viewWidth, double viewHeight) {
-  const KeepFaultFlags keep;
+  const FaultFlagsKept keep;
   const int w = image.width(), h = image.height();
   const double W = w, H = h;
   const double s = std::min(W / viewWidth, H / viewHeight);
