@@ -5,26 +5,19 @@
 #include <cmath>
 #include <string>
 
+#include "core/constants.h"
 #include "core/errors.h"
 #include "core/geometry.h"
 
 namespace spurgear {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr int kToothLast = 42;  // last point of one fine tooth
 constexpr int kTeethLast = 84;  // last point of the two-tooth outline
 
 // The searches are pure geometry: whatever a degenerate or non-finite
 // coordinate makes the arithmetic raise is taken back (FaultFlagsKept), so
 // a later calculation's fault check never reports it.
-
-void RequireTeeth(int32_t z) {
-  if (z < 1 || z > kMaxTeeth) {
-    throw CommandError("歯数 " + std::to_string(z) + " の歯形は作成できません（歯数は 1～" +
-                       std::to_string(kMaxTeeth) + "）");
-  }
-}
 
 // Point k := tooth point k, then point 42 + k := tooth point k turned one
 // pitch, for k = 0..42; point 42 ends as the unturned tooth point 42.
@@ -40,7 +33,7 @@ void BuildTwoTeeth(const OutlineBuffer& tooth, int32_t z, OutlineBuffer& out) {
 void TurnAndPlace(const OutlineBuffer& tooth, const GearPairRecord& pair, double theta,
                   OutlineBuffer& teeth2) {
   const int32_t z2 = pair.Teeth2;
-  RequireTeeth(z2);
+  RequireOutlineTeeth(z2);
   BuildTwoTeeth(tooth, z2, teeth2);
   const double halfPitch = kPi / z2;
   const double phi = (kPi - halfPitch) + theta;
@@ -209,7 +202,7 @@ FlankGap ShortestGap(const OutlineBuffer& t1, const OutlineBuffer& t2, double mo
 }  // namespace
 
 void BuildBacklashTeeth1(const OutlineBuffer& tooth, int32_t z1, OutlineBuffer& teeth1) {
-  RequireTeeth(z1);
+  RequireOutlineTeeth(z1);
   BuildTwoTeeth(tooth, z1, teeth1);
 }
 

@@ -8,6 +8,7 @@
 #include "commands/ports.h"
 #include "core/app_state.h"
 #include "core/errors.h"
+#include "strength/lewis.h"
 
 namespace spurgear {
 
@@ -64,7 +65,9 @@ class Commands {
   void MarkResultsBelong();
 
   // --- Meshing view and animation ---
-  void BuildMeshOutlines();  // steps 5 of the calculate command
+  // Builds the meshing frames' outlines from slot 0 (part of a complete
+  // calculation).
+  void BuildMeshOutlines();
   void DrawMeshFrames();
   void RG1Click();
   void BitBtn5Click();  // 動画
@@ -73,7 +76,9 @@ class Commands {
   void ScrollBar1Change(int position);
 
   // --- Backlash page ---
-  void BuildBacklashOutlines();  // steps 8 and 9 of the calculate command
+  // Builds the backlash page's working outlines from slot 0 (the last part
+  // of a complete calculation).
+  void BuildBacklashOutlines();
   void DrawBacklashView();
   void BitBtn8Click();   // 接触計算
   void BitBtn9Click();   // △△
@@ -118,7 +123,18 @@ class Commands {
 
  private:
   void ReportNoSolution(const std::string& line);
+  // After the open dialog: slot 0 into the fields, the table into the grid.
+  void ShowTable();
   int calcDepth_ = 0;
 };
+
+// Reads the strength estimate's inputs as the page's command does: Module and
+// Teeth1 of slot 0, Edit22, Edit20, rg31, rg3 and CB1.
+LewisInputs ReadLewisInputs(const GearPairRecord& slot0, const FieldPort& fields);
+
+// Replaces the clipboard's contents by the text of a rectangle of the
+// history grid (the empty text when the rectangle is refused).
+void CopyGridToClipboard(const HistoryPort& grid, DesktopPort& desktop, int left, int top,
+                         int right, int bottom);
 
 }  // namespace spurgear

@@ -15,7 +15,13 @@ void CopySlot(HistoryTable& table, std::size_t from, std::size_t to) {
 
 }  // namespace
 
-void Commands::Form2Create() { WriteGridHeadings(ports.history); }
+void Commands::Form2Create() {
+  // Headings in row 0, row numbers in column 0; the corner cell stays empty.
+  for (int c = 1; c < kGridColumns; ++c) {
+    ports.history.SetCell(c, 0, kGridHeadings[static_cast<std::size_t>(c)]);
+  }
+  for (int r = 1; r < kGridRows; ++r) ports.history.SetCell(0, r, std::to_string(r));
+}
 
 void Commands::ClearHistoryGrid() {
   for (int r = 1; r < kGridRows; ++r) {

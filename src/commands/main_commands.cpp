@@ -160,14 +160,16 @@ void Commands::N1Click() {
     ReadGearFile(state.table, *path);
     MarkResultsBelong();
   }
-  ClearHistoryGrid();
-  ShowResults();
-  PushHistory();
+  ShowTable();
 }
 
 void Commands::OpenGearFile(const std::string& path) {
   ReadGearFile(state.table, path);
   MarkResultsBelong();
+  ShowTable();
+}
+
+void Commands::ShowTable() {
   ClearHistoryGrid();
   ShowResults();
   PushHistory();

@@ -1,10 +1,20 @@
 #include "commands/memory_ports.h"
 
 #include <memory>
+#include <stdexcept>
 
 #include "commands/form_defaults.h"
 
 namespace spurgear {
+namespace {
+
+// The fields are those of the window: a name no control carries is a
+// programming error, not an empty field.
+[[noreturn]] void NoSuchControl(std::string_view name) {
+  throw std::logic_error("no control named " + std::string(name));
+}
+
+}  // namespace
 
 MemoryFields::MemoryFields() {
   for (const auto& [name, text] : kInitialTexts) texts_.emplace(name, text);
@@ -13,12 +23,13 @@ MemoryFields::MemoryFields() {
 
 std::string MemoryFields::Text(std::string_view name) const {
   auto it = texts_.find(name);
-  return it == texts_.end() ? std::string() : it->second;
+  if (it == texts_.end()) NoSuchControl(name);
+  return it->second;
 }
 
 bool MemoryFields::SetText(std::string_view name, std::string_view text) {
   auto it = texts_.find(name);
-  if (it == texts_.end()) it = texts_.emplace(std::string(name), std::string()).first;
+  if (it == texts_.end()) NoSuchControl(name);
   if (it->second == text) return false;
   it->second = std::string(text);
   ++writes;
@@ -27,14 +38,18 @@ bool MemoryFields::SetText(std::string_view name, std::string_view text) {
 
 int MemoryFields::Index(std::string_view name) const {
   auto it = indices_.find(name);
-  return it == indices_.end() ? -1 : it->second;
+  if (it == indices_.end()) NoSuchControl(name);
+  return it->second;
 }
 
 void MemoryFields::SetIndex(std::string_view name, int index) {
-  indices_[std::string(name)] = index;
+  auto it = indices_.find(name);
+  if (it == indices_.end()) NoSuchControl(name);
+  it->second = index;
 }
 
 void MemoryFields::SetRed(std::string_view name, bool red) {
+  if (!texts_.contains(name)) NoSuchControl(name);
   if (red) {
     red_.emplace(name);
   } else if (auto it = red_.find(name); it != red_.end()) {

@@ -13,6 +13,8 @@
 
 namespace spurgear {
 
+// The window's fields with their initial texts and selections; a name the
+// window has no control for throws std::logic_error.
 class MemoryFields : public FieldPort {
  public:
   MemoryFields();

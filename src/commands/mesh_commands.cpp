@@ -4,6 +4,7 @@
 #include <string>
 
 #include "commands/commands.h"
+#include "core/constants.h"
 #include "core/geometry.h"
 #include "core/number_text.h"
 #include "core/outlines.h"
@@ -11,7 +12,6 @@
 namespace spurgear {
 namespace {
 
-constexpr long double kPiL = 3.141592653589793238462643383279502884L;
 constexpr const char* kFrames[5] = {"Image1", "Image2", "Image3", "Image4", "Image5"};
 
 // The tooth counts' check, written into the message list as the calculate

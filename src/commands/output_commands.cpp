@@ -4,6 +4,12 @@
 
 namespace spurgear {
 
+void CopyGridToClipboard(const HistoryPort& grid, DesktopPort& desktop, int left, int top,
+                         int right, int bottom) {
+  desktop.SetClipboard(GridClipboardText([&](int c, int r) { return grid.Cell(c, r); },
+                                         kGridColumns, kGridRows, left, top, right, bottom));
+}
+
 void Commands::N4Click() {
   // The whole grid; 11 and 11 are clamped to its last column and row.
   CopyGridToClipboard(ports.history, ports.desktop, 0, 0, 11, 11);

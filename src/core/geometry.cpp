@@ -3,14 +3,12 @@
 #include <cfenv>
 #include <cmath>
 
+#include "core/constants.h"
 #include "core/errors.h"
 
 namespace spurgear {
 namespace {
 
-constexpr long double kPi10 = 3.141592654L;  // the degree conversions and the contact ratio
-constexpr long double kPi = 3.141592653589793238462643383279502884L;
-constexpr double kAngle20 = 0.3490658503988659;  // 20 degrees as π/9
 constexpr double kWorkingAngleHi = 1.4959965019047619;
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kTolerance = 1e-6;
@@ -113,7 +111,7 @@ double ToothThickness(int32_t z, double m, double x, double d) {
   long double ad_l = ad;
   long double invAd = std::sin(ad_l) / std::cos(ad_l) - ad_l;
   long double inv20 = s20 / c20 - a20;
-  long double s = (((s20 * (4 * static_cast<long double>(x))) / c20 + kPi) * (1.0L / z) -
+  long double s = (((s20 * (4 * static_cast<long double>(x))) / c20 + kPiL) * (1.0L / z) -
                    2 * (invAd - inv20)) *
                   (static_cast<long double>(d) / 2);
   StepDone(s);

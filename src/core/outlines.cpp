@@ -3,21 +3,17 @@
 #include <cmath>
 #include <string>
 
+#include "core/constants.h"
 #include "core/errors.h"
 #include "core/geometry.h"
 
 namespace spurgear {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kAngle20 = 0.3490658503988659;
 constexpr double kTwoInv20 = 0.029808767;  // 2·inv 20°, used as written
 
 void Require(int32_t z, std::size_t points, std::size_t capacity) {
-  if (z < 1 || z > kMaxTeeth || points > capacity) {
-    throw CommandError("歯数 " + std::to_string(z) + " の歯形は作成できません（歯数は 1～" +
-                       std::to_string(kMaxTeeth) + "）");
-  }
+  RequireOutlineTeeth(z, points <= capacity);
 }
 
 // One side of a tooth sampled at n + 1 diameters from the root to the tip:
@@ -60,6 +56,13 @@ void Replicate(std::span<Point2D> out, int32_t z, int stride) {
 }
 
 }  // namespace
+
+void RequireOutlineTeeth(int32_t z, bool fits) {
+  if (z < 1 || z > kMaxTeeth || !fits) {
+    throw CommandError("歯数 " + std::to_string(z) + " の歯形は作成できません（歯数は 1～" +
+                       std::to_string(kMaxTeeth) + "）");
+  }
+}
 
 void RotatePoint(double x, double y, double angle, double& outX, double& outY) {
   const double c = std::cos(angle), s = std::sin(angle);

@@ -17,6 +17,10 @@ inline constexpr int kMaxTeeth = 300;
 inline constexpr int kMeshStride = 14;
 inline constexpr int kFineStride = 42;
 
+// Throws CommandError when no outline can be built for z teeth: outside
+// 1..kMaxTeeth, or when its points do not fit (`fits` false).
+void RequireOutlineTeeth(int32_t z, bool fits = true);
+
 // Counter-clockwise about the origin for a positive angle (y up). The inputs
 // are values, so the outputs may be the input point itself.
 void RotatePoint(double x, double y, double angle, double& outX, double& outY);

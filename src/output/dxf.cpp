@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/constants.h"
 #include "core/errors.h"
 #include "core/file_io.h"
 #include "core/geometry.h"
@@ -324,7 +325,7 @@ void ExportGearDxf(const DxfGear& g, std::span<Point2D> outline, DxfLines& lines
   // to the text.
   const long double s =
       -std::atan2(static_cast<long double>(p[22].y), static_cast<long double>(p[22].x)) * 180.0L /
-      3.141592653589793238462643383279502884L;
+      kPiL;
   const long double step = 360.0L / z;
   const double radius = g.da / 2;
   for (int32_t k = 0; k < z; ++k) {

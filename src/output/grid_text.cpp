@@ -12,11 +12,6 @@ int64_t ScaleRounded(int64_t a, int64_t b, int64_t c) { return (2 * a * b + c) /
 
 }  // namespace
 
-void WriteGridHeadings(HistoryPort& grid) {
-  for (int c = 1; c < kGridColumns; ++c) grid.SetCell(c, 0, kGridHeadings[static_cast<std::size_t>(c)]);
-  for (int r = 1; r < kGridRows; ++r) grid.SetCell(0, r, std::to_string(r));
-}
-
 std::array<std::string, kGridColumns - 1> HistoryRowTexts(const GearPairRecord& r) {
   return {
       FormatFixed(r.Module, 3, 6),
@@ -52,12 +47,6 @@ std::string GridClipboardText(const std::function<std::string(int, int)>& cell, 
     text += "\r\n";
   }
   return text;
-}
-
-void CopyGridToClipboard(const HistoryPort& grid, DesktopPort& desktop, int left, int top,
-                         int right, int bottom) {
-  desktop.SetClipboard(GridClipboardText([&](int c, int r) { return grid.Cell(c, r); },
-                                         kGridColumns, kGridRows, left, top, right, bottom));
 }
 
 PrintSize FitToPage(int imageWidth, int imageHeight, int pageWidth, int pageHeight) {

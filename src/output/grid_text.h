@@ -1,13 +1,11 @@
 #pragma once
 // The history grid's texts, the clipboard text of a grid rectangle and the
-// page fit of a printed window image. Plain C++, shared by the commands and
-// the window.
+// page fit of a printed window image, as pure functions of their inputs.
 #include <array>
 #include <functional>
 #include <string>
 #include <string_view>
 
-#include "commands/ports.h"
 #include "core/gear_record.h"
 
 namespace spurgear {
@@ -25,10 +23,6 @@ inline constexpr std::array<std::string_view, kGridColumns> kGridHeadings = {
 inline constexpr std::array<int, kGridColumns> kGridColumnWidths = {32, 59, 46, 47, 65,
                                                                     65, 87, 90, 92, 76};
 
-// Writes the headings (row 0) and the row numbers (column 0); the corner
-// cell stays empty.
-void WriteGridHeadings(HistoryPort& grid);
-
 // The nine texts of a history row, columns 1..9 at indices 0..8: module and
 // shifts fixed with three decimals to six significant digits, tooth counts
 // as whole numbers, tip diameters, corrected center distance and contact
@@ -42,11 +36,6 @@ std::array<std::string, kGridColumns - 1> HistoryRowTexts(const GearPairRecord& 
 std::string GridClipboardText(const std::function<std::string(int column, int row)>& cell,
                               int columnCount, int rowCount, int left, int top, int right,
                               int bottom);
-
-// Replaces the clipboard's contents by the text of a rectangle of the
-// history grid (the empty text when the rectangle is refused).
-void CopyGridToClipboard(const HistoryPort& grid, DesktopPort& desktop, int left, int top,
-                         int right, int bottom);
 
 // The printed size of a w x h image on a W x H page, keeping the aspect
 // ratio: full page height when the width that gives still stays below the

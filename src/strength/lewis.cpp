@@ -2,16 +2,13 @@
 
 #include <cmath>
 
-#include "commands/ports.h"
+#include "core/constants.h"
 #include "core/errors.h"
 #include "core/geometry.h"
 #include "core/number_text.h"
 
 namespace spurgear {
 namespace {
-
-// 2π as the estimate has always taken it.
-constexpr long double kTwoPi = 6.28318L;
 
 // Rounds an extended intermediate to the float64 it is stored as, then
 // reports any fault raised on the way (an overflow shows up here, in the
@@ -41,18 +38,6 @@ std::optional<double> LinearInterpolate(const double* X, const double* Y, int n,
   return result;
 }
 
-LewisInputs ReadLewisInputs(const GearPairRecord& slot0, const FieldPort& fields) {
-  LewisInputs in;
-  in.Module = slot0.Module;
-  in.Teeth1 = slot0.Teeth1;
-  in.SpeedText = fields.Text("Edit22");
-  in.WidthText = fields.Text("Edit20");
-  in.FilletIndex = fields.Index("rg31");
-  in.ShockIndex = fields.Index("rg3");
-  in.MaterialIndex = fields.Index("CB1");
-  return in;
-}
-
 double SpeedFactor(double v) {
   const long double vl = v;
   if (v < 0.5) return 1.0;
@@ -73,7 +58,7 @@ LewisResult ComputeLewis(const LewisInputs& in) {
 
   out.FilletFactor = in.FilletIndex == 1 ? 1.0 : 2.0;
   out.PitchRadius = Store(static_cast<long double>(m) * z1 / 2);
-  out.Velocity = Store(kTwoPi * out.PitchRadius * n / 60 / 1000);
+  out.Velocity = Store(kTwoPi6 * out.PitchRadius * n / 60 / 1000);
   out.SpeedFactor = SpeedFactor(out.Velocity);
 
   switch (in.ShockIndex) {
@@ -101,8 +86,8 @@ LewisResult ComputeLewis(const LewisInputs& in) {
                         out.FilletFactor / out.ShockFactor * out.Stress * b * m * out.FormFactor;
   out.Torque = Store(t);
 
-  out.Edit23 = FormatGeneral(out.FormFactor, 15);
-  out.Edit24 = FormatResult(out.Torque);
+  out.FormFactorText = FormatGeneral(out.FormFactor, 15);
+  out.TorqueText = FormatResult(out.Torque);
   return out;
 }
 

@@ -12,8 +12,6 @@
 
 namespace spurgear {
 
-class FieldPort;
-
 inline constexpr int kLewisPoints = 15;
 inline constexpr int kMaterialCount = 18;
 
@@ -80,13 +78,9 @@ struct LewisResult {
   double Stress = 0;       // σ, kgf/mm²
   double FormFactor = 0;   // Y
   double Torque = 0;       // T, kgf·mm
-  std::string Edit23;      // Y, general with 15 digits
-  std::string Edit24;      // T, three decimals
+  std::string FormFactorText;  // Y, general with 15 digits
+  std::string TorqueText;      // T, three decimals
 };
-
-// Reads the estimate's inputs as the page's command does: Module and Teeth1
-// of slot 0, Edit22, Edit20, rg31, rg3 and CB1.
-LewisInputs ReadLewisInputs(const GearPairRecord& slot0, const FieldPort& fields);
 
 // The speed factor for a pitch line velocity v in m/s; each threshold
 // belongs to the band above it.

@@ -3,294 +3,26 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFile>
-#include <QFileDialog>
-#include <QHash>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <optional>
 
 #include "commands/form_defaults.h"
-#include "output/copy_print_help.h"
+#include "ui/copy_print_help.h"
 #include "ui/pages.h"
-#include "ui/plot.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
-namespace {
-
-// Finds the window's controls by objectName, remembering what it found.
-class Lookup {
- public:
-  explicit Lookup(QWidget* root) : root_(root) {}
-
-  template <class T>
-  T* Get(std::string_view name) {
-    const QString key = Q(name);
-    QPointer<QWidget>& slot = cache_[key];
-    if (!slot) slot = root_->findChild<QWidget*>(key);
-    return qobject_cast<T*>(slot.data());
-  }
-
- private:
-  QWidget* root_;
-  QHash<QString, QPointer<QWidget>> cache_;
-};
-
-class WidgetFields : public FieldPort {
- public:
-  explicit WidgetFields(Lookup& lookup) : lookup_(lookup) {}
-
-  std::string Text(std::string_view name) const override {
-    if (auto* e = lookup_.Get<QLineEdit>(name)) return e->text().toStdString();
-    if (auto* c = lookup_.Get<QComboBox>(name)) return c->currentText().toStdString();
-    return {};
-  }
-
-  // A plain write: it raises no calculation; the commands run Edit15Change
-  // themselves when the text of Edit15 changed.
-  bool SetText(std::string_view name, std::string_view text) override {
-    auto* e = lookup_.Get<QLineEdit>(name);
-    if (!e) return false;
-    const QString q = Q(text);
-    if (e->text() == q) return false;
-    e->setText(q);
-    e->setCursorPosition(0);  // show the start of a long number
-    return true;
-  }
-
-  int Index(std::string_view name) const override {
-    if (auto* g = lookup_.Get<RadioGroup>(name)) return g->ItemIndex();
-    if (auto* c = lookup_.Get<QComboBox>(name)) return c->currentIndex();
-    if (auto* s = lookup_.Get<QScrollBar>(name)) return s->value();
-    return -1;
-  }
-
-  void SetIndex(std::string_view name, int index) override {
-    if (auto* g = lookup_.Get<RadioGroup>(name)) {
-      g->SetItemIndex(index);
-    } else if (auto* c = lookup_.Get<QComboBox>(name)) {
-      c->setCurrentIndex(index);
-    } else if (auto* s = lookup_.Get<QScrollBar>(name)) {
-      s->setValue(index);
-    }
-  }
-
-  void SetRed(std::string_view name, bool red) override {
-    auto* w = lookup_.Get<QWidget>(name);
-    if (!w) return;
-    // An overlap shows as a red field background; otherwise the normal
-    // white of an edit field.
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, red ? QColor(Qt::red) : QColor(Qt::white));
-    w->setPalette(p);
-  }
-
- private:
-  Lookup& lookup_;
-};
-
-class ListBoxMessages : public MessagePort {
- public:
-  explicit ListBoxMessages(QListWidget* list) : list_(list) {}
-  void Clear() override { list_->clear(); }
-  void Add(std::string_view line) override {
-    auto* item = new QListWidgetItem(Q(line), list_);
-    item->setSizeHint(QSize(0, 15));
-    list_->scrollToItem(item);
-  }
-  void SetColor(ListColor color) override {
-    QPalette p = list_->palette();
-    p.setColor(QPalette::Text, color == ListColor::Blue ? QColor(Qt::blue) : QColor(Qt::red));
-    list_->setPalette(p);
-  }
-
- private:
-  QListWidget* list_;
-};
-
-class QtTimer : public TimerPort {
- public:
-  explicit QtTimer(QTimer* timer) : timer_(timer) {}
-  void SetEnabled(bool enabled) override {
-    if (enabled) {
-      if (!timer_->isActive()) timer_->start();
-    } else {
-      timer_->stop();
-    }
-  }
-  bool Enabled() const override { return timer_->isActive(); }
-  void SetInterval(int milliseconds) override { timer_->setInterval(milliseconds); }
-  int Interval() const override { return timer_->interval(); }
-
- private:
-  QTimer* timer_;
-};
-
-class ImagePictures : public PicturePort {
- public:
-  explicit ImagePictures(Lookup& lookup) : lookup_(lookup) {}
-
-  void DrawOutlines(std::string_view image, int mode, int endA, int endB, const ViewWindow& window,
-                    std::span<const Point2D> a, std::span<const Point2D> b, int open) override {
-    if (auto* v = lookup_.Get<ImageView>(image)) {
-      ui::DrawOutlines(v->Image(), mode, endA, endB, window, a, b, open);
-      v->update();
-    }
-  }
-  void DrawSegment(std::string_view image, const ViewWindow& window, double x1, double y1,
-                   double x2, double y2) override {
-    if (auto* v = lookup_.Get<ImageView>(image)) {
-      ui::DrawSegment(v->Image(), window, x1, y1, x2, y2);
-      v->update();
-    }
-  }
-  void DrawScaleBar(std::string_view image, double viewWidth, double viewHeight) override {
-    if (auto* v = lookup_.Get<ImageView>(image)) {
-      ui::DrawScaleBar(v->Image(), viewWidth, viewHeight);
-      v->update();
-    }
-  }
-  void SetVisible(std::string_view image, bool visible) override {
-    if (auto* w = lookup_.Get<QWidget>(image)) w->setVisible(visible);
-  }
-  bool Visible(std::string_view image) const override {
-    auto* w = lookup_.Get<QWidget>(image);
-    return w && !w->isHidden();
-  }
-  void SetBusy(std::string_view text) override {
-    auto* label = lookup_.Get<QLabel>("Label15");
-    if (!label) return;
-    if (text.empty()) {
-      label->hide();
-      return;
-    }
-    label->setText(Q(text));
-    label->adjustSize();
-    label->show();
-    label->raise();
-    // The drawing that follows blocks the event loop: paint the notice now.
-    if (label->isVisible()) label->repaint();
-  }
-
- private:
-  Lookup& lookup_;
-};
-
-class ForwardDialogs : public DialogPort {
- public:
-  explicit ForwardDialogs(DialogPort& own) : own_(own) {}
-  std::optional<std::string> Open(std::string_view d) override { return Target().Open(d); }
-  std::optional<std::string> Save(std::string_view d) override { return Target().Save(d); }
-  DialogPort* replacement = nullptr;
-
- private:
-  DialogPort& Target() { return replacement ? *replacement : own_; }
-  DialogPort& own_;
-};
-
-class ForwardBox : public MessageBoxPort {
- public:
-  explicit ForwardBox(MessageBoxPort& own) : own_(own) {}
-  void ShowError(std::string_view text) override {
-    (replacement ? *replacement : own_).ShowError(text);
-  }
-  MessageBoxPort* replacement = nullptr;
-
- private:
-  MessageBoxPort& own_;
-};
-
-// The history grid lives in the history window, which is created after the
-// main window's start-up; until it is attached, the grid is not there.
-class ForwardHistory : public HistoryPort {
- public:
-  void SetCell(int column, int row, std::string_view text) override {
-    if (Live()) port->SetCell(column, row, text);
-  }
-  std::string Cell(int column, int row) const override {
-    return Live() ? port->Cell(column, row) : std::string();
-  }
-  void ShowWindow() override {
-    if (Live()) port->ShowWindow();
-  }
-  bool Live() const { return port && window; }
-
-  HistoryPort* port = nullptr;
-  QPointer<QWidget> window;
-};
-
-struct DialogSpec {
-  const char* name;
-  const char* filter;
-  const char* preset;
-};
-
-constexpr DialogSpec kDialogs[] = {
-    {"OpenDialog1", "平ギアのデーター (*.hgd)", ""},
-    {"SaveDialog1", "平ギアのデーター (*.hgd)", "dumy.hgd"},
-    {"SaveDialog2", "dxf (*.dxf)", "gay1.dxf"},
-    {"SaveDialog3", "dxf (*.dxf)", "gya2.dxf"},
-};
-
-int DialogSlot(std::string_view name) {
-  for (int i = 0; i < 4; ++i) {
-    if (name == kDialogs[i].name) return i;
-  }
-  return -1;
-}
-
-}  // namespace
-
-// --- QtDialogs, QtMessageBox ---
-
-QtDialogs::QtDialogs(QWidget* parent) : parent_(parent) {
-  for (int i = 0; i < 4; ++i) names_[i] = QString::fromUtf8(kDialogs[i].preset);
-}
-
-std::optional<std::string> QtDialogs::Open(std::string_view dialog) { return Run(dialog, false); }
-std::optional<std::string> QtDialogs::Save(std::string_view dialog) { return Run(dialog, true); }
-
-QString QtDialogs::FileName(std::string_view dialog) const {
-  const int slot = DialogSlot(dialog);
-  return slot < 0 ? QString() : names_[slot];
-}
-
-std::optional<std::string> QtDialogs::Run(std::string_view dialog, bool save) {
-  const int slot = DialogSlot(dialog);
-  if (slot < 0) return std::nullopt;
-  QFileDialog box(parent_, QString(), QString(), QString::fromUtf8(kDialogs[slot].filter));
-  box.setObjectName(QString::fromUtf8(kDialogs[slot].name));
-  box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  if (!names_[slot].isEmpty()) box.selectFile(names_[slot]);
-  if (box.exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList chosen = box.selectedFiles();
-  if (chosen.isEmpty()) return std::nullopt;
-  names_[slot] = chosen.front();
-  return QFile::encodeName(chosen.front()).toStdString();
-}
-
-void QtMessageBox::ShowError(std::string_view text) {
-  QMessageBox box(QMessageBox::Critical, ApplicationTitle(), Q(text), QMessageBox::Ok, parent_);
-  box.exec();
-}
-
-// --- TForm1 ---
 
 struct TForm1::Impl {
-  Impl(TForm1& window, AppState& state, QWidget* central, QListWidget* list, QTimer* qtimer)
+  Impl(TForm1& window, AppState& state, QWidget* central, QListWidget* list, QTimer* qtimer,
+       MessageBoxPort* box, DialogPort* dialogs)
       : lookup(central),
         fields(lookup),
         messages(list),
@@ -298,21 +30,18 @@ struct TForm1::Impl {
         pictures(lookup),
         qtDialogs(&window),
         qtBox(&window),
-        dialogs(qtDialogs),
-        box(qtBox),
         desktop(&window),
-        commands(state, Ports{fields, messages, timer, pictures, dialogs, box, history, desktop}) {}
+        commands(state, Ports{fields, messages, timer, pictures, dialogs ? *dialogs : qtDialogs,
+                              box ? *box : qtBox, history, desktop}) {}
 
   Lookup lookup;
-  WidgetFields fields;
-  ListBoxMessages messages;
-  QtTimer timer;
-  ImagePictures pictures;
+  QtFields fields;
+  QtMessages messages;
+  QtTimerPort timer;
+  QtPictures pictures;
   QtDialogs qtDialogs;
   QtMessageBox qtBox;
-  ForwardDialogs dialogs;
-  ForwardBox box;
-  ForwardHistory history;
+  LateHistory history;
   QtDesktop desktop;
   Commands commands;
 };
@@ -387,9 +116,8 @@ TForm1::TForm1(AppState& state, MessageBoxPort* box, DialogPort* dialogs) : QMai
   timer->setInterval(kTimerInterval);
   timer->start();  // enabled when created; the first calculation stops it
 
-  impl_ = std::make_unique<Impl>(*this, state, central, Find<QListWidget>("ListBox1"), timer);
-  impl_->box.replacement = box;
-  impl_->dialogs.replacement = dialogs;
+  impl_ = std::make_unique<Impl>(*this, state, central, Find<QListWidget>("ListBox1"), timer, box,
+                                 dialogs);
 
   ConnectCommands();
   SetKeyboardOrder();
@@ -406,9 +134,6 @@ TForm1::TForm1(AppState& state, MessageBoxPort* box, DialogPort* dialogs) : QMai
 TForm1::~TForm1() = default;
 
 Commands& TForm1::commands() { return impl_->commands; }
-
-void TForm1::SetDialogPort(DialogPort* dialogs) { impl_->dialogs.replacement = dialogs; }
-void TForm1::SetMessageBoxPort(MessageBoxPort* box) { impl_->box.replacement = box; }
 
 void TForm1::AttachHistory(HistoryPort* history, QWidget* historyWindow) {
   impl_->history.port = historyWindow ? history : nullptr;

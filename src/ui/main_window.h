@@ -7,11 +7,9 @@
 #include <memory>
 
 #include "commands/commands.h"
+#include "ui/qt_ports.h"
 
 namespace spurgear::ui {
-
-// The application title: the task name and the caption of every error box.
-inline QString ApplicationTitle() { return QStringLiteral("歯車諸元計算"); }
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -32,11 +30,6 @@ class TForm1 : public QMainWindow {
     return findChild<T*>(name);
   }
 
-  // Replace the file dialogs or the error message box; nullptr restores the
-  // window's own. The replacement must outlive its use.
-  void SetDialogPort(DialogPort* dialogs);
-  void SetMessageBoxPort(MessageBoxPort* box);
-
   // The history grid, once the history window exists; until then the
   // history port does nothing. nullptr detaches.
   void AttachHistory(HistoryPort* history, QWidget* historyWindow);
@@ -52,32 +45,6 @@ class TForm1 : public QMainWindow {
 
   struct Impl;
   std::unique_ptr<Impl> impl_;
-};
-
-// The file dialogs of the main window (QFileDialog, window-modal to the
-// main window, objectNames "OpenDialog1", "SaveDialog1".."SaveDialog3").
-// Each remembers the name chosen in its last confirmed run.
-class QtDialogs : public DialogPort {
- public:
-  explicit QtDialogs(QWidget* parent);
-  std::optional<std::string> Open(std::string_view dialog) override;
-  std::optional<std::string> Save(std::string_view dialog) override;
-  QString FileName(std::string_view dialog) const;
-
- private:
-  std::optional<std::string> Run(std::string_view dialog, bool save);
-  QWidget* parent_;
-  QString names_[4];
-};
-
-// The error message box: caption "歯車諸元計算", error icon, OK.
-class QtMessageBox : public MessageBoxPort {
- public:
-  explicit QtMessageBox(QWidget* parent) : parent_(parent) {}
-  void ShowError(std::string_view text) override;
-
- private:
-  QWidget* parent_;
 };
 
 }  // namespace spurgear::ui

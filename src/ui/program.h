@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "output/history_window.h"
+#include "ui/history_window.h"
 #include "ui/main_window.h"
 
 namespace spurgear::ui {

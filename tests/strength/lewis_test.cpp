@@ -33,20 +33,20 @@ double Y(double z) {
 TEST(LewisCalculation, WorkedCases) {
   LewisResult a = ComputeLewis(Inputs(1, 15, "100", "10", 1, 0, 0));
   EXPECT_EQ(a.SpeedFactor, 1.0);
-  EXPECT_EQ(a.Edit23, "0.318");
-  EXPECT_EQ(a.Edit24, "166.950");
+  EXPECT_EQ(a.FormFactorText, "0.318");
+  EXPECT_EQ(a.TorqueText, "166.950");
 
   LewisResult b = ComputeLewis(Inputs(2, 18, "1000", "20", 0, 1, 9));
   EXPECT_NEAR(b.Velocity, 1.884954, 1e-9);
   EXPECT_NEAR(b.SpeedFactor, 0.61413, 1e-5);
-  EXPECT_EQ(b.Edit23, "0.333");
-  EXPECT_EQ(b.Edit24, "1766.928");
+  EXPECT_EQ(b.FormFactorText, "0.333");
+  EXPECT_EQ(b.TorqueText, "1766.928");
 
   LewisResult c = ComputeLewis(Inputs(3, 40, "3000", "30", 1, 2, 12));
   EXPECT_NEAR(c.Velocity, 18.84954, 1e-9);
   EXPECT_NEAR(c.SpeedFactor, 0.24145, 1e-5);
-  EXPECT_EQ(c.Edit23, "0.403");
-  EXPECT_EQ(c.Edit24, "12010.294");
+  EXPECT_EQ(c.FormFactorText, "0.403");
+  EXPECT_EQ(c.TorqueText, "12010.294");
 }
 
 TEST(LewisCalculation, SpeedBandsStartAtTheirThresholds) {
@@ -106,9 +106,9 @@ TEST(LewisCalculation, RefusesWhatHasNoFormFactorOrStress) {
 TEST(LewisCalculation, NonPositiveSpeedAndWidthAreComputed) {
   LewisResult a = ComputeLewis(Inputs(1, 15, "-100", "0", 1, 0, 0));
   EXPECT_EQ(a.SpeedFactor, 1.0);
-  EXPECT_EQ(a.Edit24, "0.000");
+  EXPECT_EQ(a.TorqueText, "0.000");
   LewisResult b = ComputeLewis(Inputs(1, 15, "0", "-10", 1, 0, 0));
-  EXPECT_EQ(b.Edit24, "-166.950");
+  EXPECT_EQ(b.TorqueText, "-166.950");
 }
 
 TEST(LewisCalculation, OverflowIsAFault) {
@@ -116,7 +116,7 @@ TEST(LewisCalculation, OverflowIsAFault) {
   // gear); the velocity overflows with a huge module, the torque with a
   // huge width.
   LewisResult fast = ComputeLewis(Inputs(1, 15, "1e308", "10", 1, 0, 0));
-  EXPECT_EQ(fast.Edit24, "0.000");
+  EXPECT_EQ(fast.TorqueText, "0.000");
   for (auto [m, n, b] : {std::tuple{1e300, "1e10", "10"}, std::tuple{1.0, "100", "1.7e308"}}) {
     try {
       ComputeLewis(Inputs(m, 15, n, b, 1, 0, 0));

@@ -331,7 +331,9 @@ TEST_F(MainWindowTest, FilesThatCannotBeOpenedOrCreatedChangeNothing) {
 TEST_F(MainWindowTest, QtFileDialogsCarryTheirFiltersAndRememberTheChosenName) {
   TempDir dir;
   const QString path = QString::fromStdString(dir.Path("chosen.hgd"));
-  p->form1->SetDialogPort(nullptr);
+  // The program as started for a user, with its own file dialogs.
+  p.reset();
+  p = std::make_unique<ui::Program>(&box);
 
   QString name, filter, preset;
   auto answer = [&](const QString& file) {
@@ -374,7 +376,9 @@ TEST_F(MainWindowTest, QtFileDialogsCarryTheirFiltersAndRememberTheChosenName) {
 }
 
 TEST_F(MainWindowTest, TheErrorBoxCarriesTheApplicationTitle) {
-  p->form1->SetMessageBoxPort(nullptr);
+  // The program as started for a user, with its own message box.
+  p.reset();
+  p = std::make_unique<ui::Program>(nullptr, &dialogs);
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   WhenModal(p->form1.get(), [&](QWidget* w) {

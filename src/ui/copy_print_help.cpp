@@ -1,5 +1,5 @@
 // Clipboard, printing of the main window and the help page.
-#include "output/copy_print_help.h"
+#include "ui/copy_print_help.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

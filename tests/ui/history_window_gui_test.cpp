@@ -17,7 +17,7 @@
 #include <cstring>
 
 #include "commands/memory_ports.h"
-#include "output/copy_print_help.h"
+#include "ui/copy_print_help.h"
 #include "output/grid_text.h"
 #include "ui/program.h"
 

@@ -1,5 +1,5 @@
 // TForm2 "計算履歴": a grid of the ten history rows under a heading row.
-#include "output/history_window.h"
+#include "ui/history_window.h"
 
 #include <functional>
 
@@ -138,8 +138,6 @@ HistoryWindow::HistoryWindow(Commands& commands, QWidget* parent)
   }
   connect(grid_, &QTableWidget::currentCellChanged, this,
           [this](int row, int, int, int) { Selected(row); });
-
-  WriteGridHeadings(*this);
 }
 
 void HistoryWindow::Selected(int row) {

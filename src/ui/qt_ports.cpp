@@ -1,0 +1,216 @@
+#include "ui/qt_ports.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTimer>
+#include <stdexcept>
+
+#include "ui/plot.h"
+#include "ui/widgets.h"
+
+namespace spurgear::ui {
+namespace {
+
+[[noreturn]] void NoSuchControl(std::string_view name) {
+  throw std::logic_error("no control named " + std::string(name));
+}
+
+struct DialogSpec {
+  const char* name;
+  const char* filter;
+  const char* preset;
+};
+
+constexpr DialogSpec kDialogs[] = {
+    {"OpenDialog1", "平ギアのデーター (*.hgd)", ""},
+    {"SaveDialog1", "平ギアのデーター (*.hgd)", "dumy.hgd"},
+    {"SaveDialog2", "dxf (*.dxf)", "gay1.dxf"},
+    {"SaveDialog3", "dxf (*.dxf)", "gya2.dxf"},
+};
+
+int DialogSlot(std::string_view name) {
+  for (int i = 0; i < 4; ++i) {
+    if (name == kDialogs[i].name) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+// --- QtFields ---
+
+std::string QtFields::Text(std::string_view name) const {
+  if (auto* e = lookup_.Get<QLineEdit>(name)) return e->text().toStdString();
+  if (auto* c = lookup_.Get<QComboBox>(name)) return c->currentText().toStdString();
+  NoSuchControl(name);
+}
+
+bool QtFields::SetText(std::string_view name, std::string_view text) {
+  auto* e = lookup_.Get<QLineEdit>(name);
+  if (!e) NoSuchControl(name);
+  const QString q = Q(text);
+  if (e->text() == q) return false;
+  e->setText(q);
+  e->setCursorPosition(0);  // show the start of a long number
+  return true;
+}
+
+int QtFields::Index(std::string_view name) const {
+  if (auto* g = lookup_.Get<RadioGroup>(name)) return g->ItemIndex();
+  if (auto* c = lookup_.Get<QComboBox>(name)) return c->currentIndex();
+  if (auto* s = lookup_.Get<QScrollBar>(name)) return s->value();
+  NoSuchControl(name);
+}
+
+void QtFields::SetIndex(std::string_view name, int index) {
+  if (auto* g = lookup_.Get<RadioGroup>(name)) {
+    g->SetItemIndex(index);
+  } else if (auto* c = lookup_.Get<QComboBox>(name)) {
+    c->setCurrentIndex(index);
+  } else if (auto* s = lookup_.Get<QScrollBar>(name)) {
+    s->setValue(index);
+  } else {
+    NoSuchControl(name);
+  }
+}
+
+void QtFields::SetRed(std::string_view name, bool red) {
+  auto* w = lookup_.Get<QWidget>(name);
+  if (!w) NoSuchControl(name);
+  // An overlap shows as a red field background; otherwise the normal
+  // white of an edit field.
+  QPalette p = w->palette();
+  p.setColor(QPalette::Base, red ? QColor(Qt::red) : QColor(Qt::white));
+  w->setPalette(p);
+}
+
+// --- QtMessages, QtTimerPort ---
+
+void QtMessages::Clear() { list_->clear(); }
+
+void QtMessages::Add(std::string_view line) {
+  auto* item = new QListWidgetItem(Q(line), list_);
+  item->setSizeHint(QSize(0, 15));
+  list_->scrollToItem(item);
+}
+
+void QtMessages::SetColor(ListColor color) {
+  QPalette p = list_->palette();
+  p.setColor(QPalette::Text, color == ListColor::Blue ? QColor(Qt::blue) : QColor(Qt::red));
+  list_->setPalette(p);
+}
+
+void QtTimerPort::SetEnabled(bool enabled) {
+  if (enabled) {
+    if (!timer_->isActive()) timer_->start();
+  } else {
+    timer_->stop();
+  }
+}
+bool QtTimerPort::Enabled() const { return timer_->isActive(); }
+void QtTimerPort::SetInterval(int milliseconds) { timer_->setInterval(milliseconds); }
+int QtTimerPort::Interval() const { return timer_->interval(); }
+
+// --- QtPictures ---
+
+void QtPictures::DrawOutlines(std::string_view image, int mode, int endA, int endB,
+                              const ViewWindow& window, std::span<const Point2D> a,
+                              std::span<const Point2D> b, int open) {
+  if (auto* v = lookup_.Get<ImageView>(image)) {
+    ui::DrawOutlines(v->Image(), mode, endA, endB, window, a, b, open);
+    v->update();
+  }
+}
+
+void QtPictures::DrawSegment(std::string_view image, const ViewWindow& window, double x1,
+                             double y1, double x2, double y2) {
+  if (auto* v = lookup_.Get<ImageView>(image)) {
+    ui::DrawSegment(v->Image(), window, x1, y1, x2, y2);
+    v->update();
+  }
+}
+
+void QtPictures::DrawScaleBar(std::string_view image, double viewWidth, double viewHeight) {
+  if (auto* v = lookup_.Get<ImageView>(image)) {
+    ui::DrawScaleBar(v->Image(), viewWidth, viewHeight);
+    v->update();
+  }
+}
+
+void QtPictures::SetVisible(std::string_view image, bool visible) {
+  if (auto* w = lookup_.Get<QWidget>(image)) w->setVisible(visible);
+}
+
+bool QtPictures::Visible(std::string_view image) const {
+  auto* w = lookup_.Get<QWidget>(image);
+  return w && !w->isHidden();
+}
+
+void QtPictures::SetBusy(std::string_view text) {
+  auto* label = lookup_.Get<QLabel>("Label15");
+  if (!label) return;
+  if (text.empty()) {
+    label->hide();
+    return;
+  }
+  label->setText(Q(text));
+  label->adjustSize();
+  label->show();
+  label->raise();
+  // The drawing that follows blocks the event loop: paint the notice now.
+  if (label->isVisible()) label->repaint();
+}
+
+// --- LateHistory ---
+
+void LateHistory::SetCell(int column, int row, std::string_view text) {
+  if (Live()) port->SetCell(column, row, text);
+}
+std::string LateHistory::Cell(int column, int row) const {
+  return Live() ? port->Cell(column, row) : std::string();
+}
+void LateHistory::ShowWindow() {
+  if (Live()) port->ShowWindow();
+}
+
+// --- QtDialogs, QtMessageBox ---
+
+QtDialogs::QtDialogs(QWidget* parent) : parent_(parent) {
+  for (int i = 0; i < 4; ++i) names_[i] = QString::fromUtf8(kDialogs[i].preset);
+}
+
+std::optional<std::string> QtDialogs::Open(std::string_view dialog) { return Run(dialog, false); }
+std::optional<std::string> QtDialogs::Save(std::string_view dialog) { return Run(dialog, true); }
+
+QString QtDialogs::FileName(std::string_view dialog) const {
+  const int slot = DialogSlot(dialog);
+  return slot < 0 ? QString() : names_[slot];
+}
+
+std::optional<std::string> QtDialogs::Run(std::string_view dialog, bool save) {
+  const int slot = DialogSlot(dialog);
+  if (slot < 0) return std::nullopt;
+  QFileDialog box(parent_, QString(), QString(), QString::fromUtf8(kDialogs[slot].filter));
+  box.setObjectName(QString::fromUtf8(kDialogs[slot].name));
+  box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!names_[slot].isEmpty()) box.selectFile(names_[slot]);
+  if (box.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = box.selectedFiles();
+  if (chosen.isEmpty()) return std::nullopt;
+  names_[slot] = chosen.front();
+  return QFile::encodeName(chosen.front()).toStdString();
+}
+
+void QtMessageBox::ShowError(std::string_view text) {
+  QMessageBox box(QMessageBox::Critical, ApplicationTitle(), Q(text), QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+}  // namespace spurgear::ui
