@@ -15,9 +15,9 @@ class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
   // Builds the window from its layout and runs FormCreate, which shows the
-  // default pair and so runs the first calculation. Error messages of that
-  // start-up go to `box` and file dialogs to `dialogs` when given (tests);
-  // otherwise to a modal message box and the Qt file dialogs.
+  // default pair and so runs the first calculation. Error messages go to
+  // `box` and file dialogs to `dialogs` when given (tests), for the window's
+  // whole life; otherwise to a modal message box and the Qt file dialogs.
   explicit TForm1(AppState& state, MessageBoxPort* box = nullptr,
                   DialogPort* dialogs = nullptr);
   ~TForm1() override;

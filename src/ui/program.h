@@ -10,7 +10,7 @@
 //
 // Tests pass a MessageBoxPort and a DialogPort (e.g. MemoryBox and
 // ScriptedDialogs from commands/memory_ports.h) so that no modal window
-// opens; form1->SetDialogPort / SetMessageBoxPort swap them later.
+// opens; a null one is the window's own.
 #include <QString>
 #include <memory>
 #include <string>

@@ -289,5 +289,16 @@ TEST_F(MainCommands, LoadingAFileRecalculatesOnlyWhenEdit15Changes) {
   EXPECT_EQ(T("Edit2"), "30");
 }
 
+// A misspelt control name must not read as an empty field or create one.
+TEST(MemoryFieldsNames, AnUnknownControlIsAProgrammingError) {
+  MemoryFields f;
+  EXPECT_THROW(f.Text("Edit99"), std::logic_error);
+  EXPECT_THROW(f.SetText("Edit99", "1"), std::logic_error);
+  EXPECT_THROW(f.Index("RG9"), std::logic_error);
+  EXPECT_THROW(f.SetIndex("RG9", 0), std::logic_error);
+  EXPECT_THROW(f.SetRed("Edit99", true), std::logic_error);
+  EXPECT_EQ(f.Text("Edit1"), "1");
+}
+
 }  // namespace
 }  // namespace spurgear
