@@ -1,10 +1,12 @@
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 
 #include "cli/cli_common.h"
 #include "core/errors.h"
+#include "core/geometry.h"
 #include "core/number_text.h"
 
 namespace spurgear {
@@ -44,7 +46,15 @@ CalcOutcome RunPair(MemoryProgram& p, const PairOptions& o, std::ostream& err) {
     err << p.messages.lines.back() << "\n";
     return CalcOutcome::Failed;
   }
-  if (p.commands.lastCheckResult >= 2) return CalcOutcome::Refused;
+  if (p.commands.lastCheckResult >= 2) {
+    // A refused module leaves no gear pair at all: a failure, not a refusal.
+    const std::vector<std::string>& lines = p.messages.lines;
+    if (std::find(lines.begin(), lines.end(), kModuleRefused) != lines.end()) {
+      err << kModuleRefused << "\n";
+      return CalcOutcome::Failed;
+    }
+    return CalcOutcome::Refused;
+  }
   return CalcOutcome::Calculated;
 }
 

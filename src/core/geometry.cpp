@@ -58,6 +58,10 @@ CheckResult CheckInputs(const GearPairRecord& r) {
   if (r.Teeth1 < 1) add("error：歯数Ｚ1が少なすぎる、計算不可", 2);
   if (r.Teeth2 > 300) add("error：歯数Ｚ2が多すぎる、計算不可", 2);
   if (r.Teeth2 < 1) add("error：歯数Ｚ2が少なすぎる、計算不可", 2);
+  // A negative module gives negative diameters, a subnormal one diameters of
+  // zero; neither is a gear. Zero itself is left to the calculation's own
+  // fault.
+  if (r.Module < 0 || std::fpclassify(r.Module) == FP_SUBNORMAL) add(kModuleRefused, 2);
   if (clear) {
     c.color = ListColor::Blue;
     c.lines.emplace_back("エラー = 0, 警告 = 0 !");

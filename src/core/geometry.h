@@ -17,7 +17,10 @@ struct CheckResult {
   ListColor color = ListColor::Red;  // the colour of the whole message list
 };
 
-// Examines the tooth counts of a record; touches nothing.
+// The input check's line for a module that is negative or subnormal.
+inline constexpr char kModuleRefused[] = "error：モジュールが不正、計算不可";
+
+// Examines the tooth counts and the module of a record; touches nothing.
 CheckResult CheckInputs(const GearPairRecord& record);
 
 // Residual functions take the solver's target as an argument.
