@@ -16,7 +16,7 @@ TEST(FormFactor, BetweenTableEntriesShowsFifteenDigits) {
   for (const auto& c : cases) {
     LewisInputs in;
     in.Teeth1 = c.z;
-    EXPECT_EQ(ComputeLewis(in).Edit23, c.shown) << c.z;
+    EXPECT_EQ(ComputeLewis(in).FormFactorText, c.shown) << c.z;
   }
 }
 
