@@ -1,0 +1,35 @@
+#include "commands/inspection_commands.h"
+
+#include "core/number_text.h"
+
+namespace spurgear {
+
+std::optional<PairInspection> InspectSlot0(const Commands& c, InspectionChoice g1,
+                                           InspectionChoice g2) {
+  if (!c.ResultsBelong()) return std::nullopt;
+  const GearPairRecord& r = c.state.slot0();
+  const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
+  return PairInspection{
+      InspectGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, alpha, g1.spanTeeth, g1.pin),
+      InspectGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, alpha, g2.spanTeeth, g2.pin)};
+}
+
+std::optional<ShiftForCenter> ShiftsForSlot0(const Commands& c, double target,
+                                             std::optional<double> shift1) {
+  if (!c.ResultsBelong()) return std::nullopt;
+  const GearPairRecord& r = c.state.slot0();
+  const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
+  const double distance =
+      static_cast<double>(static_cast<long double>(target) - r.DistanceCorrection);
+  return ShiftForCenterDistance(r.Module, r.Teeth1, r.Teeth2, alpha, distance, shift1);
+}
+
+void ApplyShifts(Commands& c, double shift1, double shift2) {
+  // In the fields' own format, as the user would have typed them: eleven
+  // significant digits move the centre distance by far less than shown.
+  c.ports.fields.SetText("Edit4", FormatInput(shift1));
+  c.ports.fields.SetText("Edit5", FormatInput(shift2));
+  c.BitBtn1Click();
+}
+
+}  // namespace spurgear
