@@ -31,20 +31,12 @@ bool IsAuto(const std::string& text) { return text == "auto" || text == "自動"
 
 std::optional<int> SpanChoice(const std::vector<std::string>& texts, std::size_t i) {
   if (texts.size() != 2 || IsAuto(texts[i])) return std::nullopt;
-  int32_t k = 0;
-  if (!TryParseWhole(texts[i], k)) {
-    throw CommandError("またぎ歯数 '" + texts[i] + "' は整数ではありません");
-  }
-  return k;
+  return ParseSpanTeeth(texts[i]);
 }
 
 std::optional<double> PinChoice(const std::vector<std::string>& texts, std::size_t i) {
   if (texts.size() != 2 || IsAuto(texts[i])) return std::nullopt;
-  double d = 0;
-  if (!TryParseDecimal(texts[i], d)) {
-    throw CommandError("ピン径 '" + texts[i] + "' は数ではありません");
-  }
-  return d;
+  return ParsePin(texts[i]);
 }
 
 nlohmann::json GearJson(const GearInspection& g) {
@@ -132,9 +124,9 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
               const double m = ParseDecimal(o->module);
               const int z1 = ParseWhole(o->teeth[0]);
               const int z2 = ParseWhole(o->teeth[1]);
-              const double a = ParseDecimal(o->centerDistance);
+              const double a = ParseTargetDistance(o->centerDistance);
               std::optional<double> x1;
-              if (o->shift1) x1 = ParseDecimal(*o->shift1);
+              if (o->shift1) x1 = ParseShift1(*o->shift1);
               const ShiftForCenter s =
                   ShiftForCenterDistance(m, z1, z2, PressureAngleTable[1], a, x1);
               PrintJson(out, {{"shift_sum", Number(s.shift_sum)},

@@ -1,8 +1,32 @@
 #include "commands/inspection_commands.h"
 
+#include <string>
+
 #include "core/number_text.h"
 
 namespace spurgear {
+
+int ParseSpanTeeth(std::string_view text) {
+  int32_t k = 0;
+  if (!TryParseWhole(text, k)) {
+    throw CommandError("またぎ歯数 '" + std::string(text) + "' は整数ではありません");
+  }
+  return k;
+}
+
+namespace {
+double ParseNamed(std::string_view text, const char* name) {
+  double v = 0;
+  if (!TryParseDecimal(text, v)) {
+    throw CommandError(std::string(name) + " '" + std::string(text) + "' は数ではありません");
+  }
+  return v;
+}
+}  // namespace
+
+double ParsePin(std::string_view text) { return ParseNamed(text, "ピン径"); }
+double ParseTargetDistance(std::string_view text) { return ParseNamed(text, "目標中心距離"); }
+double ParseShift1(std::string_view text) { return ParseNamed(text, "転位係数 x₁"); }
 
 std::optional<PairInspection> InspectSlot0(const Commands& c, InspectionChoice g1,
                                            InspectionChoice g2) {

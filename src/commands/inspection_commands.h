@@ -2,6 +2,7 @@
 // The inspection window's commands: the measuring dimensions of slot 0's
 // two gears and the profile shifts for a wanted centre distance.
 #include <optional>
+#include <string_view>
 
 #include "commands/commands.h"
 #include "design/inspection.h"
@@ -31,6 +32,13 @@ std::optional<PairInspection> InspectSlot0(const Commands& commands, InspectionC
 // centre distance correction, which 計算 adds back. nullopt as above.
 std::optional<ShiftForCenter> ShiftsForSlot0(const Commands& commands, double target,
                                              std::optional<double> shift1 = {});
+
+// The window's and the CLI's texts for k, a pin, the target and x1; each
+// throws CommandError naming its field when the text is not a number.
+int ParseSpanTeeth(std::string_view text);
+double ParsePin(std::string_view text);
+double ParseTargetDistance(std::string_view text);
+double ParseShift1(std::string_view text);
 
 // 適用: writes x1 and x2 into Edit4 and Edit5 and runs 計算.
 void ApplyShifts(Commands& commands, double shift1, double shift2);
