@@ -204,15 +204,15 @@ void InspectionWindow::Build() {
   boxLabel("InspLabelTargetUnit", QStringLiteral("mm"), kColumnX[0] + kColumnW + 6, by);
   by += kStep;
   boxLabel("InspLabelShift1", QStringLiteral("転位係数 x₁"), kLabelX + 8, by);
-  shift1_ = input("InspShift1", kColumnX[0], by, kSmallW + 14);
-  QPushButton* shiftAuto = MakeButton(this, "InspShift1Auto", kColumnX[0] + kSmallW + 18,
-                                      by - 1, kColumnW - kSmallW - 18, kFieldH + 2,
-                                      QStringLiteral("自動"));
-  boxLabel("InspLabelShift2", QStringLiteral("x₂"), kColumnX[1] - 26, by);
-  shift2_ = result("InspShift2", kColumnX[1], by);
+  shift1_ = input("InspShift1", kColumnX[0], by, kSmallW);
+  QPushButton* shiftAuto = MakeButton(this, "InspShift1Auto", kColumnX[0] + kSmallW + 4, by - 1,
+                                      kColumnW - kSmallW - 4, kFieldH + 2, QStringLiteral("自動"));
   by += kStep;
   boxLabel("InspLabelShiftSum", QStringLiteral("x₁ + x₂"), kLabelX + 8, by);
   shiftSum_ = result("InspShiftSum", kColumnX[0], by);
+  by += kStep;
+  boxLabel("InspLabelShift2", QStringLiteral("転位係数 x₂"), kLabelX + 8, by);
+  shift2_ = result("InspShift2", kColumnX[0], by);
   by += kStep;
   boxLabel("InspLabelWorkingAngle", QStringLiteral("噛合い圧力角"), kLabelX + 8, by);
   workingAngle_ = result("InspWorkingAngle", kColumnX[0], by);
