@@ -49,6 +49,18 @@ std::optional<ShiftForCenter> ShiftsForSlot0(const Commands& c, double target,
 }
 
 void ApplyShifts(Commands& c, double shift1, double shift2) {
+  // The shifts were found for slot 0's module and tooth counts; with other
+  // values typed into the fields since, 計算 would miss the target.
+  const GearPairRecord& r = c.state.slot0();
+  FieldPort& f = c.ports.fields;
+  double m = 0;
+  int32_t z1 = 0, z2 = 0;
+  // The module as the fields show it: 計算 rewrites Edit1 with 11 digits.
+  if (!TryParseDecimal(f.Text("Edit1"), m) || FormatInput(m) != FormatInput(r.Module) ||
+      !TryParseWhole(f.Text("Edit2"), z1) || z1 != r.Teeth1 ||
+      !TryParseWhole(f.Text("Edit3"), z2) || z2 != r.Teeth2) {
+    throw CommandError("モジュールか歯数が計算したときと違います。先に計算してください");
+  }
   // In the fields' own format, as the user would have typed them: eleven
   // significant digits move the centre distance by far less than shown.
   c.ports.fields.SetText("Edit4", FormatInput(shift1));
