@@ -123,8 +123,8 @@ GearInspection InspectGear(double module, int teeth, double shift, double tipDia
   const long double v = dp / db - eta;
   Require(v > 0, "ピン径 " + Mm(dp) + " mm は小さすぎて歯溝の両歯面に届きません");
   const long double phi = InverseInvolute(static_cast<double>(v));
-  const long double centre = (teeth % 2 == 0) ? db / std::cos(phi)
-                                               : db * std::cos(kPi / (2 * z)) / std::cos(phi);
+  const long double centre =
+      (teeth % 2 == 0) ? db / std::cos(phi) : db * std::cos(kPi / (2 * z)) / std::cos(phi);
   const long double dm = centre + dp;
   CheckFinite({dm}, "オーバーピン寸法");
   g.pin = dp;
@@ -149,8 +149,8 @@ ShiftForCenter ShiftForCenterDistance(double module, int z1, int z2, double pres
   // A distance within rounding of the limit counts as the limit itself,
   // not as a working pressure angle of next to nothing.
   const long double c = limit / centerDistance;
-  Require(c < 1 - 1e-12L, "目標中心距離 " + Mm(centerDistance) + " mm は基礎円で決まる限界 " + Mm(limit) +
-                     " mm 以下です");
+  Require(c < 1 - 1e-12L, "目標中心距離 " + Mm(centerDistance) + " mm は基礎円で決まる限界 " +
+                              Mm(limit) + " mm 以下です");
   const long double aw = std::acos(c);
   const long double sum = zs * (Inv(aw) - (ta - a)) / (2 * ta);
   const long double x1 = shift1 ? static_cast<long double>(*shift1) : sum / 2;

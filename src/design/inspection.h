@@ -8,15 +8,15 @@
 namespace spurgear {
 
 struct GearInspection {
-  double chordal_thickness;  // s̄ on the reference circle, mm
-  double chordal_height;     // h̄ from the tip to that chord, mm
-  int span_teeth;            // k
-  double span;               // W over k teeth, mm
+  double chordal_thickness;      // s̄ on the reference circle, mm
+  double chordal_height;         // h̄ from the tip to that chord, mm
+  int span_teeth;                // k
+  double span;                   // W over k teeth, mm
   double span_contact_diameter;  // d_k where the anvils touch the flanks, mm
   bool span_contact_outside;     // d_k not strictly between d_b and d_a
-  double ideal_pin;   // pin touching the flanks on the circle (z + 2x) m, mm
-  double pin;         // the pin the measurement is for, mm
-  double over_pins;   // d_m, mm
+  double ideal_pin;              // pin touching the flanks on the circle (z + 2x) m, mm
+  double pin;                    // the pin the measurement is for, mm
+  double over_pins;              // d_m, mm
 };
 
 // tipDiameter is d_a of the last complete calculation. spanTeeth and pin:

@@ -29,7 +29,7 @@ const QColor kSilver(192, 192, 192);
 constexpr int kLabelX = 12;
 constexpr int kColumnX[2] = {176, 300};
 constexpr int kColumnW = 112;
-constexpr int kSmallW = 56;          // an editable field beside its button
+constexpr int kSmallW = 56;  // an editable field beside its button
 constexpr int kUnitX = kColumnX[1] + kColumnW + 8;
 constexpr int kTop = 36;
 constexpr int kStep = 27;
@@ -50,14 +50,16 @@ void Show(QLineEdit* e, const QString& text) {
   e->setProperty("shown", text);
 }
 
-bool Unchanged(const QLineEdit* e) { return e->text().trimmed() == e->property("shown").toString(); }
+bool Unchanged(const QLineEdit* e) {
+  return e->text().trimmed() == e->property("shown").toString();
+}
 
 // The centre distance as Edit14 shows it: the target a user reads off and
 // types, so that an unchanged pair gives back its own shifts to the digits
 // shown, not the calculation's last-place noise.
 double ShownDistance(const GearPairRecord& s) {
-  return ParseDecimal(FormatResult(static_cast<long double>(s.CenterDistance) +
-                                   s.DistanceCorrection));
+  return ParseDecimal(
+      FormatResult(static_cast<long double>(s.CenterDistance) + s.DistanceCorrection));
 }
 
 void SetRedText(QLineEdit* e, bool red) {
@@ -68,8 +70,7 @@ void SetRedText(QLineEdit* e, bool red) {
 
 }  // namespace
 
-InspectionWindow::InspectionWindow(Commands& commands, QWidget* mainWindow,
-                                   QWidget* historyWindow)
+InspectionWindow::InspectionWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow)
     : QWidget(mainWindow, Qt::Window), commands_(commands) {
   setObjectName("Form3");
   setWindowTitle(QStringLiteral("歯厚と測定寸法"));
@@ -86,7 +87,10 @@ InspectionWindow::InspectionWindow(Commands& commands, QWidget* mainWindow,
 void InspectionWindow::WatchCommands(QWidget* mainWindow, QWidget* historyWindow) {
   // Queued: the refresh runs once the command behind the click has ended,
   // whatever order the connections were made in.
-  auto later = [this] { QMetaObject::invokeMethod(this, [this] { Refresh(); }, Qt::QueuedConnection); };
+  auto later = [this] {
+    QMetaObject::invokeMethod(
+        this, [this] { Refresh(); }, Qt::QueuedConnection);
+  };
   if (mainWindow) {
     for (QAbstractButton* b : mainWindow->findChildren<QAbstractButton*>()) {
       connect(b, &QAbstractButton::clicked, this, later);
@@ -98,7 +102,9 @@ void InspectionWindow::WatchCommands(QWidget* mainWindow, QWidget* historyWindow
   if (historyWindow) {
     if (auto* grid = historyWindow->findChild<QTableWidget*>("sg1")) {
       connect(grid, &QTableWidget::currentCellChanged, this, later);
-      connect(grid, &QTableWidget::cellPressed, this, later);
+      // A click on the row already current recalls it again; the click ends
+      // after the recall.
+      connect(grid, &QTableWidget::cellClicked, this, later);
     }
   }
 }
@@ -155,8 +161,7 @@ void InspectionWindow::Build() {
     row += kStep;
     gear.spanTeeth = input("InspSpanTeeth" + n, x, row, kSmallW);
     QPushButton* spanAuto = MakeButton(this, "InspSpanAuto" + n, x + kSmallW + 4, row - 1,
-                                       kColumnW - kSmallW - 4, kFieldH + 2,
-                                       QStringLiteral("自動"));
+                                       kColumnW - kSmallW - 4, kFieldH + 2, QStringLiteral("自動"));
     row += kStep;
     gear.span = result("InspSpan" + n, x, row);
     row += kStep;
@@ -166,8 +171,7 @@ void InspectionWindow::Build() {
     row += kStep;
     gear.pin = input("InspPin" + n, x, row, kSmallW);
     QPushButton* pinIdeal = MakeButton(this, "InspPinIdeal" + n, x + kSmallW + 4, row - 1,
-                                       kColumnW - kSmallW - 4, kFieldH + 2,
-                                       QStringLiteral("理想"));
+                                       kColumnW - kSmallW - 4, kFieldH + 2, QStringLiteral("理想"));
     row += kStep;
     gear.overPins = result("InspOverPins" + n, x, row);
 
@@ -236,8 +240,12 @@ void InspectionWindow::Build() {
   });
   connect(apply_, &QPushButton::clicked, this, [this] { Apply(); });
 
-  QList<QWidget*> order = {gears_[0].spanTeeth, gears_[1].spanTeeth, gears_[0].pin,
-                           gears_[1].pin,       target_,             shift1_,
+  QList<QWidget*> order = {gears_[0].spanTeeth,
+                           gears_[1].spanTeeth,
+                           gears_[0].pin,
+                           gears_[1].pin,
+                           target_,
+                           shift1_,
                            apply_};
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
@@ -342,10 +350,10 @@ void InspectionWindow::Refresh() {
   Show(shiftSum_, shifts_ ? Coefficient(shifts_->shift_sum) : QString());
   Show(workingAngle_, shifts_ ? Length(shifts_->working_pressure_angle_deg) : QString());
   apply_->setEnabled(shifts_.has_value());
-  note_->setText(belong && s.DistanceCorrection != 0
-                     ? QStringLiteral("距離修正 %1 mm を含めた中心距離")
-                           .arg(Length(s.DistanceCorrection))
-                     : QString());
+  note_->setText(
+      belong && s.DistanceCorrection != 0
+          ? QStringLiteral("距離修正 %1 mm を含めた中心距離").arg(Length(s.DistanceCorrection))
+          : QString());
   note_->adjustSize();
   status_->setText(status);
   status_->adjustSize();
@@ -359,8 +367,9 @@ void InspectionWindow::SpanEdited(int gear) {
   std::optional<int> choice;
   const bool taken = commands_.Run([&] {
     if (!IsAuto(text)) choice = ParseSpanTeeth(text.toStdString());
-    std::array<InspectionChoice, 2> c = {InspectionChoice{gears_[0].spanChoice, gears_[0].pinChoice},
-                                         InspectionChoice{gears_[1].spanChoice, gears_[1].pinChoice}};
+    std::array<InspectionChoice, 2> c = {
+        InspectionChoice{gears_[0].spanChoice, gears_[0].pinChoice},
+        InspectionChoice{gears_[1].spanChoice, gears_[1].pinChoice}};
     c[static_cast<std::size_t>(gear)].spanTeeth = choice;
     InspectSlot0(commands_, c[0], c[1]);  // a refusal throws here
   });
@@ -377,8 +386,9 @@ void InspectionWindow::PinEdited(int gear) {
   std::optional<double> choice;
   const bool taken = commands_.Run([&] {
     if (!IsAuto(text)) choice = ParsePin(text.toStdString());
-    std::array<InspectionChoice, 2> c = {InspectionChoice{gears_[0].spanChoice, gears_[0].pinChoice},
-                                         InspectionChoice{gears_[1].spanChoice, gears_[1].pinChoice}};
+    std::array<InspectionChoice, 2> c = {
+        InspectionChoice{gears_[0].spanChoice, gears_[0].pinChoice},
+        InspectionChoice{gears_[1].spanChoice, gears_[1].pinChoice}};
     c[static_cast<std::size_t>(gear)].pin = choice;
     InspectSlot0(commands_, c[0], c[1]);
   });

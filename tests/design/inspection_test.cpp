@@ -86,7 +86,8 @@ TEST(Inspection, Refusals) {
       c.run();
       ADD_FAILURE() << c.what << ": not refused";
     } catch (const CommandError& e) {
-      EXPECT_NE(std::string(e.what()).find(c.names), std::string::npos) << c.what << ": " << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.names), std::string::npos)
+          << c.what << ": " << e.what();
     }
   }
 }
@@ -119,8 +120,8 @@ TEST(Inspection, AgreesWithAnIndependentComputation) {
     const double psi = (kPi / 2 + 2 * x * std::tan(al)) / z;
     EXPECT_LE(Rel(g.chordal_thickness, z * m * std::sin(psi)), 1e-9);
     EXPECT_LE(Rel(g.chordal_height, (da - z * m) / 2 + z * m / 2 * (1 - std::cos(psi))), 1e-9);
-    const double w = m * std::cos(al) * (kPi * (g.span_teeth - 0.5) + z * inva) +
-                     2 * x * m * std::sin(al);
+    const double w =
+        m * std::cos(al) * (kPi * (g.span_teeth - 0.5) + z * inva) + 2 * x * m * std::sin(al);
     EXPECT_LE(Rel(g.span, w), 1e-9);
     const double db = z * m * std::cos(al);
     EXPECT_LE(Rel(g.span_contact_diameter, std::hypot(db, w)), 1e-9);
@@ -177,8 +178,10 @@ TEST(Inspection, ShiftsGiveTheTargetThroughTheCalculation) {
     // A target from a sum of shifts between -0.5 and 1.5.
     const double standard = (z1 + z2) * m / 2;
     // Typed to three decimals, as a housing's centre distance is.
-    const double target = std::round((standard + m * (frac(rng) * 1.6 - 0.45) +
-                                      p.state.slot0().DistanceCorrection) * 1000) / 1000;
+    const double target =
+        std::round((standard + m * (frac(rng) * 1.6 - 0.45) + p.state.slot0().DistanceCorrection) *
+                   1000) /
+        1000;
     std::optional<double> x1;
     if (i % 2) x1 = frac(rng) - 0.2;
     std::optional<ShiftForCenter> s = ShiftsForSlot0(p.commands, target, x1);

@@ -63,8 +63,8 @@ TEST_F(InspectionWindowTest, OpensFromTheMenuAndFollowsTheCalculation) {
   // A calculation the check refuses: nothing stale stays.
   Type("Edit2", "400");
   Calculate();
-  for (const char* name : {"InspChordalThickness1", "InspSpan1", "InspOverPins2", "InspShiftSum",
-                           "InspTarget"}) {
+  for (const char* name :
+       {"InspChordalThickness1", "InspSpan1", "InspOverPins2", "InspShiftSum", "InspTarget"}) {
     EXPECT_EQ(Text(name), "") << name;
   }
   EXPECT_FALSE(Status().empty());
