@@ -173,6 +173,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       cli::AddCalc(app, out, err),     cli::AddHgd(app, out, err),
       cli::AddBacklash(app, out, err), cli::AddDxf(app, out, err),
       cli::AddLewis(app, out, err),
+      cli::AddMeasure(app, out, err),
+      cli::AddShift(app, out, err),
   };
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

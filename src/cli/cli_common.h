@@ -52,6 +52,8 @@ Subcommand AddHgd(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddDxf(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err);
 
 template <class F>
 bool RunReported(MemoryProgram& program, std::ostream& err, F&& command) {

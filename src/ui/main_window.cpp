@@ -274,6 +274,7 @@ void TForm1::BuildMenu() {
       {"DXF1",
        QStringLiteral("DXF　　　"),
        {{"N6", QStringLiteral("ギア１出力")}, {"N7", QStringLiteral("ギア２出力")}}},
+      {"Tool1", QStringLiteral("ＴＯＯＬ"), {{"N8", QStringLiteral("歯厚・測定寸法")}}},
       {"Help1", QStringLiteral("ＨＥＬＰ"), {{"Help2", QStringLiteral("ヘルプ")}}},
   };
   for (const Menu& m : kMenus) {

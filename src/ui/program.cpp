@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "ui/inspection_window.h"
+
 namespace spurgear::ui {
 
 Program::Program(MessageBoxPort* box, DialogPort* dialogs) : state(std::make_unique<AppState>()) {
@@ -11,6 +13,7 @@ Program::Program(MessageBoxPort* box, DialogPort* dialogs) : state(std::make_uni
   form2 = std::make_unique<HistoryWindow>(form1->commands());
   form2->hide();
   form1->AttachHistory(form2.get(), form2.get());
+  InspectionWindow::Attach(*form1, form2.get());
   Commands& c = form1->commands();
   c.Run([&] { c.Form2Create(); });
 }

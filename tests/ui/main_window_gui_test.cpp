@@ -165,7 +165,8 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutSays) {
   QStringList menus;
   for (QAction* a : p->form1->menuBar()->actions()) menus << a->text();
   EXPECT_EQ(menus, (QStringList{QStringLiteral("ＦＩＬＥ　　　　"), QStringLiteral("ＥＤＩＴ　　　"),
-                                QStringLiteral("DXF　　　"), QStringLiteral("ＨＥＬＰ")}));
+                                QStringLiteral("DXF　　　"), QStringLiteral("ＴＯＯＬ"),
+                                QStringLiteral("ＨＥＬＰ")}));
   QStringList items;
   for (QAction* a : p->Find<QMenu>("File1")->actions()) items << a->objectName() + ":" + a->text();
   EXPECT_EQ(items, (QStringList{QStringLiteral("N1:読み取り"), QStringLiteral("N2:書き込み"),

@@ -1,0 +1,143 @@
+// spurgear-cli measure and shift: the dimensions that check the cut gears,
+// and the profile shifts that give a pair a wanted centre distance.
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_common.h"
+#include "commands/inspection_commands.h"
+#include "core/errors.h"
+#include "core/number_text.h"
+
+namespace spurgear::cli {
+namespace {
+
+struct MeasureOptions {
+  PairOptions pair;
+  std::vector<std::string> spanTeeth;
+  std::vector<std::string> pin;
+};
+
+struct ShiftOptions {
+  std::string module;
+  std::vector<std::string> teeth;
+  std::string centerDistance;
+  std::optional<std::string> shift1;
+};
+
+bool IsAuto(const std::string& text) { return text == "auto" || text == "自動"; }
+
+std::optional<int> SpanChoice(const std::vector<std::string>& texts, std::size_t i) {
+  if (texts.size() != 2 || IsAuto(texts[i])) return std::nullopt;
+  return ParseSpanTeeth(texts[i]);
+}
+
+std::optional<double> PinChoice(const std::vector<std::string>& texts, std::size_t i) {
+  if (texts.size() != 2 || IsAuto(texts[i])) return std::nullopt;
+  return ParsePin(texts[i]);
+}
+
+nlohmann::json GearJson(const GearInspection& g) {
+  nlohmann::json j;
+  j["chordal_thickness"] = Number(g.chordal_thickness);
+  j["chordal_height"] = Number(g.chordal_height);
+  j["span_teeth"] = g.span_teeth;
+  j["span"] = Number(g.span);
+  j["span_contact_diameter"] = Number(g.span_contact_diameter);
+  j["span_contact_outside"] = g.span_contact_outside;
+  j["ideal_pin"] = Number(g.ideal_pin);
+  j["pin"] = Number(g.pin);
+  j["over_pins"] = Number(g.over_pins);
+  return j;
+}
+
+int Refuse(std::ostream& err, const std::string& message) {
+  err << "spurgear-cli: " << message << ".\n";
+  return 1;
+}
+
+}  // namespace
+
+Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {
+  auto o = std::make_shared<MeasureOptions>();
+  CLI::App* c = app.add_subcommand(
+      "measure",
+      "Calculate a pair as 計算 does, then print the dimensions that check each cut gear as\n"
+      "JSON {\"gear1\": {...}, \"gear2\": {...}}: chordal tooth thickness and height on the\n"
+      "reference circle, span over k teeth with the anvils' contact diameter, the ideal pin\n"
+      "and the measurement over two pins (balls). Lengths in mm, standard pressure angle.");
+  AddPairOptions(*c, o->pair);
+  c->add_option("--span-teeth", o->spanTeeth,
+                "teeth spanned on gear 1 and gear 2, 1..z (default: the nearest k; \"auto\" "
+                "keeps it for one gear)")
+      ->expected(2)
+      ->type_name("K");
+  c->add_option("--pin", o->pin,
+                "pin (ball) diameters for gear 1 and gear 2 in mm (default: the ideal pin; "
+                "\"auto\" keeps it for one gear)")
+      ->expected(2)
+      ->type_name("D");
+  return {c, [o, &out, &err]() {
+            MemoryProgram p;
+            const CalcOutcome outcome = RunPair(p, o->pair, err);
+            if (outcome == CalcOutcome::Failed) return 1;
+            if (!SaveIfAsked(p, o->pair, err)) return 1;
+            if (outcome == CalcOutcome::Refused) {
+              return Refuse(err, p.messages.lines.empty() ? "計算できません"
+                                                          : p.messages.lines.back());
+            }
+            try {
+              std::optional<PairInspection> r =
+                  InspectSlot0(p.commands, {SpanChoice(o->spanTeeth, 0), PinChoice(o->pin, 0)},
+                               {SpanChoice(o->spanTeeth, 1), PinChoice(o->pin, 1)});
+              if (!r) return Refuse(err, "計算結果がありません");
+              PrintJson(out, {{"gear1", GearJson(r->gear1)}, {"gear2", GearJson(r->gear2)}});
+              return 0;
+            } catch (const CommandError& e) {
+              return Refuse(err, e.what());
+            }
+          }};
+}
+
+Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
+  auto o = std::make_shared<ShiftOptions>();
+  CLI::App* c = app.add_subcommand(
+      "shift",
+      "The profile shift coefficients that make a pair mesh without backlash at a given centre\n"
+      "distance (20° pressure angle); prints JSON {\"shift_sum\", \"shift1\", \"shift2\",\n"
+      "\"working_pressure_angle_deg\"}.");
+  c->add_option("--module", o->module, "module in mm")->required()->type_name("M");
+  c->add_option("--teeth", o->teeth, "tooth counts of gear 1 and gear 2")
+      ->expected(2)
+      ->required()
+      ->type_name("Z");
+  c->add_option("--center-distance", o->centerDistance, "target centre distance in mm")
+      ->required()
+      ->type_name("A");
+  c->add_option("--shift1", o->shift1,
+                "profile shift coefficient of gear 1 (default: half the sum)")
+      ->type_name("X1");
+  return {c, [o, &out, &err]() {
+            try {
+              const double m = ParseDecimal(o->module);
+              const int z1 = ParseWhole(o->teeth[0]);
+              const int z2 = ParseWhole(o->teeth[1]);
+              const double a = ParseTargetDistance(o->centerDistance);
+              std::optional<double> x1;
+              if (o->shift1) x1 = ParseShift1(*o->shift1);
+              const ShiftForCenter s =
+                  ShiftForCenterDistance(m, z1, z2, PressureAngleTable[1], a, x1);
+              PrintJson(out, {{"shift_sum", Number(s.shift_sum)},
+                              {"shift1", Number(s.shift1)},
+                              {"shift2", Number(s.shift2)},
+                              {"working_pressure_angle_deg", Number(s.working_pressure_angle_deg)}});
+              return 0;
+            } catch (const CommandError& e) {
+              return Refuse(err, e.what());
+            }
+          }};
+}
+
+}  // namespace spurgear::cli

@@ -1,0 +1,46 @@
+#pragma once
+// The inspection window's commands: the measuring dimensions of slot 0's
+// two gears and the profile shifts for a wanted centre distance.
+#include <optional>
+#include <string_view>
+
+#include "commands/commands.h"
+#include "design/inspection.h"
+
+namespace spurgear {
+
+struct PairInspection {
+  GearInspection gear1;
+  GearInspection gear2;
+};
+
+// What the user may set per gear; nullopt is automatic (nearest k, ideal pin).
+struct InspectionChoice {
+  std::optional<int> spanTeeth;
+  std::optional<double> pin;
+};
+
+// Both gears of slot 0 as its last complete calculation left them; nullopt
+// when slot 0's results do not belong to its inputs (a refused or failed
+// calculation, or inputs changed since), so that nothing stale is shown.
+// Throws CommandError on a refused choice.
+std::optional<PairInspection> InspectSlot0(const Commands& commands, InspectionChoice gear1 = {},
+                                           InspectionChoice gear2 = {});
+
+// The shifts that make Edit14 show `target` for slot 0's module, tooth
+// counts and pressure angle: the pair is solved for the target less slot 0's
+// centre distance correction, which 計算 adds back. nullopt as above.
+std::optional<ShiftForCenter> ShiftsForSlot0(const Commands& commands, double target,
+                                             std::optional<double> shift1 = {});
+
+// The window's and the CLI's texts for k, a pin, the target and x1; each
+// throws CommandError naming its field when the text is not a number.
+int ParseSpanTeeth(std::string_view text);
+double ParsePin(std::string_view text);
+double ParseTargetDistance(std::string_view text);
+double ParseShift1(std::string_view text);
+
+// 適用: writes x1 and x2 into Edit4 and Edit5 and runs 計算.
+void ApplyShifts(Commands& commands, double shift1, double shift2);
+
+}  // namespace spurgear

@@ -1,0 +1,164 @@
+#include "design/inspection.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/errors.h"
+#include "core/geometry.h"
+#include "core/number_text.h"
+
+namespace spurgear {
+namespace {
+
+constexpr long double kPi = 3.141592653589793238462643383279502884L;
+
+long double Inv(long double t) { return std::tan(t) - t; }
+
+std::string Mm(long double v) { return FormatResult(v); }
+
+void Require(bool ok, const std::string& message) {
+  if (!ok) throw CommandError(message);
+}
+
+void CheckPair(double module, double pressureAngleDeg) {
+  Require(std::isfinite(module) && module > 0, "モジュールは 0 より大きい数で指定してください");
+  Require(std::isfinite(pressureAngleDeg) && pressureAngleDeg > 0 && pressureAngleDeg < 90,
+          "圧力角は 0° と 90° の間で指定してください");
+}
+
+void CheckTeeth(int teeth) { Require(teeth >= 1, "歯数は 1 以上で指定してください"); }
+
+void CheckFinite(std::initializer_list<long double> values, const char* what) {
+  for (long double v : values) {
+    Require(std::isfinite(v), std::string(what) + "の計算結果が有限の数になりません");
+  }
+}
+
+}  // namespace
+
+double InverseInvolute(double v) {
+  Require(std::isfinite(v) && v >= 0, "インボリュート関数の逆が求められません");
+  if (v == 0) return 0.0;
+  const long double target = v;
+  // Both starting points lie above the root (inv φ >= φ³/3 and
+  // inv(atan(v + π/2)) >= v), and inv is convex and rising on [0, π/2):
+  // every Newton step falls towards the root, so the first step that no
+  // longer falls marks the last bit.
+  long double phi = std::fmin(std::cbrt(3 * target), std::atan(target + kPi / 2));
+  for (int i = 0; i < 200; ++i) {
+    const long double t = std::tan(phi);
+    const long double next = phi - (t - phi - target) / (t * t);
+    if (!(next < phi)) break;
+    phi = next;
+  }
+  return static_cast<double>(phi);
+}
+
+int NearestSpanTeeth(int teeth, double shift, double pressureAngleDeg) {
+  const long double z = teeth, x = shift;
+  const long double a = pressureAngleDeg * kPi / 180;
+  const long double ca = std::cos(a), ta = std::tan(a);
+  const long double q = (1 + 2 * x / z) * (1 + 2 * x / z) - ca * ca;
+  // A measuring circle inside the base circle has no flank to touch: the
+  // root term is taken as 0 and the fewest teeth follow.
+  const long double K = (std::sqrt(std::fmax(q, 0.0L)) / ca - Inv(a) - 2 * (x / z) * ta) / kPi;
+  const long double n = std::round(z * K + 0.5L);
+  if (!(n >= 1)) return 1;  // NaN too
+  if (n > z) return teeth;
+  return static_cast<int>(n);
+}
+
+GearInspection InspectGear(double module, int teeth, double shift, double tipDiameter,
+                           double pressureAngleDeg, std::optional<int> spanTeeth,
+                           std::optional<double> pin) {
+  FaultFlagsKept kept;
+  CheckPair(module, pressureAngleDeg);
+  CheckTeeth(teeth);
+  Require(std::isfinite(shift), "転位係数が数ではありません");
+  Require(std::isfinite(tipDiameter) && tipDiameter > 0, "歯先円直径がありません");
+
+  const long double m = module, z = teeth, x = shift, da = tipDiameter;
+  const long double a = pressureAngleDeg * kPi / 180;
+  const long double sa = std::sin(a), ca = std::cos(a), ta = std::tan(a);
+  const long double inva = ta - a;
+  const long double d = z * m;
+  const long double db = d * ca;
+  GearInspection g{};
+
+  // Chordal tooth thickness on the reference circle, height from the tip.
+  const long double s = m * (kPi / 2 + 2 * x * ta);
+  const long double psi = s / d;
+  const long double chord = d * std::sin(psi);
+  const long double height = (da - d) / 2 + (d / 2) * (1 - std::cos(psi));
+  CheckFinite({chord, height}, "弦歯厚");
+  g.chordal_thickness = static_cast<double>(chord);
+  g.chordal_height = static_cast<double>(height);
+
+  // Span over k teeth and where the anvils touch the flanks.
+  const int k = spanTeeth ? *spanTeeth : NearestSpanTeeth(teeth, shift, pressureAngleDeg);
+  Require(k >= 1 && k <= teeth, "またぎ歯数 " + std::to_string(k) + " は 1 から " +
+                                    std::to_string(teeth) + " の範囲で指定してください");
+  const long double w = m * ca * (kPi * (k - 0.5L) + z * inva) + 2 * x * m * sa;
+  const long double dk = std::sqrt(db * db + w * w);
+  CheckFinite({w, dk}, "またぎ歯厚");
+  g.span_teeth = k;
+  g.span = static_cast<double>(w);
+  g.span_contact_diameter = static_cast<double>(dk);
+  g.span_contact_outside = !(w > 0 && dk > db && dk < da);
+
+  // Measurement over two pins (or balls).
+  const long double eta = kPi / (2 * z) - inva - 2 * x * ta / z;
+  const long double ratio = z * ca / (z + 2 * x);
+  Require(z + 2 * x > 0 && ratio <= 1,
+          "理想ピン径が求められません（円 (z + 2x)m が基礎円の内側にあります）");
+  const long double phiIdeal = std::tan(std::acos(ratio)) + eta;
+  Require(phiIdeal > 0 && phiIdeal < kPi / 2, "理想ピン径が求められません");
+  const long double ideal = db * (Inv(phiIdeal) + eta);
+  CheckFinite({ideal}, "理想ピン径");
+  Require(ideal > 0, "理想ピン径が求められません");
+  g.ideal_pin = static_cast<double>(ideal);
+
+  const double dp = pin ? *pin : g.ideal_pin;
+  Require(std::isfinite(dp) && dp > 0, "ピン径は 0 より大きい数で指定してください");
+  const long double v = dp / db - eta;
+  Require(v > 0, "ピン径 " + Mm(dp) + " mm は小さすぎて歯溝の両歯面に届きません");
+  const long double phi = InverseInvolute(static_cast<double>(v));
+  const long double centre =
+      (teeth % 2 == 0) ? db / std::cos(phi) : db * std::cos(kPi / (2 * z)) / std::cos(phi);
+  const long double dm = centre + dp;
+  CheckFinite({dm}, "オーバーピン寸法");
+  g.pin = dp;
+  g.over_pins = static_cast<double>(dm);
+  return g;
+}
+
+ShiftForCenter ShiftForCenterDistance(double module, int z1, int z2, double pressureAngleDeg,
+                                      double centerDistance, std::optional<double> shift1) {
+  FaultFlagsKept kept;
+  CheckPair(module, pressureAngleDeg);
+  CheckTeeth(z1);
+  CheckTeeth(z2);
+  Require(std::isfinite(centerDistance) && centerDistance > 0,
+          "目標中心距離は 0 より大きい数で指定してください");
+  Require(!shift1 || std::isfinite(*shift1), "転位係数 x₁ が数ではありません");
+
+  const long double m = module, zs = static_cast<long double>(z1) + z2;
+  const long double a = pressureAngleDeg * kPi / 180;
+  const long double ca = std::cos(a), ta = std::tan(a);
+  const long double limit = zs * m * ca / 2;
+  // A distance within rounding of the limit counts as the limit itself,
+  // not as a working pressure angle of next to nothing.
+  const long double c = limit / centerDistance;
+  Require(c < 1 - 1e-12L, "目標中心距離 " + Mm(centerDistance) + " mm は基礎円で決まる限界 " +
+                              Mm(limit) + " mm 以下です");
+  const long double aw = std::acos(c);
+  const long double sum = zs * (Inv(aw) - (ta - a)) / (2 * ta);
+  const long double x1 = shift1 ? static_cast<long double>(*shift1) : sum / 2;
+  const long double x2 = sum - x1;
+  const long double awDeg = aw * 180 / kPi;
+  CheckFinite({sum, x1, x2, awDeg}, "転位係数");
+  return {static_cast<double>(sum), static_cast<double>(x1), static_cast<double>(x2),
+          static_cast<double>(awDeg)};
+}
+
+}  // namespace spurgear

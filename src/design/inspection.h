@@ -1,0 +1,49 @@
+#pragma once
+// The dimensions that check a cut gear (chordal tooth thickness, span over k
+// teeth, measurement over two pins) and the profile shifts that give a pair
+// a wanted centre distance. Plain double arithmetic, every value to full
+// precision; the pressure angle is the pair's standard one in degrees.
+#include <optional>
+
+namespace spurgear {
+
+struct GearInspection {
+  double chordal_thickness;      // s̄ on the reference circle, mm
+  double chordal_height;         // h̄ from the tip to that chord, mm
+  int span_teeth;                // k
+  double span;                   // W over k teeth, mm
+  double span_contact_diameter;  // d_k where the anvils touch the flanks, mm
+  bool span_contact_outside;     // d_k not strictly between d_b and d_a
+  double ideal_pin;              // pin touching the flanks on the circle (z + 2x) m, mm
+  double pin;                    // the pin the measurement is for, mm
+  double over_pins;              // d_m, mm
+};
+
+// tipDiameter is d_a of the last complete calculation. spanTeeth and pin:
+// nullopt takes the nearest k and the ideal pin. Throws CommandError on bad
+// input or a result that is not finite.
+GearInspection InspectGear(double module, int teeth, double shift, double tipDiameter,
+                           double pressureAngleDeg, std::optional<int> spanTeeth = {},
+                           std::optional<double> pin = {});
+
+// The whole number nearest to z·K + 0.5, kept within 1..z.
+int NearestSpanTeeth(int teeth, double shift, double pressureAngleDeg);
+
+struct ShiftForCenter {
+  double shift_sum;
+  double shift1;
+  double shift2;
+  double working_pressure_angle_deg;
+};
+
+// The profile shifts of a pair that mesh without backlash at centreDistance.
+// shift1 nullopt takes half the sum. Throws CommandError when the distance
+// is at or below the base-circle limit or an input is unusable.
+ShiftForCenter ShiftForCenterDistance(double module, int z1, int z2, double pressureAngleDeg,
+                                      double centerDistance, std::optional<double> shift1 = {});
+
+// φ in [0, π/2) with tan φ − φ = v (v >= 0), by Newton's method from above
+// until the iterate stops falling: the last bit, not a residual tolerance.
+double InverseInvolute(double v);
+
+}  // namespace spurgear

@@ -1,0 +1,82 @@
+#pragma once
+// "歯厚と測定寸法": the dimensions that check the two cut gears of slot 0, and
+// the profile shifts for a wanted centre distance. A non-modal window opened
+// from the main menu's ＴＯＯＬ → 歯厚・測定寸法; it follows slot 0.
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "commands/inspection_commands.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace spurgear::ui {
+
+class TForm1;
+
+class InspectionWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `mainWindow` and `historyWindow` are watched: after any of their
+  // buttons, menu items or history selections has run its command, the
+  // window shows slot 0 anew. Parent is the main window.
+  InspectionWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow);
+
+  // Connects the menu item N8 of the main window to opening the window,
+  // which is made on first use.
+  static void Attach(TForm1& mainWindow, QWidget* historyWindow);
+
+  // Shows slot 0 as its last complete calculation left it; blank fields
+  // when its results do not belong to its inputs.
+  void Refresh();
+
+ private:
+  struct Gear {
+    QLineEdit* chordalThickness;
+    QLineEdit* chordalHeight;
+    QLineEdit* spanTeeth;
+    QLineEdit* span;
+    QLineEdit* contact;
+    QLineEdit* idealPin;
+    QLineEdit* pin;
+    QLineEdit* overPins;
+    std::optional<int> spanChoice;
+    std::optional<double> pinChoice;
+  };
+
+  void Build();
+  void WatchCommands(QWidget* mainWindow, QWidget* historyWindow);
+  void ShowGear(Gear& g, const GearInspection* r);
+  void SpanEdited(int gear);
+  void PinEdited(int gear);
+  void TargetEdited();
+  void Shift1Edited();
+  void Apply();
+
+  Commands& commands_;
+  std::array<Gear, 2> gears_{};
+  QLineEdit* target_ = nullptr;
+  QLineEdit* shift1_ = nullptr;
+  QLineEdit* shiftSum_ = nullptr;
+  QLineEdit* shift2_ = nullptr;
+  QLineEdit* workingAngle_ = nullptr;
+  QPushButton* apply_ = nullptr;
+  QLabel* warning_ = nullptr;
+  QLabel* status_ = nullptr;
+  QLabel* note_ = nullptr;
+
+  std::optional<double> targetChoice_;
+  std::optional<double> shift1Choice_;
+  std::optional<ShiftForCenter> shifts_;
+  // Module, tooth counts and pressure angle the choices of k and pin were
+  // made for: another gear drops them.
+  std::array<double, 4> chosenFor_{};
+  // Set while a choice is being taken: the message box of a refusal takes
+  // the focus, which must not take the same edit a second time.
+  bool busy_ = false;
+};
+
+}  // namespace spurgear::ui

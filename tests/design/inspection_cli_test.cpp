@@ -1,0 +1,74 @@
+// spurgear-cli measure and shift, end to end through RunCli.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "core/number_text.h"
+
+namespace spurgear {
+namespace {
+
+struct Out {
+  int code;
+  std::string out, err;
+};
+
+Out Cli(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  int code = RunCli(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+TEST(InspectionCli, MeasureCalculatesThePairFirst) {
+  // Gear 1 of m 1, 20 + 30 teeth, no shift: the worked span and pins.
+  Out r = Cli({"measure", "--teeth", "20", "30", "--pin", "1.7", "auto"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  auto j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["gear1"]["span_teeth"], 3);
+  EXPECT_EQ(FormatResult(j["gear1"]["span"].get<double>()), "7.660");
+  EXPECT_EQ(FormatResult(j["gear1"]["over_pins"].get<double>()), "22.294");
+  EXPECT_EQ(j["gear1"]["pin"], 1.7);
+  EXPECT_EQ(j["gear2"]["pin"], j["gear2"]["ideal_pin"]);
+  EXPECT_EQ(j["gear1"]["span_contact_outside"], false);
+  EXPECT_EQ(j["gear2"].size(), 9u);
+}
+
+TEST(InspectionCli, Refusals) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* word;
+  } cases[] = {
+      {{"measure", "--span-teeth", "3", "26"}, "またぎ歯数"},
+      {{"measure", "--pin", "x", "1"}, "ピン径"},
+      {{"measure", "--teeth", "15", "400"}, "歯数"},
+      {{"shift", "--module", "3", "--teeth", "12", "24", "--center-distance", "50"},
+       "目標中心距離"},
+      {{"shift", "--module", "m", "--teeth", "12", "24", "--center-distance", "56.5"},
+       "浮動小数点数"},
+  };
+  for (const Case& c : cases) {
+    Out r = Cli(c.args);
+    EXPECT_EQ(r.code, 1) << c.args[1] << " " << c.args[2];
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("spurgear-cli: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(c.word), std::string::npos) << r.err;
+  }
+}
+
+TEST(InspectionCli, ShiftThenCalcMeetsTheTarget) {
+  Out s = Cli({"shift", "--module", "3", "--teeth", "12", "24", "--center-distance", "56.5",
+               "--shift1", "0.5"});
+  ASSERT_EQ(s.code, 0) << s.err;
+  auto j = nlohmann::json::parse(s.out);
+  EXPECT_EQ(FormatFixed(j["shift_sum"].get<double>(), 3, 11), "0.960");
+  EXPECT_EQ(j["shift1"], 0.5);
+  Out c = Cli({"calc", "--module", "3", "--teeth", "12", "24", "--shift",
+               FormatInput(j["shift1"].get<double>()), FormatInput(j["shift2"].get<double>())});
+  ASSERT_EQ(c.code, 0) << c.err;
+  EXPECT_EQ(nlohmann::json::parse(c.out)["fields"]["Edit14"], "56.500");
+}
+
+}  // namespace
+}  // namespace spurgear
