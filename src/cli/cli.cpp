@@ -163,6 +163,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       cli::AddCalc(app, out, err),     cli::AddHgd(app, out, err),
       cli::AddBacklash(app, out, err), cli::AddDxf(app, out, err),
       cli::AddLewis(app, out, err),
+      cli::AddReport(app, out, err),
   };
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

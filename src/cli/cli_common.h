@@ -52,6 +52,7 @@ Subcommand AddHgd(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddDxf(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddReport(CLI::App& app, std::ostream& out, std::ostream& err);
 
 template <class F>
 bool RunReported(MemoryProgram& program, std::ostream& err, F&& command) {
