@@ -67,7 +67,9 @@ void Export(Commands& c, const char* what, const char* dialog, bool pdf) {
     throw CommandError(std::string("計算結果が現在の入力のものではないため、") + what +
                        "を出力できません（先に計算してください）");
   }
-  const SheetData data = CollectSheet(c, TodayText());
+  // The drawing needs nothing of the strength page, so its fields cannot
+  // stop it.
+  const SheetData data = CollectSheet(c, TodayText(), pdf);
   const std::string bytes = pdf ? RenderSheetPdf(data) : RenderMeshSvg(data);
   if (std::optional<std::string> path = c.ports.dialogs.Save(dialog)) {
     WriteFileAtomically(*path, bytes);
@@ -85,7 +87,7 @@ std::string TodayText() {
   return text;
 }
 
-SheetData CollectSheet(const Commands& c, const std::string& date) {
+SheetData CollectSheet(const Commands& c, const std::string& date, bool withStrength) {
   const GearPairRecord& r = c.state.slot0();
   SheetData d;
   d.date = date;
@@ -120,7 +122,7 @@ SheetData CollectSheet(const Commands& c, const std::string& date) {
   d.inspection1 = InspectGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle);
   d.inspection2 = InspectGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle);
 
-  CollectStrength(r, c.ports.fields, d);
+  if (withStrength) CollectStrength(r, c.ports.fields, d);
 
   BuildPair(r, d);
   d.pitchDia1 = r.WorkingPitchDia1;

@@ -13,8 +13,10 @@ namespace spurgear {
 // reason, when gear 1's tooth count lies outside the form factor table) and
 // the pair in mesh as the meshing view builds it, gear 2 at the centre
 // distance with its correction. Throws what the outline builders or the
-// strength page's conversions throw; checks nothing else.
-SheetData CollectSheet(const Commands& commands, const std::string& date);
+// strength page's conversions throw; checks nothing else. Without
+// `withStrength` the strength page is not read at all.
+SheetData CollectSheet(const Commands& commands, const std::string& date,
+                       bool withStrength = true);
 
 // Today's local date, "2026-12-07".
 std::string TodayText();

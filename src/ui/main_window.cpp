@@ -242,10 +242,12 @@ constexpr DialogSpec kDialogs[] = {
     {"SaveDialog1", "平ギアのデーター (*.hgd)", "dumy.hgd"},
     {"SaveDialog2", "dxf (*.dxf)", "gay1.dxf"},
     {"SaveDialog3", "dxf (*.dxf)", "gya2.dxf"},
+    {"SaveDialog4", "PDF ファイル (*.pdf)", "keisansho.pdf"},
+    {"SaveDialog5", "SVG ファイル (*.svg)", "kamiai.svg"},
 };
 
 int DialogSlot(std::string_view name) {
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < static_cast<int>(std::size(kDialogs)); ++i) {
     if (name == kDialogs[i].name) return i;
   }
   return -1;
@@ -256,7 +258,8 @@ int DialogSlot(std::string_view name) {
 // --- QtDialogs, QtMessageBox ---
 
 QtDialogs::QtDialogs(QWidget* parent) : parent_(parent) {
-  for (int i = 0; i < 4; ++i) names_[i] = QString::fromUtf8(kDialogs[i].preset);
+  static_assert(std::size(kDialogs) == kDialogCount);
+  for (int i = 0; i < kDialogCount; ++i) names_[i] = QString::fromUtf8(kDialogs[i].preset);
 }
 
 std::optional<std::string> QtDialogs::Open(std::string_view dialog) { return Run(dialog, false); }
@@ -542,13 +545,16 @@ void TForm1::BuildMenu() {
        {{"N1", QStringLiteral("読み取り")},
         {"N2", QStringLiteral("書き込み")},
         {"Print1", QStringLiteral("印刷")},
+        {"SheetPdf1", QStringLiteral("計算書 (PDF)…")},
         {"N3", QStringLiteral("ＥＮＤ")}}},
       {"Edit41",
        QStringLiteral("ＥＤＩＴ　　　"),
        {{"N4", QStringLiteral("表コピー")}, {"Show1", QStringLiteral("表示")}}},
       {"DXF1",
        QStringLiteral("DXF　　　"),
-       {{"N6", QStringLiteral("ギア１出力")}, {"N7", QStringLiteral("ギア２出力")}}},
+       {{"N6", QStringLiteral("ギア１出力")},
+        {"N7", QStringLiteral("ギア２出力")},
+        {"MeshSvg1", QStringLiteral("かみ合い図 (SVG)…")}}},
       {"Help1", QStringLiteral("ＨＥＬＰ"), {{"Help2", QStringLiteral("ヘルプ")}}},
   };
   for (const Menu& m : kMenus) {
@@ -591,6 +597,7 @@ void TForm1::ConnectCommands() {
       {"N1", &Commands::N1Click}, {"N2", &Commands::N2Click}, {"Print1", &Commands::Print1Click},
       {"N3", &Commands::N3Click}, {"N4", &Commands::N4Click}, {"N6", &Commands::N6Click},
       {"N7", &Commands::N7Click}, {"Help2", &Commands::Help2Click},
+      {"SheetPdf1", &Commands::SheetPdf1Click}, {"MeshSvg1", &Commands::MeshSvg1Click},
   };
   for (const auto& [name, handler] : kMenuItems) {
     if (auto* a = Find<QAction>(name)) {
