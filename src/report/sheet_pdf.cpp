@@ -96,6 +96,21 @@ class Writer {
     return w;
   }
 
+  // Writes the text from `top` down, broken into lines `width` wide;
+  // returns the height it took.
+  double Paragraph(double x, double top, std::string_view text, double size, Rgb colour,
+                   double width) {
+    pango_layout_set_width(layout_, static_cast<int>(std::lround(width * PANGO_SCALE)));
+    pango_layout_set_wrap(layout_, PANGO_WRAP_WORD_CHAR);
+    double w, h;
+    Measure(text, size, w, h);
+    cairo_set_source_rgb(cr_, colour.r, colour.g, colour.b);
+    cairo_move_to(cr_, x, top);
+    pango_cairo_show_layout(cr_, layout_);
+    pango_layout_set_width(layout_, -1);
+    return h;
+  }
+
  private:
   cairo_t* cr_;
   PangoContext* context_;
@@ -349,11 +364,11 @@ void DrawPage(cairo_t* cr, const SheetData& d) {
                 });
   y += 4.0;
   w.Text(leftX, y + 2.0, "入力チェック", kTextSize, Align::Left, kGrey);
-  y += 5.0;
+  y += 4.6;
   for (const SheetCheckLine& line : d.checkLines) {
-    w.Text(leftX + kPad, y + 2.0, line.text, kTextSize, Align::Left,
-           line.color == ListColor::Blue ? kBlue : kRed, column - kPad);
-    y += 4.6;
+    y += w.Paragraph(leftX + kPad, y, line.text, kTextSize,
+                     line.color == ListColor::Blue ? kBlue : kRed, column - kPad) +
+         0.8;
   }
   const double leftBottom = y;
 
@@ -405,9 +420,9 @@ void DrawPage(cairo_t* cr, const SheetData& d) {
                      Number(FormatResult(g2.over_pins)), Unit("mm")},
                 });
   if (g1.span_contact_outside || g2.span_contact_outside) {
-    w.Text(leftX + kPad, y + 3.0, "＊ 接触円が歯先円の外にあり、この k では測れません", 8.0,
-           Align::Left, kRed, column - kPad);
-    y += 5.0;
+    y += 1.5;
+    y += w.Paragraph(leftX + kPad, y, "＊ 接触円が歯先円の外にあり、この k では測れません", 8.0,
+                     kRed, column - kPad);
   }
   const double inspectionBottom = y;
 
@@ -429,9 +444,8 @@ void DrawPage(cairo_t* cr, const SheetData& d) {
                        {Caption("許容伝達トルク"), value(st.torque), Unit("ｋｇｆ・ｍｍ")},
                    });
   } else {
-    w.Text(rightX + kPad, ry + 2.5, d.strengthOmitted, kTextSize, Align::Left, kGrey,
-           column - kPad);
-    ry += 6.0;
+    ry += 1.5;
+    ry += w.Paragraph(rightX + kPad, ry, d.strengthOmitted, kTextSize, kGrey, column - kPad);
   }
 
   // 5. The pair in mesh, to scale.
