@@ -175,6 +175,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       cli::AddLewis(app, out, err),
       cli::AddMeasure(app, out, err),
       cli::AddShift(app, out, err),
+      cli::AddReport(app, out, err),
   };
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

@@ -54,6 +54,7 @@ Subcommand AddDxf(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddReport(CLI::App& app, std::ostream& out, std::ostream& err);
 
 template <class F>
 bool RunReported(MemoryProgram& program, std::ostream& err, F&& command) {

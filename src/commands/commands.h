@@ -120,6 +120,8 @@ class Commands {
   void N7Click();      // ギア２出力
   void Print1Click();  // 印刷
   void Help2Click();   // ヘルプ
+  void SheetPdf1Click();  // 計算書 (PDF)… (SaveDialog4)
+  void MeshSvg1Click();   // かみ合い図 (SVG)… (SaveDialog5)
 
  private:
   void ReportNoSolution(const std::string& line);

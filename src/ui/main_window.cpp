@@ -267,13 +267,16 @@ void TForm1::BuildMenu() {
        {{"N1", QStringLiteral("読み取り")},
         {"N2", QStringLiteral("書き込み")},
         {"Print1", QStringLiteral("印刷")},
+        {"SheetPdf1", QStringLiteral("計算書 (PDF)…")},
         {"N3", QStringLiteral("ＥＮＤ")}}},
       {"Edit41",
        QStringLiteral("ＥＤＩＴ　　　"),
        {{"N4", QStringLiteral("表コピー")}, {"Show1", QStringLiteral("表示")}}},
       {"DXF1",
        QStringLiteral("DXF　　　"),
-       {{"N6", QStringLiteral("ギア１出力")}, {"N7", QStringLiteral("ギア２出力")}}},
+       {{"N6", QStringLiteral("ギア１出力")},
+        {"N7", QStringLiteral("ギア２出力")},
+        {"MeshSvg1", QStringLiteral("かみ合い図 (SVG)…")}}},
       {"Tool1", QStringLiteral("ＴＯＯＬ"), {{"N8", QStringLiteral("歯厚・測定寸法")}}},
       {"Help1", QStringLiteral("ＨＥＬＰ"), {{"Help2", QStringLiteral("ヘルプ")}}},
   };
@@ -317,6 +320,7 @@ void TForm1::ConnectCommands() {
       {"N1", &Commands::N1Click}, {"N2", &Commands::N2Click}, {"Print1", &Commands::Print1Click},
       {"N3", &Commands::N3Click}, {"N4", &Commands::N4Click}, {"N6", &Commands::N6Click},
       {"N7", &Commands::N7Click}, {"Help2", &Commands::Help2Click},
+      {"SheetPdf1", &Commands::SheetPdf1Click}, {"MeshSvg1", &Commands::MeshSvg1Click},
   };
   for (const auto& [name, handler] : kMenuItems) {
     if (auto* a = Find<QAction>(name)) {

@@ -32,10 +32,12 @@ constexpr DialogSpec kDialogs[] = {
     {"SaveDialog1", "平ギアのデーター (*.hgd)", "dumy.hgd"},
     {"SaveDialog2", "dxf (*.dxf)", "gay1.dxf"},
     {"SaveDialog3", "dxf (*.dxf)", "gya2.dxf"},
+    {"SaveDialog4", "PDF ファイル (*.pdf)", "keisansho.pdf"},
+    {"SaveDialog5", "SVG ファイル (*.svg)", "kamiai.svg"},
 };
 
 int DialogSlot(std::string_view name) {
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < static_cast<int>(std::size(kDialogs)); ++i) {
     if (name == kDialogs[i].name) return i;
   }
   return -1;
@@ -182,7 +184,8 @@ void LateHistory::ShowWindow() {
 // --- QtDialogs, QtMessageBox ---
 
 QtDialogs::QtDialogs(QWidget* parent) : parent_(parent) {
-  for (int i = 0; i < 4; ++i) names_[i] = QString::fromUtf8(kDialogs[i].preset);
+  static_assert(std::size(kDialogs) == kDialogCount);
+  for (int i = 0; i < kDialogCount; ++i) names_[i] = QString::fromUtf8(kDialogs[i].preset);
 }
 
 std::optional<std::string> QtDialogs::Open(std::string_view dialog) { return Run(dialog, false); }

@@ -98,7 +98,7 @@ class QtPictures : public PicturePort {
 };
 
 // The file dialogs of the main window (QFileDialog, window-modal to the
-// main window, objectNames "OpenDialog1", "SaveDialog1".."SaveDialog3").
+// main window, objectNames "OpenDialog1", "SaveDialog1".."SaveDialog5").
 // Each remembers the name chosen in its last confirmed run.
 class QtDialogs : public DialogPort {
  public:
@@ -110,7 +110,8 @@ class QtDialogs : public DialogPort {
  private:
   std::optional<std::string> Run(std::string_view dialog, bool save);
   QWidget* parent_;
-  QString names_[4];
+  static constexpr int kDialogCount = 6;
+  QString names_[kDialogCount];
 };
 
 // The error message box: caption "歯車諸元計算", error icon, OK.

@@ -170,7 +170,9 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutSays) {
   QStringList items;
   for (QAction* a : p->Find<QMenu>("File1")->actions()) items << a->objectName() + ":" + a->text();
   EXPECT_EQ(items, (QStringList{QStringLiteral("N1:読み取り"), QStringLiteral("N2:書き込み"),
-                                QStringLiteral("Print1:印刷"), QStringLiteral("N3:ＥＮＤ")}));
+                                QStringLiteral("Print1:印刷"),
+                                QStringLiteral("SheetPdf1:計算書 (PDF)…"),
+                                QStringLiteral("N3:ＥＮＤ")}));
   EXPECT_EQ(p->Find<QAction>("Show1")->text(), QStringLiteral("表示"));
 
   // Keyboard order: the inputs, then 計算, the view choice and the animation.

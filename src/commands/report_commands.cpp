@@ -1,0 +1,136 @@
+// The calculation sheet (PDF) and the meshing drawing (SVG).
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "commands/commands.h"
+#include "commands/report_sheet.h"
+#include "core/file_io.h"
+#include "core/version.h"
+#include "strength/lewis.h"
+
+namespace spurgear {
+namespace {
+
+constexpr const char* kFilletItems[] = {"なし：２", "あり：１"};
+constexpr const char* kShockItems[] = {"小：発電機", "中：攪拌機", "大：鍛造機"};
+
+std::string Item(const char* const* items, int count, int index) {
+  return index >= 0 && index < count ? items[index] : std::string();
+}
+
+// Every tooth of both gears, as the meshing view's first frame places them:
+// gear 1 about the origin, gear 2 at the corrected centre distance.
+void BuildPair(const GearPairRecord& r, SheetData& d) {
+  std::vector<Point2D> one(kMeshCapacity), two(kMeshCapacity);
+  BuildMeshTooth1(one, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1);
+  BuildMeshTooth2(two, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2);
+  ReplicateMeshTeeth1(one, r.Teeth1);
+  ReplicateMeshTeeth2(two, r.Teeth2);
+  one.resize(static_cast<std::size_t>(r.Teeth1) * kMeshStride);
+  two.resize(static_cast<std::size_t>(r.Teeth2) * kMeshStride);
+  const double a =
+      static_cast<double>(static_cast<long double>(r.CenterDistance) + r.DistanceCorrection);
+  for (Point2D& p : two) TranslatePoint(p.x, p.y, a, 0.0, p.x, p.y);
+  d.outline1 = std::move(one);
+  d.outline2 = std::move(two);
+  d.centre1 = {0.0, 0.0};
+  d.centre2 = {a, 0.0};
+}
+
+void CollectStrength(const GearPairRecord& r, const FieldPort& fields, SheetData& d) {
+  const LewisInputs in = ReadLewisInputs(r, fields);
+  if (!LinearInterpolate(LewisToothCounts.data(), LewisFormFactors.data(), kLewisPoints,
+                         in.Teeth1)) {
+    d.strengthOmitted = "ギア１の歯数 " + std::to_string(in.Teeth1) +
+                        " は歯形係数の表（12〜300）の外にあるため、強度は載せていません";
+    return;
+  }
+  const LewisResult result = ComputeLewis(in);
+  SheetStrength s;
+  s.width = in.WidthText;
+  s.speed = in.SpeedText;
+  s.fillet = Item(kFilletItems, 2, in.FilletIndex);
+  s.shock = Item(kShockItems, 3, in.ShockIndex);
+  s.material = std::string(MaterialItems[static_cast<std::size_t>(in.MaterialIndex)]);
+  s.formFactor = result.FormFactorText;
+  s.torque = result.TorqueText;
+  d.strength = std::move(s);
+}
+
+// The results belong to the inputs, or the export is refused with `what`
+// named in the message; then the whole file is made before the dialog opens,
+// so that a cancelled dialog or a failure writes nothing.
+void Export(Commands& c, const char* what, const char* dialog, bool pdf) {
+  if (!c.ResultsBelong()) {
+    throw CommandError(std::string("計算結果が現在の入力のものではないため、") + what +
+                       "を出力できません（先に計算してください）");
+  }
+  // The drawing needs nothing of the strength page, so its fields cannot
+  // stop it.
+  const SheetData data = CollectSheet(c, TodayText(), pdf);
+  const std::string bytes = pdf ? RenderSheetPdf(data) : RenderMeshSvg(data);
+  if (std::optional<std::string> path = c.ports.dialogs.Save(dialog)) {
+    WriteFileAtomically(*path, bytes);
+  }
+}
+
+}  // namespace
+
+std::string TodayText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+  return text;
+}
+
+SheetData CollectSheet(const Commands& c, const std::string& date, bool withStrength) {
+  const GearPairRecord& r = c.state.slot0();
+  SheetData d;
+  d.date = date;
+  d.version = kVersion;
+
+  d.module = r.Module;
+  d.teeth1 = r.Teeth1;
+  d.teeth2 = r.Teeth2;
+  d.shift1 = r.Shift1;
+  d.shift2 = r.Shift2;
+  d.pressureAngle = PressureAngleDegrees(r.PressureAngleIndex);
+  d.distanceCorrection = r.DistanceCorrection;
+
+  d.workingPitchDia1 = r.WorkingPitchDia1;
+  d.workingPitchDia2 = r.WorkingPitchDia2;
+  d.tipDia1 = r.TipDia1;
+  d.tipDia2 = r.TipDia2;
+  d.rootDia1 = r.RootDia1;
+  d.rootDia2 = r.RootDia2;
+  d.baseDia1 = r.BaseDia1;
+  d.baseDia2 = r.BaseDia2;
+  d.centreDistance = static_cast<long double>(r.CenterDistance) + r.DistanceCorrection;
+  d.contactRatio = r.ContactRatio;
+  d.tipThickness1 = r.TipThickness1;
+  d.tipThickness2 = r.TipThickness2;
+  d.normalBacklash = r.NormalBacklash;
+
+  // The lines the calculation wrote into the message list.
+  const CheckResult check = CheckInputs(r);
+  for (const std::string& line : check.lines) d.checkLines.push_back({line, check.color});
+
+  d.inspection1 = InspectGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle);
+  d.inspection2 = InspectGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle);
+
+  if (withStrength) CollectStrength(r, c.ports.fields, d);
+
+  BuildPair(r, d);
+  d.pitchDia1 = r.WorkingPitchDia1;
+  d.pitchDia2 = r.WorkingPitchDia2;
+  return d;
+}
+
+void Commands::SheetPdf1Click() { Export(*this, "計算書", "SaveDialog4", true); }
+void Commands::MeshSvg1Click() { Export(*this, "かみ合い図", "SaveDialog5", false); }
+
+}  // namespace spurgear

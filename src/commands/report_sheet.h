@@ -1,0 +1,24 @@
+#pragma once
+// The calculation sheet's contents, gathered from the current pair, its
+// outlines and the strength page's settings.
+#include <string>
+
+#include "commands/commands.h"
+#include "report/sheet.h"
+
+namespace spurgear {
+
+// Slot 0 as the window shows it, the inspection dimensions of both gears,
+// the strength estimate with the page's current settings (left out, with the
+// reason, when gear 1's tooth count lies outside the form factor table) and
+// the pair in mesh as the meshing view builds it, gear 2 at the centre
+// distance with its correction. Throws what the outline builders or the
+// strength page's conversions throw; checks nothing else. Without
+// `withStrength` the strength page is not read at all.
+SheetData CollectSheet(const Commands& commands, const std::string& date,
+                       bool withStrength = true);
+
+// Today's local date, "2026-12-07".
+std::string TodayText();
+
+}  // namespace spurgear

@@ -1,0 +1,65 @@
+"""spurgear-cli report: the SVG drawing is well-formed XML in millimetres
+holding both gears, for pairs from the smallest to the largest.
+
+Run as: python3 report_cli_test.py PATH/TO/spurgear-cli
+"""
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import unittest
+import xml.etree.ElementTree as ET
+
+CLI = None
+SVG = "{http://www.w3.org/2000/svg}"
+
+
+def report(path, *args):
+    p = subprocess.run([CLI, "report", *args, "--output", path],
+                       capture_output=True, text=True, timeout=60)
+    return p.returncode, p.stderr
+
+
+class ReportSvg(unittest.TestCase):
+    def test_pairs_parse_and_hold_both_gears(self):
+        cases = [
+            ("3", "12", "24", "0.6", "0.36"),
+            ("1", "15", "25", "0", "0"),
+            ("0.2", "300", "300", "0", "0"),   # the most teeth the buffers take
+            ("50", "12", "13", "0.5", "-0.2"),  # odd tooth count, negative shift
+        ]
+        with tempfile.TemporaryDirectory() as tmp:
+            for m, z1, z2, x1, x2 in cases:
+                with self.subTest(m=m, z=(z1, z2)):
+                    path = os.path.join(tmp, "kamiai.svg")
+                    code, err = report(path, "--module", m, "--teeth", z1, z2,
+                                       "--shift", x1, x2)
+                    self.assertEqual(code, 0, err)
+                    root = ET.parse(path).getroot()
+                    self.assertEqual(root.tag, SVG + "svg")
+                    self.assertTrue(root.get("width").endswith("mm"))
+                    box = [float(v) for v in root.get("viewBox").split()]
+                    self.assertAlmostEqual(float(root.get("width")[:-2]), box[2], places=3)
+                    groups = {g.get("id"): g for g in root.iter(SVG + "g")}
+                    for gid, z in (("gear1", int(z1)), ("gear2", int(z2))):
+                        outline = groups[gid].find(SVG + "path")
+                        points = re.findall(r"(-?[\d.]+),(-?[\d.]+)", outline.get("d"))
+                        self.assertEqual(len(points), 14 * z)
+                        # Every point lies inside the viewBox.
+                        for x, y in points:
+                            self.assertTrue(box[0] <= float(x) <= box[0] + box[2])
+                            self.assertTrue(box[1] <= float(y) <= box[1] + box[3])
+                    # The dimension reads as the window's 中心距離 field.
+                    calc = subprocess.run([CLI, "calc", "--module", m, "--teeth", z1, z2,
+                                           "--shift", x1, x2], capture_output=True,
+                                          text=True, timeout=60)
+                    edit14 = json.loads(calc.stdout)["fields"]["Edit14"]
+                    text = groups["centre-distance"].find(SVG + "text").text
+                    self.assertEqual(text, "中心距離 " + edit14)
+
+
+if __name__ == "__main__":
+    CLI = sys.argv.pop(1)
+    unittest.main()
