@@ -67,13 +67,13 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the binaries link come from dpkg-shlibdeps; the rest is what
-# the program needs at run time without linking it: the Japanese font of the
-# window and the sheets, Qt's own translations, and the drawing libraries of
-# the sheets.
+# The libraries the binaries link (Qt 6 Widgets and PrintSupport among them)
+# come from dpkg-shlibdeps; the rest is what the program needs at run time
+# without linking it: Qt's platform plugins and translations, the Japanese
+# font of the window and the sheets, and the drawing libraries of the sheets.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6gui6 (>= 6.4), \
-libqt6core6 (>= 6.4), qt6-qpa-plugins, fonts-ipafont-gothic, qt6-translations-l10n, \
+    "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic, \
 libcairo2 (>= 1.16), libpango-1.0-0 (>= 1.50), libpangocairo-1.0-0 (>= 1.50)")
+set(CPACK_STRIP_FILES ON)
 include(CPack)
