@@ -13,7 +13,8 @@ if(HELP2MAN)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
     COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:spurgear-cli> -DOUT=${commands_include}
             -P ${CMAKE_SOURCE_DIR}/cmake/man_commands.cmake
-    COMMAND ${HELP2MAN} --no-info --section 1 --source "spurgear ${PROJECT_VERSION}"
+    # The help holds Japanese: help2man must read it as UTF-8.
+    COMMAND ${HELP2MAN} --locale C.UTF-8 --no-info --section 1 --source "spurgear ${PROJECT_VERSION}"
             --name "calculate a pair of spur gears from the command line"
             --include ${commands_include} --output ${SPURGEAR_MAN} $<TARGET_FILE:spurgear-cli>
     DEPENDS spurgear-cli ${CMAKE_SOURCE_DIR}/cmake/man_commands.cmake

@@ -271,6 +271,12 @@ class OptionFormatter : public CLI::Formatter {
     std::string s = CLI::Formatter::make_option_opts(opt);
     const std::string twice = " x 2";
     if (const auto at = s.find(twice); at != std::string::npos) s.erase(at, twice.size());
+    // The value's name says the choices already ("1|2", "json|csv"); the
+    // checker's own description of them ("INT in [1 - 2]") goes.
+    if (const auto colon = s.find(':'); colon != std::string::npos) {
+      const auto required = s.find(" REQUIRED", colon);
+      s.erase(colon, required == std::string::npos ? std::string::npos : required - colon);
+    }
     return s;
   }
 };
