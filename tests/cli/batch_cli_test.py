@@ -75,9 +75,12 @@ class BatchCli(unittest.TestCase):
         sample = int(os.environ.get("SPURGEAR_BATCH_SAMPLE", "40"))
         pairs = [random_pair(rng) for _ in range(rows)]
         keys = ["module", "z1", "z2", "x1", "x2", "correction"]
-        csv = ",".join(keys) + "\n" + "".join(",".join(p[k] for k in keys) + "\n" for p in pairs)
+        text = io.StringIO()
+        writer = csv.writer(text, lineterminator="\n")  # quotes "1,5"
+        writer.writerow(keys)
+        writer.writerows([p[k] for k in keys] for p in pairs)
         start = time.monotonic()
-        code, out, err = run(["batch"], csv)
+        code, out, err = run(["batch"], text.getvalue())
         seconds = time.monotonic() - start
         lines = out.splitlines()
         self.assertEqual(len(lines), rows, err)
