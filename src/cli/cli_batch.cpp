@@ -226,6 +226,9 @@ class PairWorker {
  public:
   PairWorker(const std::optional<std::string>& load, std::ostream& err) {
     ok_ = StartPair(p_, load, err);
+    // Rows have no pictures; the outlines are still built, as they decide
+    // whether a pair calculates.
+    p_.commands.drawViews = false;
     started_ = p_.state.slot0();
     for (std::size_t i = 0; i < kFields.size(); ++i) startedTexts_[i] = p_.fields.Text(kFields[i]);
     startedRotation_ = p_.fields.Text("Edit19");
