@@ -40,7 +40,9 @@ Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err) {
             const bool act = outcome == CalcOutcome::Calculated;
             if (act && options->rotation) {
               p.fields.SetText("Edit19", *options->rotation);
-              if (!RunReported(p, err, [&] { p.commands.RotationStep(0.0); })) return 1;
+              if (!RunReported(p, err, [&] { p.commands.RotationStep(0.0); }, "--rotation")) {
+                return 1;
+              }
             }
             if (act && options->contact) {
               if (!RunReported(p, err, [&] { p.commands.BitBtn8Click(); })) return 1;

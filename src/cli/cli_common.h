@@ -58,9 +58,11 @@ nlohmann::json Number(double value);
 void PrintJson(std::ostream& out, const nlohmann::json& value);
 
 // Runs a command through the boundary; on failure prints the message box
-// text and returns false.
+// text, behind `concerning` (the inputs it concerns) when given, and returns
+// false.
 template <class F>
-bool RunReported(MemoryProgram& program, std::ostream& err, F&& command);
+bool RunReported(MemoryProgram& program, std::ostream& err, F&& command,
+                 const std::string& concerning = {});
 
 // The subcommands that live in their own files.
 struct Subcommand {
@@ -75,10 +77,12 @@ Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddBatch(CLI::App& app, std::istream& in, std::ostream& out, std::ostream& err);
 
 template <class F>
-bool RunReported(MemoryProgram& program, std::ostream& err, F&& command) {
+bool RunReported(MemoryProgram& program, std::ostream& err, F&& command,
+                 const std::string& concerning) {
   const std::size_t before = program.box.errors.size();
   program.commands.Run(std::forward<F>(command));
   if (program.box.errors.size() == before) return true;
+  if (!concerning.empty()) err << concerning << ": ";
   err << program.box.errors.back() << "\n";
   return false;
 }

@@ -56,7 +56,10 @@ Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err) {
             if (o->fillet) f.SetIndex("rg31", *o->fillet);
             if (o->shock) f.SetIndex("rg3", *o->shock);
             if (o->material) f.SetIndex("CB1", *o->material);
-            if (!RunReported(p, err, [&] { p.commands.BitBtn33Click(); })) return 1;
+            const std::string inputs = "module " + f.Text("Edit1") + ", z1 " + f.Text("Edit2") +
+                                       ", face width " + f.Text("Edit20") + ", speed " +
+                                       f.Text("Edit22");
+            if (!RunReported(p, err, [&] { p.commands.BitBtn33Click(); }, inputs)) return 1;
             // The same inputs once more for the unrounded values behind the
             // two texts; the command has just shown they compute.
             LewisResult r = ComputeLewis(ReadLewisInputs(p.state.slot0(), f));
