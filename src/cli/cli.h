@@ -10,5 +10,8 @@ namespace spurgear {
 int RunCli(int argc, char** argv);
 // For tests: the arguments after the program name.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The same with standard input given (batch reads it).
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err);
 
 }  // namespace spurgear

@@ -22,13 +22,15 @@ Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err) {
   auto options = std::make_shared<BacklashOptions>();
   CLI::App* c = app.add_subcommand(
       "backlash",
-      "Calculate a gear pair, then turn gear 2 or search the flank contact on the backlash page "
-      "and print the page as JSON");
+      "Calculate a gear pair, then turn gear 2 or search the flank contact on the backlash\n"
+      "page and print the page as JSON: `results`, the rotation in radians, the flank gaps\n"
+      "in mm, whether the flanks overlap and, with --contact, the contact found.");
   AddPairOptions(*c, options->pair);
   c->add_option("--rotation", options->rotation,
-                "rotation text for Edit19 (radians); gear 2 is turned to its value as a rotation "
-                "step of zero would");
-  c->add_flag("--contact", options->contact, "run the contact command 接触計算");
+                "turn gear 2 to this angle in radians from its meshing position (default 0)")
+      ->type_name("RAD");
+  c->add_flag("--contact", options->contact,
+              "search the rotation at which the flanks touch, as 接触計算 does");
   return {c, [options, &out, &err]() {
             MemoryProgram p;
             const CalcOutcome outcome = RunPair(p, options->pair, err);
@@ -38,7 +40,9 @@ Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err) {
             const bool act = outcome == CalcOutcome::Calculated;
             if (act && options->rotation) {
               p.fields.SetText("Edit19", *options->rotation);
-              if (!RunReported(p, err, [&] { p.commands.RotationStep(0.0); })) return 1;
+              if (!RunReported(p, err, [&] { p.commands.RotationStep(0.0); }, "--rotation")) {
+                return 1;
+              }
             }
             if (act && options->contact) {
               if (!RunReported(p, err, [&] { p.commands.BitBtn8Click(); })) return 1;
@@ -47,6 +51,7 @@ Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err) {
 
             nlohmann::json j;
             j["messages"] = p.messages.lines;
+            j["results"] = CurrentResults(p);
             j["rotation"] = Number(p.commands.gear2Rotation);
             for (const char* name : {"Edit19", "Edit18", "Edit21"}) j[name] = p.fields.Text(name);
             j["lowerOverlap"] = LowerFlanksOverlap(p.state.BacklashTeeth1, p.state.BacklashTeeth2);

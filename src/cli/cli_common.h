@@ -2,6 +2,7 @@
 // What the CLI's subcommands share: the pair options, the start-up and the
 // calculation, and the JSON of a record.
 #include <CLI/CLI.hpp>
+#include <functional>
 #include <iosfwd>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -12,8 +13,11 @@
 
 namespace spurgear::cli {
 
+inline constexpr const char* kProgramName = "spurgear-cli";
+
 // The texts of the pair options pass raw into the fields.
 struct PairOptions {
+  std::optional<std::string> load;
   std::optional<std::string> module;
   std::vector<std::string> teeth;
   std::vector<std::string> shift;
@@ -21,26 +25,44 @@ struct PairOptions {
   std::optional<std::string> save;
 };
 
+// --load FILE, --module, --teeth, --shift, --correction and --save.
 void AddPairOptions(CLI::App& command, PairOptions& options);
+// --load FILE alone, for commands that take the pair from elsewhere.
+void AddLoadOption(CLI::App& command, std::optional<std::string>& load);
 
 enum class CalcOutcome { Calculated = 0, Failed = 1, Refused = 2 };
 
-// Starts up as the program does, writes the given texts into the fields and
-// runs the calculate command. A failure's message box text goes to `err`.
+// Starts up as the program does, opens --load's file as 読み取り does,
+// writes the given texts into the fields and runs the calculate command. A
+// failure's message box text, or the red line a calculation ended in, goes
+// to `err` behind the input it concerns.
 CalcOutcome RunPair(MemoryProgram& program, const PairOptions& options, std::ostream& err);
+
+// The two halves of RunPair, for commands that calculate many pairs in one
+// program: the start-up with the file, then one calculation.
+bool StartPair(MemoryProgram& program, const std::optional<std::string>& load, std::ostream& err);
+CalcOutcome CalculatePair(MemoryProgram& program, const PairOptions& options, std::ostream& err);
 
 // Writes the table when --save was given; false (message on err) on failure.
 bool SaveIfAsked(MemoryProgram& program, const PairOptions& options, std::ostream& err);
 
 nlohmann::json RecordJson(const GearPairRecord& record);
+// The pair in gear terms: module, teeth, shift, pressure_angle_deg, ... as
+// `results` carries them in every command that calculates.
+nlohmann::json ResultsJson(const GearPairRecord& record);
+// ResultsJson of slot 0 while its results belong to its inputs; null when
+// the last calculation was refused or failed.
+nlohmann::json CurrentResults(const MemoryProgram& program);
 // Numbers that round-trip exactly; NaN and infinities as null.
 nlohmann::json Number(double value);
 void PrintJson(std::ostream& out, const nlohmann::json& value);
 
 // Runs a command through the boundary; on failure prints the message box
-// text and returns false.
+// text, behind `concerning` (the inputs it concerns) when given, and returns
+// false.
 template <class F>
-bool RunReported(MemoryProgram& program, std::ostream& err, F&& command);
+bool RunReported(MemoryProgram& program, std::ostream& err, F&& command,
+                 const std::string& concerning = {});
 
 // The subcommands that live in their own files.
 struct Subcommand {
@@ -55,12 +77,15 @@ Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddReport(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddBatch(CLI::App& app, std::istream& in, std::ostream& out, std::ostream& err);
 
 template <class F>
-bool RunReported(MemoryProgram& program, std::ostream& err, F&& command) {
+bool RunReported(MemoryProgram& program, std::ostream& err, F&& command,
+                 const std::string& concerning) {
   const std::size_t before = program.box.errors.size();
   program.commands.Run(std::forward<F>(command));
   if (program.box.errors.size() == before) return true;
+  if (!concerning.empty()) err << concerning << ": ";
   err << program.box.errors.back() << "\n";
   return false;
 }

@@ -25,10 +25,11 @@ Subcommand AddDxf(CLI::App& app, std::ostream&, std::ostream& err) {
       "Exit 0 written; 1 the calculation failed or the export was refused (message on\n"
       "standard error, nothing written); 2 the input check refused the tooth counts.");
   AddPairOptions(*c, o->pair);
-  c->add_option("--gear", o->gear, "1 for ギア１出力 (N6), 2 for ギア２出力 (N7)")
+  c->add_option("--gear", o->gear, "the gear to draw: 1 (ギア１出力) or 2 (ギア２出力)")
+      ->type_name("1|2")
       ->required()
       ->check(CLI::Range(1, 2));
-  c->add_option("--output", o->output, "the DXF file to write")->required();
+  c->add_option("--output", o->output, "the DXF file to write")->type_name("FILE")->required();
   return {c, [o, &err]() {
             MemoryProgram p;
             const CalcOutcome outcome = RunPair(p, o->pair, err);

@@ -29,13 +29,19 @@ Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err) {
       "page's 計算 does; prints the two output fields and the unrounded Y and T as JSON.\n"
       "A tooth count outside 12..300 is refused (exit 1, message on standard error).");
   AddPairOptions(*c, o->pair);
-  c->add_option("--width", o->width, "face width text for Edit20 in mm (default \"10\")");
-  c->add_option("--speed", o->speed, "speed text for Edit22 in r.p.m. (default \"100\")");
-  c->add_option("--fillet", o->fillet, "rg31: 0 なし (F 2), 1 あり (F 1) (default 1)")
+  c->add_option("--width", o->width, "face width in mm (default 10)")->type_name("MM");
+  c->add_option("--speed", o->speed, "speed of gear 1 in r.p.m. (default 100)")
+      ->type_name("RPM");
+  c->add_option("--fillet", o->fillet,
+                "root fillet: 0 なし (factor 2), 1 あり (factor 1) (default 1)")
+      ->type_name("0|1")
       ->check(CLI::Range(0, 1));
-  c->add_option("--shock", o->shock, "rg3: 0 小, 1 中, 2 大 (default 0)")
+  c->add_option("--shock", o->shock, "shock: 0 小 (small), 1 中 (medium), 2 大 (large) (default 0)")
+      ->type_name("0..2")
       ->check(CLI::Range(0, 2));
-  c->add_option("--material", o->material, "CB1 item 0..17 (default 0)")
+  c->add_option("--material", o->material,
+                "material: the position 0..17 in the strength page's material list (default 0)")
+      ->type_name("N")
       ->check(CLI::Range(0, kMaterialCount - 1));
   return {c, [o, &out, &err]() {
             MemoryProgram p;
@@ -50,12 +56,16 @@ Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err) {
             if (o->fillet) f.SetIndex("rg31", *o->fillet);
             if (o->shock) f.SetIndex("rg3", *o->shock);
             if (o->material) f.SetIndex("CB1", *o->material);
-            if (!RunReported(p, err, [&] { p.commands.BitBtn33Click(); })) return 1;
+            const std::string inputs = "module " + f.Text("Edit1") + ", z1 " + f.Text("Edit2") +
+                                       ", face width " + f.Text("Edit20") + ", speed " +
+                                       f.Text("Edit22");
+            if (!RunReported(p, err, [&] { p.commands.BitBtn33Click(); }, inputs)) return 1;
             // The same inputs once more for the unrounded values behind the
             // two texts; the command has just shown they compute.
             LewisResult r = ComputeLewis(ReadLewisInputs(p.state.slot0(), f));
             nlohmann::json j;
             j["check"] = p.commands.lastCheckResult;
+            j["results"] = CurrentResults(p);
             j["Module"] = Number(p.state.slot0().Module);
             j["Teeth1"] = p.state.slot0().Teeth1;
             j["v"] = Number(r.Velocity);

@@ -54,7 +54,7 @@ nlohmann::json GearJson(const GearInspection& g) {
 }
 
 int Refuse(std::ostream& err, const std::string& message) {
-  err << "spurgear-cli: " << message << ".\n";
+  err << message << ".\n";
   return 1;
 }
 
@@ -65,7 +65,7 @@ Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {
   CLI::App* c = app.add_subcommand(
       "measure",
       "Calculate a pair as 計算 does, then print the dimensions that check each cut gear as\n"
-      "JSON {\"gear1\": {...}, \"gear2\": {...}}: chordal tooth thickness and height on the\n"
+      "JSON {\"gear1\": {...}, \"gear2\": {...}, \"results\": {...}}: chordal tooth thickness and height on the\n"
       "reference circle, span over k teeth with the anvils' contact diameter, the ideal pin\n"
       "and the measurement over two pins (balls). Lengths in mm, standard pressure angle.");
   AddPairOptions(*c, o->pair);
@@ -93,7 +93,11 @@ Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {
                   InspectSlot0(p.commands, {SpanChoice(o->spanTeeth, 0), PinChoice(o->pin, 0)},
                                {SpanChoice(o->spanTeeth, 1), PinChoice(o->pin, 1)});
               if (!r) return Refuse(err, "計算結果がありません");
-              PrintJson(out, {{"gear1", GearJson(r->gear1)}, {"gear2", GearJson(r->gear2)}});
+              // The pair's own results ride along, as with every command that
+              // calculates one.
+              PrintJson(out, {{"gear1", GearJson(r->gear1)},
+                              {"gear2", GearJson(r->gear2)},
+                              {"results", CurrentResults(p)}});
               return 0;
             } catch (const CommandError& e) {
               return Refuse(err, e.what());

@@ -29,10 +29,11 @@ std::string FormatOf(const std::string& path) {
   return ext == "pdf" || ext == "svg" ? ext : "";
 }
 
-// Every line of the messages, each marked as the CLI's own.
+// Every line of the messages (the standard error stream marks each line as
+// the CLI's own).
 void Prefixed(const std::string& messages, std::ostream& err) {
   std::istringstream lines(messages);
-  for (std::string line; std::getline(lines, line);) err << "spurgear-cli: " << line << "\n";
+  for (std::string line; std::getline(lines, line);) err << line << "\n";
 }
 
 }  // namespace
@@ -52,7 +53,7 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
   return {c, [o, &err]() {
             const std::string format = FormatOf(o->output);
             if (format.empty()) {
-              err << "spurgear-cli: 出力ファイル " << o->output
+              err << "出力ファイル " << o->output
                   << " の拡張子は .pdf か .svg にしてください.\n";
               return 1;
             }

@@ -25,6 +25,11 @@ class Commands {
   bool lastCalcUnsolved = false;
   // Calculate commands started, nested ones included.
   int calculationCount = 0;
+  // Whether the calculate command draws the meshing frames and the backlash
+  // view after building their outlines. A program without pictures (the
+  // CLI's batch) turns it off: building decides whether the calculation
+  // succeeds, drawing changes no number.
+  bool drawViews = true;
 
   // Runs one command. A CommandError (conversion, arithmetic fault, file)
   // ends it and shows its text with a period in the message box; a

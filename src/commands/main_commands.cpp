@@ -119,14 +119,14 @@ void Commands::BitBtn1Click() {
   MarkResultsBelong();
   ShowResults();
   BuildMeshOutlines();
-  DrawMeshFrames();
+  if (drawViews) DrawMeshFrames();
   ports.pictures.SetVisible("Image1", true);
   for (const char* name : {"Image2", "Image3", "Image4", "Image5"}) {
     ports.pictures.SetVisible(name, false);
   }
   ports.timer.SetEnabled(false);
   BuildBacklashOutlines();
-  DrawBacklashView();
+  if (drawViews) DrawBacklashView();
   ports.fields.SetText("Edit19", "0.000");
 }
 

@@ -54,7 +54,7 @@ TEST(CliBacklash, RotationContactAndExitCodes) {
 
   r = Backlash({"--rotation", "1,5"});
   EXPECT_EQ(r.code, 1);
-  EXPECT_EQ(r.err, "'1,5' は浮動小数点数ではありません.\n");
+  EXPECT_EQ(r.err, "spurgear-cli: --rotation: '1,5' は浮動小数点数ではありません.\n");
 
   r = Backlash({"--teeth", "15", "301", "--contact"});
   EXPECT_EQ(r.code, 2);

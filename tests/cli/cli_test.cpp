@@ -61,11 +61,11 @@ TEST(CliCalc, RefusedAndFailed) {
   CliRun failed = Cli({"calc", "--module", "1,5"});
   EXPECT_EQ(failed.code, 1);
   EXPECT_TRUE(failed.out.empty());
-  EXPECT_EQ(failed.err, "'1,5' は浮動小数点数ではありません.\n");
+  EXPECT_EQ(failed.err, "spurgear-cli: --module: '1,5' は浮動小数点数ではありません.\n");
 
   CliRun empty = Cli({"calc", "--teeth", "", "25"});
   EXPECT_EQ(empty.code, 1);
-  EXPECT_EQ(empty.err, "'' は整数ではありません.\n");
+  EXPECT_EQ(empty.err, "spurgear-cli: --teeth (z1): '' は整数ではありません.\n");
 
   CliRun unsolved = Cli({"calc", "--shift", "-1", "-1"});
   EXPECT_EQ(unsolved.code, 1);
@@ -93,7 +93,7 @@ TEST(CliCalc, SaveWritesTheTableWhateverTheOutcome) {
 TEST(CliHgd, UnreadableFile) {
   CliRun r = Cli({"hgd", "/nonexistent/x.hgd"});
   EXPECT_EQ(r.code, 1);
-  EXPECT_EQ(r.err, "ファイル /nonexistent/x.hgd は開けません.\n");
+  EXPECT_EQ(r.err, "spurgear-cli: ファイル /nonexistent/x.hgd は開けません.\n");
 }
 
 TEST(CliUsage, HelpAndErrors) {

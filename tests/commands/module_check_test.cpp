@@ -72,7 +72,8 @@ TEST(ModuleCheck, CliFailsWithTheLine) {
   for (const char* module : {"-1", "4.9e-324"}) {
     std::ostringstream out, err;
     EXPECT_EQ(RunCli({"calc", "--module", module}, out, err), 1) << module;
-    EXPECT_EQ(err.str(), std::string(kModuleRefused) + "\n");
+    EXPECT_EQ(err.str(), "spurgear-cli: module " + std::string(module) +
+                             ", teeth 15 25, shift 0 0, correction 0.000: " + kModuleRefused + "\n");
     EXPECT_TRUE(out.str().empty());
   }
 }

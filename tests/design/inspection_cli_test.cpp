@@ -33,6 +33,7 @@ TEST(InspectionCli, MeasureCalculatesThePairFirst) {
   EXPECT_EQ(j["gear2"]["pin"], j["gear2"]["ideal_pin"]);
   EXPECT_EQ(j["gear1"]["span_contact_outside"], false);
   EXPECT_EQ(j["gear2"].size(), 9u);
+  EXPECT_EQ(j["results"]["teeth"], nlohmann::json::array({20, 30}));
 }
 
 TEST(InspectionCli, Refusals) {

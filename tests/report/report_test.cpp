@@ -328,7 +328,7 @@ TEST(ReportCli, FormatFromTheExtensionAndExitCodes) {
   // A text that does not convert.
   CliRun failed = Cli({"report", "--module", "x", "--output", dir.Path("f.svg")});
   EXPECT_EQ(failed.code, 1);
-  EXPECT_EQ(failed.err, "spurgear-cli: 'x' は浮動小数点数ではありません.\n");
+  EXPECT_EQ(failed.err, "spurgear-cli: --module: 'x' は浮動小数点数ではありません.\n");
 }
 
 }  // namespace

@@ -53,10 +53,12 @@ class LewisCli(unittest.TestCase):
     def test_failures(self):
         code, out, err = run("--width", "1e308")
         self.assertEqual((code, out), (1, ""))
-        self.assertEqual(err.strip(), "浮動小数点数のオーバーフロー.")
+        self.assertEqual(err.strip(), "spurgear-cli: module 1, z1 15, face width 1e308, "
+                                      "speed 100: 浮動小数点数のオーバーフロー.")
         code, out, err = run("--speed", "fast")
         self.assertEqual((code, out), (1, ""))
-        self.assertEqual(err.strip(), "'fast' は浮動小数点数ではありません.")
+        self.assertEqual(err.strip(), "spurgear-cli: module 1, z1 15, face width 10, speed fast: "
+                                      "'fast' は浮動小数点数ではありません.")
         # The pair's own calculation failing ends it as calc does.
         code, out, err = run("--module", "1,5")
         self.assertEqual((code, out), (1, ""))

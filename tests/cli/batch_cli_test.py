@@ -1,0 +1,175 @@
+"""spurgear-cli batch: many pairs in one process, each equal to calc's.
+
+Run as: python3 batch_cli_test.py PATH/TO/spurgear-cli
+SPURGEAR_BATCH_ROWS (default 3000) sets the size of the random batch;
+SPURGEAR_BATCH_SAMPLE (default 40) how many of its rows are run through calc.
+"""
+import csv
+import io
+import json
+import os
+import random
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+CLI = None
+
+
+def run(args, stdin=""):
+    p = subprocess.run([CLI, *args], input=stdin, capture_output=True, text=True, timeout=600)
+    return p.returncode, p.stdout, p.stderr
+
+
+def random_pair(rng):
+    """Mostly ordinary pairs, with some that fail or are refused."""
+    pair = {
+        "module": f"{rng.choice([0.5, 0.8, 1, 1.25, 1.5, 2, 2.5, 3, 4, 5, 6, 8, 10]) * rng.choice([1, 1, 1, 1.01]):g}",
+        "z1": str(rng.randint(8, 120)),
+        "z2": str(rng.randint(8, 160)),
+        "x1": f"{rng.uniform(-0.5, 1.0):.3f}",
+        "x2": f"{rng.uniform(-0.5, 1.0):.3f}",
+        "correction": rng.choice(["0", "0", "0", f"{rng.uniform(0, 0.2):.4f}"]),
+    }
+    roll = rng.random()
+    if roll < 0.01:
+        pair["z1"] = str(rng.choice([0, 301, 400]))
+    elif roll < 0.02:
+        pair["x1"] = rng.choice(["1,5", "x", "-3"])
+    elif roll < 0.03:
+        pair["module"] = rng.choice(["0", "-1"])
+    return pair
+
+
+def calc(pair):
+    args = ["calc", "--module", pair["module"], "--teeth", pair["z1"], pair["z2"],
+            "--shift", pair["x1"], pair["x2"], "--correction", pair["correction"]]
+    return run(args)
+
+
+class BatchCli(unittest.TestCase):
+    def batch(self, stdin, *args):
+        code, out, err = run(["batch", *args], stdin)
+        return code, [json.loads(line) for line in out.splitlines()] if "csv" not in args else out, err
+
+    def assert_row_is_calc(self, row, pair):
+        """The row says what calc says for the pair: the same numbers, the
+        same check lines, or the same refusal or error."""
+        code, out, err = calc(pair)
+        if code == 0:
+            j = json.loads(out)
+            self.assertEqual(row.get("results"), j["results"], pair)
+            self.assertEqual(row["check"], j["messages"], pair)
+        elif code == 2:
+            self.assertIn("error", row, pair)
+            self.assertEqual(row["check"], json.loads(out)["messages"], pair)
+        else:
+            self.assertEqual(code, 1, pair)
+            self.assertEqual("spurgear-cli: " + row["error"] + "\n", err, pair)
+
+    def test_random_rows_equal_calc(self):
+        rng = random.Random(17)
+        rows = int(os.environ.get("SPURGEAR_BATCH_ROWS", "3000"))
+        sample = int(os.environ.get("SPURGEAR_BATCH_SAMPLE", "40"))
+        pairs = [random_pair(rng) for _ in range(rows)]
+        keys = ["module", "z1", "z2", "x1", "x2", "correction"]
+        text = io.StringIO()
+        writer = csv.writer(text, lineterminator="\n")  # quotes "1,5"
+        writer.writerow(keys)
+        writer.writerows([p[k] for k in keys] for p in pairs)
+        start = time.monotonic()
+        code, out, err = run(["batch"], text.getvalue())
+        seconds = time.monotonic() - start
+        lines = out.splitlines()
+        self.assertEqual(len(lines), rows, err)
+        results = [json.loads(line) for line in lines]
+        self.assertEqual([r["row"] for r in results], list(range(1, rows + 1)))
+        failed = sum("error" in r for r in results)
+        self.assertEqual(code, 1 if failed else 0)
+        # The sample always holds failed and refused rows, not only good ones.
+        bad = [i for i, r in enumerate(results) if "error" in r]
+        picked = rng.sample(range(rows), min(sample, rows)) + bad[:10]
+        for i in picked:
+            self.assert_row_is_calc(results[i], pairs[i])
+        print(f"\nbatch: {rows} rows ({failed} not calculated) in {seconds:.2f} s, "
+              f"{rows / seconds:.0f} pairs/s on {os.cpu_count()} cores; "
+              f"{len(picked)} rows equal calc's", file=sys.stderr)
+
+    def test_missing_columns_take_the_defaults(self):
+        code, rows, _ = self.batch("z2\n40\n\n30\n")
+        self.assertEqual(code, 0)
+        self.assertEqual([r["row"] for r in rows], [1, 2])
+        self.assertEqual(rows[0]["results"]["teeth"], [15, 40])
+        self.assertEqual(rows[0]["results"]["module"], 1.0)
+        # An empty cell is a value left out.
+        code, rows, _ = self.batch("module,z1\n,20\n")
+        self.assertEqual((code, rows[0]["results"]["module"]), (0, 1.0))
+
+    def test_json_lines_and_bad_rows(self):
+        stdin = ('{"module": 2, "z1": 18, "z2": 40, "x1": 0.3}\n'
+                 '{"z1": "abc"}\n'
+                 'not json\n'
+                 '{"teeth": 3}\n'
+                 '{"z1": 301}\n'
+                 '{"module": "1.5", "correction": 0.05}\n')
+        code, rows, _ = self.batch(stdin)
+        self.assertEqual(code, 1)
+        self.assertEqual([r["row"] for r in rows], [1, 2, 3, 4, 5, 6])
+        self.assertEqual(rows[0]["results"]["shift"], [0.3, 0.0])
+        self.assertIn("'abc' は整数ではありません", rows[1]["error"])
+        self.assertIn("z1", rows[1]["error"])
+        self.assertIn("JSON", rows[2]["error"])
+        self.assertIn("teeth", rows[3]["error"])
+        self.assertEqual(rows[4]["error"], "error：歯数Ｚ1が多すぎる、計算不可")
+        self.assertEqual(rows[5]["results"]["distance_correction"], 0.05)
+        self.assert_row_is_calc(rows[5], {"module": "1.5", "z1": "15", "z2": "25", "x1": "0",
+                                          "x2": "0", "correction": "0.05"})
+
+    def test_csv_output(self):
+        code, out, _ = run(["batch", "--format", "csv"], "module,z1,z2\n2,18,40\n1,0,25\n")
+        self.assertEqual(code, 1)
+        lines = list(csv.reader(io.StringIO(out)))
+        header = lines[0]
+        self.assertEqual(header[:4], ["row", "module", "z1", "z2"])
+        self.assertEqual(header[-2:], ["check", "error"])
+        good = dict(zip(header, lines[1]))
+        self.assertEqual(good["check"], "エラー = 0, 警告 = 0 !")
+        j = json.loads(calc({"module": "2", "z1": "18", "z2": "40", "x1": "0", "x2": "0",
+                             "correction": "0"})[1])["results"]
+        self.assertEqual(float(good["center_distance"]), j["center_distance"])
+        self.assertEqual(float(good["tip_diameter2"]), j["tip_diameter"][1])
+        self.assertEqual(good["error"], "")
+        bad = lines[2]
+        self.assertEqual(len(bad), len(header))
+        self.assertEqual(bad[0], "2")
+        self.assertIn("計算不可", bad[-1])
+
+    def test_usage_and_load(self):
+        code, _, err = run(["batch"], "module,teeth\n2,18\n")
+        self.assertEqual(code, 64)
+        self.assertTrue(err.startswith("spurgear-cli: batch: unknown column 'teeth'"), err)
+        code, out, err = run(["batch", "--load", "/nonexistent/x.hgd"], "z1\n20\n")
+        self.assertEqual((code, out), (1, ""))
+        self.assertIn("/nonexistent/x.hgd", err)
+        # Rows start from the loaded pair: module and teeth from the file.
+        with tempfile.TemporaryDirectory() as d:
+            path = os.path.join(d, "p.hgd")
+            self.assertEqual(run(["calc", "--module", "3", "--teeth", "20", "50",
+                                  "--save", path])[0], 0)
+            code, rows, _ = self.batch("z2\n60\n", "--load", path)
+            self.assertEqual(code, 0)
+            self.assertEqual(rows[0]["results"]["module"], 3.0)
+            self.assertEqual(rows[0]["results"]["teeth"], [20, 60])
+            j = json.loads(run(["calc", "--load", path, "--teeth", "20", "60"])[1])
+            self.assertEqual(rows[0]["results"], j["results"])
+
+    def test_no_rows(self):
+        self.assertEqual(run(["batch"], ""), (0, "", ""))
+        self.assertEqual(run(["batch"], "module,z1\n"), (0, "", ""))
+
+
+if __name__ == "__main__":
+    CLI = sys.argv.pop(1)
+    unittest.main(verbosity=2)
