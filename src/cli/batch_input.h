@@ -1,0 +1,43 @@
+#pragma once
+// The rows of a batch's input: CSV with a header naming the columns, or
+// JSON lines with the same names as keys.
+#include <array>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace spurgear::cli::batch {
+
+inline constexpr std::array<const char*, 6> kColumns = {"module", "z1", "z2", "x1", "x2",
+                                                        "correction"};
+
+struct Row {
+  long number = 0;
+  std::array<std::optional<std::string>, kColumns.size()> texts;  // by column
+  std::string inputError;  // the row could not be read
+};
+
+// The rows of the input, one at a time.
+class RowReader {
+ public:
+  explicit RowReader(std::istream& in) : in_(in) {}
+
+  // Reads up to the first row; false with `problem` set when the input
+  // cannot be taken as rows.
+  bool Start(std::string& problem);
+  // The next row, numbered from 1; false at the end of the input.
+  bool Next(Row& row);
+
+ private:
+  void ReadCsv(const std::string& line, Row& row) const;
+  static void ReadJson(const std::string& line, Row& row);
+
+  std::istream& in_;
+  bool json_ = false;
+  std::vector<int> columns_;
+  std::optional<std::string> pending_;
+  long count_ = 0;
+};
+
+}  // namespace spurgear::cli::batch

@@ -1,0 +1,138 @@
+// A batch row calculated as calc calculates it, and its output line: JSON
+// (results and check, or the error) or one CSV line under CsvHeader().
+//
+// The worker puts its pair and its input fields back to the started state
+// before every row, so a row sees exactly what a fresh calc would.
+#include "cli/batch_worker.h"
+
+#include <sstream>
+#include <vector>
+
+#include "cli/cli_common.h"
+
+namespace spurgear::cli::batch {
+namespace {
+
+// The fields the columns go into, in the same order.
+constexpr std::array<const char*, 6> kFields = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit15"};
+static_assert(kFields.size() == kColumns.size());
+
+std::string CsvCell(const std::string& text) {
+  if (text.find_first_of(",\"\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+std::string CsvNumber(const nlohmann::json& v) { return v.is_null() ? "" : v.dump(); }
+
+std::string Join(const std::vector<std::string>& lines, const char* between) {
+  std::string s;
+  for (const std::string& l : lines) s += (s.empty() ? "" : between) + l;
+  return s;
+}
+
+std::string Dump(const nlohmann::json& j) {
+  return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+// A row that did not calculate: its error, and the check's lines when the
+// check refused it.
+bool Fail(const Row& row, const std::string& error, const std::vector<std::string>& check,
+          BatchFormat format, std::string& out) {
+  if (format == BatchFormat::JsonLines) {
+    out += "{\"row\":" + std::to_string(row.number) + ",\"error\":" + Dump(error);
+    if (!check.empty()) out += ",\"check\":" + Dump(nlohmann::json(check));
+    out += "}\n";
+  } else {
+    out += std::to_string(row.number) + std::string(23, ',') + "," +
+           CsvCell(Join(check, "; ")) + "," + CsvCell(error) + "\n";
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string CsvHeader() {
+  return "row,module,z1,z2,x1,x2,pressure_angle_deg,working_pressure_angle_deg,"
+         "center_modification_coefficient,center_distance,distance_correction,"
+         "corrected_center_distance,working_pitch_diameter1,working_pitch_diameter2,"
+         "tip_diameter1,tip_diameter2,root_diameter1,root_diameter2,base_diameter1,"
+         "base_diameter2,contact_ratio,tip_thickness1,tip_thickness2,normal_backlash,check,"
+         "error\n";
+}
+
+PairWorker::PairWorker(const std::optional<std::string>& load, std::ostream& err) {
+  ok_ = StartPair(p_, load, err);
+  // Rows have no pictures; the outlines are still built, as they decide
+  // whether a pair calculates.
+  p_.commands.drawViews = false;
+  started_ = p_.state.slot0();
+  for (std::size_t i = 0; i < kFields.size(); ++i) startedTexts_[i] = p_.fields.Text(kFields[i]);
+  startedRotation_ = p_.fields.Text("Edit19");
+}
+
+bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out) {
+  if (!row.inputError.empty()) return Fail(row, row.inputError, {}, format, out);
+  // Back to the started pair: the inputs the row leaves out are the ones
+  // the program started with, and nothing of the previous row remains.
+  p_.state.slot0() = started_;
+  for (std::size_t i = 0; i < kFields.size(); ++i) p_.fields.SetText(kFields[i], startedTexts_[i]);
+  p_.fields.SetText("Edit19", startedRotation_);
+  p_.box.errors.clear();
+
+  PairOptions o;
+  o.module = row.texts[0];
+  if (row.texts[1] || row.texts[2]) {
+    o.teeth = {row.texts[1].value_or(startedTexts_[1]), row.texts[2].value_or(startedTexts_[2])};
+  }
+  if (row.texts[3] || row.texts[4]) {
+    o.shift = {row.texts[3].value_or(startedTexts_[3]), row.texts[4].value_or(startedTexts_[4])};
+  }
+  o.correction = row.texts[5];
+  std::ostringstream why;
+  const CalcOutcome outcome = CalculatePair(p_, o, why);
+  const std::vector<std::string>& lines = p_.messages.lines;
+  if (outcome == CalcOutcome::Failed) {
+    std::string text = why.str();
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    return Fail(row, text, {}, format, out);
+  }
+  if (outcome == CalcOutcome::Refused) {
+    std::vector<std::string> errors;
+    for (const std::string& l : lines) {
+      if (l.rfind("error", 0) == 0) errors.push_back(l);
+    }
+    return Fail(row, Join(errors, "; "), lines, format, out);
+  }
+  const nlohmann::json r = ResultsJson(p_.state.slot0());
+  if (format == BatchFormat::JsonLines) {
+    out += "{\"row\":" + std::to_string(row.number) + ",\"results\":" + Dump(r) +
+           ",\"check\":" + Dump(nlohmann::json(lines)) + "}\n";
+  } else {
+    out += std::to_string(row.number);
+    for (const char* key : {"module"}) out += "," + CsvNumber(r[key]);
+    for (const char* key : {"teeth", "shift"}) {
+      out += "," + CsvNumber(r[key][0]) + "," + CsvNumber(r[key][1]);
+    }
+    for (const char* key : {"pressure_angle_deg", "working_pressure_angle_deg",
+                            "center_modification_coefficient", "center_distance",
+                            "distance_correction", "corrected_center_distance"}) {
+      out += "," + CsvNumber(r[key]);
+    }
+    for (const char* key :
+         {"working_pitch_diameter", "tip_diameter", "root_diameter", "base_diameter"}) {
+      out += "," + CsvNumber(r[key][0]) + "," + CsvNumber(r[key][1]);
+    }
+    out += "," + CsvNumber(r["contact_ratio"]);
+    out += "," + CsvNumber(r["tip_thickness"][0]) + "," + CsvNumber(r["tip_thickness"][1]);
+    out += "," + CsvNumber(r["normal_backlash"]);
+    out += "," + CsvCell(Join(lines, "; ")) + ",\n";
+  }
+  return true;
+}
+
+}  // namespace spurgear::cli::batch
