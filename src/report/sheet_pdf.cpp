@@ -3,10 +3,8 @@
 // the subsets it uses, so the page reads the same everywhere and its text
 // can be searched and copied).
 #include <cairo-pdf.h>
-#include <pango/pangocairo.h>
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,116 +13,17 @@
 #include "core/file_io.h"
 #include "core/number_text.h"
 #include "report/sheet.h"
-#include "report/sheet_drawing.h"
+#include "report/sheet_pdf_parts.h"
 
 namespace spurgear {
 namespace {
+
+using namespace sheet_pdf;
 
 constexpr double kPageWidth = 210.0;  // A4, mm
 constexpr double kPageHeight = 297.0;
 constexpr double kMargin = 15.0;
 constexpr double kPointsPerMm = 72.0 / 25.4;
-constexpr const char* kFace = "IPAPGothic";
-
-struct Rgb {
-  double r, g, b;
-};
-constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kRed{0.80, 0.0, 0.0};
-constexpr Rgb kBlue{0.0, 0.0, 0.75};
-constexpr Rgb kGrey{0.40, 0.40, 0.40};
-constexpr Rgb kRule{0.70, 0.70, 0.70};
-constexpr Rgb kHeadFill{0.91, 0.91, 0.91};
-constexpr Rgb kPitch{0.10, 0.30, 0.80};
-
-enum class Align { Left, Centre, Right };
-
-// Text through one Pango context whose resolution makes a point of font
-// size a point on paper while Cairo's user unit is the millimetre.
-class Writer {
- public:
-  explicit Writer(cairo_t* cr) : cr_(cr) {
-    context_ = pango_cairo_create_context(cr);
-    pango_cairo_context_set_resolution(context_, 25.4);
-    // Glyph positions rounded to whole user units would be whole millimetres.
-    pango_context_set_round_glyph_positions(context_, FALSE);
-    cairo_font_options_t* options = cairo_font_options_create();
-    // Outlines as designed: hinting to a pixel grid makes no sense on paper
-    // and would bend the metrics at this scale.
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    pango_cairo_context_set_font_options(context_, options);
-    cairo_font_options_destroy(options);
-    layout_ = pango_layout_new(context_);
-    font_ = pango_font_description_from_string(kFace);
-  }
-  ~Writer() {
-    pango_font_description_free(font_);
-    g_object_unref(layout_);
-    g_object_unref(context_);
-  }
-  Writer(const Writer&) = delete;
-  Writer& operator=(const Writer&) = delete;
-
-  // Sets the text at `size` points and returns its width and height in mm.
-  void Measure(std::string_view text, double size, double& width, double& height) {
-    pango_font_description_set_size(font_, static_cast<int>(std::lround(size * PANGO_SCALE)));
-    pango_layout_set_font_description(layout_, font_);
-    pango_layout_set_text(layout_, text.data(), static_cast<int>(text.size()));
-    PangoRectangle logical;
-    pango_layout_get_extents(layout_, nullptr, &logical);
-    width = static_cast<double>(logical.width) / PANGO_SCALE;
-    height = static_cast<double>(logical.height) / PANGO_SCALE;
-  }
-
-  // Writes the text with its vertical middle at `middle`; `x` is its left
-  // edge, centre or right edge. A text wider than `maxWidth` (when given)
-  // is set smaller until it fits, so nothing runs into its neighbour.
-  double Text(double x, double middle, std::string_view text, double size,
-              Align align = Align::Left, Rgb colour = kBlack, double maxWidth = 0) {
-    double w, h;
-    Measure(text, size, w, h);
-    if (maxWidth > 0 && w > maxWidth) {
-      Measure(text, size * maxWidth / w, w, h);
-    }
-    double left = x;
-    if (align == Align::Centre) left = x - w / 2;
-    if (align == Align::Right) left = x - w;
-    cairo_set_source_rgb(cr_, colour.r, colour.g, colour.b);
-    cairo_move_to(cr_, left, middle - h / 2);
-    pango_cairo_show_layout(cr_, layout_);
-    return w;
-  }
-
-  // Writes the text from `top` down, broken into lines `width` wide;
-  // returns the height it took.
-  double Paragraph(double x, double top, std::string_view text, double size, Rgb colour,
-                   double width) {
-    pango_layout_set_width(layout_, static_cast<int>(std::lround(width * PANGO_SCALE)));
-    pango_layout_set_wrap(layout_, PANGO_WRAP_WORD_CHAR);
-    double w, h;
-    Measure(text, size, w, h);
-    cairo_set_source_rgb(cr_, colour.r, colour.g, colour.b);
-    cairo_move_to(cr_, x, top);
-    pango_cairo_show_layout(cr_, layout_);
-    pango_layout_set_width(layout_, -1);
-    return h;
-  }
-
- private:
-  cairo_t* cr_;
-  PangoContext* context_;
-  PangoLayout* layout_;
-  PangoFontDescription* font_;
-};
-
-void Line(cairo_t* cr, double x1, double y1, double x2, double y2, double width, Rgb colour) {
-  cairo_set_source_rgb(cr, colour.r, colour.g, colour.b);
-  cairo_set_line_width(cr, width);
-  cairo_move_to(cr, x1, y1);
-  cairo_line_to(cr, x2, y2);
-  cairo_stroke(cr);
-}
 
 // --- Tables ---
 
@@ -137,7 +36,6 @@ struct Cell {
 using Row = std::vector<Cell>;
 
 constexpr double kRowHeight = 5.6;
-constexpr double kTextSize = 9.0;
 constexpr double kPad = 1.6;
 
 Cell Caption(std::string text) { return {std::move(text), 1, Align::Left}; }
@@ -186,128 +84,6 @@ double Heading(cairo_t* cr, Writer& w, double x, double y, double width, std::st
   w.Text(x, y + 2.6, text, 11.0);
   Line(cr, x, y + 5.6, x + width, y + 5.6, 0.4, kBlack);
   return y + 7.5;
-}
-
-// --- The drawing of the pair ---
-
-// Paper millimetres per model millimetre: the largest of the usual drawing
-// scales (…, 1:2, 1:1, 2:1, 5:1, …) that fits the pair into the box.
-double ChooseScale(double modelWidth, double modelHeight, double boxWidth, double boxHeight) {
-  const double fit = std::min(boxWidth / modelWidth, boxHeight / modelHeight);
-  double best = 0;
-  for (int decade = -6; decade <= 3; ++decade) {
-    for (double step : {1.0, 2.0, 5.0}) {
-      const double s = step * std::pow(10.0, decade);
-      if (s <= fit) best = s;
-    }
-  }
-  return best > 0 ? best : fit;
-}
-
-std::string ScaleText(double s) {
-  // Whole numbers on both sides: 2:1, 1:1, 1:5.
-  if (s >= 1) return "尺度 " + FormatGeneral(s, 11) + ":1";
-  return "尺度 1:" + FormatGeneral(std::round(1 / s), 11);
-}
-
-void Arrow(cairo_t* cr, double tipX, double y, double direction) {
-  constexpr double length = 2.2, half = 0.65;
-  cairo_move_to(cr, tipX, y);
-  cairo_line_to(cr, tipX + direction * length, y - half);
-  cairo_line_to(cr, tipX + direction * length, y + half);
-  cairo_close_path(cr);
-  cairo_fill(cr);
-}
-
-void DrawPair(cairo_t* cr, Writer& w, const SheetData& d, double x, double y, double width,
-              double height) {
-  const MeshExtent e = MeshExtentOf(d);
-  // Room under the pair for the dimension and above it for the labels.
-  constexpr double kLabelRoom = 7.0, kDimensionRoom = 13.0;
-  const double s =
-      ChooseScale(e.maxX - e.minX, e.maxY - e.minY, width - 8, height - kLabelRoom - kDimensionRoom);
-  const double drawnWidth = (e.maxX - e.minX) * s;
-  const double drawnHeight = (e.maxY - e.minY) * s;
-  const double ox = x + (width - drawnWidth) / 2 - e.minX * s;
-  const double oy = y + kLabelRoom + (height - kLabelRoom - kDimensionRoom - drawnHeight) / 2 -
-                    e.minY * s;
-  auto px = [&](double mx) { return ox + mx * s; };
-  auto py = [&](double my) { return oy + my * s; };
-
-  w.Text(x + width, y - 6.9, ScaleText(s), kTextSize, Align::Right, kGrey);
-
-  cairo_save(cr);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-
-  // Centre lines: one through both centres, one across each gear.
-  const double overhang = 3.0;
-  const double chain[] = {6.0, 1.2, 1.0, 1.2};
-  cairo_set_dash(cr, chain, 4, 0);
-  cairo_set_source_rgb(cr, kGrey.r, kGrey.g, kGrey.b);
-  cairo_set_line_width(cr, 0.15);
-  cairo_move_to(cr, px(e.minX) - overhang, py(d.centre1.y));
-  cairo_line_to(cr, px(e.maxX) + overhang, py(d.centre2.y));
-  for (const auto& [c, tip] : {std::pair{d.centre1, d.tipDia1}, std::pair{d.centre2, d.tipDia2}}) {
-    cairo_move_to(cr, px(c.x), py(c.y - tip / 2) - overhang);
-    cairo_line_to(cr, px(c.x), py(c.y + tip / 2) + overhang);
-  }
-  cairo_stroke(cr);
-
-  // Pitch circles, dashed.
-  const double dash[] = {2.0, 1.0};
-  cairo_set_dash(cr, dash, 2, 0);
-  cairo_set_source_rgb(cr, kPitch.r, kPitch.g, kPitch.b);
-  cairo_set_line_width(cr, 0.18);
-  for (const auto& [c, dia] : {std::pair{d.centre1, d.pitchDia1}, std::pair{d.centre2, d.pitchDia2}}) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, px(c.x), py(c.y), dia / 2 * s, 0, 2 * M_PI);
-  }
-  cairo_stroke(cr);
-  cairo_set_dash(cr, nullptr, 0, 0);
-
-  // The outlines, each one closed polyline around its gear.
-  cairo_set_source_rgb(cr, 0, 0, 0);
-  cairo_set_line_width(cr, 0.3);
-  for (const std::vector<Point2D>* outline : {&d.outline1, &d.outline2}) {
-    if (outline->empty()) continue;
-    cairo_move_to(cr, px(outline->front().x), py(outline->front().y));
-    for (const Point2D& p : *outline) cairo_line_to(cr, px(p.x), py(p.y));
-    cairo_close_path(cr);
-  }
-  cairo_stroke(cr);
-
-  // Centre marks: a small circle on each centre.
-  cairo_set_line_width(cr, 0.2);
-  for (const Point2D& c : {d.centre1, d.centre2}) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, px(c.x), py(c.y), 0.8, 0, 2 * M_PI);
-  }
-  cairo_stroke(cr);
-
-  // Labels over the gears.
-  w.Text(px(d.centre1.x), py(d.centre1.y - d.tipDia1 / 2) - overhang - 2.2, "ギア１", kTextSize,
-         Align::Centre);
-  w.Text(px(d.centre2.x), py(d.centre2.y - d.tipDia2 / 2) - overhang - 2.2, "ギア２", kTextSize,
-         Align::Centre);
-
-  // The centre distance, dimensioned under the pair.
-  const double bottom = py(e.maxY) + overhang;
-  const double dimY = bottom + 5.0;
-  const double x1 = px(d.centre1.x), x2 = px(d.centre2.x);
-  cairo_set_source_rgb(cr, 0, 0, 0);
-  cairo_set_line_width(cr, 0.15);
-  for (double ex : {x1, x2}) {
-    cairo_move_to(cr, ex, bottom + 1.0);
-    cairo_line_to(cr, ex, dimY + 1.5);
-  }
-  cairo_move_to(cr, x1, dimY);
-  cairo_line_to(cr, x2, dimY);
-  cairo_stroke(cr);
-  Arrow(cr, x1, dimY, 1);
-  Arrow(cr, x2, dimY, -1);
-  w.Text((x1 + x2) / 2, dimY - 2.2, "中心距離 " + FormatResult(d.centreDistance), kTextSize,
-         Align::Centre);
-  cairo_restore(cr);
 }
 
 // --- The page ---

@@ -1,0 +1,137 @@
+// The sheet's drawing of the pair in mesh: to one of the usual drawing
+// scales, with centre lines, pitch circles, labels and the centre distance.
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/number_text.h"
+#include "report/sheet_drawing.h"
+#include "report/sheet_pdf_parts.h"
+
+namespace spurgear::sheet_pdf {
+namespace {
+
+// Paper millimetres per model millimetre: the largest of the usual drawing
+// scales (…, 1:2, 1:1, 2:1, 5:1, …) that fits the pair into the box.
+double ChooseScale(double modelWidth, double modelHeight, double boxWidth, double boxHeight) {
+  const double fit = std::min(boxWidth / modelWidth, boxHeight / modelHeight);
+  double best = 0;
+  for (int decade = -6; decade <= 3; ++decade) {
+    for (double step : {1.0, 2.0, 5.0}) {
+      const double s = step * std::pow(10.0, decade);
+      if (s <= fit) best = s;
+    }
+  }
+  return best > 0 ? best : fit;
+}
+
+std::string ScaleText(double s) {
+  // Whole numbers on both sides: 2:1, 1:1, 1:5.
+  if (s >= 1) return "尺度 " + FormatGeneral(s, 11) + ":1";
+  return "尺度 1:" + FormatGeneral(std::round(1 / s), 11);
+}
+
+void Arrow(cairo_t* cr, double tipX, double y, double direction) {
+  constexpr double length = 2.2, half = 0.65;
+  cairo_move_to(cr, tipX, y);
+  cairo_line_to(cr, tipX + direction * length, y - half);
+  cairo_line_to(cr, tipX + direction * length, y + half);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+}
+
+}  // namespace
+
+void DrawPair(cairo_t* cr, Writer& w, const SheetData& d, double x, double y, double width,
+              double height) {
+  const MeshExtent e = MeshExtentOf(d);
+  // Room under the pair for the dimension and above it for the labels.
+  constexpr double kLabelRoom = 7.0, kDimensionRoom = 13.0;
+  const double s =
+      ChooseScale(e.maxX - e.minX, e.maxY - e.minY, width - 8, height - kLabelRoom - kDimensionRoom);
+  const double drawnWidth = (e.maxX - e.minX) * s;
+  const double drawnHeight = (e.maxY - e.minY) * s;
+  const double ox = x + (width - drawnWidth) / 2 - e.minX * s;
+  const double oy = y + kLabelRoom + (height - kLabelRoom - kDimensionRoom - drawnHeight) / 2 -
+                    e.minY * s;
+  auto px = [&](double mx) { return ox + mx * s; };
+  auto py = [&](double my) { return oy + my * s; };
+
+  w.Text(x + width, y - 6.9, ScaleText(s), kTextSize, Align::Right, kGrey);
+
+  cairo_save(cr);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+
+  // Centre lines: one through both centres, one across each gear.
+  const double overhang = 3.0;
+  const double chain[] = {6.0, 1.2, 1.0, 1.2};
+  cairo_set_dash(cr, chain, 4, 0);
+  cairo_set_source_rgb(cr, kGrey.r, kGrey.g, kGrey.b);
+  cairo_set_line_width(cr, 0.15);
+  cairo_move_to(cr, px(e.minX) - overhang, py(d.centre1.y));
+  cairo_line_to(cr, px(e.maxX) + overhang, py(d.centre2.y));
+  for (const auto& [c, tip] : {std::pair{d.centre1, d.tipDia1}, std::pair{d.centre2, d.tipDia2}}) {
+    cairo_move_to(cr, px(c.x), py(c.y - tip / 2) - overhang);
+    cairo_line_to(cr, px(c.x), py(c.y + tip / 2) + overhang);
+  }
+  cairo_stroke(cr);
+
+  // Pitch circles, dashed.
+  const double dash[] = {2.0, 1.0};
+  cairo_set_dash(cr, dash, 2, 0);
+  cairo_set_source_rgb(cr, kPitch.r, kPitch.g, kPitch.b);
+  cairo_set_line_width(cr, 0.18);
+  for (const auto& [c, dia] : {std::pair{d.centre1, d.pitchDia1}, std::pair{d.centre2, d.pitchDia2}}) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, px(c.x), py(c.y), dia / 2 * s, 0, 2 * M_PI);
+  }
+  cairo_stroke(cr);
+  cairo_set_dash(cr, nullptr, 0, 0);
+
+  // The outlines, each one closed polyline around its gear.
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  cairo_set_line_width(cr, 0.3);
+  for (const std::vector<Point2D>* outline : {&d.outline1, &d.outline2}) {
+    if (outline->empty()) continue;
+    cairo_move_to(cr, px(outline->front().x), py(outline->front().y));
+    for (const Point2D& p : *outline) cairo_line_to(cr, px(p.x), py(p.y));
+    cairo_close_path(cr);
+  }
+  cairo_stroke(cr);
+
+  // Centre marks: a small circle on each centre.
+  cairo_set_line_width(cr, 0.2);
+  for (const Point2D& c : {d.centre1, d.centre2}) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, px(c.x), py(c.y), 0.8, 0, 2 * M_PI);
+  }
+  cairo_stroke(cr);
+
+  // Labels over the gears.
+  w.Text(px(d.centre1.x), py(d.centre1.y - d.tipDia1 / 2) - overhang - 2.2, "ギア１", kTextSize,
+         Align::Centre);
+  w.Text(px(d.centre2.x), py(d.centre2.y - d.tipDia2 / 2) - overhang - 2.2, "ギア２", kTextSize,
+         Align::Centre);
+
+  // The centre distance, dimensioned under the pair.
+  const double bottom = py(e.maxY) + overhang;
+  const double dimY = bottom + 5.0;
+  const double x1 = px(d.centre1.x), x2 = px(d.centre2.x);
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  cairo_set_line_width(cr, 0.15);
+  for (double ex : {x1, x2}) {
+    cairo_move_to(cr, ex, bottom + 1.0);
+    cairo_line_to(cr, ex, dimY + 1.5);
+  }
+  cairo_move_to(cr, x1, dimY);
+  cairo_line_to(cr, x2, dimY);
+  cairo_stroke(cr);
+  Arrow(cr, x1, dimY, 1);
+  Arrow(cr, x2, dimY, -1);
+  w.Text((x1 + x2) / 2, dimY - 2.2, "中心距離 " + FormatResult(d.centreDistance), kTextSize,
+         Align::Centre);
+  cairo_restore(cr);
+}
+
+}  // namespace spurgear::sheet_pdf
