@@ -123,6 +123,7 @@ void Commands::BitBtn1Click() {
     shown[i] = ports.fields.Text(kResultFields[i]);
   }
   const auto failed = [&](const std::string& line) {
+    state.hasResults = false;  // the outlines are still those of the last good pair
     for (std::size_t i = 0; i < std::size(kResultFields); ++i) {
       ports.fields.SetText(kResultFields[i], shown[i]);  // no recalculation
     }
@@ -216,7 +217,12 @@ void Commands::ShowTable() {
 
 void Commands::N2Click() {
   if (std::optional<std::string> path = ports.dialogs.Save("SaveDialog1")) {
-    WriteGearFile(state.table, *path);
+    try {
+      WriteGearFile(state.table, *path);
+    } catch (const CommandError&) {
+      ports.dialogs.WriteFailed("SaveDialog1");
+      throw;
+    }
   }
 }
 

@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,19 +29,37 @@ struct DialogSpec {
   const char* preset;
 };
 
-constexpr DialogSpec kDialogs[] = {
+constexpr DialogSpec kDialogs[kDialogCount] = {
     {"OpenDialog1", "平ギアのデーター (*.hgd)", ""},
     {"SaveDialog1", "平ギアのデーター (*.hgd)", "dumy.hgd"},
     {"SaveDialog2", "dxf (*.dxf)", "gay1.dxf"},
     {"SaveDialog3", "dxf (*.dxf)", "gya2.dxf"},
+    {"SavePdfDialog", "PDF ファイル (*.pdf)", "spurgear.pdf"},
 };
 
 int DialogSlot(std::string_view name) {
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < kDialogCount; ++i) {
     if (name == kDialogs[i].name) return i;
   }
   return -1;
 }
+
+// Icons and type names from the name alone. Qt's own provider asks the MIME
+// database, which may open and read a listed file; a read of a FIFO or of
+// /proc/kmsg never returns, and the dialog (or its closing) would hang.
+class NameOnlyIconProvider : public QFileIconProvider {
+ public:
+  using QFileIconProvider::icon;
+  QIcon icon(const QFileInfo& info) const override {
+    return icon(info.isDir() ? QAbstractFileIconProvider::Folder : QAbstractFileIconProvider::File);
+  }
+  QString type(const QFileInfo& info) const override {
+    if (info.isDir()) return QCoreApplication::translate("QAbstractFileIconProvider", "Folder");
+    const QString suffix = info.suffix();
+    if (suffix.isEmpty()) return QCoreApplication::translate("QAbstractFileIconProvider", "File");
+    return QCoreApplication::translate("QAbstractFileIconProvider", "%1 File").arg(suffix);
+  }
+};
 
 }  // namespace
 
@@ -58,6 +78,8 @@ bool QtFields::SetText(std::string_view name, std::string_view text) {
   if (e->text() == q) return false;
   e->setText(q);
   e->setCursorPosition(0);  // show the start of a long number
+  // ... and the whole of it on hovering
+  e->setToolTip(ShowsWholeText(*e) ? QString() : q);
   return true;
 }
 
@@ -182,7 +204,15 @@ void LateHistory::ShowWindow() {
 // --- QtDialogs, QtMessageBox ---
 
 QtDialogs::QtDialogs(QWidget* parent) : parent_(parent) {
-  for (int i = 0; i < 4; ++i) names_[i] = QString::fromUtf8(kDialogs[i].preset);
+  for (int i = 0; i < kDialogCount; ++i) {
+    names_[i] = QString::fromUtf8(kDialogs[i].preset);
+    written_[i] = names_[i];
+  }
+}
+
+void QtDialogs::WriteFailed(std::string_view dialog) {
+  const int slot = DialogSlot(dialog);
+  if (slot >= 0) names_[slot] = written_[slot];
 }
 
 std::optional<std::string> QtDialogs::Open(std::string_view dialog) { return Run(dialog, false); }
@@ -198,14 +228,27 @@ std::optional<std::string> QtDialogs::Run(std::string_view dialog, bool save) {
   if (slot < 0) return std::nullopt;
   QFileDialog box(parent_, QString(), QString(), QString::fromUtf8(kDialogs[slot].filter));
   box.setObjectName(QString::fromUtf8(kDialogs[slot].name));
+  // Qt's own dialog everywhere, so that the icon provider applies.
+  box.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontUseCustomDirectoryIcons);
+  static NameOnlyIconProvider icons;
+  box.setIconProvider(&icons);
   box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (!names_[slot].isEmpty()) box.selectFile(names_[slot]);
   if (box.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = box.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
+  // The name before is where the next run starts should this one's write fail.
+  written_[slot] = names_[slot];
   names_[slot] = chosen.front();
   return QFile::encodeName(chosen.front()).toStdString();
+}
+
+bool QtMessageBox::Ask(std::string_view question) {
+  QMessageBox box(QMessageBox::Question, ApplicationTitle(), Q(question),
+                  QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
 }
 
 void QtMessageBox::ShowError(std::string_view text) {
