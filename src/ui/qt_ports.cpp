@@ -2,9 +2,11 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileIconProvider>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTreeView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,10 +56,10 @@ class NameOnlyIconProvider : public QFileIconProvider {
     return icon(info.isDir() ? QAbstractFileIconProvider::Folder : QAbstractFileIconProvider::File);
   }
   QString type(const QFileInfo& info) const override {
-    if (info.isDir()) return QCoreApplication::translate("QAbstractFileIconProvider", "Folder");
+    if (info.isDir()) return QStringLiteral("フォルダー");
     const QString suffix = info.suffix();
-    if (suffix.isEmpty()) return QCoreApplication::translate("QAbstractFileIconProvider", "File");
-    return QCoreApplication::translate("QAbstractFileIconProvider", "%1 File").arg(suffix);
+    if (suffix.isEmpty()) return QStringLiteral("ファイル");
+    return QStringLiteral("%1 ファイル").arg(suffix);
   }
 };
 
@@ -232,6 +234,13 @@ std::optional<std::string> QtDialogs::Run(std::string_view dialog, bool save) {
   box.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontUseCustomDirectoryIcons);
   static NameOnlyIconProvider icons;
   box.setIconProvider(&icons);
+  // Room for the places' names, the types and the whole dates.
+  box.resize(800, 460);
+  if (auto* places = box.findChild<QSplitter*>("splitter")) places->setSizes({150, 650});
+  if (auto* details = box.findChild<QTreeView*>("treeView")) {
+    details->header()->resizeSection(2, 110);
+    details->header()->resizeSection(3, 150);
+  }
   box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (!names_[slot].isEmpty()) box.selectFile(names_[slot]);
