@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QStyle>
 #include <QTimer>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <fstream>
@@ -26,6 +27,7 @@
 
 #include "core/gear_record.h"
 #include "test_support.h"
+#include "ui/plot.h"
 #include "ui/widgets.h"
 #include "ui/window_test.h"
 
@@ -221,6 +223,54 @@ TEST(FileDialogs, AFolderWithAFifoDoesNotBlockTheDialog) {
   EXPECT_FALSE(pageType.isEmpty());
   EXPECT_EQ(pageType, noteType);
   EXPECT_LT(took, 1300);
+}
+
+// A dialog whose file could not be written starts its next run from the
+// name before, not from the folder where the write failed.
+TEST(FileDialogs, AFailedWriteIsNotWhereTheNextDialogStarts) {
+  TempDir dir;
+  QWidget parent;
+  ui::QtDialogs dialogs(&parent);
+  const QString chosen = QString::fromStdString(dir.Path("pair.hgd"));
+  QTimer::singleShot(200, [&] {
+    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!d) return;
+    d->findChild<QLineEdit*>("fileNameEdit")->setText(chosen);
+    static_cast<QDialog*>(d)->accept();
+  });
+  ASSERT_EQ(dialogs.Save("SaveDialog2"), chosen.toStdString());
+  EXPECT_EQ(dialogs.FileName("SaveDialog2"), chosen);
+  dialogs.WriteFailed("SaveDialog2");
+  EXPECT_EQ(dialogs.FileName("SaveDialog2"), QStringLiteral("gay1.dxf"));
+  EXPECT_EQ(dialogs.FileName("SavePdfDialog"), QStringLiteral("spurgear.pdf"));
+}
+
+// On a picture of device pixel ratio 2 the outlines land on the same
+// logical pixels as at ratio 1, drawn with twice the pixels each way.
+TEST(PlotDrawing, ARatioOfTwoKeepsTheLogicalPositions) {
+  const std::array<Point2D, 4> square{{{-30, -20}, {30, -20}, {30, 20}, {-30, 20}}};
+  QImage one(200, 100, QImage::Format_RGB32);
+  QImage two(400, 200, QImage::Format_RGB32);
+  two.setDevicePixelRatio(2);
+  for (QImage* image : {&one, &two}) {
+    ui::DrawOutlines(*image, 1, 3, -1, ViewWindow{0, 0, 100, 50}, square, {}, 0);
+  }
+  auto dark = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+  int darkOne = 0, darkTwo = 0, missed = 0;
+  for (int y = 0; y < 100; ++y) {
+    for (int x = 0; x < 200; ++x) {
+      darkOne += dark(one, x, y);
+      missed += dark(one, x, y) && !dark(two, 2 * x, 2 * y);
+    }
+  }
+  for (int y = 0; y < 200; ++y) {
+    for (int x = 0; x < 400; ++x) darkTwo += dark(two, x, y);
+  }
+  EXPECT_GT(darkOne, 300);
+  EXPECT_EQ(missed, 0);
+  EXPECT_NEAR(darkTwo, 4 * darkOne, darkOne / 10);  // twice as long, twice as wide
+  EXPECT_TRUE(dark(one, 40, 10));  // the corner (-30, -20)
+  EXPECT_TRUE(dark(two, 80, 20));
 }
 
 }  // namespace
