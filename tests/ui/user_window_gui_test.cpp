@@ -150,6 +150,10 @@ TEST_F(UserWindowTest, WithoutAPrinterThePrintedPageCanBeSavedAsAnA4Pdf) {
 TEST_F(UserWindowTest, TheWindowHasItsIconAndNamesItsDesktopFile) {
   EXPECT_FALSE(p->form1->windowIcon().pixmap(32, 32).isNull());
   EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("spurgear"));
+  // Qt's own texts in Japanese, the prompt before a file is replaced too.
+  const char* replace = "%1 already exists.\nDo you want to replace it?";
+  EXPECT_NE(QCoreApplication::translate("QFileDialog", replace), QString::fromUtf8(replace));
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
 }
 
 TEST_F(UserWindowTest, EnterCalculatesInTheInputsAndTurnsGear2InEdit19) {
