@@ -25,7 +25,14 @@ void ExportGear(Commands& c, int gear, std::string_view dialog) {
                                          : std::span<Point2D>(c.state.GearOutline2);
   DxfLines lines;
   ExportGearDxf(g, outline, lines);
-  if (std::optional<std::string> path = c.ports.dialogs.Save(dialog)) WriteDxfFile(*path, lines);
+  if (std::optional<std::string> path = c.ports.dialogs.Save(dialog)) {
+    try {
+      WriteDxfFile(*path, lines);
+    } catch (const CommandError&) {
+      c.ports.dialogs.WriteFailed(dialog);
+      throw;
+    }
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The calculate command, the correction buttons, start-up and the file menu.
 #include <cstring>
+#include <iterator>
 
 #include "commands/commands.h"
 #include "core/geometry.h"
@@ -14,6 +15,11 @@ bool SameInputs(const GearPairRecord& a, const GearPairRecord& b) {
          std::memcmp(&a.Shift2, &b.Shift2, sizeof a.Shift2) == 0 &&
          std::memcmp(&a.DistanceCorrection, &b.DistanceCorrection, sizeof(double)) == 0;
 }
+
+// The fields ShowResults fills from the results, Edit15 included.
+constexpr const char* kResultFields[] = {"Edit6",  "Edit7",  "Edit8",  "Edit9",  "Edit10",
+                                         "Edit11", "Edit12", "Edit13", "Edit14", "Edit16",
+                                         "Edit47", "Edit48", "Edit15", "Edit17"};
 
 }  // namespace
 
@@ -109,24 +115,58 @@ void Commands::BitBtn1Click() {
     ports.timer.SetEnabled(false);
     return;
   }
+  // A pair that passes the check can still fail in the geometry or the
+  // outlines. The fields then go back to what they showed, the pair the
+  // pictures still show, and the list drops its all-clear line.
+  std::string shown[std::size(kResultFields)];
+  for (std::size_t i = 0; i < std::size(kResultFields); ++i) {
+    shown[i] = ports.fields.Text(kResultFields[i]);
+  }
+  const auto failed = [&](const std::string& line) {
+    state.hasResults = false;  // the outlines are still those of the last good pair
+    for (std::size_t i = 0; i < std::size(kResultFields); ++i) {
+      ports.fields.SetText(kResultFields[i], shown[i]);  // no recalculation
+    }
+    ports.timer.SetEnabled(false);
+    ports.messages.Clear();
+    ports.messages.SetColor(ListColor::Red);
+    if (check.color != ListColor::Blue) {
+      for (const std::string& l : check.lines) ports.messages.Add(l);
+    }
+    ports.messages.Add(line);
+  };
   try {
     ComputeGeometry(state.slot0());
+    MarkResultsBelong();
+    ShowResults();
+    BuildMeshOutlines();
+    if (drawViews) DrawMeshFrames();
+  } catch (const ConversionError&) {
+    throw;  // Edit19's text: the results stay shown, the pictures as they were
   } catch (const NoSolution& e) {
     lastCalcUnsolved = true;
-    ReportNoSolution(e.what());
+    failed(e.what());
     return;
+  } catch (const CommandError& e) {
+    failed(e.what());
+    throw;
   }
-  MarkResultsBelong();
-  ShowResults();
-  BuildMeshOutlines();
-  if (drawViews) DrawMeshFrames();
   ports.pictures.SetVisible("Image1", true);
   for (const char* name : {"Image2", "Image3", "Image4", "Image5"}) {
     ports.pictures.SetVisible(name, false);
   }
   ports.timer.SetEnabled(false);
-  BuildBacklashOutlines();
-  if (drawViews) DrawBacklashView();
+  try {
+    BuildBacklashOutlines();
+    if (drawViews) DrawBacklashView();
+  } catch (const NoSolution& e) {
+    lastCalcUnsolved = true;
+    failed(e.what());
+    return;
+  } catch (const CommandError& e) {
+    failed(e.what());
+    throw;
+  }
   ports.fields.SetText("Edit19", "0.000");
 }
 
@@ -177,7 +217,12 @@ void Commands::ShowTable() {
 
 void Commands::N2Click() {
   if (std::optional<std::string> path = ports.dialogs.Save("SaveDialog1")) {
-    WriteGearFile(state.table, *path);
+    try {
+      WriteGearFile(state.table, *path);
+    } catch (const CommandError&) {
+      ports.dialogs.WriteFailed("SaveDialog1");
+      throw;
+    }
   }
 }
 

@@ -77,8 +77,10 @@ class ScriptedDialogs : public DialogPort {
  public:
   std::optional<std::string> Open(std::string_view dialog) override { return Next(dialog); }
   std::optional<std::string> Save(std::string_view dialog) override { return Next(dialog); }
+  void WriteFailed(std::string_view dialog) override { failed.emplace_back(dialog); }
   std::deque<std::optional<std::string>> answers;
   std::vector<std::string> asked;
+  std::vector<std::string> failed;
 
  private:
   std::optional<std::string> Next(std::string_view dialog);
@@ -87,7 +89,13 @@ class ScriptedDialogs : public DialogPort {
 class MemoryBox : public MessageBoxPort {
  public:
   void ShowError(std::string_view text) override { errors.emplace_back(text); }
+  bool Ask(std::string_view question) override {
+    questions.emplace_back(question);
+    return yes;
+  }
   std::vector<std::string> errors;
+  std::vector<std::string> questions;
+  bool yes = false;  // the answer to every question
 };
 
 class MemoryHistory : public HistoryPort {
@@ -103,11 +111,13 @@ class MemoryDesktop : public DesktopPort {
  public:
   void SetClipboard(std::string_view text) override { clipboard = std::string(text); }
   bool PrintWindow() override { ++prints; return hasPrinter; }
+  void WriteWindowPdf(const std::string& path) override { pdfs.push_back(path); }
   void OpenHelp() override { ++helps; }
   void Close() override { closed = true; }
   std::string clipboard;
   bool hasPrinter = false;
   int prints = 0;
+  std::vector<std::string> pdfs;
   int helps = 0;
   bool closed = false;
 };

@@ -1,4 +1,7 @@
 // Table copy, DXF export, printing and help.
+#include <optional>
+#include <string>
+
 #include "commands/commands.h"
 #include "output/grid_text.h"
 
@@ -15,7 +18,18 @@ void Commands::N4Click() {
   CopyGridToClipboard(ports.history, ports.desktop, 0, 0, 11, 11);
 }
 void Commands::Print1Click() {
-  if (!ports.desktop.PrintWindow()) throw CommandError("デフォルト プリンタが存在しません");
+  if (ports.desktop.PrintWindow()) return;
+  ports.box.ShowError("デフォルト プリンタが存在しません.");
+  // Without a printer the same page can still be kept, as a PDF file.
+  if (!ports.box.Ask("PDF として保存しますか？")) return;
+  const std::optional<std::string> path = ports.dialogs.Save("SavePdfDialog");
+  if (!path) return;
+  try {
+    ports.desktop.WriteWindowPdf(*path);
+  } catch (const CommandError&) {
+    ports.dialogs.WriteFailed("SavePdfDialog");
+    throw;
+  }
 }
 void Commands::Help2Click() { ports.desktop.OpenHelp(); }
 

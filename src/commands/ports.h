@@ -91,13 +91,19 @@ class DialogPort {
   virtual ~DialogPort() = default;
   virtual std::optional<std::string> Open(std::string_view dialog) = 0;
   virtual std::optional<std::string> Save(std::string_view dialog) = 0;
+  // The file chosen in the dialog's last run could not be written: its
+  // next run does not start from there.
+  virtual void WriteFailed(std::string_view /*dialog*/) {}
 };
 
-// The error message box: caption "歯車諸元計算", error icon, OK.
+// The error message box: caption "歯車諸元計算", error icon, OK; and the
+// question box, with the same caption.
 class MessageBoxPort {
  public:
   virtual ~MessageBoxPort() = default;
   virtual void ShowError(std::string_view text) = 0;
+  // A question with the buttons yes and no; true for yes.
+  virtual bool Ask(std::string_view question) = 0;
 };
 
 // The history window's grid (columns 0..9, rows 0..10) and the window itself.
@@ -116,6 +122,9 @@ class DesktopPort {
   virtual void SetClipboard(std::string_view text) = 0;
   // Prints the main window; false when there is no default printer.
   virtual bool PrintWindow() = 0;
+  // Writes the page the printer would have printed into a PDF file (throws
+  // FileError when it cannot).
+  virtual void WriteWindowPdf(const std::string& path) = 0;
   virtual void OpenHelp() = 0;
   virtual void Close() = 0;
 };

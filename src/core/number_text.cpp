@@ -148,11 +148,49 @@ std::string FormatFixed(long double value, int decimals, int precision) {
   return s;
 }
 
+std::string EchoText(std::string_view text) {
+  constexpr int kShown = 60;
+  std::string out;
+  std::size_t i = 0;
+  int shown = 0;
+  while (i < text.size() && shown < kShown) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    // One character: a whole UTF-8 sequence, or a single byte that starts none.
+    std::size_t len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3
+                                 : (c & 0xF8) == 0xF0 ? 4 : 0;
+    if (len == 0 || i + len > text.size()) len = 0;
+    for (std::size_t k = 1; k < len; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) len = 0;
+    }
+    if (len >= 2) {
+      out.append(text.substr(i, len));
+      i += len;
+    } else {
+      static constexpr char kNamed[] = {'0', 0, 0, 0, 0, 0, 0, 'a', 'b', 't', 'n', 'v', 'f', 'r'};
+      if (c < sizeof kNamed && kNamed[c] != 0) {
+        out += '\\';
+        out += kNamed[c];
+      } else if (c < 0x20 || c >= 0x7F) {
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        out += "\\x";
+        out += kHex[c >> 4];
+        out += kHex[c & 15];
+      } else {
+        out += static_cast<char>(c);
+      }
+      i += 1;
+    }
+    ++shown;
+  }
+  if (i < text.size()) out += "…";
+  return out;
+}
+
 std::string DecimalMessage(std::string_view text) {
-  return "'" + std::string(text) + "' は浮動小数点数ではありません";
+  return "'" + EchoText(text) + "' は浮動小数点数ではありません";
 }
 std::string WholeMessage(std::string_view text) {
-  return "'" + std::string(text) + "' は整数ではありません";
+  return "'" + EchoText(text) + "' は整数ではありません";
 }
 
 bool TryParseDecimal(std::string_view text, double& out) {

@@ -34,6 +34,11 @@ bool TryParseDecimal(std::string_view text, double& out);
 int32_t ParseWhole(std::string_view text);
 bool TryParseWhole(std::string_view text, int32_t& out);
 
+// The offending text as a message shows it: at most its first 60 characters
+// (UTF-8 sequences kept whole), then "…" when there was more; control
+// characters and stray bytes written as \0, \t, \n, \x1B and the like, so a
+// long or binary paste cannot make a box wider than the screen or cut it short.
+std::string EchoText(std::string_view text);
 std::string DecimalMessage(std::string_view text);
 std::string WholeMessage(std::string_view text);
 

@@ -6,12 +6,19 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QBuffer>
+#include <QFile>
 #include <QMenuBar>
+#include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "core/file_io.h"
+
 #include "core/errors.h"
 #include "output/grid_text.h"
+#include "ui/qt_ports.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -49,6 +56,30 @@ bool QtDesktop::PrintWindow() {
   PaintFitted(painter, QSize(printer.width(), printer.height()), picture);
   painter.end();
   return true;
+}
+
+QByteArray WindowPdf(const QImage& picture) {
+  QByteArray bytes;
+  QBuffer out(&bytes);
+  out.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&out);
+    pdf.setTitle(QStringLiteral("歯車諸元計算"));
+    pdf.setCreator(ApplicationTitle());
+    pdf.setResolution(300);
+    // A4 with the margins a printer keeps, the picture at the corner of
+    // the printable area as on paper.
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    QPainter painter(&pdf);
+    PaintFitted(painter, QSize(pdf.width(), pdf.height()), picture);
+  }
+  return bytes;
+}
+
+void QtDesktop::WriteWindowPdf(const std::string& path) {
+  const QByteArray bytes = WindowPdf(ClientPicture(*window_));
+  WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 QUrl HelpPageUrl() {

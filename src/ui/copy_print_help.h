@@ -15,6 +15,7 @@ class QtDesktop : public DesktopPort {
   explicit QtDesktop(QWidget* mainWindow) : window_(mainWindow) {}
   void SetClipboard(std::string_view text) override;
   bool PrintWindow() override;
+  void WriteWindowPdf(const std::string& path) override;
   void OpenHelp() override;
   void Close() override;
 
@@ -28,6 +29,9 @@ QImage ClientPicture(QWidget& window);
 // Draws the picture stretched to fit a page of the given size (aspect ratio
 // kept) with its top-left corner at the page's top-left corner.
 void PaintFitted(QPainter& painter, QSize page, const QImage& picture);
+
+// The page the printer would print, as a one-page A4 PDF document.
+QByteArray WindowPdf(const QImage& picture);
 
 // help/frame.htm in the directory of the executable.
 QUrl HelpPageUrl();

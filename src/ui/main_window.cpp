@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -172,13 +173,13 @@ void TForm1::BuildLayout() {
     e->setFont(bold);
   }
   for (const EditSpec& s : kResultEdits) {
-    MakeEdit(c, s.name, s.x, s.y, s.w, 21, InitialText(s.name), true, true);
+    FitNumbers(MakeEdit(c, s.name, s.x, s.y, s.w, 21, InitialText(s.name), true, true));
   }
   // Edit15 is written only by the program; its change is handled by the
   // commands, so no signal of it is connected.
-  MakeEdit(c, "Edit15", 80, 248, 57, 23, InitialText("Edit15"), true, false);
+  FitNumbers(MakeEdit(c, "Edit15", 80, 248, 57, 23, InitialText("Edit15"), true, false));
   // Edit17 can be typed into, but nothing reads it.
-  MakeEdit(c, "Edit17", 104, 328, 89, 23, InitialText("Edit17"), false, false);
+  FitNumbers(MakeEdit(c, "Edit17", 104, 328, 89, 23, InitialText("Edit17"), false, false));
 
   auto* separator = MakeButton(c, "Button1", 8, 113, 185, 5, QString());
   separator->setFocusPolicy(Qt::NoFocus);
@@ -326,6 +327,20 @@ void TForm1::ConnectCommands() {
     if (auto* a = Find<QAction>(name)) {
       connect(a, &QAction::triggered, this, [run, h = handler] { run(h); });
     }
+  }
+
+  // Enter in an input field calculates; Enter in Edit19 turns gear 2 to the
+  // typed rotation, as a rotation step of zero.
+  for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5"}) {
+    if (auto* e = Find<QLineEdit>(name)) {
+      connect(e, &QLineEdit::returnPressed, this, [run] { run(&Commands::BitBtn1Click); });
+    }
+  }
+  if (auto* e = Find<QLineEdit>("Edit19")) {
+    connect(e, &QLineEdit::returnPressed, this, [this] {
+      Commands& c = impl_->commands;
+      c.Run([&] { c.RotationStep(0.0); });
+    });
   }
 
   if (auto* rg1 = Find<RadioGroup>("RG1")) {

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "core/number_text.h"
+#include "ui/widgets.h"
 
 namespace spurgear::ui {
 namespace {
@@ -112,10 +113,13 @@ bool ClipToBox(double& x0, double& y0, double& x1, double& y1, double xmin, doub
 
 // Collects the move-and-line pairs of one pen and hands them to the painter
 // in batches; each segment stays a line of its own.
+//
+// On a picture of a higher device pixel ratio the ends are rounded to its
+// finer pixels instead, in the same logical coordinates.
 class LineBatch {
  public:
-  LineBatch(QPainter& painter, const Fit& fit, int w, int h)
-      : painter_(painter), fit_(fit), w_(w), h_(h) {}
+  LineBatch(QPainter& painter, const Fit& fit, int w, int h, qreal ratio)
+      : painter_(painter), fit_(fit), w_(w), h_(h), ratio_(ratio) {}
   ~LineBatch() { Flush(); }
 
   void Add(const Point2D& from, const Point2D& to) { Add(from.x, from.y, to.x, to.y); }
@@ -127,12 +131,18 @@ class LineBatch {
       // A very long line: only the part near the image can show.
       if (!ClipToBox(c0, r0, c1, r1, -kMargin, -kMargin, w_ + kMargin, h_ + kMargin)) return;
     }
-    lines_[count_++] = QLine(RoundSafe(c0), RoundSafe(r0), RoundSafe(c1), RoundSafe(r1));
+    if (ratio_ == 1) {
+      lines_[count_++] = QLine(RoundSafe(c0), RoundSafe(r0), RoundSafe(c1), RoundSafe(r1));
+    } else {
+      auto fine = [this](double v) { return RoundSafe(v * ratio_) / ratio_; };
+      fineLines_[count_++] = QLineF(fine(c0), fine(r0), fine(c1), fine(r1));
+    }
     if (count_ == kSize) Flush();
   }
 
   void Flush() {
-    if (count_ > 0) painter_.drawLines(lines_, count_);
+    if (count_ > 0 && ratio_ == 1) painter_.drawLines(lines_, count_);
+    if (count_ > 0 && ratio_ != 1) painter_.drawLines(fineLines_, count_);
     count_ = 0;
   }
 
@@ -141,7 +151,9 @@ class LineBatch {
   QPainter& painter_;
   Fit fit_;
   int w_, h_;
+  qreal ratio_;
   QLine lines_[kSize];
+  QLineF fineLines_[kSize];
   int count_ = 0;
 };
 
@@ -181,13 +193,14 @@ bool MapPoint(const ViewWindow& window, int w, int h, double x, double y, Pixel&
 void DrawOutlines(QImage& image, int mode, int endA, int endB, const ViewWindow& window,
                   std::span<const Point2D> a, std::span<const Point2D> b, int open) {
   const FaultFlagsKept keep;
-  const int w = image.width(), h = image.height();
+  const QSize size = LogicalSize(image);
+  const int w = size.width(), h = size.height();
   QPainter painter(&image);
   Prepare(painter);
   painter.fillRect(0, 0, w, h, Qt::white);
   painter.setPen(MakePen(Qt::black, 1));
   const Fit fit = MakeFit(window, w, h);
-  LineBatch batch(painter, fit, w, h);
+  LineBatch batch(painter, fit, w, h, image.devicePixelRatio());
   if (mode != 2) DrawPolyline(batch, a, endA, open);
   if (mode != 1) DrawPolyline(batch, b, endB, open);
   batch.Flush();
@@ -196,18 +209,20 @@ void DrawOutlines(QImage& image, int mode, int endA, int endB, const ViewWindow&
 void DrawSegment(QImage& image, const ViewWindow& window, double x1, double y1, double x2,
                  double y2) {
   const FaultFlagsKept keep;
-  const int w = image.width(), h = image.height();
+  const QSize size = LogicalSize(image);
+  const int w = size.width(), h = size.height();
   QPainter painter(&image);
   Prepare(painter);
   painter.setPen(MakePen(QColor(255, 0, 0), 3));
-  LineBatch batch(painter, MakeFit(window, w, h), w, h);
+  LineBatch batch(painter, MakeFit(window, w, h), w, h, image.devicePixelRatio());
   batch.Add(x1, y1, x2, y2);
   batch.Flush();
 }
 
 void DrawScaleBar(QImage& image, double viewWidth, double viewHeight) {
   const FaultFlagsKept keep;
-  const int w = image.width(), h = image.height();
+  const QSize size = LogicalSize(image);
+  const int w = size.width(), h = size.height();
   const double W = w, H = h;
   const double s = std::min(W / viewWidth, H / viewHeight);
   const double length = std::nearbyint(W / 6);  // the bar's nominal length in pixels
@@ -223,8 +238,11 @@ void DrawScaleBar(QImage& image, double viewWidth, double viewHeight) {
   painter.setFont(font);
   const QFontMetrics metrics(font);
   const int left = RoundSafe(W * 4.85 / 6), top = h - 30;
-  // The text cell's top-left corner stands at the pixel, over a white ground.
-  painter.fillRect(left, top, metrics.horizontalAdvance(label), metrics.height(), Qt::white);
+  // The text cell's top-left corner stands at the pixel, on an opaque white
+  // box a little larger than the cell, so that no outline runs through the
+  // text; the box stops short of the bar.
+  const int boxBottom = std::min(top + metrics.height() + 1, h - 12);
+  painter.fillRect(QRect(QPoint(left - 2, top - 1), QPoint(left + metrics.horizontalAdvance(label) + 1, boxBottom)), Qt::white);
   painter.setPen(Qt::black);  // the text takes the font's colour, not the bar's
   painter.drawText(left, top + metrics.ascent(), label);
 }

@@ -31,7 +31,9 @@ struct Program {
 
   // Shows the main window.
   void Show();
-  // Reads a gear data file named on the command line, through the boundary.
+  // Reads a gear data file named on the command line, through the boundary,
+  // and calculates it unless the reading did, so that fields and pictures
+  // show the file's pair.
   void OpenFile(const std::string& path);
 
   Commands& commands() { return form1->commands(); }

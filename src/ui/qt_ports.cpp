@@ -3,6 +3,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTreeView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,14 +38,33 @@ constexpr DialogSpec kDialogs[] = {
     {"SaveDialog3", "dxf (*.dxf)", "gya2.dxf"},
     {"SaveDialog4", "PDF ファイル (*.pdf)", "keisansho.pdf"},
     {"SaveDialog5", "SVG ファイル (*.svg)", "kamiai.svg"},
+    {"SavePdfDialog", "PDF ファイル (*.pdf)", "spurgear.pdf"},
 };
+static_assert(std::size(kDialogs) == kDialogCount);
 
 int DialogSlot(std::string_view name) {
-  for (int i = 0; i < static_cast<int>(std::size(kDialogs)); ++i) {
+  for (int i = 0; i < kDialogCount; ++i) {
     if (name == kDialogs[i].name) return i;
   }
   return -1;
 }
+
+// Icons and type names from the name alone. Qt's own provider asks the MIME
+// database, which may open and read a listed file; a read of a FIFO or of
+// /proc/kmsg never returns, and the dialog (or its closing) would hang.
+class NameOnlyIconProvider : public QFileIconProvider {
+ public:
+  using QFileIconProvider::icon;
+  QIcon icon(const QFileInfo& info) const override {
+    return icon(info.isDir() ? QAbstractFileIconProvider::Folder : QAbstractFileIconProvider::File);
+  }
+  QString type(const QFileInfo& info) const override {
+    if (info.isDir()) return QStringLiteral("フォルダー");
+    const QString suffix = info.suffix();
+    if (suffix.isEmpty()) return QStringLiteral("ファイル");
+    return QStringLiteral("%1 ファイル").arg(suffix);
+  }
+};
 
 }  // namespace
 
@@ -60,6 +83,8 @@ bool QtFields::SetText(std::string_view name, std::string_view text) {
   if (e->text() == q) return false;
   e->setText(q);
   e->setCursorPosition(0);  // show the start of a long number
+  // ... and the whole of it on hovering
+  e->setToolTip(ShowsWholeText(*e) ? QString() : q);
   return true;
 }
 
@@ -184,8 +209,15 @@ void LateHistory::ShowWindow() {
 // --- QtDialogs, QtMessageBox ---
 
 QtDialogs::QtDialogs(QWidget* parent) : parent_(parent) {
-  static_assert(std::size(kDialogs) == kDialogCount);
-  for (int i = 0; i < kDialogCount; ++i) names_[i] = QString::fromUtf8(kDialogs[i].preset);
+  for (int i = 0; i < kDialogCount; ++i) {
+    names_[i] = QString::fromUtf8(kDialogs[i].preset);
+    written_[i] = names_[i];
+  }
+}
+
+void QtDialogs::WriteFailed(std::string_view dialog) {
+  const int slot = DialogSlot(dialog);
+  if (slot >= 0) names_[slot] = written_[slot];
 }
 
 std::optional<std::string> QtDialogs::Open(std::string_view dialog) { return Run(dialog, false); }
@@ -201,14 +233,34 @@ std::optional<std::string> QtDialogs::Run(std::string_view dialog, bool save) {
   if (slot < 0) return std::nullopt;
   QFileDialog box(parent_, QString(), QString(), QString::fromUtf8(kDialogs[slot].filter));
   box.setObjectName(QString::fromUtf8(kDialogs[slot].name));
+  // Qt's own dialog everywhere, so that the icon provider applies.
+  box.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontUseCustomDirectoryIcons);
+  static NameOnlyIconProvider icons;
+  box.setIconProvider(&icons);
+  // Room for the places' names, the types and the whole dates.
+  box.resize(800, 460);
+  if (auto* places = box.findChild<QSplitter*>("splitter")) places->setSizes({150, 650});
+  if (auto* details = box.findChild<QTreeView*>("treeView")) {
+    details->header()->resizeSection(2, 110);
+    details->header()->resizeSection(3, 150);
+  }
   box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (!names_[slot].isEmpty()) box.selectFile(names_[slot]);
   if (box.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = box.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
+  // The name before is where the next run starts should this one's write fail.
+  written_[slot] = names_[slot];
   names_[slot] = chosen.front();
   return QFile::encodeName(chosen.front()).toStdString();
+}
+
+bool QtMessageBox::Ask(std::string_view question) {
+  QMessageBox box(QMessageBox::Question, ApplicationTitle(), Q(question),
+                  QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
 }
 
 void QtMessageBox::ShowError(std::string_view text) {

@@ -99,19 +99,24 @@ class QtPictures : public PicturePort {
 
 // The file dialogs of the main window (QFileDialog, window-modal to the
 // main window, objectNames "OpenDialog1", "SaveDialog1".."SaveDialog5").
-// Each remembers the name chosen in its last confirmed run.
+// "SavePdfDialog" saves the printed page as PDF when there is no printer.
+// Each remembers the name chosen in its last confirmed run, unless writing
+// that file failed: then the name before it. The dialogs never look inside
+// the files they list.
+inline constexpr int kDialogCount = 7;
 class QtDialogs : public DialogPort {
  public:
   explicit QtDialogs(QWidget* parent);
   std::optional<std::string> Open(std::string_view dialog) override;
   std::optional<std::string> Save(std::string_view dialog) override;
+  void WriteFailed(std::string_view dialog) override;
   QString FileName(std::string_view dialog) const;
 
  private:
   std::optional<std::string> Run(std::string_view dialog, bool save);
   QWidget* parent_;
-  static constexpr int kDialogCount = 6;
   QString names_[kDialogCount];
+  QString written_[kDialogCount];
 };
 
 // The error message box: caption "歯車諸元計算", error icon, OK.
@@ -119,6 +124,7 @@ class QtMessageBox : public MessageBoxPort {
  public:
   explicit QtMessageBox(QWidget* parent) : parent_(parent) {}
   void ShowError(std::string_view text) override;
+  bool Ask(std::string_view question) override;
 
  private:
   QWidget* parent_;

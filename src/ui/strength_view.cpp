@@ -32,7 +32,7 @@ class FormFactorChart {
     p.setFont(font);
 
     p.setPen(Qt::black);
-    p.drawText(QRect(0, 4, image_.width(), 14), Qt::AlignHCenter,
+    p.drawText(QRect(0, 4, LogicalSize(image_).width(), 14), Qt::AlignHCenter,
                QStringLiteral("標準平歯車の歯形係数 y"));
 
     // Grid and ticks.
@@ -66,7 +66,7 @@ class FormFactorChart {
     p.drawRect(kLeft, kTop, Right() - kLeft, Bottom() - kTop);
     p.drawText(QRect(kLeft, Bottom() + 20, Right() - kLeft, 14), Qt::AlignHCenter,
                QStringLiteral("歯数 z"));
-    p.drawText(QRect(2, kTop - 16, kLeft, 14), Qt::AlignLeft, QStringLiteral("y"));
+    p.drawText(QRect(6, kTop - 16, kLeft, 14), Qt::AlignLeft, QStringLiteral("y"));
 
     // The rack's value, which the curve approaches.
     const double rack = 0.484;
@@ -105,14 +105,15 @@ class FormFactorChart {
   }
 
  private:
-  static constexpr int kLeft = 34;
+  // Wide enough margins for the whole "0.8" and "300" labels and the "y".
+  static constexpr int kLeft = 36;
   static constexpr int kTop = 30;
-  static constexpr int kRightMargin = 12;
+  static constexpr int kRightMargin = 20;
   static constexpr int kBottomMargin = 42;
   static constexpr double kZMin = 10, kZMax = 300, kYMin = 0.2, kYMax = 0.8;
 
-  int Right() const { return image_.width() - kRightMargin; }
-  int Bottom() const { return image_.height() - kBottomMargin; }
+  int Right() const { return LogicalSize(image_).width() - kRightMargin; }
+  int Bottom() const { return LogicalSize(image_).height() - kBottomMargin; }
   double ColumnF(double z) const {
     return kLeft + (Right() - kLeft) * std::log(z / kZMin) / std::log(kZMax / kZMin);
   }

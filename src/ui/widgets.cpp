@@ -3,6 +3,8 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QPainter>
+#include <QStyle>
+#include <QtMath>
 
 #include "commands/form_defaults.h"
 
@@ -10,6 +12,31 @@ namespace spurgear::ui {
 
 QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QSize LogicalSize(const QImage& image) { return image.deviceIndependentSize().toSize(); }
+
+namespace {
+// What QLineEdit keeps between its contents and its text on either side,
+// and what its cursor takes after the text.
+constexpr int kLineEditMargin = 2;
+constexpr int kCursorRoom = 2;
+}  // namespace
+
+void FitNumbers(QLineEdit* field) {
+  QFont condensed;  // only the stretch: the rest still comes from the window
+  condensed.setStretch(QFont::SemiCondensed);
+  field->setFont(condensed);
+  field->setTextMargins(-1, 0, -2, 0);
+}
+
+bool ShowsWholeText(const QLineEdit& field) {
+  int room = field.contentsRect().width() - field.textMargins().left() -
+             field.textMargins().right() - 2 * kLineEditMargin - kCursorRoom;
+  if (field.hasFrame()) {
+    room -= 2 * field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &field);
+  }
+  return field.fontMetrics().horizontalAdvance(field.text()) <= room;
 }
 
 QString InitialText(std::string_view name) {
@@ -63,9 +90,14 @@ QRadioButton* RadioGroup::Item(int index) const {
 }
 
 ImageView::ImageView(QWidget* parent, const QString& name, int x, int y, int w, int h)
-    : QWidget(parent), image_(w, h, QImage::Format_RGB32) {
+    : QWidget(parent) {
   setObjectName(name);
   setGeometry(x, y, w, h);
+  // Before the window is shown the ratio is the application's, which is
+  // the screen's on a single screen.
+  const qreal ratio = devicePixelRatioF();
+  image_ = QImage(qCeil(w * ratio), qCeil(h * ratio), QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
   image_.fill(Qt::white);
 }
 

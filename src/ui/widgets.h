@@ -34,6 +34,9 @@ class RadioGroup : public QGroupBox {
 };
 
 // An image control: a fixed-size picture that keeps what was drawn into it.
+// The picture has the screen's device pixel ratio, so that it is sharp on a
+// high-density screen; whoever draws into it works in the control's logical
+// pixels (LogicalSize), and at a ratio of 1 the two are the same.
 class ImageView : public QWidget {
   Q_OBJECT
  public:
@@ -50,6 +53,16 @@ class ImageView : public QWidget {
 
 // UTF-8 text from the logic library as a QString.
 QString Q(std::string_view text);
+// A picture's size in logical pixels.
+QSize LogicalSize(const QImage& image);
+
+// The result fields are 57 pixels wide for numbers of up to seven
+// characters. The stand-in face's digits are wider than those the layout was
+// made for, so number fields take the face slightly condensed and give up
+// Qt's inner margins.
+void FitNumbers(QLineEdit* field);
+// Whether the field shows its whole text (its start is shown otherwise).
+bool ShowsWholeText(const QLineEdit& field);
 // The text and the selected index a control holds when the window is
 // created (the shared table of form defaults); "" and -1 for others.
 QString InitialText(std::string_view name);

@@ -170,6 +170,46 @@ TEST_F(MainCommands, RefusedToothCountKeepsThePreviousResults) {
   EXPECT_EQ(p.commands.lastCheckResult, 2);
 }
 
+// Fails after the check: in the geometry (x1 = -3), in the outlines
+// (module -1, whose results compute), or in the geometry with a warning
+// (z1 = 12). No all-clear line next to the error, and the fields keep the
+// last good pair, as the pictures do.
+TEST_F(MainCommands, AFailedCalculationReplacesTheAllClearAndKeepsTheFields) {
+  const struct {
+    const char* field;
+    const char* text;
+    std::vector<std::string> lines;
+  } kCases[] = {
+      {"Edit4", "-3", {"error：噛合い圧力角の解が範囲内にありません、計算不可"}},
+      {"Edit5", "-3", {"error：噛合い圧力角の解が範囲内にありません、計算不可"}},
+      {"Edit2", "12",
+       {"warring：歯数Ｚ１が小さい、ｱﾝﾀﾞｰｶｯﾄ発生の可能性あり",
+        "error：噛合い圧力角の解が範囲内にありません、計算不可"}},
+  };
+  for (const auto& c : kCases) {
+    MemoryProgram fresh;
+    fresh.StartUp();
+    std::vector<std::string> before;
+    for (const char* n : {"Edit6", "Edit8", "Edit12", "Edit14", "Edit15", "Edit16", "Edit47"}) {
+      before.push_back(fresh.fields.Text(n));
+    }
+    fresh.fields.SetText(c.field, c.text);
+    if (std::string(c.field) == "Edit2") fresh.fields.SetText("Edit4", "-3");
+    const int draws = fresh.pictures.draws["Image1"];
+    EXPECT_TRUE(fresh.commands.Run([&] { fresh.commands.BitBtn1Click(); }));
+    EXPECT_TRUE(fresh.commands.lastCalcUnsolved) << c.text;
+    EXPECT_EQ(fresh.messages.lines, c.lines) << c.text;
+    EXPECT_EQ(fresh.messages.color, ListColor::Red);
+    std::vector<std::string> after;
+    for (const char* n : {"Edit6", "Edit8", "Edit12", "Edit14", "Edit15", "Edit16", "Edit47"}) {
+      after.push_back(fresh.fields.Text(n));
+    }
+    EXPECT_EQ(after, before) << c.text;
+    EXPECT_EQ(fresh.pictures.draws["Image1"], draws);
+    EXPECT_TRUE(fresh.box.errors.empty());
+  }
+}
+
 TEST_F(MainCommands, ArithmeticFaultsLeaveResultsAndValid) {
   const GearPairRecord before = p.state.slot0();
   Type("Edit1", "0");

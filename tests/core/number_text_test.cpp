@@ -89,6 +89,12 @@ TEST(DecimalParser, Accepts) {
   EXPECT_EQ(ParseDecimal("1.7976931348623157e308"), 1.7976931348623157e308);
 }
 
+// The rejected texts below are short; a tab shows as \t.
+std::string Shown(std::string text) {
+  for (std::size_t at; (at = text.find('\t')) != std::string::npos;) text.replace(at, 1, "\\t");
+  return text;
+}
+
 TEST(DecimalParser, RejectsWithTheTextAsGiven) {
   for (const char* bad : {"", " ", "1,5", "nan", "inf", "-inf", "0x1F", "0x1p3", "\t1", "1\t",
                           "1e", "e5", ".", "-", "1e999", "-1e999", "$1E", "1 2", "１"}) {
@@ -96,7 +102,7 @@ TEST(DecimalParser, RejectsWithTheTextAsGiven) {
       ParseDecimal(bad);
       ADD_FAILURE() << "accepted '" << bad << "'";
     } catch (const ConversionError& e) {
-      EXPECT_EQ(e.what(), "'" + std::string(bad) + "' は浮動小数点数ではありません");
+      EXPECT_EQ(e.what(), "'" + Shown(bad) + "' は浮動小数点数ではありません");
     }
   }
 }
@@ -129,8 +135,39 @@ TEST(WholeParser, Rejects) {
       ParseWhole(bad);
       ADD_FAILURE() << "accepted '" << bad << "'";
     } catch (const ConversionError& e) {
-      EXPECT_EQ(e.what(), "'" + std::string(bad) + "' は整数ではありません");
+      EXPECT_EQ(e.what(), "'" + Shown(bad) + "' は整数ではありません");
     }
+  }
+}
+
+TEST(ConversionMessage, ShowsAtMostSixtyCharactersWithControlsEscaped) {
+  const std::string sixty(60, '7');
+  const std::string kanji60 = [] {
+    std::string s;
+    for (int i = 0; i < 60; ++i) s += "歯";
+    return s;
+  }();
+  const struct {
+    std::string text;
+    std::string shown;
+  } kCases[] = {
+      {"", ""},
+      {sixty, sixty},
+      {sixty + "8", sixty + "…"},
+      {std::string(100000, '9'), std::string(60, '9') + "…"},
+      {kanji60, kanji60},                         // 60 characters, 180 bytes: whole
+      {kanji60 + "x", kanji60 + "…"},
+      {std::string("1\0002", 3), "1\\02"},      // a NUL no longer ends the text
+      {"a\tb\nc\rd\x1b\x7f", "a\\tb\\nc\\rd\\x1B\\x7F"},
+      {"\xff" "1", "\\xFF1"},                  // a byte that is no UTF-8
+      {std::string(59, '1') + "\t2", std::string(59, '1') + "\\t…"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(EchoText(c.text), c.shown) << c.text.size();
+  try {
+    ParseWhole(std::string("1\0002", 3));
+    ADD_FAILURE();
+  } catch (const ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'1\\02' は整数ではありません");
   }
 }
 

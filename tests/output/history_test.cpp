@@ -263,13 +263,36 @@ TEST(TableCopy, ARefusedRectangleEmptiesTheClipboard) {
   EXPECT_EQ(p.desktop.clipboard, "転位係数2\r\n");
 }
 
+// Without a printer the page can be kept as a PDF: after the message, the
+// question, then the save dialog; a cancelled dialog writes nothing, and a
+// file that cannot be written is reported and forgotten by the dialog.
+TEST(PrintAndHelp, WithoutAPrinterThePageGoesToAPdfWhenTheUserSaysSo) {
+  MemoryProgram p;
+  p.StartUp();
+  p.box.yes = true;
+  p.dialogs.answers = {std::string("/tmp/page.pdf"), std::nullopt};
+  EXPECT_TRUE(p.commands.Run([&] { p.commands.Print1Click(); }));
+  EXPECT_EQ(p.box.errors, std::vector<std::string>{"デフォルト プリンタが存在しません."});
+  EXPECT_EQ(p.dialogs.asked, std::vector<std::string>{"SavePdfDialog"});
+  EXPECT_EQ(p.desktop.pdfs, std::vector<std::string>{"/tmp/page.pdf"});
+  EXPECT_TRUE(p.commands.Run([&] { p.commands.Print1Click(); }));
+  EXPECT_EQ(p.desktop.pdfs.size(), 1u);
+
+  // A gear data file that cannot be created.
+  p.dialogs.answers = {std::string("/no/such/dir/pair.hgd")};
+  EXPECT_FALSE(p.commands.Run([&] { p.commands.N2Click(); }));
+  EXPECT_EQ(p.dialogs.failed, std::vector<std::string>{"SaveDialog1"});
+}
+
 TEST(PrintAndHelp, PrintingWithoutAPrinterShowsTheMessage) {
   MemoryProgram p;
   p.StartUp();
   p.desktop.hasPrinter = false;
-  EXPECT_FALSE(p.commands.Run([&] { p.commands.Print1Click(); }));
+  EXPECT_TRUE(p.commands.Run([&] { p.commands.Print1Click(); }));
   ASSERT_EQ(p.box.errors.size(), 1u);
   EXPECT_EQ(p.box.errors[0], "デフォルト プリンタが存在しません.");
+  EXPECT_EQ(p.box.questions, std::vector<std::string>{"PDF として保存しますか？"});
+  EXPECT_TRUE(p.dialogs.asked.empty());  // the PDF declined
 
   p.desktop.hasPrinter = true;
   EXPECT_TRUE(p.commands.Run([&] { p.commands.Print1Click(); }));

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Start-up time of the program against a bare Qt 6 window of the same size:
+# from exec to the first paint of the main window, under a virtual display,
+# the median of 10 runs each. Usage: bench/startup.sh [BUILD_DIR]
+# (run under an X server, or it starts one with xvfb-run).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
+fi
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} QT_QPA_PLATFORM=xcb SPURGEAR_STARTUP_PROBE=1
+cmake --build "$build" --target spurgear spurgear_bare_window >/dev/null
+
+# Milliseconds from exec to the first paint, one run per line.
+runs() {
+  for _ in $(seq 10); do
+    local start shown
+    start=$(date +%s%N)
+    shown=$("$@" | head -n 1)
+    echo $(( (shown - start) / 1000 ))
+  done
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000 }'; }
+
+"$build/bin/spurgear_bare_window" >/dev/null  # warm the caches once each
+"$build/bin/spurgear" >/dev/null
+bare=$(runs "$build/bin/spurgear_bare_window" | median)
+program=$(runs "$build/bin/spurgear" | median)
+ratio=$(awk -v p="$program" -v b="$bare" 'BEGIN { printf "%.2f", p / b }')
+echo "bare Qt window: ${bare} ms (median of 10)"
+echo "spurgear:       ${program} ms (median of 10)"
+echo "ratio:          ${ratio} (aim: at most 1.5)"

@@ -1,0 +1,36 @@
+#include "ui/app_setup.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+// The resources live in a static library: registering them by hand keeps
+// the linker from leaving them out.
+static void RegisterResources() { Q_INIT_RESOURCE(spurgear); }
+
+namespace spurgear::ui {
+
+QIcon ProgramIcon() {
+  static const bool registered = (RegisterResources(), true);
+  (void)registered;
+  return QIcon(QStringLiteral(":/spurgear/spurgear.svg"));
+}
+
+void PrepareApplication() {
+  static bool done = false;
+  if (done || QCoreApplication::instance() == nullptr) return;
+  done = true;
+  // Dialogs and buttons Qt draws itself ("Save As", "Cancel", the prompt
+  // before a file is replaced) speak the program's language. Without the
+  // translations installed they stay in English, and the program still runs.
+  static QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&qtTexts);
+  }
+  // Task bars find spurgear.desktop, and with it the installed icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("spurgear"));
+  QApplication::setWindowIcon(ProgramIcon());
+}
+
+}  // namespace spurgear::ui

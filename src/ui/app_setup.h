@@ -1,0 +1,14 @@
+#pragma once
+// What the application object needs before the first window: Qt's own texts
+// in Japanese, the window icon and the desktop file's name.
+#include <QIcon>
+
+namespace spurgear::ui {
+
+// Once per process; later calls do nothing.
+void PrepareApplication();
+
+// The program's icon, compiled in from data/spurgear.svg.
+QIcon ProgramIcon();
+
+}  // namespace spurgear::ui
