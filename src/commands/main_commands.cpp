@@ -135,37 +135,41 @@ void Commands::BitBtn1Click() {
     }
     ports.messages.Add(line);
   };
-  try {
-    ComputeGeometry(state.slot0());
-    MarkResultsBelong();
-    ShowResults();
-    BuildMeshOutlines();
-    if (drawViews) DrawMeshFrames();
-  } catch (const ConversionError&) {
-    throw;  // Edit19's text: the results stay shown, the pictures as they were
-  } catch (const NoSolution& e) {
-    lastCalcUnsolved = true;
-    failed(e.what());
+  // Runs one part of the calculation; false when it ended in a red line.
+  const auto part = [&](auto&& work) {
+    try {
+      work();
+      return true;
+    } catch (const ConversionError&) {
+      throw;  // Edit19's text: the results stay shown, the pictures as they were
+    } catch (const NoSolution& e) {
+      lastCalcUnsolved = true;
+      failed(e.what());
+      return false;
+    } catch (const CommandError& e) {
+      failed(e.what());
+      throw;
+    }
+  };
+  if (!part([&] {
+        ComputeGeometry(state.slot0());
+        MarkResultsBelong();
+        ShowResults();
+        BuildMeshOutlines();
+        if (drawViews) DrawMeshFrames();
+      })) {
     return;
-  } catch (const CommandError& e) {
-    failed(e.what());
-    throw;
   }
   ports.pictures.SetVisible("Image1", true);
   for (const char* name : {"Image2", "Image3", "Image4", "Image5"}) {
     ports.pictures.SetVisible(name, false);
   }
   ports.timer.SetEnabled(false);
-  try {
-    BuildBacklashOutlines();
-    if (drawViews) DrawBacklashView();
-  } catch (const NoSolution& e) {
-    lastCalcUnsolved = true;
-    failed(e.what());
+  if (!part([&] {
+        BuildBacklashOutlines();
+        if (drawViews) DrawBacklashView();
+      })) {
     return;
-  } catch (const CommandError& e) {
-    failed(e.what());
-    throw;
   }
   ports.fields.SetText("Edit19", "0.000");
 }
