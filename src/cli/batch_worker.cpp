@@ -70,6 +70,9 @@ PairWorker::PairWorker(const std::optional<std::string>& load, std::ostream& err
   // Rows have no pictures; the outlines are still built, as they decide
   // whether a pair calculates.
   p_.commands.drawViews = false;
+  // The nested calculation a correction's reformatting raises mostly reads
+  // back the very inputs just calculated; it is passed over then.
+  p_.commands.skipRepeatedCalculation = true;
   started_ = p_.state.slot0();
   for (std::size_t i = 0; i < kFields.size(); ++i) startedTexts_[i] = p_.fields.Text(kFields[i]);
   startedRotation_ = p_.fields.Text("Edit19");
