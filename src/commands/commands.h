@@ -36,6 +36,12 @@ class Commands {
   // same results, lines and outlines. Only the calculation count differs, so
   // the window (which reads that count) leaves it off; the batch turns it on.
   bool skipRepeatedCalculation = false;
+  // Whether the calculate command keeps the outlines it builds, for the
+  // pictures and the commands that read them. A program that draws nothing
+  // and reads no outline (the batch) turns it off, together with drawViews:
+  // the outlines then only decide whether the calculation succeeds, and a
+  // pair whose teeth certainly build is not built at all.
+  bool keepOutlines = true;
 
   // Runs one command. A CommandError (conversion, arithmetic fault, file)
   // ends it and shows its text with a period in the message box; a
@@ -140,6 +146,8 @@ class Commands {
   void ShowTable();
   // Whether the input fields read back as exactly slot 0's inputs.
   bool FieldsHoldInputs() const;
+  // Whether the outlines must be built now: kept, or not certain to build.
+  bool OutlinesToBuild() const;
   int calcDepth_ = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "commands/commands.h"
 #include "core/geometry.h"
 #include "core/number_text.h"
+#include "core/outline_check.h"
 
 namespace spurgear {
 namespace {
@@ -104,6 +105,13 @@ bool Commands::FieldsHoldInputs() const {
          same("Edit4", r.Shift1) && same("Edit5", r.Shift2) && same("Edit15", r.DistanceCorrection);
 }
 
+bool Commands::OutlinesToBuild() const {
+  if (keepOutlines || drawViews) return true;
+  const GearPairRecord& r = state.slot0();
+  return !CalculationTeethBuild(r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1) ||
+         !CalculationTeethBuild(r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2);
+}
+
 void Commands::Edit15Change() {
   // A calculation contains at most one nested calculation, and that one none.
   if (calcDepth_ >= 2) return;
@@ -158,7 +166,7 @@ void Commands::BitBtn1Click() {
     ComputeGeometry(state.slot0());
     MarkResultsBelong();
     ShowResults();
-    BuildMeshOutlines();
+    if (OutlinesToBuild()) BuildMeshOutlines();
     if (drawViews) DrawMeshFrames();
   } catch (const ConversionError&) {
     throw;  // Edit19's text: the results stay shown, the pictures as they were
@@ -176,7 +184,7 @@ void Commands::BitBtn1Click() {
   }
   ports.timer.SetEnabled(false);
   try {
-    BuildBacklashOutlines();
+    if (OutlinesToBuild()) BuildBacklashOutlines();
     if (drawViews) DrawBacklashView();
   } catch (const NoSolution& e) {
     lastCalcUnsolved = true;
