@@ -67,9 +67,13 @@ std::string CsvHeader() {
 
 PairWorker::PairWorker(const std::optional<std::string>& load, std::ostream& err) {
   ok_ = StartPair(p_, load, err);
-  // Rows have no pictures; the outlines are still built, as they decide
-  // whether a pair calculates.
+  // Rows have no pictures and read no outline; the outlines only decide
+  // whether a pair calculates, and are built only where that is in doubt.
   p_.commands.drawViews = false;
+  // The nested calculation a correction's reformatting raises mostly reads
+  // back the very inputs just calculated; it is passed over then.
+  p_.commands.skipRepeatedCalculation = true;
+  p_.commands.keepOutlines = false;
   started_ = p_.state.slot0();
   for (std::size_t i = 0; i < kFields.size(); ++i) startedTexts_[i] = p_.fields.Text(kFields[i]);
   startedRotation_ = p_.fields.Text("Edit19");

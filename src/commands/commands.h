@@ -30,6 +30,18 @@ class Commands {
   // CLI's batch) turns it off: building decides whether the calculation
   // succeeds, drawing changes no number.
   bool drawViews = true;
+  // Whether the correction's write inside a calculation may pass over the
+  // nested calculation when that one would only repeat it: every input field
+  // then reads back as exactly slot 0's inputs, and the same inputs give the
+  // same results, lines and outlines. Only the calculation count differs, so
+  // the window (which reads that count) leaves it off; the batch turns it on.
+  bool skipRepeatedCalculation = false;
+  // Whether the calculate command keeps the outlines it builds, for the
+  // pictures and the commands that read them. A program that draws nothing
+  // and reads no outline (the batch) turns it off, together with drawViews:
+  // the outlines then only decide whether the calculation succeeds, and a
+  // pair whose teeth certainly build is not built at all.
+  bool keepOutlines = true;
 
   // Runs one command. A CommandError (conversion, arithmetic fault, file)
   // ends it and shows its text with a period in the message box; a
@@ -132,6 +144,10 @@ class Commands {
   void ReportNoSolution(const std::string& line);
   // After the open dialog: slot 0 into the fields, the table into the grid.
   void ShowTable();
+  // Whether the input fields read back as exactly slot 0's inputs.
+  bool FieldsHoldInputs() const;
+  // Whether the outlines must be built now: kept, or not certain to build.
+  bool OutlinesToBuild() const;
   int calcDepth_ = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "commands/commands.h"
 #include "core/geometry.h"
 #include "core/number_text.h"
+#include "core/outline_check.h"
 
 namespace spurgear {
 namespace {
@@ -89,9 +90,35 @@ void Commands::ShowResults() {
   f.SetText("Edit17", FormatResult(r.NormalBacklash));
 }
 
+bool Commands::FieldsHoldInputs() const {
+  const GearPairRecord& r = state.slot0();
+  const FieldPort& f = ports.fields;
+  const auto same = [&](const char* name, double value) {
+    double read;
+    return TryParseDecimal(f.Text(name), read) && std::memcmp(&read, &value, sizeof read) == 0;
+  };
+  const auto sameWhole = [&](const char* name, int32_t value) {
+    int32_t read;
+    return TryParseWhole(f.Text(name), read) && read == value;
+  };
+  return same("Edit1", r.Module) && sameWhole("Edit2", r.Teeth1) && sameWhole("Edit3", r.Teeth2) &&
+         same("Edit4", r.Shift1) && same("Edit5", r.Shift2) && same("Edit15", r.DistanceCorrection);
+}
+
+bool Commands::OutlinesToBuild() const {
+  if (keepOutlines || drawViews) return true;
+  const GearPairRecord& r = state.slot0();
+  return !CalculationTeethBuild(r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1) ||
+         !CalculationTeethBuild(r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2);
+}
+
 void Commands::Edit15Change() {
   // A calculation contains at most one nested calculation, and that one none.
   if (calcDepth_ >= 2) return;
+  // Inside a calculation whose geometry has just succeeded, a nested one
+  // that reads the very same inputs would end exactly as this one goes on
+  // to end; only then may it be passed over.
+  if (skipRepeatedCalculation && calcDepth_ == 1 && ResultsBelong() && FieldsHoldInputs()) return;
   BitBtn1Click();
 }
 
@@ -155,7 +182,7 @@ void Commands::BitBtn1Click() {
         ComputeGeometry(state.slot0());
         MarkResultsBelong();
         ShowResults();
-        BuildMeshOutlines();
+        if (OutlinesToBuild()) BuildMeshOutlines();
         if (drawViews) DrawMeshFrames();
       })) {
     return;
@@ -166,7 +193,7 @@ void Commands::BitBtn1Click() {
   }
   ports.timer.SetEnabled(false);
   if (!part([&] {
-        BuildBacklashOutlines();
+        if (OutlinesToBuild()) BuildBacklashOutlines();
         if (drawViews) DrawBacklashView();
       })) {
     return;
