@@ -95,15 +95,36 @@ ImageView::ImageView(QWidget* parent, const QString& name, int x, int y, int w, 
   setGeometry(x, y, w, h);
   // Before the window is shown the ratio is the application's, which is
   // the screen's on a single screen.
-  const qreal ratio = devicePixelRatioF();
-  image_ = QImage(qCeil(w * ratio), qCeil(h * ratio), QImage::Format_RGB32);
-  image_.setDevicePixelRatio(ratio);
-  image_.fill(Qt::white);
+  size_ = QSize(w, h);
+  ratio_ = devicePixelRatioF();
+}
+
+void ImageView::DrawWhenMade(std::function<void(QImage&)> draw) {
+  if (image_.isNull()) {
+    firstDrawing_ = std::move(draw);
+  } else if (draw) {
+    draw(image_);
+  }
+}
+
+QImage& ImageView::Made() const {
+  if (image_.isNull()) {
+    image_ = QImage(qCeil(size_.width() * ratio_), qCeil(size_.height() * ratio_),
+                    QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio_);
+    image_.fill(Qt::white);
+    if (firstDrawing_) {
+      const auto draw = std::move(firstDrawing_);
+      firstDrawing_ = nullptr;
+      draw(image_);
+    }
+  }
+  return image_;
 }
 
 void ImageView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.drawImage(0, 0, image_);
+  p.drawImage(0, 0, Made());
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, int x, int y, int w, int h,

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <string_view>
 
 namespace spurgear::ui {
@@ -37,18 +38,28 @@ class RadioGroup : public QGroupBox {
 // The picture has the screen's device pixel ratio, so that it is sharp on a
 // high-density screen; whoever draws into it works in the control's logical
 // pixels (LogicalSize), and at a ratio of 1 the two are the same.
+//
+// The picture is made, white, on first use: a frame that is never drawn
+// into nor shown costs no memory to fill. A first drawing given to
+// DrawWhenMade is made then too.
 class ImageView : public QWidget {
   Q_OBJECT
  public:
   ImageView(QWidget* parent, const QString& name, int x, int y, int w, int h);
-  QImage& Image() { return image_; }
-  const QImage& Image() const { return image_; }
+  QImage& Image() { return Made(); }
+  const QImage& Image() const { return Made(); }
+  void DrawWhenMade(std::function<void(QImage&)> draw);
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
-  QImage image_;
+  QImage& Made() const;
+
+  QSize size_;  // in logical pixels, as placed
+  qreal ratio_;
+  mutable QImage image_;
+  mutable std::function<void(QImage&)> firstDrawing_;
 };
 
 // UTF-8 text from the logic library as a QString.
