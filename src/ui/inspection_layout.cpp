@@ -237,4 +237,5 @@ void InspectionWindow::Attach(TForm1& mainWindow, QWidget* historyWindow) {
     w->activateWindow();
   });
 }
+
 }  // namespace spurgear::ui
