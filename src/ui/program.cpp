@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QTimer>
 
 #include "ui/app_setup.h"
 #include "ui/inspection_window.h"
@@ -13,12 +14,14 @@ namespace {
 // Until the rest of the start-up has run: the first paint of the main window
 // runs it just after that paint, and any input (a key, a click, a wheel)
 // anywhere runs it before the input is delivered, so that no command can
-// reach the history grid before it exists.
+// reach the history grid before it exists. A window that is not painted
+// soon (started minimised) gets it after a second.
 class StartupRest : public QObject {
  public:
   StartupRest(QWidget* window, std::function<void()> rest)
       : QObject(window), window_(window), rest_(std::move(rest)) {
     qApp->installEventFilter(this);
+    QTimer::singleShot(1000, this, [this] { Run(); });
   }
 
  protected:
