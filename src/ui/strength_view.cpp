@@ -209,7 +209,7 @@ void BuildStrengthPage(QWidget* tabSheet3) {
 
   auto* chart = new ImageView(c, "Image8", 384, 52, 281, 360);
   // Drawn when the page is first shown (or the picture first read).
-  chart->DrawWhenMade([](QImage& image) { FormFactorChart(image).Draw(); });
+  chart->DrawLater([](QImage& image) { FormFactorChart(image).Draw(); }, true);
 }
 
 }  // namespace spurgear::ui

@@ -99,12 +99,15 @@ ImageView::ImageView(QWidget* parent, const QString& name, int x, int y, int w, 
   ratio_ = devicePixelRatioF();
 }
 
-void ImageView::DrawWhenMade(std::function<void(QImage&)> draw) {
-  if (image_.isNull()) {
-    firstDrawing_ = std::move(draw);
-  } else if (draw) {
+bool ImageView::DrawsNow() const { return !image_.isNull() || isVisibleTo(window()); }
+
+void ImageView::DrawLater(std::function<void(QImage&)> draw, bool clears) {
+  if (!image_.isNull()) {
     draw(image_);
+    return;
   }
+  if (clears) waiting_.clear();
+  waiting_.push_back(std::move(draw));
 }
 
 QImage& ImageView::Made() const {
@@ -113,11 +116,9 @@ QImage& ImageView::Made() const {
                     QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio_);
     image_.fill(Qt::white);
-    if (firstDrawing_) {
-      const auto draw = std::move(firstDrawing_);
-      firstDrawing_ = nullptr;
-      draw(image_);
-    }
+    const auto waiting = std::move(waiting_);
+    waiting_.clear();
+    for (const auto& draw : waiting) draw(image_);
   }
   return image_;
 }

@@ -1,6 +1,6 @@
 // The desktop program's start-up, main window first: the history window
 // comes once the window is on screen, and nothing meant for its grid is lost
-// on the way.
+// on the way; pictures nobody sees yet are drawn when first seen.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -17,6 +17,7 @@
 #include "output/grid_text.h"
 #include "test_support.h"
 #include "ui/program.h"
+#include "ui/widgets.h"
 
 namespace spurgear {
 namespace {
@@ -101,6 +102,39 @@ TEST(StartupTest, AFileNamedOnTheCommandLineFillsTheGridOfALateHistoryWindow) {
   early.OpenFile(path);
   ASSERT_NE(early.form2, nullptr);
   EXPECT_EQ(GridTexts(early), GridTexts(whole));
+}
+
+// The frames the window does not show at start (frames 2 to 5 of the meshing
+// view, the backlash view behind its tab) are drawn when first shown or read;
+// what they then show is what drawing them at once would have shown, after
+// several calculations, a contact calculation and rotations.
+TEST(StartupTest, PicturesDrawnWhenFirstReadAreThoseDrawnAtOnce) {
+  MemoryBox box;
+  ScriptedDialogs dialogs;
+  ui::Program waited(&box, &dialogs);
+  ui::Program atOnce(&box, &dialogs);
+  const char* kHidden[] = {"Image2", "Image3", "Image4", "Image5", "Image7"};
+  for (const char* name : kHidden) {
+    EXPECT_FALSE(waited.Find<ui::ImageView>(name)->DrawsNow()) << name;
+    atOnce.Find<ui::ImageView>(name)->Image();  // made now: later drawings go in at once
+    EXPECT_TRUE(atOnce.Find<ui::ImageView>(name)->DrawsNow()) << name;
+  }
+  for (ui::Program* p : {&waited, &atOnce}) {
+    p->Find<QLineEdit>("Edit2")->setText("19");
+    p->Find<QAbstractButton>("BitBtn1")->click();
+    p->Find<QLineEdit>("Edit1")->setText("2");
+    p->Find<QAbstractButton>("BitBtn1")->click();
+    p->Find<QAbstractButton>("BitBtn8")->click();   // contact: a red segment
+    p->Find<QAbstractButton>("BitBtn13")->click();  // gear 2 turned
+    p->Find<QAbstractButton>("BitBtn8")->click();
+  }
+  for (const char* name : kHidden) {
+    EXPECT_EQ(waited.Find<ui::ImageView>(name)->Image(), atOnce.Find<ui::ImageView>(name)->Image())
+        << name;
+  }
+  EXPECT_EQ(waited.Find<ui::ImageView>("Image1")->Image(),
+            atOnce.Find<ui::ImageView>("Image1")->Image());
+  EXPECT_TRUE(box.errors.empty());
 }
 
 }  // namespace
