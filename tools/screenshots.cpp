@@ -1,13 +1,16 @@
 // Takes the README's pictures: each page of the main window and the history
-// window, from a real start-up, pairs with wide results and a save dialog.
+// window, from a real start-up, pairs with wide results, the inspection
+// window beside the main window and a save dialog.
 // Usage: spurgear-screenshots OUTDIR [SUFFIX]; with a suffix (run at another
 // QT_SCALE_FACTOR) only the meshing page is taken, as page1SUFFIX.png.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QThread>
@@ -37,6 +40,30 @@ bool Save(QWidget* w, const QString& path) {
   return true;
 }
 
+// The main window and a window beside it as they stand on the screen, in
+// one picture; what neither covers stays transparent.
+bool SaveSideBySide(QWidget* main, QWidget* beside, const QString& path) {
+  Settle();
+  const QRect a = main->geometry();
+  const QRect b = beside->geometry();
+  const QRect both = a.united(b);
+  const qreal ratio = main->devicePixelRatioF();
+  QPixmap picture(both.size() * ratio);
+  picture.setDevicePixelRatio(ratio);
+  picture.fill(Qt::transparent);
+  {
+    QPainter painter(&picture);
+    painter.drawPixmap(a.topLeft() - both.topLeft(), main->grab());
+    painter.drawPixmap(b.topLeft() - both.topLeft(), beside->grab());
+  }
+  if (!picture.save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,7 +72,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: spurgear-screenshots OUTDIR\n");
     return 2;
   }
-  const QString out = QString::fromLocal8Bit(argv[1]);
+  // Absolute: the save dialog's picture is taken from another working folder.
+  const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
   spurgear::MemoryBox box;
   spurgear::ScriptedDialogs dialogs;
   spurgear::ui::Program p(&box, &dialogs);
@@ -98,6 +126,24 @@ int main(int argc, char** argv) {
     type("Edit3", z1[0] == '4' ? "41" : "300");
     click("BitBtn1");
     ok &= Save(p.form1.get(), out + (z1[0] == '4' ? "/module3-40-41.png" : "/teeth300.png"));
+  }
+
+  // ＴＯＯＬ → 歯厚・測定寸法 beside the main window, for a shifted pair of
+  // few teeth without a distance correction.
+  type("Edit1", "3");
+  type("Edit2", "12");
+  type("Edit3", "24");
+  type("Edit4", "0.48");
+  type("Edit5", "0.48");
+  click("BitBtn1");
+  click("BitBtn7");
+  p.Find<QAction>("N8")->trigger();
+  if (auto* inspection = p.form1->findChild<QWidget*>("Form3")) {
+    ok &= SaveSideBySide(p.form1.get(), inspection, out + "/inspection.png");
+    inspection->close();
+  } else {
+    std::fprintf(stderr, "the inspection window did not open\n");
+    ok = false;
   }
 
   // The save dialog of 書き込み as Qt draws it, in Japanese, in a folder

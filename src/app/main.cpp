@@ -8,11 +8,14 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);  // takes the toolkit's own options out of argv
-  spurgear::ui::Program program;
+  // The main window first; the hidden history window once it is on screen.
+  spurgear::ui::Program program(nullptr, nullptr, spurgear::ui::Startup::WindowFirst);
   spurgear::StartupProbe::WatchIfAsked(*program.form1);
-  program.Show();
   // A gear data file named on the command line is read as if chosen in the
   // open dialog, then calculated, so that the pictures show it too.
-  if (argc > 1 && argv[1][0] != '\0') program.OpenFile(std::string(argv[1]));
+  const std::string file = argc > 1 ? std::string(argv[1]) : std::string();
+  program.Show([&program, file] {
+    if (!file.empty()) program.OpenFile(file);
+  });
   return app.exec();
 }

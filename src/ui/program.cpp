@@ -1,23 +1,62 @@
 #include "ui/program.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
 
 #include "ui/app_setup.h"
 #include "ui/inspection_window.h"
 
 namespace spurgear::ui {
+namespace {
 
-Program::Program(MessageBoxPort* box, DialogPort* dialogs) : state(std::make_unique<AppState>()) {
+// Until the rest of the start-up has run: the first paint of the main window
+// runs it just after that paint, and any input (a key, a click, a wheel)
+// anywhere runs it before the input is delivered, so that no command can
+// reach the history grid before it exists. A window that is not painted
+// soon (started minimised) gets it after a second.
+class StartupRest : public QObject {
+ public:
+  StartupRest(QWidget* window, std::function<void()> rest)
+      : QObject(window), window_(window), rest_(std::move(rest)) {
+    qApp->installEventFilter(this);
+    QTimer::singleShot(1000, this, [this] { Run(); });
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::Paint) {
+      QMetaObject::invokeMethod(this, [this] { Run(); }, Qt::QueuedConnection);
+    } else if (event->isInputEvent()) {
+      Run();
+    }
+    return false;
+  }
+
+ private:
+  void Run() {
+    if (!rest_) return;
+    qApp->removeEventFilter(this);
+    const std::function<void()> rest = std::move(rest_);
+    rest_ = nullptr;
+    deleteLater();
+    rest();
+  }
+
+  QPointer<QWidget> window_;
+  std::function<void()> rest_;
+};
+
+}  // namespace
+
+Program::Program(MessageBoxPort* box, DialogPort* dialogs, Startup startup)
+    : state(std::make_unique<AppState>()) {
   // The title only: a display name would be appended to every window title.
   QCoreApplication::setApplicationName(ApplicationTitle());
   PrepareApplication();
   form1 = std::make_unique<TForm1>(*state, box, dialogs);
-  form2 = std::make_unique<HistoryWindow>(form1->commands());
-  form2->hide();
-  form1->AttachHistory(form2.get(), form2.get());
-  InspectionWindow::Attach(*form1, form2.get());
-  Commands& c = form1->commands();
-  c.Run([&] { c.Form2Create(); });
+  if (startup == Startup::Whole) FinishStartup();
 }
 
 Program::~Program() {
@@ -27,9 +66,31 @@ Program::~Program() {
   form1.reset();
 }
 
-void Program::Show() { form1->show(); }
+void Program::FinishStartup() {
+  if (form2) return;
+  form2 = std::make_unique<HistoryWindow>(form1->commands());
+  form2->hide();
+  form1->AttachHistory(form2.get(), form2.get());
+  InspectionWindow::Attach(*form1, form2.get());
+  Commands& c = form1->commands();
+  c.Run([&] { c.Form2Create(); });
+}
+
+void Program::Show(std::function<void()> then) {
+  if (form2) {
+    form1->show();
+    if (then) then();
+    return;
+  }
+  new StartupRest(form1.get(), [this, then = std::move(then)] {
+    FinishStartup();
+    if (then) then();
+  });
+  form1->show();
+}
 
 void Program::OpenFile(const std::string& path) {
+  FinishStartup();
   Commands& c = form1->commands();
   const int before = c.calculationCount;
   if (!c.Run([&] { c.OpenGearFile(path); })) return;

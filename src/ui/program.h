@@ -12,6 +12,7 @@
 // ScriptedDialogs from commands/memory_ports.h) so that no modal window
 // opens; a null one is the window's own.
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,17 +21,31 @@
 
 namespace spurgear::ui {
 
+// How much of the start-up the constructor does. The desktop program puts
+// the hidden history window off until the main window is on screen, which
+// then appears sooner; tests want every window at once.
+enum class Startup { Whole, WindowFirst };
+
 struct Program {
   // Needs a QApplication. Sets the application title, creates the main
   // window (which computes and draws the default pair), then the hidden
-  // history window, and runs its creation handler.
-  explicit Program(MessageBoxPort* box = nullptr, DialogPort* dialogs = nullptr);
+  // history window, and runs its creation handler. With WindowFirst the
+  // history window and the ＴＯＯＬ window's menu item wait for
+  // FinishStartup.
+  explicit Program(MessageBoxPort* box = nullptr, DialogPort* dialogs = nullptr,
+                   Startup startup = Startup::Whole);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // Shows the main window.
-  void Show();
+  // Shows the main window, then runs `then` (e.g. reading the file named
+  // on the command line). With WindowFirst, the rest of the start-up and
+  // `then` run once the window has been painted, or earlier when any input
+  // arrives first.
+  void Show(std::function<void()> then = {});
+  // Creates the history window, attaches it and runs its creation handler;
+  // later calls do nothing.
+  void FinishStartup();
   // Reads a gear data file named on the command line, through the boundary,
   // and calculates it unless the reading did, so that fields and pictures
   // show the file's pair.

@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <stdexcept>
+#include <vector>
 
 #include "ui/plot.h"
 #include "ui/widgets.h"
@@ -146,11 +147,23 @@ int QtTimerPort::Interval() const { return timer_->interval(); }
 
 // --- QtPictures ---
 
+// A picture that is hidden and not yet made (the other frames of the meshing
+// view, the backlash view behind its tab) is drawn when it is first shown or
+// read, with the same arguments.
 void QtPictures::DrawOutlines(std::string_view image, int mode, int endA, int endB,
                               const ViewWindow& window, std::span<const Point2D> a,
                               std::span<const Point2D> b, int open) {
   if (auto* v = lookup_.Get<ImageView>(image)) {
-    ui::DrawOutlines(v->Image(), mode, endA, endB, window, a, b, open);
+    if (v->DrawsNow()) {
+      ui::DrawOutlines(v->Image(), mode, endA, endB, window, a, b, open);
+    } else {
+      v->DrawLater(
+          [=, a = std::vector<Point2D>(a.begin(), a.end()),
+           b = std::vector<Point2D>(b.begin(), b.end())](QImage& picture) {
+            ui::DrawOutlines(picture, mode, endA, endB, window, a, b, open);
+          },
+          true);  // the outlines clear the picture first
+    }
     v->update();
   }
 }
@@ -158,14 +171,24 @@ void QtPictures::DrawOutlines(std::string_view image, int mode, int endA, int en
 void QtPictures::DrawSegment(std::string_view image, const ViewWindow& window, double x1,
                              double y1, double x2, double y2) {
   if (auto* v = lookup_.Get<ImageView>(image)) {
-    ui::DrawSegment(v->Image(), window, x1, y1, x2, y2);
+    if (v->DrawsNow()) {
+      ui::DrawSegment(v->Image(), window, x1, y1, x2, y2);
+    } else {
+      v->DrawLater([=](QImage& picture) { ui::DrawSegment(picture, window, x1, y1, x2, y2); },
+                   false);
+    }
     v->update();
   }
 }
 
 void QtPictures::DrawScaleBar(std::string_view image, double viewWidth, double viewHeight) {
   if (auto* v = lookup_.Get<ImageView>(image)) {
-    ui::DrawScaleBar(v->Image(), viewWidth, viewHeight);
+    if (v->DrawsNow()) {
+      ui::DrawScaleBar(v->Image(), viewWidth, viewHeight);
+    } else {
+      v->DrawLater([=](QImage& picture) { ui::DrawScaleBar(picture, viewWidth, viewHeight); },
+                   false);
+    }
     v->update();
   }
 }

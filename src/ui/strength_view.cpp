@@ -208,7 +208,8 @@ void BuildStrengthPage(QWidget* tabSheet3) {
   label(kFieldX + 120, 404, 100, QStringLiteral("ｋｇｆ・ｍｍ"));
 
   auto* chart = new ImageView(c, "Image8", 384, 52, 281, 360);
-  FormFactorChart(chart->Image()).Draw();
+  // Drawn when the page is first shown (or the picture first read).
+  chart->DrawLater([](QImage& image) { FormFactorChart(image).Draw(); }, true);
 }
 
 }  // namespace spurgear::ui

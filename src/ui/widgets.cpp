@@ -95,15 +95,37 @@ ImageView::ImageView(QWidget* parent, const QString& name, int x, int y, int w, 
   setGeometry(x, y, w, h);
   // Before the window is shown the ratio is the application's, which is
   // the screen's on a single screen.
-  const qreal ratio = devicePixelRatioF();
-  image_ = QImage(qCeil(w * ratio), qCeil(h * ratio), QImage::Format_RGB32);
-  image_.setDevicePixelRatio(ratio);
-  image_.fill(Qt::white);
+  size_ = QSize(w, h);
+  ratio_ = devicePixelRatioF();
+}
+
+bool ImageView::DrawsNow() const { return !image_.isNull() || isVisibleTo(window()); }
+
+void ImageView::DrawLater(std::function<void(QImage&)> draw, bool clears) {
+  if (!image_.isNull()) {
+    draw(image_);
+    return;
+  }
+  if (clears) waiting_.clear();
+  waiting_.push_back(std::move(draw));
+}
+
+QImage& ImageView::Made() const {
+  if (image_.isNull()) {
+    image_ = QImage(qCeil(size_.width() * ratio_), qCeil(size_.height() * ratio_),
+                    QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio_);
+    image_.fill(Qt::white);
+    const auto waiting = std::move(waiting_);
+    waiting_.clear();
+    for (const auto& draw : waiting) draw(image_);
+  }
+  return image_;
 }
 
 void ImageView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.drawImage(0, 0, image_);
+  p.drawImage(0, 0, Made());
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, int x, int y, int w, int h,

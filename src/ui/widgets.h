@@ -10,7 +10,9 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <string_view>
+#include <vector>
 
 namespace spurgear::ui {
 
@@ -37,18 +39,35 @@ class RadioGroup : public QGroupBox {
 // The picture has the screen's device pixel ratio, so that it is sharp on a
 // high-density screen; whoever draws into it works in the control's logical
 // pixels (LogicalSize), and at a ratio of 1 the two are the same.
+//
+// The picture is made, white, on first use (shown or read), so that a frame
+// nobody looks at costs no memory to fill. Drawing into a picture that is
+// not made and whose view is hidden can wait until then.
 class ImageView : public QWidget {
   Q_OBJECT
  public:
   ImageView(QWidget* parent, const QString& name, int x, int y, int w, int h);
-  QImage& Image() { return image_; }
-  const QImage& Image() const { return image_; }
+  QImage& Image() { return Made(); }
+  const QImage& Image() const { return Made(); }
+
+  // Whether a drawing should go into the picture now: it is made, or it is
+  // to be seen as soon as its window is.
+  bool DrawsNow() const;
+  // A drawing for when the picture is made, after those waiting already; one
+  // that `clears` the whole picture drops them instead. Made pictures take
+  // it at once.
+  void DrawLater(std::function<void(QImage&)> draw, bool clears);
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
-  QImage image_;
+  QImage& Made() const;
+
+  QSize size_;  // in logical pixels, as placed
+  qreal ratio_;
+  mutable QImage image_;
+  mutable std::vector<std::function<void(QImage&)>> waiting_;
 };
 
 // UTF-8 text from the logic library as a QString.

@@ -1,0 +1,241 @@
+// "歯厚と測定寸法": building the window, its controls at fixed places in the
+// main window's face and colours, and wiring them to the window's handlers
+// (inspection_window.cpp), and opening it from the main menu.
+#include "ui/inspection_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QTableWidget>
+#include <string>
+
+#include "ui/main_window.h"
+#include "ui/widgets.h"
+
+namespace spurgear::ui {
+namespace {
+
+// The main window's face and colours.
+QFont WindowFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                    QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")});
+  font.setPixelSize(15);
+  return font;
+}
+const QColor kSilver(192, 192, 192);
+
+constexpr int kLabelX = 12;
+constexpr int kColumnX[2] = {176, 300};
+constexpr int kColumnW = 112;
+constexpr int kSmallW = 56;  // an editable field beside its button
+constexpr int kUnitX = kColumnX[1] + kColumnW + 8;
+constexpr int kTop = 36;
+constexpr int kStep = 27;
+constexpr int kFieldH = 21;
+
+}  // namespace
+
+InspectionWindow::InspectionWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow)
+    : QWidget(mainWindow, Qt::Window), commands_(commands) {
+  setObjectName("Form3");
+  setWindowTitle(QStringLiteral("歯厚と測定寸法"));
+  setFont(WindowFont());
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, kSilver);
+  setPalette(pal);
+  setAutoFillBackground(true);
+  // Watch before building: the window's own buttons refresh it themselves.
+  WatchCommands(mainWindow, historyWindow);
+  Build();
+}
+
+void InspectionWindow::WatchCommands(QWidget* mainWindow, QWidget* historyWindow) {
+  // Queued: the refresh runs once the command behind the click has ended,
+  // whatever order the connections were made in.
+  auto later = [this] {
+    QMetaObject::invokeMethod(
+        this, [this] { Refresh(); }, Qt::QueuedConnection);
+  };
+  if (mainWindow) {
+    for (QAbstractButton* b : mainWindow->findChildren<QAbstractButton*>()) {
+      connect(b, &QAbstractButton::clicked, this, later);
+    }
+    for (QAction* a : mainWindow->findChildren<QAction*>()) {
+      connect(a, &QAction::triggered, this, later);
+    }
+  }
+  if (historyWindow) {
+    if (auto* grid = historyWindow->findChild<QTableWidget*>("sg1")) {
+      connect(grid, &QTableWidget::currentCellChanged, this, later);
+      // A click on the row already current recalls it again; the click ends
+      // after the recall.
+      connect(grid, &QTableWidget::cellClicked, this, later);
+    }
+  }
+}
+
+void InspectionWindow::Build() {
+  auto label = [this](const char* name, int x, int y, const QString& text) {
+    QLabel* l = MakeLabel(this, QString::fromUtf8(name), x, y + 2, text);
+    return l;
+  };
+  auto result = [this](const QString& name, int x, int y, int w = kColumnW) {
+    return MakeEdit(this, name, x, y, w, kFieldH, QString(), true, true);
+  };
+  auto input = [this](const QString& name, int x, int y, int w) {
+    QLineEdit* e = MakeEdit(this, name, x, y, w, kFieldH, QString(), false, true);
+    QFont bold = e->font();
+    bold.setBold(true);
+    e->setFont(bold);
+    return e;
+  };
+
+  label("InspHeading1", kColumnX[0] + 4, 10, QStringLiteral("ギア１"));
+  label("InspHeading2", kColumnX[1] + 4, 10, QStringLiteral("ギア２"));
+
+  struct Row {
+    const char* name;
+    QString caption;
+    QString unit;
+  };
+  const Row rows[] = {
+      {"InspLabelChordal", QStringLiteral("弦歯厚"), QStringLiteral("mm")},
+      {"InspLabelHeight", QStringLiteral("弦歯たけ"), QStringLiteral("mm")},
+      {"InspLabelSpanTeeth", QStringLiteral("またぎ歯数"), QStringLiteral("枚")},
+      {"InspLabelSpan", QStringLiteral("またぎ歯厚"), QStringLiteral("mm")},
+      {"InspLabelContact", QStringLiteral("接触円直径"), QStringLiteral("mm")},
+      {"InspLabelIdealPin", QStringLiteral("理想ピン径"), QStringLiteral("mm")},
+      {"InspLabelPin", QStringLiteral("ピン径"), QStringLiteral("mm")},
+      {"InspLabelOverPins", QStringLiteral("オーバーピン寸法"), QStringLiteral("mm")},
+  };
+  int y = kTop;
+  for (const Row& r : rows) {
+    label(r.name, kLabelX, y, r.caption);
+    label((std::string(r.name) + "Unit").c_str(), kUnitX, y, r.unit);
+    y += kStep;
+  }
+
+  for (int g = 0; g < 2; ++g) {
+    const QString n = QString::number(g + 1);
+    const int x = kColumnX[g];
+    Gear& gear = gears_[static_cast<std::size_t>(g)];
+    int row = kTop;
+    gear.chordalThickness = result("InspChordalThickness" + n, x, row);
+    row += kStep;
+    gear.chordalHeight = result("InspChordalHeight" + n, x, row);
+    row += kStep;
+    gear.spanTeeth = input("InspSpanTeeth" + n, x, row, kSmallW);
+    QPushButton* spanAuto = MakeButton(this, "InspSpanAuto" + n, x + kSmallW + 4, row - 1,
+                                       kColumnW - kSmallW - 4, kFieldH + 2, QStringLiteral("自動"));
+    row += kStep;
+    gear.span = result("InspSpan" + n, x, row);
+    row += kStep;
+    gear.contact = result("InspSpanContact" + n, x, row);
+    row += kStep;
+    gear.idealPin = result("InspIdealPin" + n, x, row);
+    row += kStep;
+    gear.pin = input("InspPin" + n, x, row, kSmallW);
+    QPushButton* pinIdeal = MakeButton(this, "InspPinIdeal" + n, x + kSmallW + 4, row - 1,
+                                       kColumnW - kSmallW - 4, kFieldH + 2, QStringLiteral("理想"));
+    row += kStep;
+    gear.overPins = result("InspOverPins" + n, x, row);
+
+    connect(gear.spanTeeth, &QLineEdit::editingFinished, this, [this, g] { SpanEdited(g); });
+    connect(gear.pin, &QLineEdit::editingFinished, this, [this, g] { PinEdited(g); });
+    connect(spanAuto, &QPushButton::clicked, this, [this, g] {
+      gears_[static_cast<std::size_t>(g)].spanChoice.reset();
+      Refresh();
+    });
+    connect(pinIdeal, &QPushButton::clicked, this, [this, g] {
+      gears_[static_cast<std::size_t>(g)].pinChoice.reset();
+      Refresh();
+    });
+  }
+
+  warning_ = label("InspContactWarning", kLabelX, y - 2, QString());
+  QPalette red = warning_->palette();
+  red.setColor(QPalette::WindowText, Qt::red);
+  warning_->setPalette(red);
+  y += 24;
+
+  // The centre distance block.
+  auto* box = new QGroupBox(QStringLiteral("中心距離から転位係数"), this);
+  box->setObjectName("InspShiftBox");
+  const int boxTop = y;
+  int by = boxTop + 26;
+  auto boxLabel = [&](const char* name, const QString& text, int x, int row) {
+    QLabel* l = label(name, x, row, text);
+    l->raise();
+    return l;
+  };
+  boxLabel("InspLabelTarget", QStringLiteral("目標中心距離"), kLabelX + 8, by);
+  target_ = input("InspTarget", kColumnX[0], by, kColumnW);
+  boxLabel("InspLabelTargetUnit", QStringLiteral("mm"), kColumnX[0] + kColumnW + 6, by);
+  by += kStep;
+  boxLabel("InspLabelShift1", QStringLiteral("転位係数 x₁"), kLabelX + 8, by);
+  shift1_ = input("InspShift1", kColumnX[0], by, kSmallW);
+  QPushButton* shiftAuto = MakeButton(this, "InspShift1Auto", kColumnX[0] + kSmallW + 4, by - 1,
+                                      kColumnW - kSmallW - 4, kFieldH + 2, QStringLiteral("自動"));
+  by += kStep;
+  boxLabel("InspLabelShiftSum", QStringLiteral("x₁ + x₂"), kLabelX + 8, by);
+  shiftSum_ = result("InspShiftSum", kColumnX[0], by);
+  by += kStep;
+  boxLabel("InspLabelShift2", QStringLiteral("転位係数 x₂"), kLabelX + 8, by);
+  shift2_ = result("InspShift2", kColumnX[0], by);
+  by += kStep;
+  boxLabel("InspLabelWorkingAngle", QStringLiteral("噛合い圧力角"), kLabelX + 8, by);
+  workingAngle_ = result("InspWorkingAngle", kColumnX[0], by);
+  boxLabel("InspLabelWorkingAngleUnit", QStringLiteral("°"), kColumnX[0] + kColumnW + 6, by);
+  apply_ = MakeButton(this, "InspApply", kColumnX[1], by - 2, kColumnW, 25, QStringLiteral("適用"));
+  by += kStep;
+  note_ = boxLabel("InspCorrectionNote", QString(), kLabelX + 8, by - 2);
+  by += 20;
+  box->setGeometry(kLabelX - 4, boxTop, kUnitX + 36 - kLabelX, by - boxTop);
+  box->lower();
+
+  status_ = label("InspStatus", kLabelX, by + 6, QString());
+  status_->setPalette(red);
+  resize(kUnitX + 44, by + 32);
+
+  connect(target_, &QLineEdit::editingFinished, this, [this] { TargetEdited(); });
+  connect(shift1_, &QLineEdit::editingFinished, this, [this] { Shift1Edited(); });
+  connect(shiftAuto, &QPushButton::clicked, this, [this] {
+    shift1Choice_.reset();
+    Refresh();
+  });
+  connect(apply_, &QPushButton::clicked, this, [this] { Apply(); });
+
+  QList<QWidget*> order = {gears_[0].spanTeeth,
+                           gears_[1].spanTeeth,
+                           gears_[0].pin,
+                           gears_[1].pin,
+                           target_,
+                           shift1_,
+                           apply_};
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void InspectionWindow::Attach(TForm1& mainWindow, QWidget* historyWindow) {
+  QAction* item = mainWindow.Find<QAction>("N8");
+  if (!item) return;
+  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, historyWindow] {
+    auto* w = mainWindow.findChild<InspectionWindow*>("Form3");
+    if (!w) {
+      w = new InspectionWindow(mainWindow.commands(), &mainWindow, historyWindow);
+      // Beside the main window, at its right.
+      const QRect frame = mainWindow.frameGeometry();
+      w->move(frame.right() + 8, frame.top());
+    }
+    w->Refresh();
+    w->show();
+    w->raise();
+    w->activateWindow();
+  });
+}
+
+}  // namespace spurgear::ui

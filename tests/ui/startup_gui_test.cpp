@@ -1,0 +1,141 @@
+// The desktop program's start-up, main window first: the history window
+// comes once the window is on screen, and nothing meant for its grid is lost
+// on the way; pictures nobody sees yet are drawn when first seen.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <string>
+#include <vector>
+
+#include "commands/memory_ports.h"
+#include "core/gear_record.h"
+#include "output/grid_text.h"
+#include "test_support.h"
+#include "ui/program.h"
+#include "ui/widgets.h"
+
+namespace spurgear {
+namespace {
+
+std::vector<std::string> GridTexts(const ui::Program& p) {
+  std::vector<std::string> texts;
+  const QTableWidget* g = p.form2->Grid();
+  for (int r = 0; r < kGridRows; ++r) {
+    for (int c = 0; c < kGridColumns; ++c) texts.push_back(g->item(r, c)->text().toStdString());
+  }
+  return texts;
+}
+
+// Events until `done`, for at most two seconds.
+template <class F>
+bool Until(F done) {
+  QElapsedTimer t;
+  t.start();
+  while (!done() && t.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  return done();
+}
+
+TEST(StartupTest, TheHistoryWindowComesAfterTheFirstPaintWithItsHeadings) {
+  MemoryBox box;
+  ScriptedDialogs dialogs;
+  ui::Program whole(&box, &dialogs);
+  ui::Program late(&box, &dialogs, ui::Startup::WindowFirst);
+  EXPECT_EQ(late.form2, nullptr);
+  bool then = false;
+  late.Show([&] { then = late.form2 != nullptr; });
+  EXPECT_EQ(late.form2, nullptr);  // not before the window has been painted
+  ASSERT_TRUE(Until([&] { return late.form2 != nullptr; }));
+  EXPECT_TRUE(then);
+  EXPECT_TRUE(late.form2->isHidden());
+  EXPECT_EQ(GridTexts(late), GridTexts(whole));
+  late.FinishStartup();  // a second call changes nothing
+  EXPECT_EQ(GridTexts(late), GridTexts(whole));
+  EXPECT_TRUE(box.errors.empty());
+}
+
+TEST(StartupTest, InputBeforeTheFirstPaintFinishesTheStartUpFirst) {
+  MemoryBox box;
+  ScriptedDialogs dialogs;
+  ui::Program late(&box, &dialogs, ui::Startup::WindowFirst);
+  late.Show();
+  ASSERT_EQ(late.form2, nullptr);
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, {});
+  QApplication::sendEvent(late.Find<QLineEdit>("Edit2"), &press);
+  ASSERT_NE(late.form2, nullptr);
+  // The Enter calculated, and a registration now reaches the grid.
+  late.Find<QAbstractButton>("BitBtn2")->click();
+  EXPECT_FALSE(late.form2->Grid()->item(1, 1)->text().isEmpty());
+  EXPECT_TRUE(box.errors.empty());
+}
+
+TEST(StartupTest, AFileNamedOnTheCommandLineFillsTheGridOfALateHistoryWindow) {
+  TempDir dir;
+  HistoryTable table{};
+  InitHistoryTable(table);
+  table[0].Module = 2.0;
+  table[3].Module = 1.5;
+  table[3].Teeth1 = 21;
+  table[3].Valid = 1;
+  const std::string path = dir.Path("pair.hgd");
+  WriteGearFile(table, path);
+
+  MemoryBox box;
+  ScriptedDialogs dialogs;
+  ui::Program whole(&box, &dialogs);
+  whole.Show();
+  whole.OpenFile(path);
+
+  ui::Program late(&box, &dialogs, ui::Startup::WindowFirst);
+  late.Show([&] { late.OpenFile(path); });
+  ASSERT_TRUE(Until([&] { return late.form2 != nullptr; }));
+  ASSERT_TRUE(box.errors.empty()) << box.errors[0];
+  EXPECT_EQ(GridTexts(late), GridTexts(whole));
+  EXPECT_EQ(late.Find<QLineEdit>("Edit8")->text(), whole.Find<QLineEdit>("Edit8")->text());
+
+  // Read before the window is shown, the file still reaches the grid.
+  ui::Program early(&box, &dialogs, ui::Startup::WindowFirst);
+  early.OpenFile(path);
+  ASSERT_NE(early.form2, nullptr);
+  EXPECT_EQ(GridTexts(early), GridTexts(whole));
+}
+
+// The frames the window does not show at start (frames 2 to 5 of the meshing
+// view, the backlash view behind its tab) are drawn when first shown or read;
+// what they then show is what drawing them at once would have shown, after
+// several calculations, a contact calculation and rotations.
+TEST(StartupTest, PicturesDrawnWhenFirstReadAreThoseDrawnAtOnce) {
+  MemoryBox box;
+  ScriptedDialogs dialogs;
+  ui::Program waited(&box, &dialogs);
+  ui::Program atOnce(&box, &dialogs);
+  const char* kHidden[] = {"Image2", "Image3", "Image4", "Image5", "Image7"};
+  for (const char* name : kHidden) {
+    EXPECT_FALSE(waited.Find<ui::ImageView>(name)->DrawsNow()) << name;
+    atOnce.Find<ui::ImageView>(name)->Image();  // made now: later drawings go in at once
+    EXPECT_TRUE(atOnce.Find<ui::ImageView>(name)->DrawsNow()) << name;
+  }
+  for (ui::Program* p : {&waited, &atOnce}) {
+    p->Find<QLineEdit>("Edit2")->setText("19");
+    p->Find<QAbstractButton>("BitBtn1")->click();
+    p->Find<QLineEdit>("Edit1")->setText("2");
+    p->Find<QAbstractButton>("BitBtn1")->click();
+    p->Find<QAbstractButton>("BitBtn8")->click();   // contact: a red segment
+    p->Find<QAbstractButton>("BitBtn13")->click();  // gear 2 turned
+    p->Find<QAbstractButton>("BitBtn8")->click();
+  }
+  for (const char* name : kHidden) {
+    EXPECT_EQ(waited.Find<ui::ImageView>(name)->Image(), atOnce.Find<ui::ImageView>(name)->Image())
+        << name;
+  }
+  EXPECT_EQ(waited.Find<ui::ImageView>("Image1")->Image(),
+            atOnce.Find<ui::ImageView>("Image1")->Image());
+  EXPECT_TRUE(box.errors.empty());
+}
+
+}  // namespace
+}  // namespace spurgear
