@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
   click("BitBtn7");
   p.Find<QAction>("N8")->trigger();
   if (auto* inspection = p.form1->findChild<QWidget*>("Form3")) {
-    ok &= SaveSideBySide(p.form1.get(), inspection, out + "/inspection.png");
+    ok &= SaveSideBySide(p.form1.get(), inspection, out + "/measurement.png");
     inspection->close();
   } else {
     std::fprintf(stderr, "the inspection window did not open\n");

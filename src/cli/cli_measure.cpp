@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/cli_common.h"
-#include "commands/inspection_commands.h"
+#include "commands/measurement_commands.h"
 #include "core/errors.h"
 #include "core/number_text.h"
 
@@ -39,7 +39,7 @@ std::optional<double> PinChoice(const std::vector<std::string>& texts, std::size
   return ParsePin(texts[i]);
 }
 
-nlohmann::json GearJson(const GearInspection& g) {
+nlohmann::json GearJson(const GearMeasurement& g) {
   nlohmann::json j;
   j["chordal_thickness"] = Number(g.chordal_thickness);
   j["chordal_height"] = Number(g.chordal_height);
@@ -89,8 +89,8 @@ Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {
                                                           : p.messages.lines.back());
             }
             try {
-              std::optional<PairInspection> r =
-                  InspectSlot0(p.commands, {SpanChoice(o->spanTeeth, 0), PinChoice(o->pin, 0)},
+              std::optional<PairMeasurement> r =
+                  MeasureSlot0(p.commands, {SpanChoice(o->spanTeeth, 0), PinChoice(o->pin, 0)},
                                {SpanChoice(o->spanTeeth, 1), PinChoice(o->pin, 1)});
               if (!r) return Refuse(err, "計算結果がありません");
               // The pair's own results ride along, as with every command that

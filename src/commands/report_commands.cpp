@@ -119,8 +119,8 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool withStre
   const CheckResult check = CheckInputs(r);
   for (const std::string& line : check.lines) d.checkLines.push_back({line, check.color});
 
-  d.inspection1 = InspectGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle);
-  d.inspection2 = InspectGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle);
+  d.measurement1 = MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle);
+  d.measurement2 = MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle);
 
   if (withStrength) CollectStrength(r, c.ports.fields, d);
 

@@ -8,7 +8,7 @@
 
 #include "core/geometry.h"
 #include "core/outlines.h"
-#include "design/inspection.h"
+#include "design/measurement.h"
 
 namespace spurgear {
 
@@ -54,7 +54,7 @@ struct SheetData {
   // The input check's lines, each in the colour the list showed it.
   std::vector<SheetCheckLine> checkLines;
 
-  GearInspection inspection1{}, inspection2{};
+  GearMeasurement measurement1{}, measurement2{};
 
   // The strength estimate, when gear 1's tooth count lies in its table;
   // otherwise the reason it is left out.

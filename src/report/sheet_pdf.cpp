@@ -173,9 +173,9 @@ void DrawPage(cairo_t* cr, const SheetData& d) {
   y = std::max(leftBottom, ry) + 6.0;
   const double sectionTop = y;
   y = Heading(cr, w, leftX, sectionTop, column, "3. 検査寸法");
-  const GearInspection& g1 = d.inspection1;
-  const GearInspection& g2 = d.inspection2;
-  auto mark = [](const GearInspection& g) { return g.span_contact_outside ? "＊" : ""; };
+  const GearMeasurement& g1 = d.measurement1;
+  const GearMeasurement& g2 = d.measurement2;
+  auto mark = [](const GearMeasurement& g) { return g.span_contact_outside ? "＊" : ""; };
   y = DrawTable(cr, w, leftX, y, widths, gearHeading,
                 {
                     {Caption("弦歯厚"), Number(FormatResult(g1.chordal_thickness)),
@@ -200,7 +200,7 @@ void DrawPage(cairo_t* cr, const SheetData& d) {
     y += w.Paragraph(leftX + kPad, y, "＊ 接触円が歯先円の外にあり、この k では測れません", 8.0,
                      kRed, column - kPad);
   }
-  const double inspectionBottom = y;
+  const double measurementBottom = y;
 
   // 4. The strength estimate with the strength page's settings.
   ry = Heading(cr, w, rightX, sectionTop, column, "4. 強度（ルイスの式）");
@@ -225,7 +225,7 @@ void DrawPage(cairo_t* cr, const SheetData& d) {
   }
 
   // 5. The pair in mesh, to scale.
-  y = std::max(inspectionBottom, ry) + 6.0;
+  y = std::max(measurementBottom, ry) + 6.0;
   y = Heading(cr, w, left, y, right - left, "5. かみ合い図");
   const double bottom = kPageHeight - 12.0;
   DrawPair(cr, w, d, left, y + 2.0, right - left, bottom - y - 2.0);

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "ui/app_setup.h"
-#include "ui/inspection_window.h"
+#include "ui/measurement_window.h"
 
 namespace spurgear::ui {
 namespace {
@@ -71,7 +71,7 @@ void Program::FinishStartup() {
   form2 = std::make_unique<HistoryWindow>(form1->commands());
   form2->hide();
   form1->AttachHistory(form2.get(), form2.get());
-  InspectionWindow::Attach(*form1, form2.get());
+  MeasurementWindow::Attach(*form1, form2.get());
   Commands& c = form1->commands();
   c.Run([&] { c.Form2Create(); });
 }

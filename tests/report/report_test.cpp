@@ -86,9 +86,9 @@ TEST(ReportSheet, TextReadsBackAsTheWindowShowsIt) {
   wanted.push_back(p.messages.lines.front());
   // The inspection dimensions of both gears.
   const GearPairRecord& r = p.state.slot0();
-  for (const GearInspection& g :
-       {InspectGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, 20.0),
-        InspectGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, 20.0)}) {
+  for (const GearMeasurement& g :
+       {MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, 20.0),
+        MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, 20.0)}) {
     for (double v : {g.chordal_thickness, g.chordal_height, g.span, g.ideal_pin, g.over_pins}) {
       wanted.push_back(FormatResult(v));
     }

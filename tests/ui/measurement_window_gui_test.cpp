@@ -14,7 +14,7 @@
 namespace spurgear {
 namespace {
 
-class InspectionWindowTest : public WindowTest {
+class MeasurementWindowTest : public WindowTest {
  protected:
   void Open() {
     p->Find<QAction>("N8")->trigger();
@@ -36,7 +36,7 @@ class InspectionWindowTest : public WindowTest {
   QWidget* window = nullptr;
 };
 
-TEST_F(InspectionWindowTest, OpensFromTheMenuAndFollowsTheCalculation) {
+TEST_F(MeasurementWindowTest, OpensFromTheMenuAndFollowsTheCalculation) {
   EXPECT_EQ(p->Find<QAction>("N8")->text(), QStringLiteral("歯厚・測定寸法"));
   Open();
   EXPECT_TRUE(window->isVisible());
@@ -74,7 +74,7 @@ TEST_F(InspectionWindowTest, OpensFromTheMenuAndFollowsTheCalculation) {
   EXPECT_EQ(Status(), "");
 }
 
-TEST_F(InspectionWindowTest, RefusedChoicesChangeNothing) {
+TEST_F(MeasurementWindowTest, RefusedChoicesChangeNothing) {
   Open();
   Enter("InspSpanTeeth2", "26");  // 25 teeth
   ASSERT_EQ(box.errors.size(), 1u);
@@ -93,7 +93,7 @@ TEST_F(InspectionWindowTest, RefusedChoicesChangeNothing) {
   EXPECT_EQ(Text("InspTarget"), "20.000");
 }
 
-TEST_F(InspectionWindowTest, ApplyWritesTheShiftsAndMeetsTheTarget) {
+TEST_F(MeasurementWindowTest, ApplyWritesTheShiftsAndMeetsTheTarget) {
   Type("Edit1", "3");
   Type("Edit2", "12");
   Type("Edit3", "24");
@@ -122,7 +122,7 @@ TEST_F(InspectionWindowTest, ApplyWritesTheShiftsAndMeetsTheTarget) {
   EXPECT_EQ(Text("Edit15"), "0.030");
 }
 
-TEST_F(InspectionWindowTest, FollowsAHistorySelection) {
+TEST_F(MeasurementWindowTest, FollowsAHistorySelection) {
   Click("BitBtn2");  // registers the default pair as row 1
   Type("Edit2", "40");
   Calculate();

@@ -21,7 +21,7 @@ Out Cli(std::vector<std::string> args) {
   return {code, out.str(), err.str()};
 }
 
-TEST(InspectionCli, MeasureCalculatesThePairFirst) {
+TEST(MeasurementCli, MeasureCalculatesThePairFirst) {
   // Gear 1 of m 1, 20 + 30 teeth, no shift: the worked span and pins.
   Out r = Cli({"measure", "--teeth", "20", "30", "--pin", "1.7", "auto"});
   ASSERT_EQ(r.code, 0) << r.err;
@@ -36,7 +36,7 @@ TEST(InspectionCli, MeasureCalculatesThePairFirst) {
   EXPECT_EQ(j["results"]["teeth"], nlohmann::json::array({20, 30}));
 }
 
-TEST(InspectionCli, Refusals) {
+TEST(MeasurementCli, Refusals) {
   struct Case {
     std::vector<std::string> args;
     const char* word;
@@ -58,7 +58,7 @@ TEST(InspectionCli, Refusals) {
   }
 }
 
-TEST(InspectionCli, ShiftThenCalcMeetsTheTarget) {
+TEST(MeasurementCli, ShiftThenCalcMeetsTheTarget) {
   Out s = Cli({"shift", "--module", "3", "--teeth", "12", "24", "--center-distance", "56.5",
                "--shift1", "0.5"});
   ASSERT_EQ(s.code, 0) << s.err;

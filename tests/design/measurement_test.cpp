@@ -1,7 +1,7 @@
 // The measuring dimensions and the shifts for a centre distance: the worked
 // checks, the refusals, an independent recomputation and the properties
 // that tie them to the calculate command.
-#include "design/inspection.h"
+#include "design/measurement.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <limits>
 #include <random>
 
-#include "commands/inspection_commands.h"
+#include "commands/measurement_commands.h"
 #include "commands/memory_ports.h"
 #include "core/errors.h"
 #include "core/number_text.h"
@@ -33,20 +33,20 @@ double InvBisect(double v) {
   return (lo + hi) / 2;
 }
 
-TEST(Inspection, WorkedChecks) {
+TEST(Measurement, WorkedChecks) {
   // m 1, z 20, x 0 (d_a 22): span over 3 teeth; ideal pin; over 1.7 mm pins.
-  GearInspection a = InspectGear(1, 20, 0, 22, 20);
+  GearMeasurement a = MeasureGear(1, 20, 0, 22, 20);
   EXPECT_EQ(a.span_teeth, 3);
   EXPECT_EQ(FormatResult(a.span), "7.660");
   EXPECT_EQ(FormatResult(a.ideal_pin), "1.724");
   EXPECT_FALSE(a.span_contact_outside);
   // All 20 teeth spanned, or a tip cut below the contact circle of k = 3.
-  EXPECT_TRUE(InspectGear(1, 20, 0, 22, 20, 20).span_contact_outside);
-  EXPECT_TRUE(InspectGear(1, 20, 0, 20.1, 20, 3).span_contact_outside);
-  EXPECT_EQ(FormatResult(InspectGear(1, 20, 0, 22, 20, {}, 1.7).over_pins), "22.294");
+  EXPECT_TRUE(MeasureGear(1, 20, 0, 22, 20, 20).span_contact_outside);
+  EXPECT_TRUE(MeasureGear(1, 20, 0, 20.1, 20, 3).span_contact_outside);
+  EXPECT_EQ(FormatResult(MeasureGear(1, 20, 0, 22, 20, {}, 1.7).over_pins), "22.294");
 
   // m 10, z 12, x 0.3 with an addendum of 13: d_a = 120 + 26.
-  GearInspection b = InspectGear(10, 12, 0.3, 146, 20);
+  GearMeasurement b = MeasureGear(10, 12, 0.3, 146, 20);
   EXPECT_EQ(FormatResult(b.chordal_thickness), "17.826");
   EXPECT_EQ(FormatResult(b.chordal_height), "13.666");
 
@@ -58,22 +58,22 @@ TEST(Inspection, WorkedChecks) {
               ShiftForCenterDistance(3, 12, 24, 20, 56.5).shift_sum - 0.7, 1e-15);
 }
 
-TEST(Inspection, Refusals) {
+TEST(Measurement, Refusals) {
   struct Case {
     const char* what;
     std::function<void()> run;
     const char* names;  // a word the message must contain
   };
   const Case cases[] = {
-      {"k 0", [] { InspectGear(1, 20, 0, 22, 20, 0); }, "またぎ歯数"},
-      {"k above z", [] { InspectGear(1, 20, 0, 22, 20, 21); }, "またぎ歯数"},
-      {"pin 0", [] { InspectGear(1, 20, 0, 22, 20, {}, 0.0); }, "ピン径"},
-      {"pin negative", [] { InspectGear(1, 20, 0, 22, 20, {}, -1.0); }, "ピン径"},
-      {"pin NaN", [] { InspectGear(1, 20, 0, 22, 20, {}, kNaN); }, "ピン径"},
-      {"pin too small", [] { InspectGear(1, 20, 0, 22, 20, {}, 0.5); }, "ピン径"},
-      {"module 0", [] { InspectGear(0, 20, 0, 22, 20); }, "モジュール"},
-      {"no teeth", [] { InspectGear(1, 0, 0, 22, 20); }, "歯数"},
-      {"deep negative shift", [] { InspectGear(1, 20, -5, 12, 20); }, "理想ピン径"},
+      {"k 0", [] { MeasureGear(1, 20, 0, 22, 20, 0); }, "またぎ歯数"},
+      {"k above z", [] { MeasureGear(1, 20, 0, 22, 20, 21); }, "またぎ歯数"},
+      {"pin 0", [] { MeasureGear(1, 20, 0, 22, 20, {}, 0.0); }, "ピン径"},
+      {"pin negative", [] { MeasureGear(1, 20, 0, 22, 20, {}, -1.0); }, "ピン径"},
+      {"pin NaN", [] { MeasureGear(1, 20, 0, 22, 20, {}, kNaN); }, "ピン径"},
+      {"pin too small", [] { MeasureGear(1, 20, 0, 22, 20, {}, 0.5); }, "ピン径"},
+      {"module 0", [] { MeasureGear(0, 20, 0, 22, 20); }, "モジュール"},
+      {"no teeth", [] { MeasureGear(1, 0, 0, 22, 20); }, "歯数"},
+      {"deep negative shift", [] { MeasureGear(1, 20, -5, 12, 20); }, "理想ピン径"},
       // The base-circle limit of 12 + 24 teeth of module 3: 54 cos 20° = 50.7434...
       {"a at the limit", [] { ShiftForCenterDistance(3, 12, 24, 20, 54 * std::cos(kPi / 9)); },
        "目標中心距離"},
@@ -92,7 +92,7 @@ TEST(Inspection, Refusals) {
   }
 }
 
-TEST(Inspection, InverseInvoluteToTheLastBits) {
+TEST(Measurement, InverseInvoluteToTheLastBits) {
   auto inv = [](long double t) { return std::tan(t) - t; };
   for (double v : {1e-3, 0.014904383867336446, 0.05, 0.3, 2.0, 50.0}) {
     const double phi = InverseInvolute(v);
@@ -106,7 +106,7 @@ TEST(Inspection, InverseInvoluteToTheLastBits) {
 
 // Each dimension once more in plain doubles, with the inverse by bisection:
 // agreement to 1e-9 relative over a spread of gears.
-TEST(Inspection, AgreesWithAnIndependentComputation) {
+TEST(Measurement, AgreesWithAnIndependentComputation) {
   std::mt19937 rng(15);
   std::uniform_real_distribution<double> mod(0.5, 12), shift(-0.2, 1.0), alphaPick(0, 1);
   std::uniform_int_distribution<int> teeth(16, 200);
@@ -114,8 +114,8 @@ TEST(Inspection, AgreesWithAnIndependentComputation) {
     const double m = mod(rng), x = shift(rng), alpha = alphaPick(rng) < 0.5 ? 14.5 : 20.0;
     const int z = teeth(rng);
     const double da = (z + 2 + 2 * x) * m;
-    const double pin = InspectGear(m, z, x, da, alpha).ideal_pin * (0.9 + 0.2 * alphaPick(rng));
-    GearInspection g = InspectGear(m, z, x, da, alpha, {}, pin);
+    const double pin = MeasureGear(m, z, x, da, alpha).ideal_pin * (0.9 + 0.2 * alphaPick(rng));
+    GearMeasurement g = MeasureGear(m, z, x, da, alpha, {}, pin);
     const double al = alpha * kPi / 180, inva = std::tan(al) - al;
     const double psi = (kPi / 2 + 2 * x * std::tan(al)) / z;
     EXPECT_LE(Rel(g.chordal_thickness, z * m * std::sin(psi)), 1e-9);
@@ -142,7 +142,7 @@ TEST(Inspection, AgreesWithAnIndependentComputation) {
   }
 }
 
-TEST(Inspection, OneMoreToothAddsOneBasePitch) {
+TEST(Measurement, OneMoreToothAddsOneBasePitch) {
   std::mt19937 rng(7);
   std::uniform_real_distribution<double> mod(0.3, 20), shift(-0.25, 1.5);
   std::uniform_int_distribution<int> teeth(10, 300);
@@ -151,14 +151,14 @@ TEST(Inspection, OneMoreToothAddsOneBasePitch) {
     const int z = teeth(rng);
     const int k = 1 + static_cast<int>(rng() % static_cast<unsigned>(z - 1));
     const double da = (z + 2 + 2 * x) * m;
-    const double w0 = InspectGear(m, z, x, da, 20, k).span;
-    const double w1 = InspectGear(m, z, x, da, 20, k + 1).span;
+    const double w0 = MeasureGear(m, z, x, da, 20, k).span;
+    const double w1 = MeasureGear(m, z, x, da, 20, k + 1).span;
     EXPECT_LE(Rel(w1 - w0, kPi * m * std::cos(kPi / 9)), 1e-9) << m << " " << z << " " << k;
   }
 }
 
 // Applying the computed shifts through the real 計算 gives the target back.
-TEST(Inspection, ShiftsGiveTheTargetThroughTheCalculation) {
+TEST(Measurement, ShiftsGiveTheTargetThroughTheCalculation) {
   std::mt19937 rng(1515);
   std::uniform_real_distribution<double> mod(0.5, 4), frac(0, 1), corr(0, 0.1);
   std::uniform_int_distribution<int> teeth(14, 80);
@@ -206,10 +206,10 @@ TEST(Inspection, ShiftsGiveTheTargetThroughTheCalculation) {
   std::printf("largest distance from the target: %.3g mm\n", worst);
 }
 
-TEST(Inspection, Slot0IsBlankWhenItsResultsAreStale) {
+TEST(Measurement, Slot0IsBlankWhenItsResultsAreStale) {
   MemoryProgram p;
   p.StartUp();
-  std::optional<PairInspection> fresh = InspectSlot0(p.commands);
+  std::optional<PairMeasurement> fresh = MeasureSlot0(p.commands);
   ASSERT_TRUE(fresh);
   EXPECT_EQ(fresh->gear1.span_teeth, 2);  // 15 teeth
   EXPECT_EQ(fresh->gear2.span_teeth, 3);  // 25 teeth
@@ -223,16 +223,16 @@ TEST(Inspection, Slot0IsBlankWhenItsResultsAreStale) {
   // A refused calculation leaves its inputs in slot 0 and its old results.
   p.fields.SetText("Edit2", "400");
   p.commands.Run([&] { p.commands.BitBtn1Click(); });
-  EXPECT_FALSE(InspectSlot0(p.commands));
+  EXPECT_FALSE(MeasureSlot0(p.commands));
   EXPECT_FALSE(ShiftsForSlot0(p.commands, 60));
   // A field that does not convert stops the calculation part way.
   p.fields.SetText("Edit2", "15");
   p.commands.Run([&] { p.commands.BitBtn1Click(); });
-  ASSERT_TRUE(InspectSlot0(p.commands));
+  ASSERT_TRUE(MeasureSlot0(p.commands));
   p.fields.SetText("Edit1", "2");
   p.fields.SetText("Edit4", "abc");
   EXPECT_FALSE(p.commands.Run([&] { p.commands.BitBtn1Click(); }));
-  EXPECT_FALSE(InspectSlot0(p.commands));
+  EXPECT_FALSE(MeasureSlot0(p.commands));
 }
 
 }  // namespace

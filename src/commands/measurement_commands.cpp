@@ -1,4 +1,4 @@
-#include "commands/inspection_commands.h"
+#include "commands/measurement_commands.h"
 
 #include <string>
 
@@ -28,14 +28,14 @@ double ParsePin(std::string_view text) { return ParseNamed(text, "ピン径"); }
 double ParseTargetDistance(std::string_view text) { return ParseNamed(text, "目標中心距離"); }
 double ParseShift1(std::string_view text) { return ParseNamed(text, "転位係数 x₁"); }
 
-std::optional<PairInspection> InspectSlot0(const Commands& c, InspectionChoice g1,
-                                           InspectionChoice g2) {
+std::optional<PairMeasurement> MeasureSlot0(const Commands& c, MeasurementChoice g1,
+                                           MeasurementChoice g2) {
   if (!c.ResultsBelong()) return std::nullopt;
   const GearPairRecord& r = c.state.slot0();
   const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
-  return PairInspection{
-      InspectGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, alpha, g1.spanTeeth, g1.pin),
-      InspectGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, alpha, g2.spanTeeth, g2.pin)};
+  return PairMeasurement{
+      MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, alpha, g1.spanTeeth, g1.pin),
+      MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, alpha, g2.spanTeeth, g2.pin)};
 }
 
 std::optional<ShiftForCenter> ShiftsForSlot0(const Commands& c, double target,

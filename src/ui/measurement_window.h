@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "commands/inspection_commands.h"
+#include "commands/measurement_commands.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,14 +16,14 @@ namespace spurgear::ui {
 
 class TForm1;
 
-class InspectionWindow : public QWidget {
+class MeasurementWindow : public QWidget {
   Q_OBJECT
 
  public:
   // `mainWindow` and `historyWindow` are watched: after any of their
   // buttons, menu items or history selections has run its command, the
   // window shows slot 0 anew. Parent is the main window.
-  InspectionWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow);
+  MeasurementWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow);
 
   // Connects the menu item N8 of the main window to opening the window,
   // which is made on first use.
@@ -49,7 +49,7 @@ class InspectionWindow : public QWidget {
 
   void Build();
   void WatchCommands(QWidget* mainWindow, QWidget* historyWindow);
-  void ShowGear(Gear& g, const GearInspection* r);
+  void ShowGear(Gear& g, const GearMeasurement* r);
   void SpanEdited(int gear);
   void PinEdited(int gear);
   void TargetEdited();

@@ -7,7 +7,7 @@
 
 namespace spurgear {
 
-struct GearInspection {
+struct GearMeasurement {
   double chordal_thickness;      // s̄ on the reference circle, mm
   double chordal_height;         // h̄ from the tip to that chord, mm
   int span_teeth;                // k
@@ -22,7 +22,7 @@ struct GearInspection {
 // tipDiameter is d_a of the last complete calculation. spanTeeth and pin:
 // nullopt takes the nearest k and the ideal pin. Throws CommandError on bad
 // input or a result that is not finite.
-GearInspection InspectGear(double module, int teeth, double shift, double tipDiameter,
+GearMeasurement MeasureGear(double module, int teeth, double shift, double tipDiameter,
                            double pressureAngleDeg, std::optional<int> spanTeeth = {},
                            std::optional<double> pin = {});
 

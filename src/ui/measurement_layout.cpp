@@ -1,7 +1,7 @@
 // "歯厚と測定寸法": building the window, its controls at fixed places in the
 // main window's face and colours, and wiring them to the window's handlers
-// (inspection_window.cpp), and opening it from the main menu.
-#include "ui/inspection_window.h"
+// (measurement_window.cpp), and opening it from the main menu.
+#include "ui/measurement_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -40,7 +40,7 @@ constexpr int kFieldH = 21;
 
 }  // namespace
 
-InspectionWindow::InspectionWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow)
+MeasurementWindow::MeasurementWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow)
     : QWidget(mainWindow, Qt::Window), commands_(commands) {
   setObjectName("Form3");
   setWindowTitle(QStringLiteral("歯厚と測定寸法"));
@@ -54,7 +54,7 @@ InspectionWindow::InspectionWindow(Commands& commands, QWidget* mainWindow, QWid
   Build();
 }
 
-void InspectionWindow::WatchCommands(QWidget* mainWindow, QWidget* historyWindow) {
+void MeasurementWindow::WatchCommands(QWidget* mainWindow, QWidget* historyWindow) {
   // Queued: the refresh runs once the command behind the click has ended,
   // whatever order the connections were made in.
   auto later = [this] {
@@ -79,7 +79,7 @@ void InspectionWindow::WatchCommands(QWidget* mainWindow, QWidget* historyWindow
   }
 }
 
-void InspectionWindow::Build() {
+void MeasurementWindow::Build() {
   auto label = [this](const char* name, int x, int y, const QString& text) {
     QLabel* l = MakeLabel(this, QString::fromUtf8(name), x, y + 2, text);
     return l;
@@ -220,13 +220,13 @@ void InspectionWindow::Build() {
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-void InspectionWindow::Attach(TForm1& mainWindow, QWidget* historyWindow) {
+void MeasurementWindow::Attach(TForm1& mainWindow, QWidget* historyWindow) {
   QAction* item = mainWindow.Find<QAction>("N8");
   if (!item) return;
   QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, historyWindow] {
-    auto* w = mainWindow.findChild<InspectionWindow*>("Form3");
+    auto* w = mainWindow.findChild<MeasurementWindow*>("Form3");
     if (!w) {
-      w = new InspectionWindow(mainWindow.commands(), &mainWindow, historyWindow);
+      w = new MeasurementWindow(mainWindow.commands(), &mainWindow, historyWindow);
       // Beside the main window, at its right.
       const QRect frame = mainWindow.frameGeometry();
       w->move(frame.right() + 8, frame.top());

@@ -5,17 +5,17 @@
 #include <string_view>
 
 #include "commands/commands.h"
-#include "design/inspection.h"
+#include "design/measurement.h"
 
 namespace spurgear {
 
-struct PairInspection {
-  GearInspection gear1;
-  GearInspection gear2;
+struct PairMeasurement {
+  GearMeasurement gear1;
+  GearMeasurement gear2;
 };
 
 // What the user may set per gear; nullopt is automatic (nearest k, ideal pin).
-struct InspectionChoice {
+struct MeasurementChoice {
   std::optional<int> spanTeeth;
   std::optional<double> pin;
 };
@@ -24,8 +24,8 @@ struct InspectionChoice {
 // when slot 0's results do not belong to its inputs (a refused or failed
 // calculation, or inputs changed since), so that nothing stale is shown.
 // Throws CommandError on a refused choice.
-std::optional<PairInspection> InspectSlot0(const Commands& commands, InspectionChoice gear1 = {},
-                                           InspectionChoice gear2 = {});
+std::optional<PairMeasurement> MeasureSlot0(const Commands& commands, MeasurementChoice gear1 = {},
+                                           MeasurementChoice gear2 = {});
 
 // The shifts that make Edit14 show `target` for slot 0's module, tooth
 // counts and pressure angle: the pair is solved for the target less slot 0's

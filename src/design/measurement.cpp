@@ -1,4 +1,4 @@
-#include "design/inspection.h"
+#include "design/measurement.h"
 
 #include <cmath>
 #include <string>
@@ -68,7 +68,7 @@ int NearestSpanTeeth(int teeth, double shift, double pressureAngleDeg) {
   return static_cast<int>(n);
 }
 
-GearInspection InspectGear(double module, int teeth, double shift, double tipDiameter,
+GearMeasurement MeasureGear(double module, int teeth, double shift, double tipDiameter,
                            double pressureAngleDeg, std::optional<int> spanTeeth,
                            std::optional<double> pin) {
   FaultFlagsKept kept;
@@ -83,7 +83,7 @@ GearInspection InspectGear(double module, int teeth, double shift, double tipDia
   const long double inva = ta - a;
   const long double d = z * m;
   const long double db = d * ca;
-  GearInspection g{};
+  GearMeasurement g{};
 
   // Chordal tooth thickness on the reference circle, height from the tip.
   const long double s = m * (kPi / 2 + 2 * x * ta);

@@ -1,7 +1,7 @@
 // "歯厚と測定寸法": showing slot 0's inspection dimensions and taking the
 // user's choices of span teeth, pins, target distance and shift; the window's
-// controls are built in inspection_layout.cpp.
-#include "ui/inspection_window.h"
+// controls are built in measurement_layout.cpp.
+#include "ui/measurement_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -49,7 +49,7 @@ void SetRedText(QLineEdit* e, bool red) {
 
 }  // namespace
 
-void InspectionWindow::ShowGear(Gear& g, const GearInspection* r) {
+void MeasurementWindow::ShowGear(Gear& g, const GearMeasurement* r) {
   Show(g.chordalThickness, r ? Length(r->chordal_thickness) : QString());
   Show(g.chordalHeight, r ? Length(r->chordal_height) : QString());
   Show(g.spanTeeth, r ? QString::number(r->span_teeth) : QString());
@@ -61,7 +61,7 @@ void InspectionWindow::ShowGear(Gear& g, const GearInspection* r) {
   Show(g.overPins, r ? Length(r->over_pins) : QString());
 }
 
-void InspectionWindow::Refresh() {
+void MeasurementWindow::Refresh() {
   const GearPairRecord& s = commands_.state.slot0();
   const std::array<double, 4> pair = {s.Module, static_cast<double>(s.Teeth1),
                                       static_cast<double>(s.Teeth2),
@@ -78,10 +78,10 @@ void InspectionWindow::Refresh() {
 
   // A refresh is no command of the user's: what it cannot show it leaves
   // blank and says so here, without a message box.
-  std::optional<PairInspection> r;
+  std::optional<PairMeasurement> r;
   try {
     try {
-      r = InspectSlot0(commands_, {gears_[0].spanChoice, gears_[0].pinChoice},
+      r = MeasureSlot0(commands_, {gears_[0].spanChoice, gears_[0].pinChoice},
                        {gears_[1].spanChoice, gears_[1].pinChoice});
     } catch (const CommandError&) {
       // A pin chosen before a change of shift may no longer fit: back to
@@ -90,7 +90,7 @@ void InspectionWindow::Refresh() {
         g.spanChoice.reset();
         g.pinChoice.reset();
       }
-      r = InspectSlot0(commands_);
+      r = MeasureSlot0(commands_);
     }
   } catch (const CommandError& e) {
     r.reset();
@@ -102,7 +102,7 @@ void InspectionWindow::Refresh() {
   ShowGear(gears_[1], r ? &r->gear2 : nullptr);
   QString warning;
   for (int g = 0; g < 2 && r; ++g) {
-    const GearInspection& gi = g == 0 ? r->gear1 : r->gear2;
+    const GearMeasurement& gi = g == 0 ? r->gear1 : r->gear2;
     if (gi.span_contact_outside) {
       warning += (warning.isEmpty() ? QString() : QStringLiteral("、")) +
                  QStringLiteral("ギア%1").arg(g + 1);
@@ -140,7 +140,7 @@ void InspectionWindow::Refresh() {
   status_->adjustSize();
 }
 
-void InspectionWindow::SpanEdited(int gear) {
+void MeasurementWindow::SpanEdited(int gear) {
   Gear& g = gears_[static_cast<std::size_t>(gear)];
   if (busy_ || Unchanged(g.spanTeeth)) return;
   busy_ = true;
@@ -148,18 +148,18 @@ void InspectionWindow::SpanEdited(int gear) {
   std::optional<int> choice;
   const bool taken = commands_.Run([&] {
     if (!IsAuto(text)) choice = ParseSpanTeeth(text.toStdString());
-    std::array<InspectionChoice, 2> c = {
-        InspectionChoice{gears_[0].spanChoice, gears_[0].pinChoice},
-        InspectionChoice{gears_[1].spanChoice, gears_[1].pinChoice}};
+    std::array<MeasurementChoice, 2> c = {
+        MeasurementChoice{gears_[0].spanChoice, gears_[0].pinChoice},
+        MeasurementChoice{gears_[1].spanChoice, gears_[1].pinChoice}};
     c[static_cast<std::size_t>(gear)].spanTeeth = choice;
-    InspectSlot0(commands_, c[0], c[1]);  // a refusal throws here
+    MeasureSlot0(commands_, c[0], c[1]);  // a refusal throws here
   });
   if (taken) g.spanChoice = choice;
   Refresh();  // a refused text gives way to the value in use
   busy_ = false;
 }
 
-void InspectionWindow::PinEdited(int gear) {
+void MeasurementWindow::PinEdited(int gear) {
   Gear& g = gears_[static_cast<std::size_t>(gear)];
   if (busy_ || Unchanged(g.pin)) return;
   busy_ = true;
@@ -167,18 +167,18 @@ void InspectionWindow::PinEdited(int gear) {
   std::optional<double> choice;
   const bool taken = commands_.Run([&] {
     if (!IsAuto(text)) choice = ParsePin(text.toStdString());
-    std::array<InspectionChoice, 2> c = {
-        InspectionChoice{gears_[0].spanChoice, gears_[0].pinChoice},
-        InspectionChoice{gears_[1].spanChoice, gears_[1].pinChoice}};
+    std::array<MeasurementChoice, 2> c = {
+        MeasurementChoice{gears_[0].spanChoice, gears_[0].pinChoice},
+        MeasurementChoice{gears_[1].spanChoice, gears_[1].pinChoice}};
     c[static_cast<std::size_t>(gear)].pin = choice;
-    InspectSlot0(commands_, c[0], c[1]);
+    MeasureSlot0(commands_, c[0], c[1]);
   });
   if (taken) g.pinChoice = choice;
   Refresh();
   busy_ = false;
 }
 
-void InspectionWindow::TargetEdited() {
+void MeasurementWindow::TargetEdited() {
   if (busy_ || Unchanged(target_)) return;
   busy_ = true;
   const QString text = target_->text().trimmed();
@@ -194,7 +194,7 @@ void InspectionWindow::TargetEdited() {
   busy_ = false;
 }
 
-void InspectionWindow::Shift1Edited() {
+void MeasurementWindow::Shift1Edited() {
   if (busy_ || Unchanged(shift1_)) return;
   busy_ = true;
   const QString text = shift1_->text().trimmed();
@@ -211,7 +211,7 @@ void InspectionWindow::Shift1Edited() {
   busy_ = false;
 }
 
-void InspectionWindow::Apply() {
+void MeasurementWindow::Apply() {
   if (!shifts_) return;
   const double x1 = shifts_->shift1, x2 = shifts_->shift2;
   // The target stays as it was: after the calculation the pair's own
