@@ -49,16 +49,6 @@ struct TForm1::Impl {
 
 namespace {
 
-QFont WindowFont() {
-  QFont font;
-  // The IPA face stands in where the Windows face is not installed; both
-  // carry the Japanese glyphs.
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                    QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")});
-  font.setPixelSize(15);
-  return font;
-}
-
 struct LabelSpec {
   int x;
   int y;

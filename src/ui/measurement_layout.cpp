@@ -19,14 +19,7 @@
 namespace spurgear::ui {
 namespace {
 
-// The main window's face and colours.
-QFont WindowFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                    QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")});
-  font.setPixelSize(15);
-  return font;
-}
+// The main window's colours.
 const QColor kSilver(192, 192, 192);
 
 constexpr int kLabelX = 12;

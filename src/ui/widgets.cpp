@@ -14,6 +14,14 @@ QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QFont WindowFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                    QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")});
+  font.setPixelSize(15);
+  return font;
+}
+
 QSize LogicalSize(const QImage& image) { return image.deviceIndependentSize().toSize(); }
 
 namespace {

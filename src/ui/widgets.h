@@ -2,6 +2,7 @@
 // Small widgets and helpers shared by the window and its pages: controls are
 // created at their client positions with their component names as
 // objectNames, so the window and the tests find them by name.
+#include <QFont>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -72,6 +73,10 @@ class ImageView : public QWidget {
 
 // UTF-8 text from the logic library as a QString.
 QString Q(std::string_view text);
+
+// The program's face: 15 pixels, proportional Gothic. The IPA face stands in
+// where the Windows face is not installed; both carry the Japanese glyphs.
+QFont WindowFont();
 // A picture's size in logical pixels.
 QSize LogicalSize(const QImage& image);
 
