@@ -7,26 +7,13 @@
 #include <regex>
 #include <sstream>
 
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "core/version.h"
 #include "test_support.h"
 
 namespace spurgear {
 namespace {
 
-struct CliRun {
-  int code;
-  std::string out;
-  std::string err;
-  nlohmann::json Json() const { return nlohmann::json::parse(out); }
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  std::istringstream in;
-  const int code = RunCli(args, in, out, err);
-  return {code, out.str(), err.str()};
-}
 
 const char* const kCommands[] = {"calc", "hgd", "backlash", "dxf", "lewis", "batch"};
 

@@ -5,23 +5,12 @@
 
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "test_support.h"
 
 namespace spurgear {
 namespace {
 
-struct CliRun {
-  int code;
-  std::string out;
-  std::string err;
-  nlohmann::json Json() const { return nlohmann::json::parse(out); }
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int code = RunCli(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 TEST(CliCalc, DefaultPair) {
   CliRun r = Cli({"calc"});

@@ -4,26 +4,16 @@
 
 #include <sstream>
 
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "core/number_text.h"
 
 namespace spurgear {
 namespace {
 
-struct Out {
-  int code;
-  std::string out, err;
-};
-
-Out Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int code = RunCli(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 TEST(MeasurementCli, MeasureCalculatesThePairFirst) {
   // Gear 1 of m 1, 20 + 30 teeth, no shift: the worked span and pins.
-  Out r = Cli({"measure", "--teeth", "20", "30", "--pin", "1.7", "auto"});
+  CliRun r = Cli({"measure", "--teeth", "20", "30", "--pin", "1.7", "auto"});
   ASSERT_EQ(r.code, 0) << r.err;
   auto j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["gear1"]["span_teeth"], 3);
@@ -50,7 +40,7 @@ TEST(MeasurementCli, Refusals) {
        "浮動小数点数"},
   };
   for (const Case& c : cases) {
-    Out r = Cli(c.args);
+    CliRun r = Cli(c.args);
     EXPECT_EQ(r.code, 1) << c.args[1] << " " << c.args[2];
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.rfind("spurgear-cli: ", 0), 0u) << r.err;
@@ -59,13 +49,13 @@ TEST(MeasurementCli, Refusals) {
 }
 
 TEST(MeasurementCli, ShiftThenCalcMeetsTheTarget) {
-  Out s = Cli({"shift", "--module", "3", "--teeth", "12", "24", "--center-distance", "56.5",
+  CliRun s = Cli({"shift", "--module", "3", "--teeth", "12", "24", "--center-distance", "56.5",
                "--shift1", "0.5"});
   ASSERT_EQ(s.code, 0) << s.err;
   auto j = nlohmann::json::parse(s.out);
   EXPECT_EQ(FormatFixed(j["shift_sum"].get<double>(), 3, 11), "0.960");
   EXPECT_EQ(j["shift1"], 0.5);
-  Out c = Cli({"calc", "--module", "3", "--teeth", "12", "24", "--shift",
+  CliRun c = Cli({"calc", "--module", "3", "--teeth", "12", "24", "--shift",
                FormatInput(j["shift1"].get<double>()), FormatInput(j["shift2"].get<double>())});
   ASSERT_EQ(c.code, 0) << c.err;
   EXPECT_EQ(nlohmann::json::parse(c.out)["fields"]["Edit14"], "56.500");

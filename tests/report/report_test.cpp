@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "commands/memory_ports.h"
 #include "commands/report_sheet.h"
 #include "core/number_text.h"
@@ -283,16 +283,6 @@ TEST(ReportSheet, CancelWritesNothingAndAFileIsReplacedWhole) {
   EXPECT_EQ(p.box.errors.back(), "ファイル " + dir.Path("missing/s.pdf") + " を作成できません.");
 }
 
-struct CliRun {
-  int code;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = RunCli(args, out, err);
-  return {code, err.str()};
-}
 
 TEST(ReportCli, FormatFromTheExtensionAndExitCodes) {
   TempDir dir;
