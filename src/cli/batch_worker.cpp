@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "cli/cli_common.h"
+#include "commands/control_names.h"
 
 namespace spurgear::cli::batch {
 namespace {
 
 // The fields the columns go into, in the same order.
-constexpr std::array<const char*, 6> kFields = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit15"};
+constexpr std::array<const char*, 6> kFields = {kModuleField, kTeeth1Field, kTeeth2Field,
+                                                kShift1Field, kShift2Field, kCorrectionField};
 static_assert(kFields.size() == kColumns.size());
 
 std::string CsvCell(const std::string& text) {
@@ -76,7 +78,7 @@ PairWorker::PairWorker(const std::optional<std::string>& load, std::ostream& err
   p_.commands.keepOutlines = false;
   started_ = p_.state.slot0();
   for (std::size_t i = 0; i < kFields.size(); ++i) startedTexts_[i] = p_.fields.Text(kFields[i]);
-  startedRotation_ = p_.fields.Text("Edit19");
+  startedRotation_ = p_.fields.Text(kRotationField);
 }
 
 bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out) {
@@ -85,7 +87,7 @@ bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out)
   // the program started with, and nothing of the previous row remains.
   p_.state.slot0() = started_;
   for (std::size_t i = 0; i < kFields.size(); ++i) p_.fields.SetText(kFields[i], startedTexts_[i]);
-  p_.fields.SetText("Edit19", startedRotation_);
+  p_.fields.SetText(kRotationField, startedRotation_);
   p_.box.errors.clear();
 
   PairOptions o;

@@ -6,6 +6,7 @@
 #include <streambuf>
 
 #include "cli/cli_common.h"
+#include "commands/control_names.h"
 #include "core/errors.h"
 #include "core/geometry.h"
 #include "core/number_text.h"
@@ -64,10 +65,10 @@ std::string ConcernedInput(const MemoryProgram& p) {
     const char* option;
     bool whole;
   };
-  static constexpr Input kInputs[] = {{"Edit1", "--module", false}, {"Edit2", "--teeth (z1)", true},
-                                      {"Edit3", "--teeth (z2)", true}, {"Edit4", "--shift (x1)", false},
-                                      {"Edit5", "--shift (x2)", false},
-                                      {"Edit15", "--correction", false}};
+  static constexpr Input kInputs[] = {
+      {kModuleField, "--module", false},     {kTeeth1Field, "--teeth (z1)", true},
+      {kTeeth2Field, "--teeth (z2)", true},  {kShift1Field, "--shift (x1)", false},
+      {kShift2Field, "--shift (x2)", false}, {kCorrectionField, "--correction", false}};
   for (const Input& in : kInputs) {
     const std::string text = p.fields.Text(in.field);
     double d;
@@ -75,9 +76,9 @@ std::string ConcernedInput(const MemoryProgram& p) {
     if (in.whole ? !TryParseWhole(text, w) : !TryParseDecimal(text, d)) return in.option;
   }
   // Everything converted: the calculation itself failed for this pair.
-  return "module " + p.fields.Text("Edit1") + ", teeth " + p.fields.Text("Edit2") + " " +
-         p.fields.Text("Edit3") + ", shift " + p.fields.Text("Edit4") + " " +
-         p.fields.Text("Edit5") + ", correction " + p.fields.Text("Edit15");
+  return "module " + p.fields.Text(kModuleField) + ", teeth " + p.fields.Text(kTeeth1Field) + " " +
+         p.fields.Text(kTeeth2Field) + ", shift " + p.fields.Text(kShift1Field) + " " +
+         p.fields.Text(kShift2Field) + ", correction " + p.fields.Text(kCorrectionField);
 }
 
 // The calculation ended in a red "計算不可" line: a root finder without a
@@ -96,17 +97,17 @@ bool EndedUnsolved(const MemoryProgram& p) {
 
 CalcOutcome CalculatePair(MemoryProgram& p, const PairOptions& o, std::ostream& err) {
   FieldPort& f = p.fields;
-  if (o.module) f.SetText("Edit1", *o.module);
+  if (o.module) f.SetText(kModuleField, *o.module);
   if (o.teeth.size() == 2) {
-    f.SetText("Edit2", o.teeth[0]);
-    f.SetText("Edit3", o.teeth[1]);
+    f.SetText(kTeeth1Field, o.teeth[0]);
+    f.SetText(kTeeth2Field, o.teeth[1]);
   }
   if (o.shift.size() == 2) {
-    f.SetText("Edit4", o.shift[0]);
-    f.SetText("Edit5", o.shift[1]);
+    f.SetText(kShift1Field, o.shift[0]);
+    f.SetText(kShift2Field, o.shift[1]);
   }
   // Only the system writes Edit15, so this write raises no change event.
-  if (o.correction) f.SetText("Edit15", *o.correction);
+  if (o.correction) f.SetText(kCorrectionField, *o.correction);
   const std::size_t before = p.box.errors.size();
   p.commands.Run([&] { p.commands.BitBtn1Click(); });
   if (p.box.errors.size() != before) {
@@ -206,10 +207,12 @@ Subcommand AddCalc(CLI::App& app, std::ostream& out, std::ostream& err) {
             j["record"] = RecordJson(p.state.slot0());
             j["results"] = CurrentResults(p);
             nlohmann::json fields;
-            for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6",
-                                     "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12",
-                                     "Edit13", "Edit14", "Edit15", "Edit16", "Edit17", "Edit47",
-                                     "Edit48"}) {
+            for (const char* name :
+                 {kModuleField, kTeeth1Field, kTeeth2Field, kShift1Field, kShift2Field,
+                  kWorkingPitchDia1Field, kWorkingPitchDia2Field, kTipDia1Field, kTipDia2Field,
+                  kRootDia1Field, kRootDia2Field, kBaseDia1Field, kBaseDia2Field,
+                  kCenterDistanceField, kCorrectionField, kContactRatioField, kBacklashField,
+                  kTipThickness1Field, kTipThickness2Field}) {
               fields[name] = p.fields.Text(name);
             }
             j["fields"] = fields;

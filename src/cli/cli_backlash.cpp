@@ -6,6 +6,7 @@
 
 #include "backlash/backlash_search.h"
 #include "cli/cli_common.h"
+#include "commands/control_names.h"
 
 namespace spurgear::cli {
 namespace {
@@ -39,7 +40,7 @@ Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err) {
             // nothing is turned or searched on it.
             const bool act = outcome == CalcOutcome::Calculated;
             if (act && options->rotation) {
-              p.fields.SetText("Edit19", *options->rotation);
+              p.fields.SetText(kRotationField, *options->rotation);
               if (!RunReported(p, err, [&] { p.commands.RotationStep(0.0); }, "--rotation")) {
                 return 1;
               }
@@ -53,7 +54,8 @@ Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err) {
             j["messages"] = p.messages.lines;
             j["results"] = CurrentResults(p);
             j["rotation"] = Number(p.commands.gear2Rotation);
-            for (const char* name : {"Edit19", "Edit18", "Edit21"}) j[name] = p.fields.Text(name);
+            for (const char* name : {kRotationField, kLowerGapField, kUpperGapField})
+              j[name] = p.fields.Text(name);
             j["lowerOverlap"] = LowerFlanksOverlap(p.state.BacklashTeeth1, p.state.BacklashTeeth2);
             j["upperOverlap"] = UpperFlanksOverlap(p.state.BacklashTeeth1, p.state.BacklashTeeth2);
             if (options->contact) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_common.h"
+#include "commands/control_names.h"
 #include "strength/lewis.h"
 
 namespace spurgear::cli {
@@ -51,14 +52,14 @@ Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err) {
             // A refused calculation still leaves its inputs in slot 0, and
             // the estimate works from there, as the page does.
             FieldPort& f = p.fields;
-            if (o->width) f.SetText("Edit20", *o->width);
-            if (o->speed) f.SetText("Edit22", *o->speed);
-            if (o->fillet) f.SetIndex("rg31", *o->fillet);
-            if (o->shock) f.SetIndex("rg3", *o->shock);
-            if (o->material) f.SetIndex("CB1", *o->material);
-            const std::string inputs = "module " + f.Text("Edit1") + ", z1 " + f.Text("Edit2") +
-                                       ", face width " + f.Text("Edit20") + ", speed " +
-                                       f.Text("Edit22");
+            if (o->width) f.SetText(kFaceWidthField, *o->width);
+            if (o->speed) f.SetText(kSpeedField, *o->speed);
+            if (o->fillet) f.SetIndex(kFilletGroup, *o->fillet);
+            if (o->shock) f.SetIndex(kShockGroup, *o->shock);
+            if (o->material) f.SetIndex(kMaterialBox, *o->material);
+            const std::string inputs = "module " + f.Text(kModuleField) + ", z1 " +
+                                       f.Text(kTeeth1Field) + ", face width " +
+                                       f.Text(kFaceWidthField) + ", speed " + f.Text(kSpeedField);
             if (!RunReported(p, err, [&] { p.commands.BitBtn33Click(); }, inputs)) return 1;
             // The same inputs once more for the unrounded values behind the
             // two texts; the command has just shown they compute.
@@ -72,8 +73,8 @@ Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err) {
             j["Kv"] = Number(r.SpeedFactor);
             j["Y"] = Number(r.FormFactor);
             j["T"] = Number(r.Torque);
-            j["Edit23"] = f.Text("Edit23");
-            j["Edit24"] = f.Text("Edit24");
+            j[kFormFactorField] = f.Text(kFormFactorField);
+            j[kTorqueField] = f.Text(kTorqueField);
             PrintJson(out, j);
             return 0;
           }};

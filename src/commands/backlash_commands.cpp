@@ -5,6 +5,7 @@
 
 #include "backlash/backlash_search.h"
 #include "commands/commands.h"
+#include "commands/control_names.h"
 #include "core/number_text.h"
 #include "core/outlines.h"
 
@@ -19,7 +20,7 @@ void PanStep(Commands& c, double& pan, int direction) {
   c.DrawBacklashView();
 }
 
-constexpr char kImage[] = "Image7";
+constexpr const char* kImage = kBacklashImage;
 constexpr double kContactTolerance = 0.00001;
 // "大" squares Zoom below 0.9; it stops short of a window too small to map.
 constexpr double kSmallestZoom = 1e-6;
@@ -63,11 +64,11 @@ void Commands::DrawBacklashView() {
   // A flank pair with no qualifying point shows one module and has no gap
   // to mark.
   const FlankClearances c = FlankClearance(state.BacklashTeeth1, state.BacklashTeeth2, r.Module);
-  ports.fields.SetText("Edit18", FormatResult(c.lower.distance));
+  ports.fields.SetText(kLowerGapField, FormatResult(c.lower.distance));
   if (c.lower.found) {
     pictures.DrawSegment(kImage, window, c.lower.fx, c.lower.fy, c.lower.px, c.lower.py);
   }
-  ports.fields.SetText("Edit21", FormatResult(c.upper.distance));
+  ports.fields.SetText(kUpperGapField, FormatResult(c.upper.distance));
   if (c.upper.found) {
     pictures.DrawSegment(kImage, window, c.upper.fx, c.upper.fy, c.upper.px, c.upper.py);
   }
@@ -113,7 +114,7 @@ void Commands::BitBtn8Click() {
   }
   contactStatus = 0;
   contactRotation = found.theta;
-  ports.fields.SetText("Edit19", FormatFixed(found.theta, 4, 11));
+  ports.fields.SetText(kRotationField, FormatFixed(found.theta, 4, 11));
   TurnGear2(state.ToothOutline, r, found.theta, state.BacklashTeeth2);
   gear2Rotation = found.theta;
   DrawBacklashView();
@@ -121,15 +122,17 @@ void Commands::BitBtn8Click() {
 
 void Commands::RotationStep(double step) {
   // A text that does not convert ends the step here, before anything changed.
-  const double shown = ParseDecimal(ports.fields.Text("Edit19"));
+  const double shown = ParseDecimal(ports.fields.Text(kRotationField));
   const double v = static_cast<double>(static_cast<Extended>(shown) + step);
-  ports.fields.SetText("Edit19", FormatFixed(v, 4, 11));
+  ports.fields.SetText(kRotationField, FormatFixed(v, 4, 11));
   if (!state.hasBacklash) return;
   TurnGear2(state.ToothOutline, state.backlashFrom, v, state.BacklashTeeth2);
   gear2Rotation = v;
   DrawBacklashView();
-  ports.fields.SetRed("Edit18", LowerFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2) == 1);
-  ports.fields.SetRed("Edit21", UpperFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2) == 1);
+  ports.fields.SetRed(kLowerGapField,
+                      LowerFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2) == 1);
+  ports.fields.SetRed(kUpperGapField,
+                      UpperFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2) == 1);
 }
 
 void Commands::BitBtn9Click() { RotationStep(0.001); }

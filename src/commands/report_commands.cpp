@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commands/commands.h"
+#include "commands/control_names.h"
 #include "commands/report_sheet.h"
 #include "core/file_io.h"
 #include "core/version.h"
@@ -130,7 +131,7 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool withStre
   return d;
 }
 
-void Commands::SheetPdf1Click() { Export(*this, "計算書", "SaveDialog4", true); }
-void Commands::MeshSvg1Click() { Export(*this, "かみ合い図", "SaveDialog5", false); }
+void Commands::SheetPdf1Click() { Export(*this, "計算書", kSaveSheetDialog, true); }
+void Commands::MeshSvg1Click() { Export(*this, "かみ合い図", kSaveMeshSvgDialog, false); }
 
 }  // namespace spurgear

@@ -1,5 +1,6 @@
 // The strength page's command.
 #include "commands/commands.h"
+#include "commands/control_names.h"
 #include "strength/lewis.h"
 
 namespace spurgear {
@@ -8,11 +9,11 @@ LewisInputs ReadLewisInputs(const GearPairRecord& slot0, const FieldPort& fields
   LewisInputs in;
   in.Module = slot0.Module;
   in.Teeth1 = slot0.Teeth1;
-  in.SpeedText = fields.Text("Edit22");
-  in.WidthText = fields.Text("Edit20");
-  in.FilletIndex = fields.Index("rg31");
-  in.ShockIndex = fields.Index("rg3");
-  in.MaterialIndex = fields.Index("CB1");
+  in.SpeedText = fields.Text(kSpeedField);
+  in.WidthText = fields.Text(kFaceWidthField);
+  in.FilletIndex = fields.Index(kFilletGroup);
+  in.ShockIndex = fields.Index(kShockGroup);
+  in.MaterialIndex = fields.Index(kMaterialBox);
   return in;
 }
 
@@ -22,8 +23,8 @@ void Commands::BitBtn33Click() {
   // Everything is computed before anything is shown: a conversion failure,
   // a refusal or a fault leaves both outputs as they were.
   LewisResult result = ComputeLewis(ReadLewisInputs(state.slot0(), ports.fields));
-  ports.fields.SetText("Edit23", result.FormFactorText);
-  ports.fields.SetText("Edit24", result.TorqueText);
+  ports.fields.SetText(kFormFactorField, result.FormFactorText);
+  ports.fields.SetText(kTorqueField, result.TorqueText);
 }
 
 }  // namespace spurgear

@@ -1,8 +1,6 @@
 // "歯厚と測定寸法": building the window, its controls at fixed places in the
 // main window's face and colours, and wiring them to the window's handlers
 // (measurement_window.cpp), and opening it from the main menu.
-#include "ui/measurement_window.h"
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -13,7 +11,9 @@
 #include <QTableWidget>
 #include <string>
 
+#include "commands/control_names.h"
 #include "ui/main_window.h"
+#include "ui/measurement_window.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -63,7 +63,7 @@ void MeasurementWindow::WatchCommands(QWidget* mainWindow, QWidget* historyWindo
     }
   }
   if (historyWindow) {
-    if (auto* grid = historyWindow->findChild<QTableWidget*>("sg1")) {
+    if (auto* grid = historyWindow->findChild<QTableWidget*>(kHistoryGrid)) {
       connect(grid, &QTableWidget::currentCellChanged, this, later);
       // A click on the row already current recalls it again; the click ends
       // after the recall.
