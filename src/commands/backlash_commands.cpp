@@ -74,14 +74,14 @@ void Commands::DrawBacklashView() {
   }
 }
 
-void Commands::BitBtn8Click() {
+BacklashOutcome Commands::SearchContact() {
   contactSearched = false;
   contactStatus = 1;
-  if (!state.hasBacklash) return;
+  if (!state.hasBacklash) return BacklashState();
   const GearPairRecord& r = state.backlashFrom;
   if (!(r.DistanceCorrection > 0)) {
     ports.messages.Add("warring：歯の隙間なし");
-    return;
+    return BacklashState();
   }
   contactSearched = true;
   // The rotation that moves a point of gear 2's root circle by the normal
@@ -110,7 +110,7 @@ void Commands::BitBtn8Click() {
     state.BacklashTeeth2 = before;
     ports.messages.SetColor(ListColor::Red);
     ports.messages.Add(refusal);
-    return;
+    return BacklashState();
   }
   contactStatus = 0;
   contactRotation = found.theta;
@@ -118,14 +118,15 @@ void Commands::BitBtn8Click() {
   TurnGear2(state.ToothOutline, r, found.theta, state.BacklashTeeth2);
   gear2Rotation = found.theta;
   DrawBacklashView();
+  return BacklashState();
 }
 
-void Commands::RotationStep(double step) {
+BacklashOutcome Commands::RotationStep(double step) {
   // A text that does not convert ends the step here, before anything changed.
   const double shown = ParseDecimal(ports.fields.Text(kRotationField));
   const double v = static_cast<double>(static_cast<Extended>(shown) + step);
   ports.fields.SetText(kRotationField, FormatFixed(v, 4, 11));
-  if (!state.hasBacklash) return;
+  if (!state.hasBacklash) return BacklashState();
   TurnGear2(state.ToothOutline, state.backlashFrom, v, state.BacklashTeeth2);
   gear2Rotation = v;
   DrawBacklashView();
@@ -133,6 +134,17 @@ void Commands::RotationStep(double step) {
                       LowerFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2) == 1);
   ports.fields.SetRed(kUpperGapField,
                       UpperFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2) == 1);
+  return BacklashState();
+}
+
+BacklashOutcome Commands::BacklashState() const {
+  BacklashOutcome o;
+  o.rotation = gear2Rotation;
+  o.lowerOverlap = LowerFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2);
+  o.upperOverlap = UpperFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2);
+  if (contactSearched) o.contactFound = contactStatus == 0;
+  o.contactRotation = contactRotation;
+  return o;
 }
 
 void Commands::BitBtn9Click() { RotationStep(0.001); }

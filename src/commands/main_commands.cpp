@@ -59,12 +59,23 @@ void Commands::ReadInputs() {
   // earlier ones stored.
   GearPairRecord& r = state.slot0();
   FieldPort& f = ports.fields;
-  r.Module = ParseDecimal(f.Text(kModuleField));
-  r.Teeth1 = ParseWhole(f.Text(kTeeth1Field));
-  r.Teeth2 = ParseWhole(f.Text(kTeeth2Field));
-  r.Shift1 = ParseDecimal(f.Text(kShift1Field));
-  r.Shift2 = ParseDecimal(f.Text(kShift2Field));
-  r.DistanceCorrection = ParseDecimal(f.Text(kCorrectionField));
+  const char* reading = "module";
+  try {
+    r.Module = ParseDecimal(f.Text(kModuleField));
+    reading = "z1";
+    r.Teeth1 = ParseWhole(f.Text(kTeeth1Field));
+    reading = "z2";
+    r.Teeth2 = ParseWhole(f.Text(kTeeth2Field));
+    reading = "x1";
+    r.Shift1 = ParseDecimal(f.Text(kShift1Field));
+    reading = "x2";
+    r.Shift2 = ParseDecimal(f.Text(kShift2Field));
+    reading = "correction";
+    r.DistanceCorrection = ParseDecimal(f.Text(kCorrectionField));
+  } catch (const ConversionError&) {
+    unreadInput_ = reading;
+    throw;
+  }
 }
 
 void Commands::ShowResults() {
@@ -86,7 +97,7 @@ void Commands::ShowResults() {
   f.SetText(kBaseDia1Field, FormatResult(r.BaseDia1));
   f.SetText(kBaseDia2Field, FormatResult(r.BaseDia2));
   f.SetText(kCenterDistanceField,
-            FormatResult(static_cast<long double>(r.CenterDistance) + r.DistanceCorrection));
+            FormatResult(CorrectedCenterDistance(r)));
   f.SetText(kContactRatioField, FormatResult(r.ContactRatio));
   f.SetText(kTipThickness1Field, FormatResult(r.TipThickness1));
   f.SetText(kTipThickness2Field, FormatResult(r.TipThickness2));
@@ -124,28 +135,68 @@ void Commands::Edit15Change() {
   // that reads the very same inputs would end exactly as this one goes on
   // to end; only then may it be passed over.
   if (skipRepeatedCalculation && calcDepth_ == 1 && ResultsBelong() && FieldsHoldInputs()) return;
-  BitBtn1Click();
+  Calculate();
 }
 
-void Commands::BitBtn1Click() {
+CalcOutcome Commands::Calculate() {
+  const SlotZeroCommand notice(*this);
   ++calcDepth_;
   struct Depth {
     int& d;
     ~Depth() { --d; }
   } depth{calcDepth_};
 
-  ++calculationCount;
+  const int started = ++calculationCount;
   lastCheckResult = 0;
   lastCalcUnsolved = false;
-  ReadInputs();
+  CalcOutcome outcome;
+  // Recorded on every way out, the throwing ones included.
+  struct Record {
+    Commands& c;
+    const CalcOutcome& o;
+    ~Record() {
+      c.lastOutcome_ = o;
+      c.calculatedInside_ = true;
+    }
+  } record{*this, outcome};
+  const auto fail = [&](CalcStatus status, const std::string& message) {
+    outcome.status = status;
+    outcome.message = message;
+  };
+  // A calculation nested in this one (the correction's rewrite) that ended
+  // unsolved or failed decides how this one ended. Every return goes
+  // through here: a plain `return outcome` would move from what Record
+  // still reads.
+  const auto finish = [&] {
+    if (calculationCount != started && outcome.status == CalcStatus::Calculated &&
+        lastOutcome_.status != CalcStatus::Calculated) {
+      outcome = lastOutcome_;
+    }
+    return outcome;
+  };
+  try {
+    ReadInputs();
+  } catch (const CommandError& e) {
+    fail(CalcStatus::Failed, std::string(e.what()) + ".");
+    outcome.input = unreadInput_;
+    throw;
+  }
   const CheckResult check = CheckInputs(state.slot0());
   lastCheckResult = check.result;
+  outcome.check = check.result;
+  outcome.checkLines = check.findings;
   ports.messages.Clear();
   ports.messages.SetColor(check.color);
   for (const std::string& line : check.lines) ports.messages.Add(line);
   if (check.result >= 2) {
     ports.timer.SetEnabled(false);
-    return;
+    for (const CheckLine& l : check.findings) {
+      if (l.severity == Severity::Error) {
+        fail(CalcStatus::Refused, l.text);
+        break;
+      }
+    }
+    return finish();
   }
   // A pair that passes the check can still fail in the geometry or the
   // outlines. The fields then go back to what they showed, the pair the
@@ -172,13 +223,17 @@ void Commands::BitBtn1Click() {
     try {
       work();
       return true;
-    } catch (const ConversionError&) {
-      throw;  // Edit19's text: the results stay shown, the pictures as they were
+    } catch (const ConversionError& e) {
+      // Edit19's text: the results stay shown, the pictures as they were
+      fail(CalcStatus::Failed, std::string(e.what()) + ".");
+      throw;
     } catch (const NoSolution& e) {
       lastCalcUnsolved = true;
+      fail(CalcStatus::Unsolved, e.what());
       failed(e.what());
       return false;
     } catch (const CommandError& e) {
+      fail(CalcStatus::Failed, std::string(e.what()) + ".");
       failed(e.what());
       throw;
     }
@@ -190,7 +245,7 @@ void Commands::BitBtn1Click() {
         if (OutlinesToBuild()) BuildMeshOutlines();
         if (drawViews) DrawMeshFrames();
       })) {
-    return;
+    return finish();
   }
   ports.pictures.SetVisible(kMeshFrame1, true);
   for (const char* name : {kMeshFrame2, kMeshFrame3, kMeshFrame4, kMeshFrame5}) {
@@ -201,12 +256,14 @@ void Commands::BitBtn1Click() {
         if (OutlinesToBuild()) BuildBacklashOutlines();
         if (drawViews) DrawBacklashView();
       })) {
-    return;
+    return finish();
   }
   ports.fields.SetText(kRotationField, "0.000");
+  return finish();
 }
 
 void Commands::BitBtn3Click() {
+  const SlotZeroCommand notice(*this);
   GearPairRecord& r = state.slot0();
   const double shown = ParseDecimal(ports.fields.Text(kCorrectionField));
   r.DistanceCorrection = static_cast<double>(static_cast<long double>(shown) + r.Module / 100.0L);
@@ -214,6 +271,7 @@ void Commands::BitBtn3Click() {
 }
 
 void Commands::BitBtn4Click() {
+  const SlotZeroCommand notice(*this);
   GearPairRecord& r = state.slot0();
   const double shown = ParseDecimal(ports.fields.Text(kCorrectionField));
   r.DistanceCorrection = shown;
@@ -224,6 +282,7 @@ void Commands::BitBtn4Click() {
 }
 
 void Commands::BitBtn7Click() {
+  const SlotZeroCommand notice(*this);
   if (ports.fields.SetText(kCorrectionField, "0.0")) Edit15Change();
   state.slot0().DistanceCorrection = 0.0;
   ShowResults();
@@ -232,6 +291,7 @@ void Commands::BitBtn7Click() {
 void Commands::N3Click() { ports.desktop.Close(); }
 
 void Commands::N1Click() {
+  const SlotZeroCommand notice(*this);
   if (std::optional<std::string> path = ports.dialogs.Open(kOpenGearDialog)) {
     ReadGearFile(state.table, *path);
     MarkResultsBelong();
@@ -240,6 +300,7 @@ void Commands::N1Click() {
 }
 
 void Commands::OpenGearFile(const std::string& path) {
+  const SlotZeroCommand notice(*this);
   ReadGearFile(state.table, path);
   MarkResultsBelong();
   ShowTable();

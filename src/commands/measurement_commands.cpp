@@ -66,7 +66,7 @@ void ApplyShifts(Commands& c, double shift1, double shift2) {
   // significant digits move the centre distance by far less than shown.
   c.ports.fields.SetText(kShift1Field, FormatInput(shift1));
   c.ports.fields.SetText(kShift2Field, FormatInput(shift2));
-  c.BitBtn1Click();
+  c.Calculate();
 }
 
 }  // namespace spurgear

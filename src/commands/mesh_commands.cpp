@@ -82,7 +82,7 @@ void Commands::DrawMeshFrames() {
 
   const ViewWindow window = MeshWindow(ports.fields.Index(kViewGroup), r);
   const double centreDistance =
-      static_cast<double>(static_cast<long double>(r.CenterDistance) + r.DistanceCorrection);
+      static_cast<double>(CorrectedCenterDistance(r));
 
   for (int k = 1; k <= 5; ++k) {
     // Gear 1 turns a fifth of its pitch per frame; gear 2 the other way by

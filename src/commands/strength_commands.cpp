@@ -17,14 +17,17 @@ LewisInputs ReadLewisInputs(const GearPairRecord& slot0, const FieldPort& fields
   return in;
 }
 
-void Commands::BitBtn33Click() {
+LewisOutcome Commands::EstimateStrength() {
   // The estimate works from slot 0 as the last calculation attempt, file or
   // history selection left it, not from the texts in the input fields.
   // Everything is computed before anything is shown: a conversion failure,
   // a refusal or a fault leaves both outputs as they were.
-  LewisResult result = ComputeLewis(ReadLewisInputs(state.slot0(), ports.fields));
-  ports.fields.SetText(kFormFactorField, result.FormFactorText);
-  ports.fields.SetText(kTorqueField, result.TorqueText);
+  LewisOutcome outcome;
+  outcome.inputs = ReadLewisInputs(state.slot0(), ports.fields);
+  outcome.result = ComputeLewis(outcome.inputs);
+  ports.fields.SetText(kFormFactorField, outcome.result.FormFactorText);
+  ports.fields.SetText(kTorqueField, outcome.result.TorqueText);
+  return outcome;
 }
 
 }  // namespace spurgear
