@@ -69,13 +69,8 @@ std::string CsvHeader() {
 
 PairWorker::PairWorker(const std::optional<std::string>& load, std::ostream& err) {
   ok_ = StartPair(p_, load, err);
-  // Rows have no pictures and read no outline; the outlines only decide
-  // whether a pair calculates, and are built only where that is in doubt.
-  p_.commands.drawViews = false;
-  // The nested calculation a correction's reformatting raises mostly reads
-  // back the very inputs just calculated; it is passed over then.
-  p_.commands.skipRepeatedCalculation = true;
-  p_.commands.keepOutlines = false;
+  // Rows have no pictures and read no outline.
+  p_.commands.SetRunMode(Commands::RunMode::Headless);
   started_ = p_.state.slot0();
   for (std::size_t i = 0; i < kFields.size(); ++i) startedTexts_[i] = p_.fields.Text(kFields[i]);
   startedRotation_ = p_.fields.Text(kRotationField);
@@ -99,20 +94,18 @@ bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out)
     o.shift = {row.texts[3].value_or(startedTexts_[3]), row.texts[4].value_or(startedTexts_[4])};
   }
   o.correction = row.texts[5];
-  std::ostringstream why;
-  const CalcOutcome outcome = CalculatePair(p_, o, why);
+  std::ostringstream why;  // the row's own line says it
+  const PairRun run = CalculatePair(p_, o, why);
+  const Verdict verdict = Judge(run.outcome, p_.state.slot0());
   const std::vector<std::string>& lines = p_.messages.lines;
-  if (outcome == CalcOutcome::Failed) {
-    std::string text = why.str();
-    while (!text.empty() && text.back() == '\n') text.pop_back();
-    return Fail(row, text, {}, format, out);
-  }
-  if (outcome == CalcOutcome::Refused) {
-    std::vector<std::string> errors;
-    for (const std::string& l : lines) {
-      if (l.rfind("error", 0) == 0) errors.push_back(l);
+  if (verdict.status == kExitFailed) return Fail(row, verdict.message, {}, format, out);
+  if (verdict.status == kExitRefused) {
+    std::vector<std::string> errors, check;
+    for (const CheckLine& l : run.outcome.checkLines) {
+      if (l.severity == Severity::Error) errors.push_back(l.text);
+      check.push_back(l.text);
     }
-    return Fail(row, Join(errors, "; "), lines, format, out);
+    return Fail(row, Join(errors, "; "), check, format, out);
   }
   const nlohmann::json r = ResultsJson(p_.state.slot0());
   if (format == BatchFormat::JsonLines) {
