@@ -96,7 +96,7 @@ bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out)
   o.correction = row.texts[5];
   std::ostringstream why;  // the row's own line says it
   const PairRun run = CalculatePair(p_, o, why);
-  const Verdict verdict = Judge(run.outcome, p_.state.slot0());
+  const Verdict verdict = Judge(run.outcome, PairText(p_.fields));
   const std::vector<std::string>& lines = p_.messages.lines;
   if (verdict.status == kExitFailed) return Fail(row, verdict.message, {}, format, out);
   if (verdict.status == kExitRefused) {

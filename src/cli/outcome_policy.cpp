@@ -3,14 +3,14 @@
 
 #include <ostream>
 
-#include "core/number_text.h"
+#include "commands/control_names.h"
 
 namespace spurgear::cli {
 
-std::string PairText(const GearPairRecord& r) {
-  return "module " + FormatInput(r.Module) + ", teeth " + std::to_string(r.Teeth1) + " " +
-         std::to_string(r.Teeth2) + ", shift " + FormatInput(r.Shift1) + " " +
-         FormatInput(r.Shift2) + ", correction " + FormatResult(r.DistanceCorrection);
+std::string PairText(const FieldPort& f) {
+  return "module " + f.Text(kModuleField) + ", teeth " + f.Text(kTeeth1Field) + " " +
+         f.Text(kTeeth2Field) + ", shift " + f.Text(kShift1Field) + " " + f.Text(kShift2Field) +
+         ", correction " + f.Text(kCorrectionField);
 }
 
 std::string OptionOf(const std::string& input) {
@@ -21,16 +21,16 @@ std::string OptionOf(const std::string& input) {
   return input;
 }
 
-Verdict Judge(const CalcOutcome& outcome, const GearPairRecord& pair) {
+Verdict Judge(const CalcOutcome& outcome, const std::string& pair) {
   switch (outcome.status) {
     case CalcStatus::Calculated:
       return {kExitDone, ""};
     case CalcStatus::Failed: {
-      const std::string where = outcome.input.empty() ? PairText(pair) : OptionOf(outcome.input);
+      const std::string where = outcome.input.empty() ? pair : OptionOf(outcome.input);
       return {kExitFailed, where + ": " + outcome.message};
     }
     case CalcStatus::Unsolved:
-      return {kExitFailed, PairText(pair) + ": " + outcome.message};
+      return {kExitFailed, pair + ": " + outcome.message};
     case CalcStatus::Refused:
       break;
   }
@@ -41,11 +41,11 @@ Verdict Judge(const CalcOutcome& outcome, const GearPairRecord& pair) {
     if (l.input != "module") teeth = true;
     lines += (lines.empty() ? "" : "\n") + l.text;
   }
-  if (!teeth) return {kExitFailed, PairText(pair) + ": " + outcome.message};
+  if (!teeth) return {kExitFailed, pair + ": " + outcome.message};
   return {kExitRefused, lines};
 }
 
-int Report(const CalcOutcome& outcome, const GearPairRecord& pair, std::ostream& err) {
+int Report(const CalcOutcome& outcome, const std::string& pair, std::ostream& err) {
   const Verdict v = Judge(outcome, pair);
   if (!v.message.empty()) err << v.message << "\n";
   return v.status;

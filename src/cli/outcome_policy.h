@@ -6,7 +6,7 @@
 #include <string>
 
 #include "commands/outcome.h"
-#include "core/gear_record.h"
+#include "commands/ports.h"
 
 namespace spurgear::cli {
 
@@ -29,19 +29,21 @@ struct Verdict {
 // it is a failure: 1, as are a failed calculation (the message behind the
 // option whose text did not convert, or behind the pair) and an unsolved
 // one (the red line behind the pair).
-Verdict Judge(const CalcOutcome& outcome, const GearPairRecord& pair);
+// `pair` names the pair as PairText does.
+Verdict Judge(const CalcOutcome& outcome, const std::string& pair);
 
 // Judge, its message written to `err`; returns the status.
-int Report(const CalcOutcome& outcome, const GearPairRecord& pair, std::ostream& err);
+int Report(const CalcOutcome& outcome, const std::string& pair, std::ostream& err);
 
 // The status of a command that went on to its own output after a
 // calculation that ended in `status`: a refusal stays 2, a failed output
 // makes 1.
 int WithOutput(int status, bool outputDone);
 
-// The pair as the CLI names it in a message: "module 1, teeth 15 25, shift
-// 0 0, correction 0.000".
-std::string PairText(const GearPairRecord& pair);
+// The pair as the CLI names it in a message, in the texts the fields hold
+// (as typed, or as the calculation showed them): "module 1, teeth 15 25,
+// shift 0 0, correction 0.000".
+std::string PairText(const FieldPort& fields);
 // The option an input's text came from: "--teeth (z1)" for "z1".
 std::string OptionOf(const std::string& input);
 
