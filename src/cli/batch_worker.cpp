@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "cli/cli_common.h"
+#include "commands/control_names.h"
 
 namespace spurgear::cli::batch {
 namespace {
 
 // The fields the columns go into, in the same order.
-constexpr std::array<const char*, 6> kFields = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit15"};
+constexpr std::array<const char*, 6> kFields = {kModuleField, kTeeth1Field, kTeeth2Field,
+                                                kShift1Field, kShift2Field, kCorrectionField};
 static_assert(kFields.size() == kColumns.size());
 
 std::string CsvCell(const std::string& text) {
@@ -67,16 +69,11 @@ std::string CsvHeader() {
 
 PairWorker::PairWorker(const std::optional<std::string>& load, std::ostream& err) {
   ok_ = StartPair(p_, load, err);
-  // Rows have no pictures and read no outline; the outlines only decide
-  // whether a pair calculates, and are built only where that is in doubt.
-  p_.commands.drawViews = false;
-  // The nested calculation a correction's reformatting raises mostly reads
-  // back the very inputs just calculated; it is passed over then.
-  p_.commands.skipRepeatedCalculation = true;
-  p_.commands.keepOutlines = false;
+  // Rows have no pictures and read no outline.
+  p_.commands.SetRunMode(Commands::RunMode::Headless);
   started_ = p_.state.slot0();
   for (std::size_t i = 0; i < kFields.size(); ++i) startedTexts_[i] = p_.fields.Text(kFields[i]);
-  startedRotation_ = p_.fields.Text("Edit19");
+  startedRotation_ = p_.fields.Text(kRotationField);
 }
 
 bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out) {
@@ -85,7 +82,7 @@ bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out)
   // the program started with, and nothing of the previous row remains.
   p_.state.slot0() = started_;
   for (std::size_t i = 0; i < kFields.size(); ++i) p_.fields.SetText(kFields[i], startedTexts_[i]);
-  p_.fields.SetText("Edit19", startedRotation_);
+  p_.fields.SetText(kRotationField, startedRotation_);
   p_.box.errors.clear();
 
   PairOptions o;
@@ -97,20 +94,18 @@ bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out)
     o.shift = {row.texts[3].value_or(startedTexts_[3]), row.texts[4].value_or(startedTexts_[4])};
   }
   o.correction = row.texts[5];
-  std::ostringstream why;
-  const CalcOutcome outcome = CalculatePair(p_, o, why);
+  std::ostringstream why;  // the row's own line says it
+  const PairRun run = CalculatePair(p_, o, why);
+  const Verdict verdict = Judge(run.outcome, PairText(p_.fields));
   const std::vector<std::string>& lines = p_.messages.lines;
-  if (outcome == CalcOutcome::Failed) {
-    std::string text = why.str();
-    while (!text.empty() && text.back() == '\n') text.pop_back();
-    return Fail(row, text, {}, format, out);
-  }
-  if (outcome == CalcOutcome::Refused) {
-    std::vector<std::string> errors;
-    for (const std::string& l : lines) {
-      if (l.rfind("error", 0) == 0) errors.push_back(l);
+  if (verdict.status == kExitFailed) return Fail(row, verdict.message, {}, format, out);
+  if (verdict.status == kExitRefused) {
+    std::vector<std::string> errors, check;
+    for (const CheckLine& l : run.outcome.checkLines) {
+      if (l.severity == Severity::Error) errors.push_back(l.text);
+      check.push_back(l.text);
     }
-    return Fail(row, Join(errors, "; "), lines, format, out);
+    return Fail(row, Join(errors, "; "), check, format, out);
   }
   const nlohmann::json r = ResultsJson(p_.state.slot0());
   if (format == BatchFormat::JsonLines) {

@@ -1,247 +1,15 @@
+// spurgear-cli's driver: the subcommands registered, the arguments parsed,
+// the chosen one run, and every line on standard error marked as the CLI's.
 #include "cli/cli.h"
 
-#include <algorithm>
 #include <iostream>
-#include <sstream>
 #include <streambuf>
 
 #include "cli/cli_common.h"
-#include "core/errors.h"
-#include "core/geometry.h"
-#include "core/number_text.h"
 #include "core/version.h"
 
 namespace spurgear {
 namespace cli {
-
-void AddLoadOption(CLI::App& command, std::optional<std::string>& load) {
-  command.add_option("--load", load,
-                     "open a gear data file (.hgd) first, as 読み取り does: its current pair, "
-                     "pressure angle included, becomes the pair the other options change")
-      ->type_name("FILE");
-}
-
-void AddPairOptions(CLI::App& command, PairOptions& o) {
-  AddLoadOption(command, o.load);
-  command.add_option("--module", o.module, "module in mm (default 1)")->type_name("M");
-  command.add_option("--teeth", o.teeth, "tooth counts of gear 1 and gear 2 (default 15 25)")
-      ->type_name("Z1 Z2")
-      ->expected(2);
-  command.add_option("--shift", o.shift,
-                     "profile shift coefficients of gear 1 and gear 2 (default 0 0)")
-      ->type_name("X1 X2")
-      ->expected(2);
-  command.add_option("--correction", o.correction,
-                     "center distance correction in mm, added to the calculated center "
-                     "distance (default 0)")
-      ->type_name("MM");
-  command.add_option("--save", o.save,
-                     "write the current pair and the history to FILE (.hgd) at the end")
-      ->type_name("FILE");
-}
-
-bool StartPair(MemoryProgram& p, const std::optional<std::string>& load, std::ostream& err) {
-  p.StartUp();
-  if (!p.box.errors.empty()) {
-    err << p.box.errors.back() << "\n";
-    return false;
-  }
-  if (load) {
-    // The file's own message names it.
-    return RunReported(p, err, [&] { p.commands.OpenGearFile(*load); });
-  }
-  return true;
-}
-
-namespace {
-
-// The option and text a calculate command's conversion failure concerns:
-// the inputs are read in this order and the first that does not convert
-// ends the reading.
-std::string ConcernedInput(const MemoryProgram& p) {
-  struct Input {
-    const char* field;
-    const char* option;
-    bool whole;
-  };
-  static constexpr Input kInputs[] = {{"Edit1", "--module", false}, {"Edit2", "--teeth (z1)", true},
-                                      {"Edit3", "--teeth (z2)", true}, {"Edit4", "--shift (x1)", false},
-                                      {"Edit5", "--shift (x2)", false},
-                                      {"Edit15", "--correction", false}};
-  for (const Input& in : kInputs) {
-    const std::string text = p.fields.Text(in.field);
-    double d;
-    int32_t w;
-    if (in.whole ? !TryParseWhole(text, w) : !TryParseDecimal(text, d)) return in.option;
-  }
-  // Everything converted: the calculation itself failed for this pair.
-  return "module " + p.fields.Text("Edit1") + ", teeth " + p.fields.Text("Edit2") + " " +
-         p.fields.Text("Edit3") + ", shift " + p.fields.Text("Edit4") + " " +
-         p.fields.Text("Edit5") + ", correction " + p.fields.Text("Edit15");
-}
-
-// The calculation ended in a red "計算不可" line: a root finder without a
-// root, in the geometry or in the outlines drawn after it.
-bool EndedUnsolved(const MemoryProgram& p) {
-  if (p.commands.lastCalcUnsolved) return true;
-  const std::vector<std::string>& lines = p.messages.lines;
-  static const std::string kUnsolved = "計算不可";
-  return p.messages.color == ListColor::Red && !lines.empty() &&
-         lines.back().size() >= kUnsolved.size() &&
-         lines.back().compare(lines.back().size() - kUnsolved.size(), kUnsolved.size(),
-                              kUnsolved) == 0;
-}
-
-}  // namespace
-
-CalcOutcome CalculatePair(MemoryProgram& p, const PairOptions& o, std::ostream& err) {
-  FieldPort& f = p.fields;
-  if (o.module) f.SetText("Edit1", *o.module);
-  if (o.teeth.size() == 2) {
-    f.SetText("Edit2", o.teeth[0]);
-    f.SetText("Edit3", o.teeth[1]);
-  }
-  if (o.shift.size() == 2) {
-    f.SetText("Edit4", o.shift[0]);
-    f.SetText("Edit5", o.shift[1]);
-  }
-  // Only the system writes Edit15, so this write raises no change event.
-  if (o.correction) f.SetText("Edit15", *o.correction);
-  const std::size_t before = p.box.errors.size();
-  p.commands.Run([&] { p.commands.BitBtn1Click(); });
-  if (p.box.errors.size() != before) {
-    err << ConcernedInput(p) << ": " << p.box.errors.back() << "\n";
-    return CalcOutcome::Failed;
-  }
-  if (p.commands.lastCheckResult >= 2) {
-    // A refused module leaves no gear pair at all: a failure, not a refusal.
-    const std::vector<std::string>& lines = p.messages.lines;
-    if (std::find(lines.begin(), lines.end(), kModuleRefused) != lines.end()) {
-      err << ConcernedInput(p) << ": " << kModuleRefused << "\n";
-      return CalcOutcome::Failed;
-    }
-    return CalcOutcome::Refused;
-  }
-  if (EndedUnsolved(p)) {
-    err << ConcernedInput(p) << ": " << p.messages.lines.back() << "\n";
-    return CalcOutcome::Failed;
-  }
-  return CalcOutcome::Calculated;
-}
-
-CalcOutcome RunPair(MemoryProgram& p, const PairOptions& o, std::ostream& err) {
-  if (!StartPair(p, o.load, err)) return CalcOutcome::Failed;
-  return CalculatePair(p, o, err);
-}
-
-bool SaveIfAsked(MemoryProgram& p, const PairOptions& o, std::ostream& err) {
-  if (!o.save) return true;
-  try {
-    WriteGearFile(p.state.table, *o.save);
-    return true;
-  } catch (const CommandError& e) {
-    err << e.what() << ".\n";
-    return false;
-  }
-}
-
-nlohmann::json Number(double v) {
-  if (!std::isfinite(v)) return nullptr;
-  return v;
-}
-
-nlohmann::json RecordJson(const GearPairRecord& r) {
-  nlohmann::json j;
-  j["Valid"] = r.Valid;
-  j["PressureAngleIndex"] = r.PressureAngleIndex;
-  j["Module"] = Number(r.Module);
-  j["Teeth1"] = r.Teeth1;
-  j["Teeth2"] = r.Teeth2;
-  j["Shift1"] = Number(r.Shift1);
-  j["Shift2"] = Number(r.Shift2);
-  j["WorkingPressureAngle"] = Number(r.WorkingPressureAngle);
-  j["CenterModCoef"] = Number(r.CenterModCoef);
-  j["CenterDistance"] = Number(r.CenterDistance);
-  j["WorkingPitchDia1"] = Number(r.WorkingPitchDia1);
-  j["WorkingPitchDia2"] = Number(r.WorkingPitchDia2);
-  j["TipDia1"] = Number(r.TipDia1);
-  j["TipDia2"] = Number(r.TipDia2);
-  j["RootDia1"] = Number(r.RootDia1);
-  j["RootDia2"] = Number(r.RootDia2);
-  j["BaseDia1"] = Number(r.BaseDia1);
-  j["BaseDia2"] = Number(r.BaseDia2);
-  j["ContactRatio"] = Number(r.ContactRatio);
-  j["TipThickness1"] = Number(r.TipThickness1);
-  j["TipThickness2"] = Number(r.TipThickness2);
-  j["DistanceCorrection"] = Number(r.DistanceCorrection);
-  j["Reserved1"] = Number(r.Reserved1);
-  j["NormalBacklash"] = Number(r.NormalBacklash);
-  j["Reserved2"] = Number(r.Reserved2);
-  j["Gear2Rotation"] = Number(r.Gear2Rotation);
-  j["ReservedTail"] = nlohmann::json::array();
-  for (int32_t w : r.ReservedTail) j["ReservedTail"].push_back(w);
-  return j;
-}
-
-void PrintJson(std::ostream& out, const nlohmann::json& value) {
-  out << value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
-}
-
-Subcommand AddCalc(CLI::App& app, std::ostream& out, std::ostream& err) {
-  auto options = std::make_shared<PairOptions>();
-  CLI::App* c = app.add_subcommand(
-      "calc",
-      "Calculate a gear pair as the window's 計算 button does and print it as JSON:\n"
-      "`results` in gear terms, `check` (0 clean, 1 warnings, 2 refused), `messages`,\n"
-      "and `record` and `fields` as the window holds them.");
-  AddPairOptions(*c, *options);
-  return {c, [options, &out, &err]() {
-            MemoryProgram p;
-            CalcOutcome outcome = RunPair(p, *options, err);
-            bool saved = SaveIfAsked(p, *options, err);
-            if (outcome == CalcOutcome::Failed) return 1;
-            nlohmann::json j;
-            j["check"] = p.commands.lastCheckResult;
-            j["messages"] = p.messages.lines;
-            j["record"] = RecordJson(p.state.slot0());
-            j["results"] = CurrentResults(p);
-            nlohmann::json fields;
-            for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6",
-                                     "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12",
-                                     "Edit13", "Edit14", "Edit15", "Edit16", "Edit17", "Edit47",
-                                     "Edit48"}) {
-              fields[name] = p.fields.Text(name);
-            }
-            j["fields"] = fields;
-            PrintJson(out, j);
-            if (!saved) return 1;
-            return static_cast<int>(outcome);
-          }};
-}
-
-Subcommand AddHgd(CLI::App& app, std::ostream& out, std::ostream& err) {
-  auto path = std::make_shared<std::string>();
-  CLI::App* c = app.add_subcommand(
-      "hgd",
-      "Print the 11 slots of a gear data file (.hgd) as JSON, laid over the default table\n"
-      "(slot 0 is the current pair, 1..10 the history).");
-  c->add_option("FILE", *path, "the gear data file (.hgd)")->required();
-  return {c, [path, &out, &err]() {
-            HistoryTable table{};
-            InitHistoryTable(table);
-            try {
-              ReadGearFile(table, *path);
-            } catch (const CommandError& e) {
-              err << e.what() << ".\n";
-              return 1;
-            }
-            nlohmann::json slots = nlohmann::json::array();
-            for (const GearPairRecord& r : table) slots.push_back(RecordJson(r));
-            PrintJson(out, nlohmann::json{{"slots", slots}});
-            return 0;
-          }};
-}
-
 }  // namespace cli
 
 namespace {
@@ -294,9 +62,11 @@ class OptionFormatter : public CLI::Formatter {
 constexpr const char* kExitStatus =
     "Exit status:\n"
     "  0   done\n"
-    "  1   the command failed or refused (message on standard error), or a\n"
-    "      calculation ended in a red \"計算不可\" line; batch: a row failed\n"
-    "  2   the tooth-count check refused the pair (the JSON is still printed)\n"
+    "  1   the calculation failed or ended in a red \"計算不可\" line, or the\n"
+    "      command's own output failed or was refused (message on standard\n"
+    "      error); batch: a row failed or was refused\n"
+    "  2   the tooth-count check refused the pair: the check's line on standard\n"
+    "      error, the JSON still printed, no file written\n"
     "  64  usage error (unknown command or option, missing or bad value)\n";
 
 }  // namespace

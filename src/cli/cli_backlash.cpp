@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "backlash/backlash_search.h"
 #include "cli/cli_common.h"
+#include "commands/control_names.h"
 
 namespace spurgear::cli {
 namespace {
@@ -33,44 +33,46 @@ Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err) {
               "search the rotation at which the flanks touch, as 接触計算 does");
   return {c, [options, &out, &err]() {
             MemoryProgram p;
-            const CalcOutcome outcome = RunPair(p, options->pair, err);
-            if (outcome == CalcOutcome::Failed) return 1;
+            const PairRun run = RunPair(p, options->pair, err);
+            if (run.status == kExitFailed) return kExitFailed;
             // A refused calculation leaves the page as the last one drew it;
             // nothing is turned or searched on it.
-            const bool act = outcome == CalcOutcome::Calculated;
+            const bool act = run.status == kExitDone;
+            BacklashOutcome page = p.commands.BacklashState();
             if (act && options->rotation) {
-              p.fields.SetText("Edit19", *options->rotation);
-              if (!RunReported(p, err, [&] { p.commands.RotationStep(0.0); }, "--rotation")) {
-                return 1;
+              p.fields.SetText(kRotationField, *options->rotation);
+              if (!RunReported(
+                      p, err, [&] { page = p.commands.RotationStep(0.0); }, "--rotation")) {
+                return kExitFailed;
               }
             }
             if (act && options->contact) {
-              if (!RunReported(p, err, [&] { p.commands.BitBtn8Click(); })) return 1;
+              if (!RunReported(p, err, [&] { page = p.commands.SearchContact(); })) {
+                return kExitFailed;
+              }
             }
             const bool saved = SaveIfAsked(p, options->pair, err);
 
             nlohmann::json j;
             j["messages"] = p.messages.lines;
             j["results"] = CurrentResults(p);
-            j["rotation"] = Number(p.commands.gear2Rotation);
-            for (const char* name : {"Edit19", "Edit18", "Edit21"}) j[name] = p.fields.Text(name);
-            j["lowerOverlap"] = LowerFlanksOverlap(p.state.BacklashTeeth1, p.state.BacklashTeeth2);
-            j["upperOverlap"] = UpperFlanksOverlap(p.state.BacklashTeeth1, p.state.BacklashTeeth2);
+            j["rotation"] = Number(page.rotation);
+            for (const char* name : {kRotationField, kLowerGapField, kUpperGapField})
+              j[name] = p.fields.Text(name);
+            j["lowerOverlap"] = page.lowerOverlap;
+            j["upperOverlap"] = page.upperOverlap;
             if (options->contact) {
-              if (act && p.commands.contactSearched) {
+              if (act && page.contactFound) {
                 nlohmann::json contact;
-                contact["status"] = p.commands.contactStatus;
-                if (p.commands.contactStatus == 0) {
-                  contact["rotation"] = Number(p.commands.contactRotation);
-                }
+                contact["status"] = *page.contactFound ? 0 : 1;
+                if (*page.contactFound) contact["rotation"] = Number(page.contactRotation);
                 j["contact"] = contact;
               } else {
                 j["contact"] = nullptr;
               }
             }
             PrintJson(out, j);
-            if (!saved) return 1;
-            return static_cast<int>(outcome);
+            return WithOutput(run.status, saved);
           }};
 }
 

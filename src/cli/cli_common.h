@@ -1,6 +1,6 @@
 #pragma once
 // What the CLI's subcommands share: the pair options, the start-up and the
-// calculation, and the JSON of a record.
+// calculation with its outcome, and the JSON of a record.
 #include <CLI/CLI.hpp>
 #include <functional>
 #include <iosfwd>
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/outcome_policy.h"
 #include "commands/memory_ports.h"
 
 namespace spurgear::cli {
@@ -30,18 +31,27 @@ void AddPairOptions(CLI::App& command, PairOptions& options);
 // --load FILE alone, for commands that take the pair from elsewhere.
 void AddLoadOption(CLI::App& command, std::optional<std::string>& load);
 
-enum class CalcOutcome { Calculated = 0, Failed = 1, Refused = 2 };
+// A pair calculated for a subcommand: what the calculate command returned,
+// and the exit status the outcome policy gives it so far (its message is
+// already on `err`). A subcommand stops at kExitFailed; at kExitRefused it
+// prints what it prints for a refused pair and returns 2.
+struct PairRun {
+  CalcOutcome outcome;
+  int status = kExitDone;
+};
 
 // Starts up as the program does, opens --load's file as 読み取り does,
-// writes the given texts into the fields and runs the calculate command. A
-// failure's message box text, or the red line a calculation ended in, goes
-// to `err` behind the input it concerns.
-CalcOutcome RunPair(MemoryProgram& program, const PairOptions& options, std::ostream& err);
+// writes the given texts into the fields and runs the calculate command:
+// the one way every subcommand calculates its pair.
+//   MemoryProgram p;
+//   const PairRun run = RunPair(p, options, err);
+//   if (run.status == kExitFailed) return kExitFailed;
+PairRun RunPair(MemoryProgram& program, const PairOptions& options, std::ostream& err);
 
 // The two halves of RunPair, for commands that calculate many pairs in one
 // program: the start-up with the file, then one calculation.
 bool StartPair(MemoryProgram& program, const std::optional<std::string>& load, std::ostream& err);
-CalcOutcome CalculatePair(MemoryProgram& program, const PairOptions& options, std::ostream& err);
+PairRun CalculatePair(MemoryProgram& program, const PairOptions& options, std::ostream& err);
 
 // Writes the table when --save was given; false (message on err) on failure.
 bool SaveIfAsked(MemoryProgram& program, const PairOptions& options, std::ostream& err);

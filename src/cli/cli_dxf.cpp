@@ -22,8 +22,7 @@ Subcommand AddDxf(CLI::App& app, std::ostream&, std::ostream& err) {
       "dxf",
       "Calculate a pair as 計算 does, then write one gear's outline as the DXF menu's\n"
       "ギア１出力 / ギア２出力 does, the save dialog answered with FILE (replaced).\n"
-      "Exit 0 written; 1 the calculation failed or the export was refused (message on\n"
-      "standard error, nothing written); 2 the input check refused the tooth counts.");
+      "Nothing is written when the calculation failed or was refused.");
   AddPairOptions(*c, o->pair);
   c->add_option("--gear", o->gear, "the gear to draw: 1 (ギア１出力) or 2 (ギア２出力)")
       ->type_name("1|2")
@@ -32,11 +31,9 @@ Subcommand AddDxf(CLI::App& app, std::ostream&, std::ostream& err) {
   c->add_option("--output", o->output, "the DXF file to write")->type_name("FILE")->required();
   return {c, [o, &err]() {
             MemoryProgram p;
-            const CalcOutcome outcome = RunPair(p, o->pair, err);
+            const PairRun run = RunPair(p, o->pair, err);
             const bool saved = SaveIfAsked(p, o->pair, err);
-            if (outcome == CalcOutcome::Failed || !saved) return 1;
-            // A refused calculation still reaches the menu command, which
-            // then refuses too and says why.
+            if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
             p.dialogs.answers.push_back(o->output);
             const bool written = RunReported(p, err, [&] {
               if (o->gear == 1) {
@@ -45,8 +42,7 @@ Subcommand AddDxf(CLI::App& app, std::ostream&, std::ostream& err) {
                 p.commands.N7Click();
               }
             });
-            if (outcome == CalcOutcome::Refused) return 2;
-            return written ? 0 : 1;
+            return WithOutput(run.status, written);
           }};
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_common.h"
+#include "commands/control_names.h"
 #include "strength/lewis.h"
 
 namespace spurgear::cli {
@@ -27,7 +28,8 @@ Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err) {
       "lewis",
       "Calculate a pair as 計算 does, then the allowable torque of gear 1 as the strength\n"
       "page's 計算 does; prints the two output fields and the unrounded Y and T as JSON.\n"
-      "A tooth count outside 12..300 is refused (exit 1, message on standard error).");
+      "A gear 1 outside 12..300 teeth is refused (message on standard error); a pair the\n"
+      "check refused exits 2 even when gear 1 could be estimated.");
   AddPairOptions(*c, o->pair);
   c->add_option("--width", o->width, "face width in mm (default 10)")->type_name("MM");
   c->add_option("--speed", o->speed, "speed of gear 1 in r.p.m. (default 100)")
@@ -45,37 +47,38 @@ Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err) {
       ->check(CLI::Range(0, kMaterialCount - 1));
   return {c, [o, &out, &err]() {
             MemoryProgram p;
-            CalcOutcome outcome = RunPair(p, o->pair, err);
-            bool saved = SaveIfAsked(p, o->pair, err);
-            if (outcome == CalcOutcome::Failed || !saved) return 1;
+            const PairRun run = RunPair(p, o->pair, err);
+            const bool saved = SaveIfAsked(p, o->pair, err);
+            if (run.status == kExitFailed || !saved) return kExitFailed;
             // A refused calculation still leaves its inputs in slot 0, and
             // the estimate works from there, as the page does.
             FieldPort& f = p.fields;
-            if (o->width) f.SetText("Edit20", *o->width);
-            if (o->speed) f.SetText("Edit22", *o->speed);
-            if (o->fillet) f.SetIndex("rg31", *o->fillet);
-            if (o->shock) f.SetIndex("rg3", *o->shock);
-            if (o->material) f.SetIndex("CB1", *o->material);
-            const std::string inputs = "module " + f.Text("Edit1") + ", z1 " + f.Text("Edit2") +
-                                       ", face width " + f.Text("Edit20") + ", speed " +
-                                       f.Text("Edit22");
-            if (!RunReported(p, err, [&] { p.commands.BitBtn33Click(); }, inputs)) return 1;
-            // The same inputs once more for the unrounded values behind the
-            // two texts; the command has just shown they compute.
-            LewisResult r = ComputeLewis(ReadLewisInputs(p.state.slot0(), f));
+            if (o->width) f.SetText(kFaceWidthField, *o->width);
+            if (o->speed) f.SetText(kSpeedField, *o->speed);
+            if (o->fillet) f.SetIndex(kFilletGroup, *o->fillet);
+            if (o->shock) f.SetIndex(kShockGroup, *o->shock);
+            if (o->material) f.SetIndex(kMaterialBox, *o->material);
+            const std::string inputs = "module " + f.Text(kModuleField) + ", z1 " +
+                                       f.Text(kTeeth1Field) + ", face width " +
+                                       f.Text(kFaceWidthField) + ", speed " + f.Text(kSpeedField);
+            LewisOutcome estimate;
+            if (!RunReported(p, err, [&] { estimate = p.commands.EstimateStrength(); }, inputs)) {
+              return WithOutput(run.status, false);
+            }
+            const LewisResult& r = estimate.result;
             nlohmann::json j;
-            j["check"] = p.commands.lastCheckResult;
+            j["check"] = run.outcome.check;
             j["results"] = CurrentResults(p);
-            j["Module"] = Number(p.state.slot0().Module);
-            j["Teeth1"] = p.state.slot0().Teeth1;
+            j["Module"] = Number(estimate.inputs.Module);
+            j["Teeth1"] = estimate.inputs.Teeth1;
             j["v"] = Number(r.Velocity);
             j["Kv"] = Number(r.SpeedFactor);
             j["Y"] = Number(r.FormFactor);
             j["T"] = Number(r.Torque);
-            j["Edit23"] = f.Text("Edit23");
-            j["Edit24"] = f.Text("Edit24");
+            j[kFormFactorField] = f.Text(kFormFactorField);
+            j[kTorqueField] = f.Text(kTorqueField);
             PrintJson(out, j);
-            return 0;
+            return run.status;
           }};
 }
 

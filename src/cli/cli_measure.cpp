@@ -81,13 +81,9 @@ Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {
       ->type_name("D");
   return {c, [o, &out, &err]() {
             MemoryProgram p;
-            const CalcOutcome outcome = RunPair(p, o->pair, err);
-            if (outcome == CalcOutcome::Failed) return 1;
-            if (!SaveIfAsked(p, o->pair, err)) return 1;
-            if (outcome == CalcOutcome::Refused) {
-              return Refuse(err, p.messages.lines.empty() ? "計算できません"
-                                                          : p.messages.lines.back());
-            }
+            const PairRun run = RunPair(p, o->pair, err);
+            const bool saved = SaveIfAsked(p, o->pair, err);
+            if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
             try {
               std::optional<PairMeasurement> r =
                   MeasureSlot0(p.commands, {SpanChoice(o->spanTeeth, 0), PinChoice(o->pin, 0)},
@@ -124,20 +120,25 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
                 "profile shift coefficient of gear 1 (default: half the sum)")
       ->type_name("X1");
   return {c, [o, &out, &err]() {
+            // The pair calculated as 計算 does, then the measurement window's
+            // own search from slot 0.
+            PairOptions pair;
+            pair.module = o->module;
+            pair.teeth = o->teeth;
+            MemoryProgram p;
+            const PairRun run = RunPair(p, pair, err);
+            if (run.status != kExitDone) return run.status;
             try {
-              const double m = ParseDecimal(o->module);
-              const int z1 = ParseWhole(o->teeth[0]);
-              const int z2 = ParseWhole(o->teeth[1]);
               const double a = ParseTargetDistance(o->centerDistance);
               std::optional<double> x1;
               if (o->shift1) x1 = ParseShift1(*o->shift1);
-              const ShiftForCenter s =
-                  ShiftForCenterDistance(m, z1, z2, PressureAngleTable[1], a, x1);
-              PrintJson(out, {{"shift_sum", Number(s.shift_sum)},
-                              {"shift1", Number(s.shift1)},
-                              {"shift2", Number(s.shift2)},
-                              {"working_pressure_angle_deg", Number(s.working_pressure_angle_deg)}});
-              return 0;
+              const std::optional<ShiftForCenter> s = ShiftsForSlot0(p.commands, a, x1);
+              if (!s) return Refuse(err, "計算結果がありません");
+              PrintJson(out, {{"shift_sum", Number(s->shift_sum)},
+                              {"shift1", Number(s->shift1)},
+                              {"shift2", Number(s->shift2)},
+                              {"working_pressure_angle_deg", Number(s->working_pressure_angle_deg)}});
+              return kExitDone;
             } catch (const CommandError& e) {
               return Refuse(err, e.what());
             }

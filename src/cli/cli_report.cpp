@@ -46,8 +46,8 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
       "page) as ＦＩＬＥ's 計算書 (PDF)… does, or the drawing of the pair in mesh\n"
       "(FILE.svg, in millimetres) as DXF's かみ合い図 (SVG)… does; FILE is replaced.\n"
       "The sheet carries the strength estimate with the strength page's defaults.\n"
-      "Exit 0 written; 1 the calculation failed or was refused, or the file could not be\n"
-      "written (message on standard error, nothing written).");
+      "Nothing is written when the calculation failed or was refused, or the file could\n"
+      "not be written (message on standard error).");
   AddPairOptions(*c, o->pair);
   c->add_option("--output", o->output, "the file to write: FILE.pdf or FILE.svg")->required();
   return {c, [o, &err]() {
@@ -55,16 +55,14 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
             if (format.empty()) {
               err << "出力ファイル " << o->output
                   << " の拡張子は .pdf か .svg にしてください.\n";
-              return 1;
+              return kExitFailed;
             }
             std::ostringstream messages;
             MemoryProgram p;
-            const CalcOutcome outcome = RunPair(p, o->pair, messages);
+            const PairRun run = RunPair(p, o->pair, messages);
             const bool saved = SaveIfAsked(p, o->pair, messages);
             bool written = false;
-            if (outcome != CalcOutcome::Failed && saved) {
-              // A refused calculation still reaches the menu command, which
-              // then refuses too and says why.
+            if (run.status == kExitDone && saved) {
               p.dialogs.answers.push_back(o->output);
               written = RunReported(p, messages, [&] {
                 if (format == "pdf") {
@@ -75,7 +73,7 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
               });
             }
             Prefixed(messages.str(), err);
-            return written ? 0 : 1;
+            return WithOutput(run.status, written);
           }};
 }
 

@@ -5,6 +5,7 @@
 
 #include "backlash/backlash_search.h"
 #include "commands/commands.h"
+#include "commands/control_names.h"
 #include "core/number_text.h"
 #include "core/outlines.h"
 
@@ -19,7 +20,7 @@ void PanStep(Commands& c, double& pan, int direction) {
   c.DrawBacklashView();
 }
 
-constexpr char kImage[] = "Image7";
+constexpr const char* kImage = kBacklashImage;
 constexpr double kContactTolerance = 0.00001;
 // "大" squares Zoom below 0.9; it stops short of a window too small to map.
 constexpr double kSmallestZoom = 1e-6;
@@ -63,24 +64,24 @@ void Commands::DrawBacklashView() {
   // A flank pair with no qualifying point shows one module and has no gap
   // to mark.
   const FlankClearances c = FlankClearance(state.BacklashTeeth1, state.BacklashTeeth2, r.Module);
-  ports.fields.SetText("Edit18", FormatResult(c.lower.distance));
+  ports.fields.SetText(kLowerGapField, FormatResult(c.lower.distance));
   if (c.lower.found) {
     pictures.DrawSegment(kImage, window, c.lower.fx, c.lower.fy, c.lower.px, c.lower.py);
   }
-  ports.fields.SetText("Edit21", FormatResult(c.upper.distance));
+  ports.fields.SetText(kUpperGapField, FormatResult(c.upper.distance));
   if (c.upper.found) {
     pictures.DrawSegment(kImage, window, c.upper.fx, c.upper.fy, c.upper.px, c.upper.py);
   }
 }
 
-void Commands::BitBtn8Click() {
+BacklashOutcome Commands::SearchContact() {
   contactSearched = false;
   contactStatus = 1;
-  if (!state.hasBacklash) return;
+  if (!state.hasBacklash) return BacklashState();
   const GearPairRecord& r = state.backlashFrom;
   if (!(r.DistanceCorrection > 0)) {
     ports.messages.Add("warring：歯の隙間なし");
-    return;
+    return BacklashState();
   }
   contactSearched = true;
   // The rotation that moves a point of gear 2's root circle by the normal
@@ -109,27 +110,41 @@ void Commands::BitBtn8Click() {
     state.BacklashTeeth2 = before;
     ports.messages.SetColor(ListColor::Red);
     ports.messages.Add(refusal);
-    return;
+    return BacklashState();
   }
   contactStatus = 0;
   contactRotation = found.theta;
-  ports.fields.SetText("Edit19", FormatFixed(found.theta, 4, 11));
+  ports.fields.SetText(kRotationField, FormatFixed(found.theta, 4, 11));
   TurnGear2(state.ToothOutline, r, found.theta, state.BacklashTeeth2);
   gear2Rotation = found.theta;
   DrawBacklashView();
+  return BacklashState();
 }
 
-void Commands::RotationStep(double step) {
+BacklashOutcome Commands::RotationStep(double step) {
   // A text that does not convert ends the step here, before anything changed.
-  const double shown = ParseDecimal(ports.fields.Text("Edit19"));
+  const double shown = ParseDecimal(ports.fields.Text(kRotationField));
   const double v = static_cast<double>(static_cast<Extended>(shown) + step);
-  ports.fields.SetText("Edit19", FormatFixed(v, 4, 11));
-  if (!state.hasBacklash) return;
+  ports.fields.SetText(kRotationField, FormatFixed(v, 4, 11));
+  if (!state.hasBacklash) return BacklashState();
   TurnGear2(state.ToothOutline, state.backlashFrom, v, state.BacklashTeeth2);
   gear2Rotation = v;
   DrawBacklashView();
-  ports.fields.SetRed("Edit18", LowerFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2) == 1);
-  ports.fields.SetRed("Edit21", UpperFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2) == 1);
+  ports.fields.SetRed(kLowerGapField,
+                      LowerFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2) == 1);
+  ports.fields.SetRed(kUpperGapField,
+                      UpperFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2) == 1);
+  return BacklashState();
+}
+
+BacklashOutcome Commands::BacklashState() const {
+  BacklashOutcome o;
+  o.rotation = gear2Rotation;
+  o.lowerOverlap = LowerFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2);
+  o.upperOverlap = UpperFlanksOverlap(state.BacklashTeeth1, state.BacklashTeeth2);
+  if (contactSearched) o.contactFound = contactStatus == 0;
+  o.contactRotation = contactRotation;
+  return o;
 }
 
 void Commands::BitBtn9Click() { RotationStep(0.001); }

@@ -3,8 +3,11 @@
 // handler bears the name of its control and event. A handler may throw; the
 // user interface runs each one through Run, the one boundary that reports.
 #include <exception>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "commands/outcome.h"
 #include "commands/ports.h"
 #include "core/app_state.h"
 #include "core/errors.h"
@@ -25,6 +28,20 @@ class Commands {
   bool lastCalcUnsolved = false;
   // Calculate commands started, nested ones included.
   int calculationCount = 0;
+
+  // How the calculate command treats what only a window needs. Headless
+  // (the CLI's batch) draws no picture, keeps no outline and passes over a
+  // nested calculation that would only repeat the one around it; every
+  // number, line and outcome stays as in the window (a test compares
+  // them). Measured on 400 pairs: 0.38 ms a pair against 0.8 ms (2x).
+  enum class RunMode { Window, Headless };
+  void SetRunMode(RunMode mode) {
+    drawViews = mode == RunMode::Window;
+    keepOutlines = mode == RunMode::Window;
+    skipRepeatedCalculation = mode == RunMode::Headless;
+  }
+  // The three switches behind the mode, each kept for the test that checks
+  // they change no result.
   // Whether the calculate command draws the meshing frames and the backlash
   // view after building their outlines. A program without pictures (the
   // CLI's batch) turns it off: building decides whether the calculation
@@ -49,22 +66,41 @@ class Commands {
   // the command ran to its end.
   template <class F>
   bool Run(F&& command) {
+    bool ran = false;
+    ++runDepth_;
     try {
       command();
-      return true;
+      ran = true;
     } catch (const NoSolution& e) {
       ReportNoSolution(e.what());
     } catch (const std::exception& e) {
       ports.box.ShowError(std::string(e.what()) + ".");
     }
-    return false;
+    --runDepth_;
+    // A command that ended by an exception tells its listeners here, after
+    // the message box, never while the exception is in flight.
+    if (runDepth_ == 0 && notifyPending_) NotifyCalculation();
+    return ran;
   }
+
+  // Called after every command that may have changed slot 0 (計算, Enter,
+  // ＋ / - / 0, a history selection, a file read, 適用), once per command
+  // however many calculations it nested, with what slot 0 now holds.
+  // Whatever follows slot 0 listens here rather than to the widgets.
+  using CalculationListener = std::function<void(const CalcOutcome&)>;
+  void AddCalculationListener(CalculationListener listener);
+  // How the last calculate command ended.
+  const CalcOutcome& LastOutcome() const { return lastOutcome_; }
 
   // --- Main window, start-up and the calculate command ---
   void FormCreate();
   void ReadInputs();
   void ShowResults();
-  void BitBtn1Click();  // 計算
+  // The calculate command: reads the inputs, checks them, calculates slot 0
+  // and shows it, and says how it ended. A failure also throws, as every
+  // command does, after its outcome has been recorded.
+  CalcOutcome Calculate();
+  void BitBtn1Click() { Calculate(); }  // 計算
   void Edit15Change();
   void BitBtn3Click();  // ＋
   void BitBtn4Click();  // -
@@ -97,7 +133,9 @@ class Commands {
   // of a complete calculation).
   void BuildBacklashOutlines();
   void DrawBacklashView();
-  void BitBtn8Click();   // 接触計算
+  // The contact command, and what the page then holds.
+  BacklashOutcome SearchContact();
+  void BitBtn8Click() { SearchContact(); }  // 接触計算
   void BitBtn9Click();   // △△
   void BitBtn13Click();  // △
   void BitBtn14Click();  // ▽
@@ -112,7 +150,9 @@ class Commands {
   void BitBtn11Click();  // 大
   // Turns gear 2 to Edit19's number plus `step` (the four step buttons; a
   // step of 0 applies a rotation typed into Edit19).
-  void RotationStep(double step);
+  BacklashOutcome RotationStep(double step);
+  // The backlash page as it stands.
+  BacklashOutcome BacklashState() const;
   // The rotation gear 2 stands at, and how the last contact command ended:
   // contactSearched is false when there was no gap to close; contactStatus
   // 0 found (at contactRotation), 1 no rotation found.
@@ -122,7 +162,10 @@ class Commands {
   double contactRotation = 0.0;
 
   // --- Strength estimate ---
-  void BitBtn33Click();
+  // Computes the estimate from slot 0 and the page's inputs, shows its two
+  // texts and returns its inputs and unrounded result.
+  LewisOutcome EstimateStrength();
+  void BitBtn33Click() { EstimateStrength(); }
 
   // --- History window ---
   void Form2Create();
@@ -149,6 +192,29 @@ class Commands {
   // Whether the outlines must be built now: kept, or not certain to build.
   bool OutlinesToBuild() const;
   int calcDepth_ = 0;
+  // The input the last reading of the fields stopped at.
+  std::string unreadInput_;
+
+  // Marks a command that may change slot 0: the outermost one to end tells
+  // the listeners.
+  class SlotZeroCommand {
+   public:
+    explicit SlotZeroCommand(Commands& c);
+    ~SlotZeroCommand() noexcept(false);
+    SlotZeroCommand(const SlotZeroCommand&) = delete;
+    SlotZeroCommand& operator=(const SlotZeroCommand&) = delete;
+
+   private:
+    Commands& c_;
+    int exceptions_;
+  };
+  void NotifyCalculation();
+  int runDepth_ = 0;
+  int slotZeroDepth_ = 0;
+  bool calculatedInside_ = false;
+  bool notifyPending_ = false;
+  CalcOutcome lastOutcome_;
+  std::vector<CalculationListener> listeners_;
 };
 
 // Reads the strength estimate's inputs as the page's command does: Module and

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "commands/commands.h"
+#include "commands/control_names.h"
 #include "output/dxf.h"
 
 namespace spurgear {
@@ -37,7 +38,7 @@ void ExportGear(Commands& c, int gear, std::string_view dialog) {
 
 }  // namespace
 
-void Commands::N6Click() { ExportGear(*this, 1, "SaveDialog2"); }
-void Commands::N7Click() { ExportGear(*this, 2, "SaveDialog3"); }
+void Commands::N6Click() { ExportGear(*this, 1, kSaveGear1DxfDialog); }
+void Commands::N7Click() { ExportGear(*this, 2, kSaveGear2DxfDialog); }
 
 }  // namespace spurgear

@@ -3,20 +3,41 @@
 #include <string_view>
 #include <utility>
 
+#include "commands/control_names.h"
+
 namespace spurgear {
 
 inline constexpr std::pair<std::string_view, std::string_view> kInitialTexts[] = {
-    {"Edit1", "1"},       {"Edit2", "15"},      {"Edit3", "25"},      {"Edit4", "0"},
-    {"Edit5", "0"},       {"Edit6", "Edit6"},   {"Edit7", "Edit7"},   {"Edit8", "Edit8"},
-    {"Edit9", "Edit9"},   {"Edit10", "Edit10"}, {"Edit11", "Edit11"}, {"Edit12", "Edit12"},
-    {"Edit13", "Edit13"}, {"Edit14", "Edit14"}, {"Edit15", "Edit15"}, {"Edit16", "Edit16"},
-    {"Edit17", "Edit17"}, {"Edit47", "Edit47"}, {"Edit48", "Edit48"}, {"Edit18", "0.0"},
-    {"Edit21", "0.0"},    {"Edit19", "0.0000"}, {"Edit20", "10"},     {"Edit22", "100"},
-    {"Edit23", "0"},      {"Edit24", "0"},
+    {kModuleField, "1"},
+    {kTeeth1Field, "15"},
+    {kTeeth2Field, "25"},
+    {kShift1Field, "0"},
+    {kShift2Field, "0"},
+    {kWorkingPitchDia1Field, "Edit6"},
+    {kWorkingPitchDia2Field, "Edit7"},
+    {kTipDia1Field, "Edit8"},
+    {kTipDia2Field, "Edit9"},
+    {kRootDia1Field, "Edit10"},
+    {kRootDia2Field, "Edit11"},
+    {kBaseDia1Field, "Edit12"},
+    {kBaseDia2Field, "Edit13"},
+    {kCenterDistanceField, "Edit14"},
+    {kCorrectionField, "Edit15"},
+    {kContactRatioField, "Edit16"},
+    {kBacklashField, "Edit17"},
+    {kTipThickness1Field, "Edit47"},
+    {kTipThickness2Field, "Edit48"},
+    {kLowerGapField, "0.0"},
+    {kUpperGapField, "0.0"},
+    {kRotationField, "0.0000"},
+    {kFaceWidthField, "10"},
+    {kSpeedField, "100"},
+    {kFormFactorField, "0"},
+    {kTorqueField, "0"},
 };
 
 inline constexpr std::pair<std::string_view, int> kInitialIndices[] = {
-    {"RG1", 0}, {"rg31", 1}, {"rg3", 0}, {"CB1", -1}, {"ScrollBar1", 80},
+    {kViewGroup, 0}, {kFilletGroup, 1}, {kShockGroup, 0}, {kMaterialBox, -1}, {kSpeedBar, 80},
 };
 
 inline constexpr int kTimerInterval = 100;  // ms, when created

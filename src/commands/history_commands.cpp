@@ -57,6 +57,7 @@ void Commands::PushHistory() {
 void Commands::BitBtn2Click() { PushHistory(); }
 
 void Commands::sg1Click(int row) {
+  const SlotZeroCommand notice(*this);
   if (row < 1 || row > 10) return;
   const std::size_t slot = static_cast<std::size_t>(row);
   if (state.table[slot].Valid != 1) return;

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "commands/commands.h"
+#include "commands/control_names.h"
 #include "core/geometry.h"
 #include "core/number_text.h"
 #include "core/outline_check.h"
@@ -18,9 +19,11 @@ bool SameInputs(const GearPairRecord& a, const GearPairRecord& b) {
 }
 
 // The fields ShowResults fills from the results, Edit15 included.
-constexpr const char* kResultFields[] = {"Edit6",  "Edit7",  "Edit8",  "Edit9",  "Edit10",
-                                         "Edit11", "Edit12", "Edit13", "Edit14", "Edit16",
-                                         "Edit47", "Edit48", "Edit15", "Edit17"};
+constexpr const char* kResultFields[] = {
+    kWorkingPitchDia1Field, kWorkingPitchDia2Field, kTipDia1Field,       kTipDia2Field,
+    kRootDia1Field,         kRootDia2Field,         kBaseDia1Field,      kBaseDia2Field,
+    kCenterDistanceField,   kContactRatioField,     kTipThickness1Field, kTipThickness2Field,
+    kCorrectionField,       kBacklashField};
 
 }  // namespace
 
@@ -42,9 +45,9 @@ void Commands::MarkResultsBelong() {
 void Commands::FormCreate() {
   state.FrameIndex = 0;
   state.BacklashView = BacklashViewState{5.0, 0.0, 0.0};
-  ports.fields.SetIndex("CB1", 0);
-  ports.pictures.SetVisible("Image1", true);
-  for (const char* name : {"Image2", "Image3", "Image4", "Image5"}) {
+  ports.fields.SetIndex(kMaterialBox, 0);
+  ports.pictures.SetVisible(kMeshFrame1, true);
+  for (const char* name : {kMeshFrame2, kMeshFrame3, kMeshFrame4, kMeshFrame5}) {
     ports.pictures.SetVisible(name, false);
   }
   InitHistoryTable(state.table);
@@ -56,12 +59,23 @@ void Commands::ReadInputs() {
   // earlier ones stored.
   GearPairRecord& r = state.slot0();
   FieldPort& f = ports.fields;
-  r.Module = ParseDecimal(f.Text("Edit1"));
-  r.Teeth1 = ParseWhole(f.Text("Edit2"));
-  r.Teeth2 = ParseWhole(f.Text("Edit3"));
-  r.Shift1 = ParseDecimal(f.Text("Edit4"));
-  r.Shift2 = ParseDecimal(f.Text("Edit5"));
-  r.DistanceCorrection = ParseDecimal(f.Text("Edit15"));
+  const char* reading = "module";
+  try {
+    r.Module = ParseDecimal(f.Text(kModuleField));
+    reading = "z1";
+    r.Teeth1 = ParseWhole(f.Text(kTeeth1Field));
+    reading = "z2";
+    r.Teeth2 = ParseWhole(f.Text(kTeeth2Field));
+    reading = "x1";
+    r.Shift1 = ParseDecimal(f.Text(kShift1Field));
+    reading = "x2";
+    r.Shift2 = ParseDecimal(f.Text(kShift2Field));
+    reading = "correction";
+    r.DistanceCorrection = ParseDecimal(f.Text(kCorrectionField));
+  } catch (const ConversionError&) {
+    unreadInput_ = reading;
+    throw;
+  }
 }
 
 void Commands::ShowResults() {
@@ -69,25 +83,26 @@ void Commands::ShowResults() {
   // a whole calculation, and the writes after it show that calculation.
   const GearPairRecord& r = state.slot0();
   FieldPort& f = ports.fields;
-  f.SetText("Edit1", FormatInput(r.Module));
-  f.SetText("Edit2", FormatInput(r.Teeth1));
-  f.SetText("Edit3", FormatInput(r.Teeth2));
-  f.SetText("Edit4", FormatInput(r.Shift1));
-  f.SetText("Edit5", FormatInput(r.Shift2));
-  f.SetText("Edit6", FormatResult(r.WorkingPitchDia1));
-  f.SetText("Edit7", FormatResult(r.WorkingPitchDia2));
-  f.SetText("Edit8", FormatResult(r.TipDia1));
-  f.SetText("Edit9", FormatResult(r.TipDia2));
-  f.SetText("Edit10", FormatResult(r.RootDia1));
-  f.SetText("Edit11", FormatResult(r.RootDia2));
-  f.SetText("Edit12", FormatResult(r.BaseDia1));
-  f.SetText("Edit13", FormatResult(r.BaseDia2));
-  f.SetText("Edit14", FormatResult(static_cast<long double>(r.CenterDistance) + r.DistanceCorrection));
-  f.SetText("Edit16", FormatResult(r.ContactRatio));
-  f.SetText("Edit47", FormatResult(r.TipThickness1));
-  f.SetText("Edit48", FormatResult(r.TipThickness2));
-  if (f.SetText("Edit15", FormatResult(r.DistanceCorrection))) Edit15Change();
-  f.SetText("Edit17", FormatResult(r.NormalBacklash));
+  f.SetText(kModuleField, FormatInput(r.Module));
+  f.SetText(kTeeth1Field, FormatInput(r.Teeth1));
+  f.SetText(kTeeth2Field, FormatInput(r.Teeth2));
+  f.SetText(kShift1Field, FormatInput(r.Shift1));
+  f.SetText(kShift2Field, FormatInput(r.Shift2));
+  f.SetText(kWorkingPitchDia1Field, FormatResult(r.WorkingPitchDia1));
+  f.SetText(kWorkingPitchDia2Field, FormatResult(r.WorkingPitchDia2));
+  f.SetText(kTipDia1Field, FormatResult(r.TipDia1));
+  f.SetText(kTipDia2Field, FormatResult(r.TipDia2));
+  f.SetText(kRootDia1Field, FormatResult(r.RootDia1));
+  f.SetText(kRootDia2Field, FormatResult(r.RootDia2));
+  f.SetText(kBaseDia1Field, FormatResult(r.BaseDia1));
+  f.SetText(kBaseDia2Field, FormatResult(r.BaseDia2));
+  f.SetText(kCenterDistanceField,
+            FormatResult(CorrectedCenterDistance(r)));
+  f.SetText(kContactRatioField, FormatResult(r.ContactRatio));
+  f.SetText(kTipThickness1Field, FormatResult(r.TipThickness1));
+  f.SetText(kTipThickness2Field, FormatResult(r.TipThickness2));
+  if (f.SetText(kCorrectionField, FormatResult(r.DistanceCorrection))) Edit15Change();
+  f.SetText(kBacklashField, FormatResult(r.NormalBacklash));
 }
 
 bool Commands::FieldsHoldInputs() const {
@@ -101,8 +116,9 @@ bool Commands::FieldsHoldInputs() const {
     int32_t read;
     return TryParseWhole(f.Text(name), read) && read == value;
   };
-  return same("Edit1", r.Module) && sameWhole("Edit2", r.Teeth1) && sameWhole("Edit3", r.Teeth2) &&
-         same("Edit4", r.Shift1) && same("Edit5", r.Shift2) && same("Edit15", r.DistanceCorrection);
+  return same(kModuleField, r.Module) && sameWhole(kTeeth1Field, r.Teeth1) &&
+         sameWhole(kTeeth2Field, r.Teeth2) && same(kShift1Field, r.Shift1) &&
+         same(kShift2Field, r.Shift2) && same(kCorrectionField, r.DistanceCorrection);
 }
 
 bool Commands::OutlinesToBuild() const {
@@ -119,28 +135,68 @@ void Commands::Edit15Change() {
   // that reads the very same inputs would end exactly as this one goes on
   // to end; only then may it be passed over.
   if (skipRepeatedCalculation && calcDepth_ == 1 && ResultsBelong() && FieldsHoldInputs()) return;
-  BitBtn1Click();
+  Calculate();
 }
 
-void Commands::BitBtn1Click() {
+CalcOutcome Commands::Calculate() {
+  const SlotZeroCommand notice(*this);
   ++calcDepth_;
   struct Depth {
     int& d;
     ~Depth() { --d; }
   } depth{calcDepth_};
 
-  ++calculationCount;
+  const int started = ++calculationCount;
   lastCheckResult = 0;
   lastCalcUnsolved = false;
-  ReadInputs();
+  CalcOutcome outcome;
+  // Recorded on every way out, the throwing ones included.
+  struct Record {
+    Commands& c;
+    const CalcOutcome& o;
+    ~Record() {
+      c.lastOutcome_ = o;
+      c.calculatedInside_ = true;
+    }
+  } record{*this, outcome};
+  const auto fail = [&](CalcStatus status, const std::string& message) {
+    outcome.status = status;
+    outcome.message = message;
+  };
+  // A calculation nested in this one (the correction's rewrite) that ended
+  // unsolved or failed decides how this one ended. Every return goes
+  // through here: a plain `return outcome` would move from what Record
+  // still reads.
+  const auto finish = [&] {
+    if (calculationCount != started && outcome.status == CalcStatus::Calculated &&
+        lastOutcome_.status != CalcStatus::Calculated) {
+      outcome = lastOutcome_;
+    }
+    return outcome;
+  };
+  try {
+    ReadInputs();
+  } catch (const CommandError& e) {
+    fail(CalcStatus::Failed, std::string(e.what()) + ".");
+    outcome.input = unreadInput_;
+    throw;
+  }
   const CheckResult check = CheckInputs(state.slot0());
   lastCheckResult = check.result;
+  outcome.check = check.result;
+  outcome.checkLines = check.findings;
   ports.messages.Clear();
   ports.messages.SetColor(check.color);
   for (const std::string& line : check.lines) ports.messages.Add(line);
   if (check.result >= 2) {
     ports.timer.SetEnabled(false);
-    return;
+    for (const CheckLine& l : check.findings) {
+      if (l.severity == Severity::Error) {
+        fail(CalcStatus::Refused, l.text);
+        break;
+      }
+    }
+    return finish();
   }
   // A pair that passes the check can still fail in the geometry or the
   // outlines. The fields then go back to what they showed, the pair the
@@ -167,13 +223,17 @@ void Commands::BitBtn1Click() {
     try {
       work();
       return true;
-    } catch (const ConversionError&) {
-      throw;  // Edit19's text: the results stay shown, the pictures as they were
+    } catch (const ConversionError& e) {
+      // Edit19's text: the results stay shown, the pictures as they were
+      fail(CalcStatus::Failed, std::string(e.what()) + ".");
+      throw;
     } catch (const NoSolution& e) {
       lastCalcUnsolved = true;
+      fail(CalcStatus::Unsolved, e.what());
       failed(e.what());
       return false;
     } catch (const CommandError& e) {
+      fail(CalcStatus::Failed, std::string(e.what()) + ".");
       failed(e.what());
       throw;
     }
@@ -185,10 +245,10 @@ void Commands::BitBtn1Click() {
         if (OutlinesToBuild()) BuildMeshOutlines();
         if (drawViews) DrawMeshFrames();
       })) {
-    return;
+    return finish();
   }
-  ports.pictures.SetVisible("Image1", true);
-  for (const char* name : {"Image2", "Image3", "Image4", "Image5"}) {
+  ports.pictures.SetVisible(kMeshFrame1, true);
+  for (const char* name : {kMeshFrame2, kMeshFrame3, kMeshFrame4, kMeshFrame5}) {
     ports.pictures.SetVisible(name, false);
   }
   ports.timer.SetEnabled(false);
@@ -196,21 +256,24 @@ void Commands::BitBtn1Click() {
         if (OutlinesToBuild()) BuildBacklashOutlines();
         if (drawViews) DrawBacklashView();
       })) {
-    return;
+    return finish();
   }
-  ports.fields.SetText("Edit19", "0.000");
+  ports.fields.SetText(kRotationField, "0.000");
+  return finish();
 }
 
 void Commands::BitBtn3Click() {
+  const SlotZeroCommand notice(*this);
   GearPairRecord& r = state.slot0();
-  const double shown = ParseDecimal(ports.fields.Text("Edit15"));
+  const double shown = ParseDecimal(ports.fields.Text(kCorrectionField));
   r.DistanceCorrection = static_cast<double>(static_cast<long double>(shown) + r.Module / 100.0L);
   ShowResults();
 }
 
 void Commands::BitBtn4Click() {
+  const SlotZeroCommand notice(*this);
   GearPairRecord& r = state.slot0();
-  const double shown = ParseDecimal(ports.fields.Text("Edit15"));
+  const double shown = ParseDecimal(ports.fields.Text(kCorrectionField));
   r.DistanceCorrection = shown;
   if (shown > 0) {
     r.DistanceCorrection = static_cast<double>(static_cast<long double>(shown) - r.Module / 100.0L);
@@ -219,7 +282,8 @@ void Commands::BitBtn4Click() {
 }
 
 void Commands::BitBtn7Click() {
-  if (ports.fields.SetText("Edit15", "0.0")) Edit15Change();
+  const SlotZeroCommand notice(*this);
+  if (ports.fields.SetText(kCorrectionField, "0.0")) Edit15Change();
   state.slot0().DistanceCorrection = 0.0;
   ShowResults();
 }
@@ -227,7 +291,8 @@ void Commands::BitBtn7Click() {
 void Commands::N3Click() { ports.desktop.Close(); }
 
 void Commands::N1Click() {
-  if (std::optional<std::string> path = ports.dialogs.Open("OpenDialog1")) {
+  const SlotZeroCommand notice(*this);
+  if (std::optional<std::string> path = ports.dialogs.Open(kOpenGearDialog)) {
     ReadGearFile(state.table, *path);
     MarkResultsBelong();
   }
@@ -235,6 +300,7 @@ void Commands::N1Click() {
 }
 
 void Commands::OpenGearFile(const std::string& path) {
+  const SlotZeroCommand notice(*this);
   ReadGearFile(state.table, path);
   MarkResultsBelong();
   ShowTable();
@@ -247,11 +313,11 @@ void Commands::ShowTable() {
 }
 
 void Commands::N2Click() {
-  if (std::optional<std::string> path = ports.dialogs.Save("SaveDialog1")) {
+  if (std::optional<std::string> path = ports.dialogs.Save(kSaveGearDialog)) {
     try {
       WriteGearFile(state.table, *path);
     } catch (const CommandError&) {
-      ports.dialogs.WriteFailed("SaveDialog1");
+      ports.dialogs.WriteFailed(kSaveGearDialog);
       throw;
     }
   }

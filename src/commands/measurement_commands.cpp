@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "commands/control_names.h"
 #include "core/number_text.h"
 
 namespace spurgear {
@@ -56,16 +57,16 @@ void ApplyShifts(Commands& c, double shift1, double shift2) {
   double m = 0;
   int32_t z1 = 0, z2 = 0;
   // The module as the fields show it: 計算 rewrites Edit1 with 11 digits.
-  if (!TryParseDecimal(f.Text("Edit1"), m) || FormatInput(m) != FormatInput(r.Module) ||
-      !TryParseWhole(f.Text("Edit2"), z1) || z1 != r.Teeth1 ||
-      !TryParseWhole(f.Text("Edit3"), z2) || z2 != r.Teeth2) {
+  if (!TryParseDecimal(f.Text(kModuleField), m) || FormatInput(m) != FormatInput(r.Module) ||
+      !TryParseWhole(f.Text(kTeeth1Field), z1) || z1 != r.Teeth1 ||
+      !TryParseWhole(f.Text(kTeeth2Field), z2) || z2 != r.Teeth2) {
     throw CommandError("モジュールか歯数が計算したときと違います。先に計算してください");
   }
   // In the fields' own format, as the user would have typed them: eleven
   // significant digits move the centre distance by far less than shown.
-  c.ports.fields.SetText("Edit4", FormatInput(shift1));
-  c.ports.fields.SetText("Edit5", FormatInput(shift2));
-  c.BitBtn1Click();
+  c.ports.fields.SetText(kShift1Field, FormatInput(shift1));
+  c.ports.fields.SetText(kShift2Field, FormatInput(shift2));
+  c.Calculate();
 }
 
 }  // namespace spurgear

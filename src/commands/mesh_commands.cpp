@@ -4,6 +4,7 @@
 #include <string>
 
 #include "commands/commands.h"
+#include "commands/control_names.h"
 #include "core/constants.h"
 #include "core/geometry.h"
 #include "core/number_text.h"
@@ -12,7 +13,8 @@
 namespace spurgear {
 namespace {
 
-constexpr const char* kFrames[5] = {"Image1", "Image2", "Image3", "Image4", "Image5"};
+constexpr const char* kFrames[5] = {kMeshFrame1, kMeshFrame2, kMeshFrame3, kMeshFrame4,
+                                    kMeshFrame5};
 
 // The tooth counts' check, written into the message list as the calculate
 // command writes it. Returns the check's result.
@@ -25,7 +27,7 @@ int CheckSlot0(const GearPairRecord& record, MessagePort& messages) {
 }
 
 void ShowFirstFrameOnly(PicturePort& pictures) {
-  pictures.SetVisible("Image1", true);
+  pictures.SetVisible(kMeshFrame1, true);
   for (int k = 1; k < 5; ++k) pictures.SetVisible(kFrames[k], false);
 }
 
@@ -66,7 +68,7 @@ void Commands::DrawMeshFrames() {
   // convert (the error still ends the command).
   const BusyNotice busy(pictures, "画像作成中");
 
-  state.slot0().Gear2Rotation = ParseDecimal(ports.fields.Text("Edit19"));
+  state.slot0().Gear2Rotation = ParseDecimal(ports.fields.Text(kRotationField));
   const double gear2Rotation = state.slot0().Gear2Rotation;
 
   // The frames are drawn from the pair the outlines were built from, never
@@ -78,9 +80,9 @@ void Commands::DrawMeshFrames() {
   const std::size_t n2 = static_cast<std::size_t>(z2) * kMeshStride;
   if (z1 < 1 || z2 < 1 || n1 > state.MeshOutline1.size() || n2 > state.MeshOutline2.size()) return;
 
-  const ViewWindow window = MeshWindow(ports.fields.Index("RG1"), r);
+  const ViewWindow window = MeshWindow(ports.fields.Index(kViewGroup), r);
   const double centreDistance =
-      static_cast<double>(static_cast<long double>(r.CenterDistance) + r.DistanceCorrection);
+      static_cast<double>(CorrectedCenterDistance(r));
 
   for (int k = 1; k <= 5; ++k) {
     // Gear 1 turns a fifth of its pitch per frame; gear 2 the other way by

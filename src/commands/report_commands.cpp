@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commands/commands.h"
+#include "commands/control_names.h"
 #include "commands/report_sheet.h"
 #include "core/file_io.h"
 #include "core/version.h"
@@ -31,7 +32,7 @@ void BuildPair(const GearPairRecord& r, SheetData& d) {
   one.resize(static_cast<std::size_t>(r.Teeth1) * kMeshStride);
   two.resize(static_cast<std::size_t>(r.Teeth2) * kMeshStride);
   const double a =
-      static_cast<double>(static_cast<long double>(r.CenterDistance) + r.DistanceCorrection);
+      static_cast<double>(CorrectedCenterDistance(r));
   for (Point2D& p : two) TranslatePoint(p.x, p.y, a, 0.0, p.x, p.y);
   d.outline1 = std::move(one);
   d.outline2 = std::move(two);
@@ -109,7 +110,7 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool withStre
   d.rootDia2 = r.RootDia2;
   d.baseDia1 = r.BaseDia1;
   d.baseDia2 = r.BaseDia2;
-  d.centreDistance = static_cast<long double>(r.CenterDistance) + r.DistanceCorrection;
+  d.centreDistance = CorrectedCenterDistance(r);
   d.contactRatio = r.ContactRatio;
   d.tipThickness1 = r.TipThickness1;
   d.tipThickness2 = r.TipThickness2;
@@ -130,7 +131,7 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool withStre
   return d;
 }
 
-void Commands::SheetPdf1Click() { Export(*this, "計算書", "SaveDialog4", true); }
-void Commands::MeshSvg1Click() { Export(*this, "かみ合い図", "SaveDialog5", false); }
+void Commands::SheetPdf1Click() { Export(*this, "計算書", kSaveSheetDialog, true); }
+void Commands::MeshSvg1Click() { Export(*this, "かみ合い図", kSaveMeshSvgDialog, false); }
 
 }  // namespace spurgear

@@ -47,21 +47,22 @@ CheckResult CheckInputs(const GearPairRecord& r) {
   CheckResult c;
   c.color = ListColor::Red;
   bool clear = true;
-  auto add = [&](const char* line, int result) {
+  auto add = [&](const char* line, int result, const char* input) {
     c.lines.emplace_back(line);
+    c.findings.push_back({result >= 2 ? Severity::Error : Severity::Warning, line, input});
     if (result > c.result) c.result = result;
     clear = false;
   };
-  if (r.Teeth1 <= 13) add("warring：歯数Ｚ１が小さい、ｱﾝﾀﾞｰｶｯﾄ発生の可能性あり", 1);
-  if (r.Teeth2 <= 13) add("warring：歯数Ｚ２が小さい、ｱﾝﾀﾞｰｶｯﾄ発生の可能性あり", 1);
-  if (r.Teeth1 > 300) add("error：歯数Ｚ1が多すぎる、計算不可", 2);
-  if (r.Teeth1 < 1) add("error：歯数Ｚ1が少なすぎる、計算不可", 2);
-  if (r.Teeth2 > 300) add("error：歯数Ｚ2が多すぎる、計算不可", 2);
-  if (r.Teeth2 < 1) add("error：歯数Ｚ2が少なすぎる、計算不可", 2);
+  if (r.Teeth1 <= 13) add("warring：歯数Ｚ１が小さい、ｱﾝﾀﾞｰｶｯﾄ発生の可能性あり", 1, "z1");
+  if (r.Teeth2 <= 13) add("warring：歯数Ｚ２が小さい、ｱﾝﾀﾞｰｶｯﾄ発生の可能性あり", 1, "z2");
+  if (r.Teeth1 > 300) add("error：歯数Ｚ1が多すぎる、計算不可", 2, "z1");
+  if (r.Teeth1 < 1) add("error：歯数Ｚ1が少なすぎる、計算不可", 2, "z1");
+  if (r.Teeth2 > 300) add("error：歯数Ｚ2が多すぎる、計算不可", 2, "z2");
+  if (r.Teeth2 < 1) add("error：歯数Ｚ2が少なすぎる、計算不可", 2, "z2");
   // A negative module gives negative diameters, a subnormal one diameters of
   // zero; neither is a gear. Zero itself is left to the calculation's own
   // fault.
-  if (r.Module < 0 || std::fpclassify(r.Module) == FP_SUBNORMAL) add(kModuleRefused, 2);
+  if (r.Module < 0 || std::fpclassify(r.Module) == FP_SUBNORMAL) add(kModuleRefused, 2, "module");
   if (clear) {
     c.color = ListColor::Blue;
     c.lines.emplace_back("エラー = 0, 警告 = 0 !");

@@ -11,14 +11,31 @@ namespace spurgear {
 
 enum class ListColor { Red, Blue };
 
+enum class Severity { Warning, Error };
+
+// One finding of the input check, with the input it concerns ("module",
+// "z1", "z2").
+struct CheckLine {
+  Severity severity;
+  std::string text;
+  std::string input;
+};
+
 struct CheckResult {
   int result = 0;  // 0 clean, 1 warnings only, 2 at least one error
   std::vector<std::string> lines;
+  std::vector<CheckLine> findings;  // the lines but the all-clear one, typed
   ListColor color = ListColor::Red;  // the colour of the whole message list
 };
 
 // The input check's line for a module that is negative or subnormal.
 inline constexpr char kModuleRefused[] = "error：モジュールが不正、計算不可";
+
+// The centre distance with the correction added, summed in extended
+// precision as the window shows it and meshes the pair.
+inline long double CorrectedCenterDistance(const GearPairRecord& r) {
+  return static_cast<long double>(r.CenterDistance) + r.DistanceCorrection;
+}
 
 // Examines the tooth counts and the module of a record; touches nothing.
 CheckResult CheckInputs(const GearPairRecord& record);

@@ -1,10 +1,12 @@
 #include "core/number_text.h"
 
 #include <cfenv>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 
 #include "core/errors.h"
@@ -273,6 +275,65 @@ int32_t ParseWhole(std::string_view text) {
   int32_t v;
   if (!TryParseWhole(text, v)) throw ConversionError(WholeMessage(text));
   return v;
+}
+
+std::size_t FastGeneral15(double v, char* out) {
+  constexpr int kDigits = 15;
+  char buf[48];
+  const auto res =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 16);
+  // buf holds "d.dddddddddddddddde±xx".
+  char d[17];
+  d[0] = buf[0];
+  std::memcpy(d + 1, buf + 2, 16);
+  if (d[15] == '5' && d[16] == '0') return 0;
+  int exp10 = 0;
+  std::from_chars(buf[19] == '+' ? buf + 20 : buf + 19, res.ptr, exp10);
+  int e = exp10 + 1;  // value = 0.d1d2... × 10^e
+  if (d[15] >= '5') {
+    int i = kDigits - 1;
+    while (i >= 0 && d[i] == '9') d[i--] = '0';
+    if (i >= 0) {
+      ++d[i];
+    } else {
+      d[0] = '1';
+      ++e;
+    }
+  }
+  int n = kDigits;
+  while (n > 1 && d[n - 1] == '0') --n;
+
+  char* p = out;
+  if (std::signbit(v)) *p++ = '-';
+  if (e >= -3 && e <= kDigits) {
+    if (e <= 0) {
+      *p++ = '0';
+      *p++ = '.';
+      for (int i = 0; i < -e; ++i) *p++ = '0';
+      std::memcpy(p, d, static_cast<std::size_t>(n));
+      p += n;
+    } else if (n <= e) {
+      std::memcpy(p, d, static_cast<std::size_t>(n));
+      p += n;
+      for (int i = n; i < e; ++i) *p++ = '0';
+    } else {
+      std::memcpy(p, d, static_cast<std::size_t>(e));
+      p += e;
+      *p++ = '.';
+      std::memcpy(p, d + e, static_cast<std::size_t>(n - e));
+      p += n - e;
+    }
+  } else {
+    *p++ = d[0];
+    if (n > 1) {
+      *p++ = '.';
+      std::memcpy(p, d + 1, static_cast<std::size_t>(n - 1));
+      p += n - 1;
+    }
+    *p++ = 'E';
+    p = std::to_chars(p, out + 32, e - 1).ptr;
+  }
+  return static_cast<std::size_t>(p - out);
 }
 
 }  // namespace spurgear

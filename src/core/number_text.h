@@ -1,5 +1,6 @@
 #pragma once
 // The number formats of the user interface and the two text parsers.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,14 @@ std::string FormatGeneral(long double value, int precision);
 // digits; a value with more than `precision` integer digits falls back to the
 // general format. A value that rounds to zero has no minus sign.
 std::string FormatFixed(long double value, int decimals, int precision);
+
+// The general format with 15 digits for a finite, nonzero double, written
+// into `out` (at least 32 bytes); the same text as FormatGeneral(v, 15).
+// The value is first printed correctly rounded to 17 digits; digits 16 and
+// 17 then decide the rounding to 15 digits half away from zero, except
+// when they read "50", where the exact value may lie on either side of the
+// half (or on it): then 0 is returned and the caller takes the exact path.
+std::size_t FastGeneral15(double value, char* out);
 
 // Shorthands for the formats the window uses.
 inline std::string FormatInput(double v) { return FormatGeneral(v, 11); }

@@ -1,8 +1,6 @@
 #include "output/dxf.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstring>
 
 #include "core/constants.h"
 #include "core/errors.h"
@@ -116,70 +114,6 @@ const std::array<std::string_view, 194> DxfTemplate = {
 namespace {
 
 constexpr int kDigits = 15;
-
-// The general format with 15 digits for a finite, nonzero double, written
-// into `out` (at least 32 bytes); the same text as FormatGeneral(v, 15).
-// The value is first printed correctly rounded to 17 digits; digits 16 and
-// 17 then decide the rounding to 15 digits half away from zero, except
-// when they read "50", where the exact value may lie on either side of the
-// half (or on it): then 0 is returned and the caller takes the exact path.
-std::size_t FastGeneral15(double v, char* out) {
-  char buf[48];
-  const auto res =
-      std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 16);
-  // buf holds "d.dddddddddddddddde±xx".
-  char d[17];
-  d[0] = buf[0];
-  std::memcpy(d + 1, buf + 2, 16);
-  if (d[15] == '5' && d[16] == '0') return 0;
-  int exp10 = 0;
-  std::from_chars(buf[19] == '+' ? buf + 20 : buf + 19, res.ptr, exp10);
-  int e = exp10 + 1;  // value = 0.d1d2... × 10^e
-  if (d[15] >= '5') {
-    int i = kDigits - 1;
-    while (i >= 0 && d[i] == '9') d[i--] = '0';
-    if (i >= 0) {
-      ++d[i];
-    } else {
-      d[0] = '1';
-      ++e;
-    }
-  }
-  int n = kDigits;
-  while (n > 1 && d[n - 1] == '0') --n;
-
-  char* p = out;
-  if (std::signbit(v)) *p++ = '-';
-  if (e >= -3 && e <= kDigits) {
-    if (e <= 0) {
-      *p++ = '0';
-      *p++ = '.';
-      for (int i = 0; i < -e; ++i) *p++ = '0';
-      std::memcpy(p, d, static_cast<std::size_t>(n));
-      p += n;
-    } else if (n <= e) {
-      std::memcpy(p, d, static_cast<std::size_t>(n));
-      p += n;
-      for (int i = n; i < e; ++i) *p++ = '0';
-    } else {
-      std::memcpy(p, d, static_cast<std::size_t>(e));
-      p += e;
-      *p++ = '.';
-      std::memcpy(p, d + e, static_cast<std::size_t>(n - e));
-      p += n - e;
-    }
-  } else {
-    *p++ = d[0];
-    if (n > 1) {
-      *p++ = '.';
-      std::memcpy(p, d + 1, static_cast<std::size_t>(n - 1));
-      p += n - 1;
-    }
-    *p++ = 'E';
-    p = std::to_chars(p, out + 32, e - 1).ptr;
-  }
-  return static_cast<std::size_t>(p - out);
-}
 
 CommandError Refusal(int gear, std::string_view why) {
   return CommandError(std::string("ギア") + (gear == 2 ? "２" : "１") + "は" + std::string(why) +

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/geometry.h"
 #include "core/number_text.h"
 
 namespace spurgear {
@@ -22,7 +23,7 @@ std::array<std::string, kGridColumns - 1> HistoryRowTexts(const GearPairRecord& 
       FormatResult(r.TipDia1),
       FormatResult(r.TipDia2),
       // The sum is taken in extended precision, as the main window's Edit14.
-      FormatResult(static_cast<long double>(r.CenterDistance) + r.DistanceCorrection),
+      FormatResult(CorrectedCenterDistance(r)),
       FormatResult(r.ContactRatio),
   };
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "commands/control_names.h"
 #include "ui/pages.h"
 #include "ui/widgets.h"
 
@@ -42,36 +43,36 @@ void MakeYellow(QPushButton* b) {
 
 void BuildBacklashPage(QWidget* tabSheet2) {
   QWidget* page = tabSheet2;
-  MakeButton(page, "BitBtn8", 16, 8, 89, 25, QStringLiteral("接触計算"));
+  MakeButton(page, kContactButton, 16, 8, 89, 25, QStringLiteral("接触計算"));
 
   MakeCaption(page, "Label18", 16, 48, QStringLiteral("歯面隙間"));
   MakeCaption(page, "Label19", 24, 80, QStringLiteral("上"));
-  MakeEdit(page, "Edit21", 48, 72, 57, 21, QStringLiteral("0.0"), true);
+  MakeEdit(page, kUpperGapField, 48, 72, 57, 21, QStringLiteral("0.0"), true);
   MakeCaption(page, "Label20", 24, 112, QStringLiteral("下"));
-  MakeEdit(page, "Edit18", 48, 104, 57, 21, QStringLiteral("0.0"), true);
+  MakeEdit(page, kLowerGapField, 48, 104, 57, 21, QStringLiteral("0.0"), true);
 
   QGroupBox* turn = MakeGroup(page, "GroupBox3", QStringLiteral("ギア２回転"), 16, 152, kGroupWidth, 136);
-  MakeButton(turn, "BitBtn13", 16, 24, kButton, kButton, QStringLiteral("△"));
-  MakeButton(turn, "BitBtn9", 40, 24, kButton, kButton, QStringLiteral("△△"));
-  MakeEdit(turn, "Edit19", 16, 52, 65, 21, QStringLiteral("0.0000"), false, false);
-  MakeButton(turn, "BitBtn14", 16, 80, kButton, kButton, QStringLiteral("▽"));
-  MakeButton(turn, "BitBtn10", 40, 80, kButton, kButton, QStringLiteral("▽▽"));
+  MakeButton(turn, kTurnUpButton, 16, 24, kButton, kButton, QStringLiteral("△"));
+  MakeButton(turn, kTurnUpFastButton, 40, 24, kButton, kButton, QStringLiteral("△△"));
+  MakeEdit(turn, kRotationField, 16, 52, 65, 21, QStringLiteral("0.0000"), false, false);
+  MakeButton(turn, kTurnDownButton, 16, 80, kButton, kButton, QStringLiteral("▽"));
+  MakeButton(turn, kTurnDownFastButton, 40, 80, kButton, kButton, QStringLiteral("▽▽"));
   MakeCaption(turn, "Label21", 40, 112, QStringLiteral("ラジアン"));
 
   QGroupBox* pan = MakeGroup(page, "GroupBox4", QStringLiteral("移動"), 16, 296, kGroupWidth, 92);
-  MakeButton(pan, "BitBtn15", 32, 16, kButton, kButton, QStringLiteral("↑"));
-  MakeButton(pan, "BitBtn16", 32, 64, kButton, kButton, QStringLiteral("↓"));
-  MakeButton(pan, "BitBtn17", 8, 40, kButton, kButton, QStringLiteral("←"));
-  MakeButton(pan, "BitBtn18", 56, 40, kButton, kButton, QStringLiteral("→"));
-  MakeYellow(MakeButton(pan, "BitBtn19", 32, 40, kButton, kButton, QStringLiteral("■")));
+  MakeButton(pan, kPanUpButton, 32, 16, kButton, kButton, QStringLiteral("↑"));
+  MakeButton(pan, kPanDownButton, 32, 64, kButton, kButton, QStringLiteral("↓"));
+  MakeButton(pan, kPanLeftButton, 8, 40, kButton, kButton, QStringLiteral("←"));
+  MakeButton(pan, kPanRightButton, 56, 40, kButton, kButton, QStringLiteral("→"));
+  MakeYellow(MakeButton(pan, kPanResetButton, 32, 40, kButton, kButton, QStringLiteral("■")));
 
   QGroupBox* zoom = MakeGroup(page, "GroupBox5", QStringLiteral("拡大"), 16, 392, kGroupWidth, 48);
-  MakeButton(zoom, "BitBtn12", 8, 16, kButton, kButton, QStringLiteral("小"));
-  MakeYellow(MakeButton(zoom, "BitBtn20", 32, 16, kButton, kButton, QStringLiteral("■")));
-  MakeButton(zoom, "BitBtn11", 56, 16, kButton, kButton, QStringLiteral("大"));
+  MakeButton(zoom, kZoomOutButton, 8, 16, kButton, kButton, QStringLiteral("小"));
+  MakeYellow(MakeButton(zoom, kZoomResetButton, 32, 16, kButton, kButton, QStringLiteral("■")));
+  MakeButton(zoom, kZoomInButton, 56, 16, kButton, kButton, QStringLiteral("大"));
 
   QGroupBox* picture = MakeGroup(page, "GroupBox2", QString(), 120, 0, 553, 505);
-  new ImageView(picture, "Image7", 8, 16, 537, 481);
+  new ImageView(picture, kBacklashImage, 8, 16, 537, 481);
 }
 
 }  // namespace spurgear::ui

@@ -1,8 +1,6 @@
 // TForm2 "計算履歴": a grid of the ten history rows under a heading row.
 #include "ui/history_window.h"
 
-#include <functional>
-
 #include <QColor>
 #include <QFont>
 #include <QHeaderView>
@@ -12,7 +10,9 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidgetItem>
+#include <functional>
 
+#include "commands/control_names.h"
 #include "output/grid_text.h"
 #include "ui/widgets.h"
 
@@ -95,7 +95,7 @@ HistoryWindow::HistoryWindow(Commands& commands, QWidget* parent)
   move(434, 425);
 
   grid_ = new StringGrid(this, [this](int row) { Selected(row); });
-  grid_->setObjectName("sg1");
+  grid_->setObjectName(kHistoryGrid);
   grid_->setGeometry(8, 9, 673, 280);
   grid_->setFont(GridFont(13));
   grid_->setItemDelegate(new CellDelegate(grid_));

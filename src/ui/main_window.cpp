@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "commands/control_names.h"
 #include "commands/form_defaults.h"
 #include "ui/copy_print_help.h"
 #include "ui/pages.h"
@@ -72,16 +73,18 @@ struct EditSpec {
 
 // Edit1..Edit5: what the user types.
 constexpr EditSpec kInputEdits[] = {
-    {"Edit1", 80, 40, 113}, {"Edit2", 80, 64, 57},  {"Edit3", 136, 64, 57},
-    {"Edit4", 80, 88, 57},  {"Edit5", 136, 88, 57},
+    {kModuleField, 80, 40, 113}, {kTeeth1Field, 80, 64, 57},  {kTeeth2Field, 136, 64, 57},
+    {kShift1Field, 80, 88, 57},  {kShift2Field, 136, 88, 57},
 };
 
 // The result fields, in keyboard order.
 constexpr EditSpec kResultEdits[] = {
-    {"Edit6", 80, 128, 57},   {"Edit7", 136, 128, 57},  {"Edit8", 80, 152, 57},
-    {"Edit9", 136, 152, 57},  {"Edit10", 80, 176, 57},  {"Edit11", 136, 176, 57},
-    {"Edit12", 80, 200, 57},  {"Edit13", 136, 200, 57}, {"Edit14", 80, 224, 113},
-    {"Edit16", 80, 280, 113}, {"Edit47", 80, 304, 57},  {"Edit48", 136, 304, 57},
+    {kWorkingPitchDia1Field, 80, 128, 57}, {kWorkingPitchDia2Field, 136, 128, 57},
+    {kTipDia1Field, 80, 152, 57},          {kTipDia2Field, 136, 152, 57},
+    {kRootDia1Field, 80, 176, 57},         {kRootDia2Field, 136, 176, 57},
+    {kBaseDia1Field, 80, 200, 57},         {kBaseDia2Field, 136, 200, 57},
+    {kCenterDistanceField, 80, 224, 113},  {kContactRatioField, 80, 280, 113},
+    {kTipThickness1Field, 80, 304, 57},    {kTipThickness2Field, 136, 304, 57},
 };
 
 }  // namespace
@@ -103,11 +106,11 @@ TForm1::TForm1(AppState& state, MessageBoxPort* box, DialogPort* dialogs) : QMai
   BuildMenu();
 
   auto* timer = new QTimer(this);
-  timer->setObjectName("Timer1");
+  timer->setObjectName(kAnimationTimer);
   timer->setInterval(kTimerInterval);
   timer->start();  // enabled when created; the first calculation stops it
 
-  impl_ = std::make_unique<Impl>(*this, state, central, Find<QListWidget>("ListBox1"), timer, box,
+  impl_ = std::make_unique<Impl>(*this, state, central, Find<QListWidget>(kMessageList), timer, box,
                                  dialogs);
 
   ConnectCommands();
@@ -167,42 +170,44 @@ void TForm1::BuildLayout() {
   }
   // Edit15 is written only by the program; its change is handled by the
   // commands, so no signal of it is connected.
-  FitNumbers(MakeEdit(c, "Edit15", 80, 248, 57, 23, InitialText("Edit15"), true, false));
+  FitNumbers(
+      MakeEdit(c, kCorrectionField, 80, 248, 57, 23, InitialText(kCorrectionField), true, false));
   // Edit17 can be typed into, but nothing reads it.
-  FitNumbers(MakeEdit(c, "Edit17", 104, 328, 89, 23, InitialText("Edit17"), false, false));
+  FitNumbers(
+      MakeEdit(c, kBacklashField, 104, 328, 89, 23, InitialText(kBacklashField), false, false));
 
   auto* separator = MakeButton(c, "Button1", 8, 113, 185, 5, QString());
   separator->setFocusPolicy(Qt::NoFocus);
 
-  MakeButton(c, "BitBtn3", 136, 250, 17, 23, QStringLiteral("＋"));
-  MakeButton(c, "BitBtn4", 152, 250, 17, 23, QStringLiteral("-"));
-  MakeButton(c, "BitBtn7", 176, 250, 17, 23, QStringLiteral("0"));
-  for (const char* name : {"BitBtn3", "BitBtn4", "BitBtn7"}) {
+  MakeButton(c, kCorrectionUpButton, 136, 250, 17, 23, QStringLiteral("＋"));
+  MakeButton(c, kCorrectionDownButton, 152, 250, 17, 23, QStringLiteral("-"));
+  MakeButton(c, kCorrectionZeroButton, 176, 250, 17, 23, QStringLiteral("0"));
+  for (const char* name : {kCorrectionUpButton, kCorrectionDownButton, kCorrectionZeroButton}) {
     // Tiny buttons: the caption needs the whole face.
     findChild<QPushButton*>(name)->setStyleSheet(QStringLiteral("padding: 0px;"));
   }
 
-  MakeButton(c, "BitBtn1", 8, 392, 89, 25, QStringLiteral("計算"));
-  MakeButton(c, "BitBtn2", 104, 392, 89, 25, QStringLiteral("登録"));
-  auto* rg1 = new RadioGroup(c, "RG1", QStringLiteral("表示設定"),
-                             {QStringLiteral("全体"), QStringLiteral("拡大１"),
-                              QStringLiteral("拡大２")},
-                             3, 8, 424, 185, 41);
-  rg1->SetItemIndex(InitialIndex("RG1"));
-  MakeButton(c, "BitBtn5", 8, 472, 97, 25, QStringLiteral("動画"));
-  MakeButton(c, "BitBtn6", 104, 472, 89, 25, QStringLiteral("動画ステップ"));
+  MakeButton(c, kCalculateButton, 8, 392, 89, 25, QStringLiteral("計算"));
+  MakeButton(c, kRegisterButton, 104, 392, 89, 25, QStringLiteral("登録"));
+  auto* rg1 =
+      new RadioGroup(c, kViewGroup, QStringLiteral("表示設定"),
+                     {QStringLiteral("全体"), QStringLiteral("拡大１"), QStringLiteral("拡大２")},
+                     3, 8, 424, 185, 41);
+  rg1->SetItemIndex(InitialIndex(kViewGroup));
+  MakeButton(c, kAnimateButton, 8, 472, 97, 25, QStringLiteral("動画"));
+  MakeButton(c, kAnimateStepButton, 104, 472, 89, 25, QStringLiteral("動画ステップ"));
 
   MakeLabel(c, "Label1", 8, 504, QStringLiteral("動画速度"));
   auto* speed = new QScrollBar(Qt::Horizontal, c);
-  speed->setObjectName("ScrollBar1");
+  speed->setObjectName(kSpeedBar);
   speed->setGeometry(72, 504, 121, 17);
   speed->setRange(0, 100);
   speed->setSingleStep(1);
   speed->setPageStep(1);
-  speed->setValue(InitialIndex("ScrollBar1"));
+  speed->setValue(InitialIndex(kSpeedBar));
 
   auto* list = new QListWidget(c);
-  list->setObjectName("ListBox1");
+  list->setObjectName(kMessageList);
   list->setGeometry(8, 552, 881, 25);
   list->setUniformItemSizes(true);
   for (const char* name : {"ListBox2", "ListBox3"}) {
@@ -289,17 +294,27 @@ void TForm1::ConnectCommands() {
   };
 
   static constexpr std::pair<const char*, Handler> kButtons[] = {
-      {"BitBtn1", &Commands::BitBtn1Click},   {"BitBtn2", &Commands::BitBtn2Click},
-      {"BitBtn3", &Commands::BitBtn3Click},   {"BitBtn4", &Commands::BitBtn4Click},
-      {"BitBtn5", &Commands::BitBtn5Click},   {"BitBtn6", &Commands::BitBtn6Click},
-      {"BitBtn7", &Commands::BitBtn7Click},   {"BitBtn8", &Commands::BitBtn8Click},
-      {"BitBtn9", &Commands::BitBtn9Click},   {"BitBtn10", &Commands::BitBtn10Click},
-      {"BitBtn11", &Commands::BitBtn11Click}, {"BitBtn12", &Commands::BitBtn12Click},
-      {"BitBtn13", &Commands::BitBtn13Click}, {"BitBtn14", &Commands::BitBtn14Click},
-      {"BitBtn15", &Commands::BitBtn15Click}, {"BitBtn16", &Commands::BitBtn16Click},
-      {"BitBtn17", &Commands::BitBtn17Click}, {"BitBtn18", &Commands::BitBtn18Click},
-      {"BitBtn19", &Commands::BitBtn19Click}, {"BitBtn20", &Commands::BitBtn20Click},
-      {"BitBtn33", &Commands::BitBtn33Click},
+      {kCalculateButton, &Commands::BitBtn1Click},
+      {kRegisterButton, &Commands::BitBtn2Click},
+      {kCorrectionUpButton, &Commands::BitBtn3Click},
+      {kCorrectionDownButton, &Commands::BitBtn4Click},
+      {kAnimateButton, &Commands::BitBtn5Click},
+      {kAnimateStepButton, &Commands::BitBtn6Click},
+      {kCorrectionZeroButton, &Commands::BitBtn7Click},
+      {kContactButton, &Commands::BitBtn8Click},
+      {kTurnUpFastButton, &Commands::BitBtn9Click},
+      {kTurnDownFastButton, &Commands::BitBtn10Click},
+      {kZoomInButton, &Commands::BitBtn11Click},
+      {kZoomOutButton, &Commands::BitBtn12Click},
+      {kTurnUpButton, &Commands::BitBtn13Click},
+      {kTurnDownButton, &Commands::BitBtn14Click},
+      {kPanUpButton, &Commands::BitBtn15Click},
+      {kPanDownButton, &Commands::BitBtn16Click},
+      {kPanLeftButton, &Commands::BitBtn17Click},
+      {kPanRightButton, &Commands::BitBtn18Click},
+      {kPanResetButton, &Commands::BitBtn19Click},
+      {kZoomResetButton, &Commands::BitBtn20Click},
+      {kStrengthButton, &Commands::BitBtn33Click},
   };
   for (const auto& [name, handler] : kButtons) {
     if (auto* b = Find<QAbstractButton>(name)) {
@@ -321,44 +336,48 @@ void TForm1::ConnectCommands() {
 
   // Enter in an input field calculates; Enter in Edit19 turns gear 2 to the
   // typed rotation, as a rotation step of zero.
-  for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5"}) {
+  for (const char* name : {kModuleField, kTeeth1Field, kTeeth2Field, kShift1Field, kShift2Field}) {
     if (auto* e = Find<QLineEdit>(name)) {
       connect(e, &QLineEdit::returnPressed, this, [run] { run(&Commands::BitBtn1Click); });
     }
   }
-  if (auto* e = Find<QLineEdit>("Edit19")) {
+  if (auto* e = Find<QLineEdit>(kRotationField)) {
     connect(e, &QLineEdit::returnPressed, this, [this] {
       Commands& c = impl_->commands;
       c.Run([&] { c.RotationStep(0.0); });
     });
   }
 
-  if (auto* rg1 = Find<RadioGroup>("RG1")) {
+  if (auto* rg1 = Find<RadioGroup>(kViewGroup)) {
     connect(rg1, &RadioGroup::Clicked, this, [run](int) { run(&Commands::RG1Click); });
   }
-  if (auto* speed = Find<QScrollBar>("ScrollBar1")) {
+  if (auto* speed = Find<QScrollBar>(kSpeedBar)) {
     connect(speed, &QScrollBar::valueChanged, this, [this](int position) {
       Commands& c = impl_->commands;
       c.Run([&] { c.ScrollBar1Change(position); });
     });
   }
-  if (auto* timer = Find<QTimer>("Timer1")) {
+  if (auto* timer = Find<QTimer>(kAnimationTimer)) {
     connect(timer, &QTimer::timeout, this, [run] { run(&Commands::Timer1Timer); });
   }
 }
 
 void TForm1::SetKeyboardOrder() {
   QList<QWidget*> order;
-  for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "BitBtn1"}) {
+  for (const char* name :
+       {kModuleField, kTeeth1Field, kTeeth2Field, kShift1Field, kShift2Field, kCalculateButton}) {
     order.append(Find<QWidget>(name));
   }
-  if (auto* rg1 = Find<RadioGroup>("RG1")) {
+  if (auto* rg1 = Find<RadioGroup>(kViewGroup)) {
     for (int i = 0; rg1->Item(i); ++i) order.append(rg1->Item(i));
   }
-  for (const char* name : {"BitBtn5", "BitBtn6", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10",
-                           "Edit11", "Edit12", "Edit13", "Edit14", "Edit15", "BitBtn3", "BitBtn4",
-                           "BitBtn7", "Edit16", "Edit47", "Edit48", "Edit17", "BitBtn2",
-                           "ScrollBar1", "ListBox1", "PageControl1"}) {
+  for (const char* name :
+       {kAnimateButton,      kAnimateStepButton,    kWorkingPitchDia1Field, kWorkingPitchDia2Field,
+        kTipDia1Field,       kTipDia2Field,         kRootDia1Field,         kRootDia2Field,
+        kBaseDia1Field,      kBaseDia2Field,        kCenterDistanceField,   kCorrectionField,
+        kCorrectionUpButton, kCorrectionDownButton, kCorrectionZeroButton,  kContactRatioField,
+        kTipThickness1Field, kTipThickness2Field,   kBacklashField,         kRegisterButton,
+        kSpeedBar,           kMessageList,          "PageControl1"}) {
     order.append(Find<QWidget>(name));
   }
   order.removeAll(nullptr);

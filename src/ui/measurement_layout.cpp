@@ -1,19 +1,18 @@
 // "歯厚と測定寸法": building the window, its controls at fixed places in the
 // main window's face and colours, and wiring them to the window's handlers
 // (measurement_window.cpp), and opening it from the main menu.
-#include "ui/measurement_window.h"
-
-#include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPointer>
 #include <QPushButton>
-#include <QTableWidget>
 #include <string>
 
+#include "commands/control_names.h"
 #include "ui/main_window.h"
+#include "ui/measurement_window.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -33,7 +32,7 @@ constexpr int kFieldH = 21;
 
 }  // namespace
 
-MeasurementWindow::MeasurementWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow)
+MeasurementWindow::MeasurementWindow(Commands& commands, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), commands_(commands) {
   setObjectName("Form3");
   setWindowTitle(QStringLiteral("歯厚と測定寸法"));
@@ -42,34 +41,17 @@ MeasurementWindow::MeasurementWindow(Commands& commands, QWidget* mainWindow, QW
   pal.setColor(QPalette::Window, kSilver);
   setPalette(pal);
   setAutoFillBackground(true);
-  // Watch before building: the window's own buttons refresh it themselves.
-  WatchCommands(mainWindow, historyWindow);
+  WatchCommands();
   Build();
 }
 
-void MeasurementWindow::WatchCommands(QWidget* mainWindow, QWidget* historyWindow) {
-  // Queued: the refresh runs once the command behind the click has ended,
-  // whatever order the connections were made in.
-  auto later = [this] {
-    QMetaObject::invokeMethod(
-        this, [this] { Refresh(); }, Qt::QueuedConnection);
-  };
-  if (mainWindow) {
-    for (QAbstractButton* b : mainWindow->findChildren<QAbstractButton*>()) {
-      connect(b, &QAbstractButton::clicked, this, later);
-    }
-    for (QAction* a : mainWindow->findChildren<QAction*>()) {
-      connect(a, &QAction::triggered, this, later);
-    }
-  }
-  if (historyWindow) {
-    if (auto* grid = historyWindow->findChild<QTableWidget*>("sg1")) {
-      connect(grid, &QTableWidget::currentCellChanged, this, later);
-      // A click on the row already current recalls it again; the click ends
-      // after the recall.
-      connect(grid, &QTableWidget::cellClicked, this, later);
-    }
-  }
+void MeasurementWindow::WatchCommands() {
+  // The commands tell after every command that may change slot 0, however
+  // it was started (a button, Enter, a history row, a file); the window may
+  // go before the commands do.
+  commands_.AddCalculationListener([window = QPointer<MeasurementWindow>(this)](const CalcOutcome&) {
+    if (window) window->Refresh();
+  });
 }
 
 void MeasurementWindow::Build() {
@@ -213,13 +195,13 @@ void MeasurementWindow::Build() {
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-void MeasurementWindow::Attach(TForm1& mainWindow, QWidget* historyWindow) {
+void MeasurementWindow::Attach(TForm1& mainWindow) {
   QAction* item = mainWindow.Find<QAction>("N8");
   if (!item) return;
-  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, historyWindow] {
+  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow] {
     auto* w = mainWindow.findChild<MeasurementWindow*>("Form3");
     if (!w) {
-      w = new MeasurementWindow(mainWindow.commands(), &mainWindow, historyWindow);
+      w = new MeasurementWindow(mainWindow.commands(), &mainWindow);
       // Beside the main window, at its right.
       const QRect frame = mainWindow.frameGeometry();
       w->move(frame.right() + 8, frame.top());

@@ -38,7 +38,7 @@ bool Unchanged(const QLineEdit* e) {
 // shown, not the calculation's last-place noise.
 double ShownDistance(const GearPairRecord& s) {
   return ParseDecimal(
-      FormatResult(static_cast<long double>(s.CenterDistance) + s.DistanceCorrection));
+      FormatResult(CorrectedCenterDistance(s)));
 }
 
 void SetRedText(QLineEdit* e, bool red) {

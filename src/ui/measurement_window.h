@@ -20,14 +20,13 @@ class MeasurementWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // `mainWindow` and `historyWindow` are watched: after any of their
-  // buttons, menu items or history selections has run its command, the
-  // window shows slot 0 anew. Parent is the main window.
-  MeasurementWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow);
+  // The window shows slot 0 anew after every command that may change it
+  // (the commands' calculation notice). Parent is the main window.
+  MeasurementWindow(Commands& commands, QWidget* mainWindow);
 
   // Connects the menu item N8 of the main window to opening the window,
   // which is made on first use.
-  static void Attach(TForm1& mainWindow, QWidget* historyWindow);
+  static void Attach(TForm1& mainWindow);
 
   // Shows slot 0 as its last complete calculation left it; blank fields
   // when its results do not belong to its inputs.
@@ -48,7 +47,7 @@ class MeasurementWindow : public QWidget {
   };
 
   void Build();
-  void WatchCommands(QWidget* mainWindow, QWidget* historyWindow);
+  void WatchCommands();
   void ShowGear(Gear& g, const GearMeasurement* r);
   void SpanEdited(int gear);
   void PinEdited(int gear);

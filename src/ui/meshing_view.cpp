@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "commands/control_names.h"
 #include "ui/pages.h"
 #include "ui/widgets.h"
 
@@ -23,12 +24,12 @@ void BuildMeshingPage(QWidget* tabSheet1) {
 
   // Created from the bottom of the stack to its top: when several frames
   // are visible, Image1 covers the others.
-  for (const char* name : {"Image3", "Image4", "Image5", "Image2", "Image1"}) {
+  for (const char* name : {kMeshFrame3, kMeshFrame4, kMeshFrame5, kMeshFrame2, kMeshFrame1}) {
     new ImageView(box, name, 8, 16, 657, 489);
   }
 
   auto* busy = new QLabel(box);
-  busy->setObjectName("Label15");
+  busy->setObjectName(kBusyLabel);
   QFont font = busy->font();
   font.setPixelSize(24);
   font.setBold(true);

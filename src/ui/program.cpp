@@ -71,7 +71,7 @@ void Program::FinishStartup() {
   form2 = std::make_unique<HistoryWindow>(form1->commands());
   form2->hide();
   form1->AttachHistory(form2.get(), form2.get());
-  MeasurementWindow::Attach(*form1, form2.get());
+  MeasurementWindow::Attach(*form1);
   Commands& c = form1->commands();
   c.Run([&] { c.Form2Create(); });
 }

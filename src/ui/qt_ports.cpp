@@ -5,17 +5,18 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QHeaderView>
-#include <QSplitter>
-#include <QTreeView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTimer>
+#include <QTreeView>
 #include <stdexcept>
 #include <vector>
 
+#include "commands/control_names.h"
 #include "ui/plot.h"
 #include "ui/widgets.h"
 
@@ -33,12 +34,12 @@ struct DialogSpec {
 };
 
 constexpr DialogSpec kDialogs[] = {
-    {"OpenDialog1", "平ギアのデーター (*.hgd)", ""},
-    {"SaveDialog1", "平ギアのデーター (*.hgd)", "dumy.hgd"},
-    {"SaveDialog2", "dxf (*.dxf)", "gay1.dxf"},
-    {"SaveDialog3", "dxf (*.dxf)", "gya2.dxf"},
-    {"SaveDialog4", "PDF ファイル (*.pdf)", "keisansho.pdf"},
-    {"SaveDialog5", "SVG ファイル (*.svg)", "kamiai.svg"},
+    {kOpenGearDialog, "平ギアのデーター (*.hgd)", ""},
+    {kSaveGearDialog, "平ギアのデーター (*.hgd)", "dumy.hgd"},
+    {kSaveGear1DxfDialog, "dxf (*.dxf)", "gay1.dxf"},
+    {kSaveGear2DxfDialog, "dxf (*.dxf)", "gya2.dxf"},
+    {kSaveSheetDialog, "PDF ファイル (*.pdf)", "keisansho.pdf"},
+    {kSaveMeshSvgDialog, "SVG ファイル (*.svg)", "kamiai.svg"},
     {"SavePdfDialog", "PDF ファイル (*.pdf)", "spurgear.pdf"},
 };
 static_assert(std::size(kDialogs) == kDialogCount);
@@ -203,7 +204,7 @@ bool QtPictures::Visible(std::string_view image) const {
 }
 
 void QtPictures::SetBusy(std::string_view text) {
-  auto* label = lookup_.Get<QLabel>("Label15");
+  auto* label = lookup_.Get<QLabel>(kBusyLabel);
   if (!label) return;
   if (text.empty()) {
     label->hide();

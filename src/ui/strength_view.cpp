@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <cmath>
 
+#include "commands/control_names.h"
 #include "commands/form_defaults.h"
 #include "strength/lewis.h"
 #include "ui/pages.h"
@@ -161,29 +162,29 @@ void BuildStrengthPage(QWidget* tabSheet3) {
   title->setFont(bold);
 
   label(kLabelX, 52, 132, QStringLiteral("・歯幅　ｂ"));
-  MakeEdit(c, "Edit20", kFieldX, 52, 81, kRowH, InitialText("Edit20"), false, false);
+  MakeEdit(c, kFaceWidthField, kFieldX, 52, 81, kRowH, InitialText(kFaceWidthField), false, false);
   label(kFieldX + 88, 52, 100, QStringLiteral("ｍｍ"));
 
   label(kLabelX, 84, 132, QStringLiteral("・回転数　ｎ"));
-  MakeEdit(c, "Edit22", kFieldX, 84, 81, kRowH, InitialText("Edit22"), false, false);
+  MakeEdit(c, kSpeedField, kFieldX, 84, 81, kRowH, InitialText(kSpeedField), false, false);
   label(kFieldX + 88, 84, 100, QStringLiteral("ｒ・ｐ・ｍ"));
 
   label(kLabelX, 120, 132, QStringLiteral("・歯元丸み"));
-  auto* fillet = new RadioGroup(c, "rg31", QString(),
+  auto* fillet = new RadioGroup(c, kFilletGroup, QString(),
                                 {QStringLiteral("なし：２"), QStringLiteral("あり：１")}, 2,
                                 kFieldX, 113, 190, 36);
-  fillet->SetItemIndex(InitialIndex("rg31"));
+  fillet->SetItemIndex(InitialIndex(kFilletGroup));
 
   label(kLabelX, 160, 132, QStringLiteral("・衝撃"));
-  auto* shock = new RadioGroup(c, "rg3", QString(),
-                               {QStringLiteral("小：発電機"), QStringLiteral("中：攪拌機"),
-                                QStringLiteral("大：鍛造機")},
-                               3, kIndentX, 183, 330, 36);
-  shock->SetItemIndex(InitialIndex("rg3"));
+  auto* shock = new RadioGroup(
+      c, kShockGroup, QString(),
+      {QStringLiteral("小：発電機"), QStringLiteral("中：攪拌機"), QStringLiteral("大：鍛造機")}, 3,
+      kIndentX, 183, 330, 36);
+  shock->SetItemIndex(InitialIndex(kShockGroup));
 
   label(kLabelX, 232, 132, QStringLiteral("・材料許容曲げ"));
   auto* material = new QComboBox(c);
-  material->setObjectName("CB1");
+  material->setObjectName(kMaterialBox);
   material->setGeometry(kIndentX, 256, 330, 23);
   material->setEditable(true);
   material->setInsertPolicy(QComboBox::NoInsert);
@@ -192,22 +193,22 @@ void BuildStrengthPage(QWidget* tabSheet3) {
   for (std::string_view item : MaterialItems) material->addItem(Q(item));
   // Until the window's start-up selects the first material, the box shows
   // its heading and selects nothing.
-  material->setCurrentIndex(InitialIndex("CB1"));
+  material->setCurrentIndex(InitialIndex(kMaterialBox));
   material->setEditText(QStringLiteral("材料　　　　　　　許容応力"));
   material->lineEdit()->setCursorPosition(0);
   FollowTypedText(material);
 
-  MakeButton(c, "BitBtn33", kFieldX, 300, 89, 25, QStringLiteral("計算"));
+  MakeButton(c, kStrengthButton, kFieldX, 300, 89, 25, QStringLiteral("計算"));
 
   label(kLabelX, 348, 132, QStringLiteral("・歯形係数　Y"));
-  MakeEdit(c, "Edit23", kFieldX, 348, 113, kRowH, InitialText("Edit23"), true);
+  MakeEdit(c, kFormFactorField, kFieldX, 348, 113, kRowH, InitialText(kFormFactorField), true);
   label(kFieldX + 8, 372, 180, QStringLiteral("実用歯形係数採用"));
 
   label(kLabelX, 404, 132, QStringLiteral("・許容伝達トルク"));
-  MakeEdit(c, "Edit24", kFieldX, 404, 113, kRowH, InitialText("Edit24"), true);
+  MakeEdit(c, kTorqueField, kFieldX, 404, 113, kRowH, InitialText(kTorqueField), true);
   label(kFieldX + 120, 404, 100, QStringLiteral("ｋｇｆ・ｍｍ"));
 
-  auto* chart = new ImageView(c, "Image8", 384, 52, 281, 360);
+  auto* chart = new ImageView(c, kStrengthChart, 384, 52, 281, 360);
   // Drawn when the page is first shown (or the picture first read).
   chart->DrawLater([](QImage& image) { FormFactorChart(image).Draw(); }, true);
 }

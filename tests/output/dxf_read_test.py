@@ -99,7 +99,7 @@ with tempfile.TemporaryDirectory() as tmp:
 
     big = os.path.join(tmp, "big.dxf")
     r = run(["--gear", "1", "--teeth", "301", "25", "--output", big])
-    check(r.returncode == 2 and "DXF を出力できません" in r.stderr,
+    check(r.returncode == 2 and "歯数Ｚ1が多すぎる" in r.stderr,
           f"301 teeth refused by the check (exit {r.returncode}: {r.stderr.strip()})")
     check(not os.path.exists(big), "301 teeth: nothing written")
 

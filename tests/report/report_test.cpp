@@ -308,12 +308,10 @@ TEST(ReportCli, FormatFromTheExtensionAndExitCodes) {
     EXPECT_EQ(bad.err.rfind("spurgear-cli: ", 0), 0u) << bad.err;
     EXPECT_FALSE(std::filesystem::exists(dir.Path(name)));
   }
-  // A refused check: the command refuses too, and nothing is written.
+  // A refused check: the check's line, and nothing is written.
   CliRun refused = Cli({"report", "--teeth", "15", "400", "--output", dir.Path("r.pdf")});
-  EXPECT_EQ(refused.code, 1);
-  EXPECT_NE(refused.err.find("spurgear-cli: 計算結果が現在の入力のものではないため"),
-            std::string::npos)
-      << refused.err;
+  EXPECT_EQ(refused.code, 2);
+  EXPECT_EQ(refused.err, "spurgear-cli: error：歯数Ｚ2が多すぎる、計算不可\n");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("r.pdf")));
   // A text that does not convert.
   CliRun failed = Cli({"report", "--module", "x", "--output", dir.Path("f.svg")});

@@ -39,11 +39,11 @@ class LewisCli(unittest.TestCase):
         self.assertEqual(j["Edit24"], "12010.294")
         self.assertEqual(j["Y"], 0.403)
 
-    def test_refusals_exit_1_with_the_message(self):
-        # 301 is refused by the input check, then by the estimate, which
-        # reads slot 0 as the refused calculation left it.
+    def test_refusals_exit_with_the_message(self):
+        # 301 is refused by the input check (exit 2), then by the estimate,
+        # which reads slot 0 as the refused calculation left it.
         code, out, err = run("--teeth", "301", "25")
-        self.assertEqual(code, 1)
+        self.assertEqual(code, 2)
         self.assertEqual(out, "")
         self.assertIn("301", err)
         code, _, err = run("--teeth", "11", "25")
@@ -65,7 +65,9 @@ class LewisCli(unittest.TestCase):
         self.assertIn("'1,5'", err)
 
     def test_a_refused_pair_still_estimates_gear_1(self):
-        j = self.estimate("--teeth", "40", "301")
+        code, out, err = run("--teeth", "40", "301")
+        self.assertEqual(code, 2, err)
+        j = json.loads(out)
         self.assertEqual(j["check"], 2)
         self.assertEqual(j["Teeth1"], 40)
         self.assertEqual(j["Edit23"], "0.403")

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include "core/number_text.h"
+#include "test_support.h"
 #include "ui/window_test.h"
 
 namespace spurgear {
@@ -132,6 +133,54 @@ TEST_F(MeasurementWindowTest, FollowsAHistorySelection) {
   QApplication::processEvents();
   EXPECT_EQ(Text("Edit2"), "15");
   EXPECT_EQ(Text("InspSpanTeeth1"), "2");
+}
+
+// Every way a calculation starts shows the new pair at once: the window
+// follows the commands' notice, not the widgets. Enter in an input field
+// runs 計算 without any button, and left the window on the previous pair.
+TEST_F(MeasurementWindowTest, FollowsEveryWayACalculationStarts) {
+  TempDir dir;
+  const std::string file = dir.Path("z20.hgd");
+  Type("Edit2", "20");
+  Calculate();
+  dialogs.answers = {file};
+  p->Find<QAction>("N2")->trigger();  // 書き込み: 20 and 25 teeth
+  Click("BitBtn2");                   // 登録: history row 1 holds them too
+  Open();
+  ASSERT_EQ(Text("InspSpanTeeth1"), "3");
+
+  const auto span = [&] { return Text("InspSpanTeeth1"); };
+  const auto target = [&] { return Text("InspTarget"); };
+  for (const char* field : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5"}) {
+    Type("Edit2", "40");
+    Enter(field, Text(field).c_str());
+    EXPECT_EQ(span(), "5") << field;
+    Type("Edit2", "20");
+    Enter(field, Text(field).c_str());
+    EXPECT_EQ(span(), "3") << field;
+  }
+  // 20 and 25 teeth of module 1: 22.5 mm apart, ＋ adds a hundredth.
+  Click("BitBtn3");
+  EXPECT_EQ(target(), "22.510");
+  Click("BitBtn3");
+  EXPECT_EQ(target(), "22.520");
+  Click("BitBtn4");
+  EXPECT_EQ(target(), "22.510");
+  Click("BitBtn7");
+  EXPECT_EQ(target(), "22.500");
+
+  Enter("Edit2", "40");
+  ASSERT_EQ(span(), "5");
+  p->form2->findChild<QTableWidget*>("sg1")->setCurrentCell(1, 2);
+  EXPECT_EQ(span(), "3");  // history row 1
+
+  Enter("Edit2", "40");
+  ASSERT_EQ(span(), "5");
+  dialogs.answers = {file};
+  p->Find<QAction>("N1")->trigger();  // 読み取り
+  EXPECT_EQ(Text("Edit2"), "20");
+  EXPECT_EQ(span(), "3");
+  EXPECT_TRUE(box.errors.empty());
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+#pragma once
+// The one rule that turns what a calculation ended in into the CLI's exit
+// status and its message on standard error. Every subcommand and every
+// batch row goes through it, so they agree.
+#include <iosfwd>
+#include <string>
+
+#include "commands/outcome.h"
+#include "commands/ports.h"
+
+namespace spurgear::cli {
+
+inline constexpr int kExitDone = 0;
+// The calculation failed or ended unsolved, or the command's own output
+// failed or was refused.
+inline constexpr int kExitFailed = 1;
+// The input check refused the pair.
+inline constexpr int kExitRefused = 2;
+inline constexpr int kExitUsage = 64;
+
+struct Verdict {
+  int status = kExitDone;
+  // For standard error, one line each; empty when there is nothing to say.
+  std::string message;
+};
+
+// Calculated: 0, nothing to say. Refused by the tooth-count check: 2 and
+// the check's error lines. A refused module leaves no gear pair at all, so
+// it is a failure: 1, as are a failed calculation (the message behind the
+// option whose text did not convert, or behind the pair) and an unsolved
+// one (the red line behind the pair).
+// `pair` names the pair as PairText does.
+Verdict Judge(const CalcOutcome& outcome, const std::string& pair);
+
+// Judge, its message written to `err`; returns the status.
+int Report(const CalcOutcome& outcome, const std::string& pair, std::ostream& err);
+
+// The status of a command that went on to its own output after a
+// calculation that ended in `status`: a refusal stays 2, a failed output
+// makes 1.
+int WithOutput(int status, bool outputDone);
+
+// The pair as the CLI names it in a message, in the texts the fields hold
+// (as typed, or as the calculation showed them): "module 1, teeth 15 25,
+// shift 0 0, correction 0.000".
+std::string PairText(const FieldPort& fields);
+// The option an input's text came from: "--teeth (z1)" for "z1".
+std::string OptionOf(const std::string& input);
+
+}  // namespace spurgear::cli
