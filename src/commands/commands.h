@@ -2,12 +2,14 @@
 // The window's commands, in plain C++ over the state and the ports. Every
 // handler bears the name of its control and event. A handler may throw; the
 // user interface runs each one through Run, the one boundary that reports.
+#include <array>
 #include <exception>
 #include <string>
 
 #include "commands/ports.h"
 #include "core/app_state.h"
 #include "core/errors.h"
+#include "design/measurement.h"
 #include "strength/lewis.h"
 
 namespace spurgear {
@@ -120,6 +122,13 @@ class Commands {
   bool contactSearched = false;
   int contactStatus = 1;
   double contactRotation = 0.0;
+
+  // --- Inspection dimensions ---
+  // The spanned teeth and pins chosen in the measurement window for gear 1
+  // and gear 2 (nullopt: automatic), and the pair (MeasuredPair) they were
+  // chosen for; the sheet prints them while slot 0 is that pair.
+  std::array<MeasurementChoice, 2> measurementChoices{};
+  std::array<double, 4> measurementChoicesFor{};
 
   // --- Strength estimate ---
   void BitBtn33Click();

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QtMath>
@@ -153,6 +154,28 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, int x, int y, int 
   b->setObjectName(name);
   b->setGeometry(x, y, w, h);
   return b;
+}
+
+namespace {
+class EnterPresses : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (!button || (key != Qt::Key_Return && key != Qt::Key_Enter)) return false;
+    if (button->isEnabled()) button->click();
+    return true;
+  }
+};
+}  // namespace
+
+void PressButtonsOnEnter(QWidget* window) {
+  auto* filter = new EnterPresses(window);
+  for (QPushButton* b : window->findChildren<QPushButton*>()) b->installEventFilter(filter);
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, int x, int y, const QString& caption) {
