@@ -367,6 +367,11 @@ void TForm1::SetKeyboardOrder() {
   }
   order.removeAll(nullptr);
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  // Tab passes over the results, which the user cannot change; a click
+  // still selects their text.
+  for (QLineEdit* e : findChildren<QLineEdit*>()) {
+    if (e->isReadOnly()) e->setFocusPolicy(Qt::ClickFocus);
+  }
 }
 
 }  // namespace spurgear::ui

@@ -102,6 +102,12 @@ TEST_F(MeasurementPairTest, FocusTabAndEnter) {
                                   "InspPinIdeal2", "InspTarget", "InspShift1", "InspShift1Auto",
                                   "InspApply"}));
 
+  // In the main window too, Tab passes over every field the user cannot change.
+  for (QLineEdit* e : p->form1->findChildren<QLineEdit*>()) {
+    EXPECT_EQ((e->focusPolicy() & Qt::TabFocus) == Qt::TabFocus, !e->isReadOnly())
+        << e->objectName().toStdString();
+  }
+
   // Enter on a focused button presses it: 適用 here, 計算 in the main window.
   Enter("InspTarget", "20.5");
   Key(p->Find<QWidget>("InspApply"), Qt::Key_Return);
