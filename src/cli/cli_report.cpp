@@ -60,7 +60,7 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
       "written (message on standard error, nothing written).");
   AddPairOptions(*c, o->pair);
   c->add_option("--output", o->output, "the file to write: FILE.pdf or FILE.svg")->required();
-  c->add_option("--face-width,--width", o->width, "face width in mm (default 10)")
+  c->add_option("--face-width", o->width, "face width in mm (default 10)")
       ->type_name("MM");
   c->add_option("--speed", o->speed, "speed of gear 1 in r.p.m. (default 100)")
       ->type_name("RPM");
