@@ -163,6 +163,12 @@ TEST_F(MeasurementPairTest, SheetAndDrawingOfTypedValuesRefusedAsApplyIs) {
   EXPECT_EQ(box.errors.size(), 3u);
   EXPECT_GT(ReadAll(dir.Path("a.pdf")).size(), 1000u);
   EXPECT_GT(ReadAll(dir.Path("a.svg")).size(), 1000u);
+  // A face width the strength page cannot read is named, with its page.
+  Type("Edit20", "1O");
+  p->Find<QAction>("SheetPdf1")->trigger();
+  ASSERT_EQ(box.errors.size(), 4u);
+  EXPECT_NE(box.errors[3].find("３．ギア強度の簡易計算の「歯幅 ｂ」"), std::string::npos)
+      << box.errors[3];
 }
 
 TEST_F(MeasurementPairTest, HeadingShowsThePressureAngleInForce) {
