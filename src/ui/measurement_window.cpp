@@ -131,7 +131,10 @@ void MeasurementWindow::Refresh() {
   Show(shift1_, shown(written_ ? written_->shift1 : 0));
   Show(shift2_, shown(written_ ? written_->shift2 : 0));
   Show(shiftSum_, shown(written_ ? written_->shift1 + written_->shift2 : 0));
-  Show(exactSum_, written_ ? Q(FormatInput(shifts_->shift_sum)) : QString());
+  // Ten decimals: the sum of an unshifted pair's own distance is zero, not
+  // the last bits of its root solve.
+  Show(exactSum_, written_ ? Q(FormatInput(ParseDecimal(FormatFixed(shifts_->shift_sum, 10, 11))))
+                           : QString());
   Show(workingAngle_, written_ ? Length(shifts_->working_pressure_angle_deg) : QString());
   apply_->setEnabled(written_.has_value());
   note_->setText(

@@ -47,6 +47,7 @@ TEST_F(MeasurementWindowTest, OpensFromTheMenuAndFollowsTheCalculation) {
   EXPECT_EQ(Text("InspSpanTeeth2"), "3");
   EXPECT_EQ(Text("InspTarget"), "20.000");
   EXPECT_EQ(Text("InspShiftSum"), "0");
+  EXPECT_EQ(Text("InspExactSum"), "0");
 
   Type("Edit2", "20");
   Type("Edit3", "30");
