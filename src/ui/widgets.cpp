@@ -164,10 +164,11 @@ class EnterPresses : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
+    const auto* key = static_cast<QKeyEvent*>(event);
     auto* button = qobject_cast<QPushButton*>(watched);
-    if (!button || (key != Qt::Key_Return && key != Qt::Key_Enter)) return false;
-    if (button->isEnabled()) button->click();
+    if (!button || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)) return false;
+    // Once per press, as Space: a held key does not repeat the command.
+    if (button->isEnabled() && !key->isAutoRepeat()) button->click();
     return true;
   }
 };
