@@ -2,6 +2,7 @@
 // The window's commands, in plain C++ over the state and the ports. Every
 // handler bears the name of its control and event. A handler may throw; the
 // user interface runs each one through Run, the one boundary that reports.
+#include <array>
 #include <exception>
 #include <functional>
 #include <string>
@@ -11,6 +12,7 @@
 #include "commands/ports.h"
 #include "core/app_state.h"
 #include "core/errors.h"
+#include "design/measurement.h"
 #include "strength/lewis.h"
 
 namespace spurgear {
@@ -160,6 +162,13 @@ class Commands {
   bool contactSearched = false;
   int contactStatus = 1;
   double contactRotation = 0.0;
+
+  // --- Inspection dimensions ---
+  // The spanned teeth and pins chosen in the measurement window for gear 1
+  // and gear 2 (nullopt: automatic), and the pair (MeasuredPair) they were
+  // chosen for; the sheet prints them while slot 0 is that pair.
+  std::array<MeasurementChoice, 2> measurementChoices{};
+  std::array<double, 4> measurementChoicesFor{};
 
   // --- Strength estimate ---
   // Computes the estimate from slot 0 and the page's inputs, shows its two

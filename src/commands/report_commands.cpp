@@ -1,4 +1,5 @@
 // The calculation sheet (PDF) and the meshing drawing (SVG).
+#include <array>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -6,8 +7,10 @@
 
 #include "commands/commands.h"
 #include "commands/control_names.h"
+#include "commands/measurement_commands.h"
 #include "commands/report_sheet.h"
 #include "core/file_io.h"
+#include "core/number_text.h"
 #include "core/version.h"
 #include "strength/lewis.h"
 
@@ -42,6 +45,16 @@ void BuildPair(const GearPairRecord& r, SheetData& d) {
 
 void CollectStrength(const GearPairRecord& r, const FieldPort& fields, SheetData& d) {
   const LewisInputs in = ReadLewisInputs(r, fields);
+  // A text the page cannot read is named with its field and page: the
+  // sheet is made from another page.
+  for (const auto& [text, name] : {std::pair{in.WidthText, "歯幅 ｂ"},
+                                   std::pair{in.SpeedText, "回転数 ｎ"}}) {
+    double v = 0;
+    if (!TryParseDecimal(text, v)) {
+      throw CommandError(std::string("３．ギア強度の簡易計算の「") + name + "」：" +
+                         DecimalMessage(text));
+    }
+  }
   if (!LinearInterpolate(LewisToothCounts.data(), LewisFormFactors.data(), kLewisPoints,
                          in.Teeth1)) {
     d.strengthOmitted = "ギア１の歯数 " + std::to_string(in.Teeth1) +
@@ -68,6 +81,8 @@ void Export(Commands& c, const char* what, const char* dialog, bool pdf) {
     throw CommandError(std::string("計算結果が現在の入力のものではないため、") + what +
                        "を出力できません（先に計算してください）");
   }
+  // Typed and not calculated: the sheet would show the previous pair.
+  RequireFieldsAsCalculated(c, true);
   // The drawing needs nothing of the strength page, so its fields cannot
   // stop it.
   const SheetData data = CollectSheet(c, TodayText(), pdf);
@@ -120,8 +135,25 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool withStre
   const CheckResult check = CheckInputs(r);
   for (const std::string& line : check.lines) d.checkLines.push_back({line, check.color});
 
-  d.measurement1 = MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle);
-  d.measurement2 = MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle);
+  // The spanned teeth and pins in force in the measurement window; where
+  // a choice no longer fits (the shifts changed since), the automatic ones.
+  std::array<MeasurementChoice, 2> choice = ChoicesInForce(c);
+  try {
+    MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle, choice[0].spanTeeth,
+                choice[0].pin);
+    MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle, choice[1].spanTeeth,
+                choice[1].pin);
+  } catch (const CommandError&) {
+    choice = {};
+  }
+  d.measurement1 = MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle,
+                               choice[0].spanTeeth, choice[0].pin);
+  d.measurement2 = MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle,
+                               choice[1].spanTeeth, choice[1].pin);
+  for (std::size_t g = 0; g < 2; ++g) {
+    d.spanChosen[g] = choice[g].spanTeeth.has_value();
+    d.pinChosen[g] = choice[g].pin.has_value();
+  }
 
   if (withStrength) CollectStrength(r, c.ports.fields, d);
 

@@ -55,6 +55,10 @@ struct SheetData {
   std::vector<SheetCheckLine> checkLines;
 
   GearMeasurement measurement1{}, measurement2{};
+  // Whether gear 1's and gear 2's k and pin were chosen by the user (in the
+  // measurement window) rather than the automatic ones.
+  bool spanChosen[2] = {false, false};
+  bool pinChosen[2] = {false, false};
 
   // The strength estimate, when gear 1's tooth count lies in its table;
   // otherwise the reason it is left out.

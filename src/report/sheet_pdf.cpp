@@ -195,6 +195,16 @@ void DrawPage(cairo_t* cr, const SheetData& d) {
                     {Caption("オーバーピン寸法"), Number(FormatResult(g1.over_pins)),
                      Number(FormatResult(g2.over_pins)), Unit("mm")},
                 });
+  // Which k and pins the user chose, and which the program took itself.
+  auto chosen = [](bool one, bool two, const char* automatic) {
+    return std::string("ギア１ ") + (one ? "指定" : automatic) + "・ギア２ " +
+           (two ? "指定" : automatic);
+  };
+  y += 1.5;
+  y += w.Paragraph(leftX + kPad, y,
+                   "k：" + chosen(d.spanChosen[0], d.spanChosen[1], "自動") + "　ピン径：" +
+                       chosen(d.pinChosen[0], d.pinChosen[1], "理想"),
+                   8.0, kGrey, column - kPad);
   if (g1.span_contact_outside || g2.span_contact_outside) {
     y += 1.5;
     y += w.Paragraph(leftX + kPad, y, "＊ 接触円が歯先円の外にあり、この k では測れません", 8.0,

@@ -18,6 +18,7 @@
 #include "commands/form_defaults.h"
 #include "ui/copy_print_help.h"
 #include "ui/pages.h"
+#include "ui/placement.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -119,7 +120,10 @@ TForm1::TForm1(AppState& state, MessageBoxPort* box, DialogPort* dialogs) : QMai
   // Client area 907 × 594 below the menu bar; outer 915 × 648 with frame
   // and caption.
   resize(907, 594 + menuBar()->sizeHint().height());
-  move(388, 225);
+  // At (388, 225) where the screen's available area holds the window there;
+  // otherwise moved just enough to lie on it (a 768-pixel laptop screen).
+  move(KeptOn(AvailableArea(this), {388, 225}, QSize(915, 648).expandedTo(frameGeometry().size())));
+  PressButtonsOnEnter(this);
 
   Commands& c = impl_->commands;
   c.Run([&] { c.FormCreate(); });
@@ -382,6 +386,11 @@ void TForm1::SetKeyboardOrder() {
   }
   order.removeAll(nullptr);
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  // Tab passes over the results, which the user cannot change; a click
+  // still selects their text.
+  for (QLineEdit* e : findChildren<QLineEdit*>()) {
+    if (e->isReadOnly()) e->setFocusPolicy(Qt::ClickFocus);
+  }
 }
 
 }  // namespace spurgear::ui

@@ -42,9 +42,12 @@ class MeasurementWindow : public QWidget {
     QLineEdit* idealPin;
     QLineEdit* pin;
     QLineEdit* overPins;
-    std::optional<int> spanChoice;
-    std::optional<double> pinChoice;
   };
+  // The choices of k and pin for gear 0 or 1, kept by the commands for the
+  // sheet.
+  MeasurementChoice& Choice(int gear) {
+    return commands_.measurementChoices[static_cast<std::size_t>(gear)];
+  }
 
   void Build();
   void WatchCommands();
@@ -60,9 +63,11 @@ class MeasurementWindow : public QWidget {
   QLineEdit* target_ = nullptr;
   QLineEdit* shift1_ = nullptr;
   QLineEdit* shiftSum_ = nullptr;
+  QLineEdit* exactSum_ = nullptr;
   QLineEdit* shift2_ = nullptr;
   QLineEdit* workingAngle_ = nullptr;
   QPushButton* apply_ = nullptr;
+  QLabel* angle_ = nullptr;
   QLabel* warning_ = nullptr;
   QLabel* status_ = nullptr;
   QLabel* note_ = nullptr;
@@ -70,9 +75,7 @@ class MeasurementWindow : public QWidget {
   std::optional<double> targetChoice_;
   std::optional<double> shift1Choice_;
   std::optional<ShiftForCenter> shifts_;
-  // Module, tooth counts and pressure angle the choices of k and pin were
-  // made for: another gear drops them.
-  std::array<double, 4> chosenFor_{};
+  std::optional<WrittenShifts> written_;
   // Set while a choice is being taken: the message box of a refusal takes
   // the focus, which must not take the same edit a second time.
   bool busy_ = false;

@@ -1,11 +1,13 @@
 """spurgear-cli report: the SVG drawing is well-formed XML in millimetres
-holding both gears, for pairs from the smallest to the largest.
+holding both gears, for pairs from the smallest to the largest; the sheet's
+strength estimate is the one lewis gives for the same inputs, and names them.
 
 Run as: python3 report_cli_test.py PATH/TO/spurgear-cli
 """
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -58,6 +60,34 @@ class ReportSvg(unittest.TestCase):
                     edit14 = json.loads(calc.stdout)["fields"]["Edit14"]
                     text = groups["centre-distance"].find(SVG + "text").text
                     self.assertEqual(text, "中心距離 " + edit14)
+
+
+class ReportStrength(unittest.TestCase):
+    def test_sheet_takes_the_strength_inputs(self):
+        if not shutil.which("pdftotext"):
+            self.skipTest("pdftotext is not installed")
+        pair = ["--module", "2", "--teeth", "20", "40"]
+        inputs = ["--speed", "300", "--fillet", "0", "--shock", "2", "--material", "5"]
+        lewis = subprocess.run([CLI, "lewis", *pair, "--width", "25", *inputs],
+                               capture_output=True, text=True, timeout=60)
+        self.assertEqual(lewis.returncode, 0, lewis.stderr)
+        torque = json.loads(lewis.stdout)["Edit24"]
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, "sheet.pdf")
+            code, err = report(path, *pair, "--face-width", "25", *inputs)
+            self.assertEqual(code, 0, err)
+            text = subprocess.run(["pdftotext", "-layout", path, "-"], capture_output=True,
+                                  text=True, timeout=60).stdout
+            for caption, value in (("歯幅 ｂ", "25"), ("回転数 ｎ", "300"),
+                                   ("許容伝達トルク", torque)):
+                self.assertRegex(text, re.escape(caption) + r"\s+" + re.escape(value))
+            self.assertIn("なし", text)  # the fillet chosen
+            self.assertIn("大", text)    # the shock chosen
+
+            # A face width the page cannot read names its field.
+            code, err = report(path, *pair, "--face-width", "abc")
+            self.assertEqual(code, 1)
+            self.assertIn("歯幅 ｂ", err)
 
 
 if __name__ == "__main__":

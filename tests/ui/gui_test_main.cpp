@@ -1,11 +1,16 @@
 // The one main() of the GUI tests: a QApplication on the offscreen platform
-// (unless another platform was asked for), then every test.
+// with one 1920 × 1080 screen (unless another platform was asked for), then
+// every test.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A 1920 × 1080 screen: the main window's first place lies wholly on it.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" SPURGEAR_TEST_DIR "/ui/screens/1920x1080.json");
+  }
   QApplication app(argc, argv);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
