@@ -8,6 +8,7 @@
 
 #include "cli/cli_common.h"
 #include "commands/measurement_commands.h"
+#include "design/sliding.h"
 #include "core/errors.h"
 #include "core/number_text.h"
 
@@ -25,6 +26,7 @@ struct ShiftOptions {
   std::vector<std::string> teeth;
   std::string centerDistance;
   std::optional<std::string> shift1;
+  std::optional<std::string> balance;
 };
 
 bool IsAuto(const std::string& text) { return text == "auto" || text == "自動"; }
@@ -120,9 +122,16 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
   c->add_option("--center-distance", o->centerDistance, "target centre distance in mm")
       ->required()
       ->type_name("A");
-  c->add_option("--shift1", o->shift1,
-                "profile shift coefficient of gear 1 (default: half the sum)")
-      ->type_name("X1");
+  CLI::Option* shift1 =
+      c->add_option("--shift1", o->shift1,
+                    "profile shift coefficient of gear 1 (default: half the sum)")
+          ->type_name("X1");
+  c->add_option("--balance", o->balance,
+                "\"sliding\": the x1 at which the specific sliding at the two roots is equal, "
+                "instead of --shift1")
+      ->check(CLI::IsMember({"sliding"}))
+      ->excludes(shift1)
+      ->type_name("WHAT");
   return {c, [o, &out, &err]() {
             try {
               const double m = ParseDecimal(o->module);
@@ -131,8 +140,12 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
               const double a = ParseTargetDistance(o->centerDistance);
               std::optional<double> x1;
               if (o->shift1) x1 = ParseShift1(*o->shift1);
-              const ShiftForCenter s =
-                  ShiftForCenterDistance(m, z1, z2, PressureAngleTable[1], a, x1);
+              const double alpha = PressureAngleTable[1];
+              if (o->balance) {
+                const double sum = ShiftForCenterDistance(m, z1, z2, alpha, a).shift_sum;
+                x1 = BalancedShift1(m, z1, z2, sum, alpha);
+              }
+              const ShiftForCenter s = ShiftForCenterDistance(m, z1, z2, alpha, a, x1);
               PrintJson(out, {{"shift_sum", Number(s.shift_sum)},
                               {"shift1", Number(s.shift1)},
                               {"shift2", Number(s.shift2)},
