@@ -174,6 +174,9 @@ void MeasurementWindow::Build() {
   shift1_ = input("InspShift1", kColumnX[0], by, kSmallW);
   QPushButton* shiftAuto = MakeButton(this, "InspShift1Auto", kColumnX[0] + kSmallW + 4, by - 1,
                                       kColumnW - kSmallW - 4, kFieldH + 2, QStringLiteral("自動"));
+  QPushButton* balance = MakeButton(this, "InspShift1Balance", kColumnX[1], by - 1, kColumnW,
+                                    kFieldH + 2, QStringLiteral("すべり率釣合い"));
+  balance->setToolTip(QStringLiteral("両歯元のすべり率が等しくなる x₁"));
   by += kStep;
   boxLabel("InspLabelShiftSum", QStringLiteral("x₁ + x₂"), kLabelX + 8, by);
   shiftSum_ = result("InspShiftSum", kColumnX[0], by);
@@ -202,6 +205,7 @@ void MeasurementWindow::Build() {
     Refresh();
   });
   connect(apply_, &QPushButton::clicked, this, [this] { Apply(); });
+  connect(balance, &QPushButton::clicked, this, [this] { Balance(); });
 
   QList<QWidget*> order = {gears_[0].spanTeeth,
                            gears_[1].spanTeeth,
@@ -209,6 +213,7 @@ void MeasurementWindow::Build() {
                            gears_[1].pin,
                            target_,
                            shift1_,
+                           balance,
                            apply_};
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
