@@ -58,6 +58,10 @@ ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow, QWidge
   Build();
 }
 
+ToleranceWindow::~ToleranceWindow() {
+  for (Field& f : fields_) f.edit->disconnect(this);
+}
+
 PairToleranceInput ToleranceWindow::Input() const {
   PairToleranceInput in = input_;
   const double strength = DefaultFaceWidth(commands_);

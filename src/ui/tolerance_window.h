@@ -22,6 +22,8 @@ class ToleranceWindow : public QWidget {
 
  public:
   ToleranceWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow);
+  // The edits lose the focus while the window goes: no edit is taken then.
+  ~ToleranceWindow() override;
 
   // Connects the ＴＯＯＬ menu's item to opening the window, made on first use.
   static void Attach(TForm1& mainWindow, QWidget* historyWindow);

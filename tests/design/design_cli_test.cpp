@@ -51,7 +51,7 @@ TEST(DesignCli, SlidingReportsInterferenceAndBalances) {
   EXPECT_EQ(Cli({"shift", "--module", "2", "--teeth", "20", "40", "--center-distance", "61",
                  "--balance", "sliding", "--shift1", "0.2"})
                 .code,
-            1);
+            64);  // a usage error
 }
 
 }  // namespace

@@ -105,10 +105,14 @@ TEST_F(DesignWindowsTest, BalanceButtonSetsTheShiftThatEqualisesTheRoots) {
   Click("InspApply");
   QApplication::processEvents();
   ASSERT_TRUE(box.errors.empty()) << box.errors[0];
-  std::optional<SlidingResult> r = SlidingForSlot0(p->commands());
-  ASSERT_TRUE(r && r->root1 && r->root2);
-  // The fields carry eleven digits: the roots agree to about that.
-  EXPECT_NEAR(*r->root1, *r->root2, 1e-8);
+  // The shifts written into the fields, in the pair's exact geometry (the
+  // main calculation solves α_w only to its solver's tolerance).
+  const GearPairRecord& s = p->commands().state.slot0();
+  const SlidingResult r = SpecificSliding(MeshFor(1, 20, 40, s.Shift1, s.Shift2, 20));
+  ASSERT_TRUE(r.root1 && r.root2);
+  EXPECT_NEAR(*r.root1, *r.root2, 1e-8);
+  EXPECT_NEAR(s.Shift1 + s.Shift2, ShiftForCenterDistance(1, 20, 40, 20, 30.5).shift_sum, 1e-9);
+
 }
 
 }  // namespace
