@@ -21,7 +21,7 @@ const QColor kSilver(192, 192, 192);
 const QColor kGear1(0, 0, 160);
 const QColor kGear2(200, 0, 0);
 constexpr int kPoints = 241;
-constexpr int kChartW = 600, kChartH = 340;
+constexpr int kChartW = 600, kChartH = 360;
 
 QString Value(const std::optional<double>& v) {
   return v ? Q(FormatFixed(*v, 3, 11)) : QStringLiteral("干渉");
@@ -58,7 +58,7 @@ void SlidingChart::paintEvent(QPaintEvent*) {
   if (!result_) return;
   p.setRenderHint(QPainter::Antialiasing);
   const QFontMetrics fm(font());
-  const int left = 48, right = width() - 16, top = 34, bottom = height() - 44;
+  const int left = 48, right = width() - 16, top = 58, bottom = height() - 44;
   const double length = result_->path_length;
   auto X = [&](double s) { return left + (right - left) * s / length; };
   auto Y = [&](double z) { return top + (bottom - top) * (1 - z) / (1 - bottom_); };

@@ -29,7 +29,8 @@ constexpr int kStep = 25;
 constexpr int kFieldH = 21;
 
 QString Length(double v) { return Q(FormatResult(v)); }
-QString Microns(double v) { return Q(FormatFixed(v, 1, 11)); }
+// Whole microns above 10 µm, as the standard rounds them there.
+QString Microns(double v) { return Q(FormatFixed(v, v > 10 ? 0 : 1, 11)); }
 
 void Show(QLineEdit* e, const QString& text) {
   e->setText(text);
