@@ -1,5 +1,6 @@
 // "公差・バックラッシ": the window's controls, its inputs with their refusals
-// (kept between sessions by tolerance_memory.cpp), and showing slot 0's limits, backlash range and tolerances.
+// (kept between sessions by tolerance_memory.cpp), and showing slot 0's
+// limits, backlash range and tolerances.
 #include "ui/tolerance_window.h"
 
 #include <QAction>
