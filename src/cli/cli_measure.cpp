@@ -8,6 +8,7 @@
 
 #include "cli/cli_common.h"
 #include "commands/measurement_commands.h"
+#include "design/sliding.h"
 #include "core/errors.h"
 #include "core/number_text.h"
 
@@ -25,6 +26,7 @@ struct ShiftOptions {
   std::vector<std::string> teeth;
   std::string centerDistance;
   std::optional<std::string> shift1;
+  std::optional<std::string> balance;
 };
 
 bool IsAuto(const std::string& text) { return text == "auto" || text == "自動"; }
@@ -116,9 +118,16 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
   c->add_option("--center-distance", o->centerDistance, "target centre distance in mm")
       ->required()
       ->type_name("A");
-  c->add_option("--shift1", o->shift1,
-                "profile shift coefficient of gear 1 (default: half the sum)")
-      ->type_name("X1");
+  CLI::Option* shift1 =
+      c->add_option("--shift1", o->shift1,
+                    "profile shift coefficient of gear 1 (default: half the sum)")
+          ->type_name("X1");
+  c->add_option("--balance", o->balance,
+                "\"sliding\": the x1 at which the specific sliding at the two roots is equal, "
+                "instead of --shift1")
+      ->check(CLI::IsMember({"sliding"}))
+      ->excludes(shift1)
+      ->type_name("WHAT");
   return {c, [o, &out, &err]() {
             // The pair calculated as 計算 does, then the measurement window's
             // own search from slot 0.
@@ -132,6 +141,14 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
               const double a = ParseTargetDistance(o->centerDistance);
               std::optional<double> x1;
               if (o->shift1) x1 = ParseShift1(*o->shift1);
+              if (o->balance) {
+                // The same sum, split so that the two roots slide alike.
+                const std::optional<ShiftForCenter> even = ShiftsForSlot0(p.commands, a, std::nullopt);
+                if (!even) return Refuse(err, "計算結果がありません");
+                const GearPairRecord& r = p.state.slot0();
+                x1 = BalancedShift1(r.Module, r.Teeth1, r.Teeth2, even->shift_sum,
+                                    PressureAngleDegrees(r.PressureAngleIndex));
+              }
               const std::optional<ShiftForCenter> s = ShiftsForSlot0(p.commands, a, x1);
               if (!s) return Refuse(err, "計算結果がありません");
               PrintJson(out, {{"shift_sum", Number(s->shift_sum)},

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli/cli_common.h"
+#include "commands/control_names.h"
 
 namespace spurgear::cli {
 namespace {

@@ -277,7 +277,11 @@ void TForm1::BuildMenu() {
        {{"N6", QStringLiteral("ギア１出力")},
         {"N7", QStringLiteral("ギア２出力")},
         {"MeshSvg1", QStringLiteral("かみ合い図 (SVG)…")}}},
-      {"Tool1", QStringLiteral("ＴＯＯＬ"), {{"N8", QStringLiteral("歯厚・測定寸法")}}},
+      {"Tool1",
+       QStringLiteral("ＴＯＯＬ"),
+       {{"N8", QStringLiteral("歯厚・測定寸法")},
+        {"N9", QStringLiteral("公差・バックラッシ")},
+        {"N10", QStringLiteral("すべり率")}}},
       {"Help1", QStringLiteral("ＨＥＬＰ"), {{"Help2", QStringLiteral("ヘルプ")}}},
   };
   for (const Menu& m : kMenus) {

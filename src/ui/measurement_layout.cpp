@@ -11,6 +11,7 @@
 #include <string>
 
 #include "commands/control_names.h"
+#include "ui/follow_slot0.h"
 #include "ui/main_window.h"
 #include "ui/measurement_window.h"
 #include "ui/placement.h"
@@ -54,9 +55,7 @@ void MeasurementWindow::WatchCommands() {
   // The commands tell after every command that may change slot 0, however
   // it was started (a button, Enter, a history row, a file); the window may
   // go before the commands do.
-  commands_.AddCalculationListener([window = QPointer<MeasurementWindow>(this)](const CalcOutcome&) {
-    if (window) window->Refresh();
-  });
+  FollowSlot0(this, commands_, [this] { Refresh(); });
 }
 
 void MeasurementWindow::Build() {
@@ -170,6 +169,9 @@ void MeasurementWindow::Build() {
   shift1_ = input("InspShift1", kColumnX[0], by, kSmallW);
   QPushButton* shiftAuto = MakeButton(this, "InspShift1Auto", kColumnX[0] + kSmallW + 4, by - 1,
                                       kColumnW - kSmallW - 4, kFieldH + 2, QStringLiteral("自動"));
+  QPushButton* balance = MakeButton(this, "InspShift1Balance", kColumnX[1], by - 1, kColumnW,
+                                    kFieldH + 2, QStringLiteral("すべり率釣合い"));
+  balance->setToolTip(QStringLiteral("両歯元のすべり率が等しくなる x₁"));
   by += kStep;
   boxLabel("InspLabelShiftSum", QStringLiteral("x₁ + x₂"), kLabelX + 8, by);
   shiftSum_ = result("InspShiftSum", kColumnX[0], by);
@@ -206,6 +208,7 @@ void MeasurementWindow::Build() {
     Refresh();
   });
   connect(apply_, &QPushButton::clicked, this, [this] { Apply(); });
+  connect(balance, &QPushButton::clicked, this, [this] { Balance(); });
 
   // Row by row, only what the user can change and the buttons; the window
   // opens in the first of them.
@@ -220,7 +223,7 @@ void MeasurementWindow::Build() {
       order.append(findChild<QWidget*>(QString(c) + n));
     }
   }
-  order.append({target_, shift1_, shiftAuto, apply_});
+  order.append({target_, shift1_, shiftAuto, balance, apply_});
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   gears_[0].spanTeeth->setFocus();
   PressButtonsOnEnter(this);

@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include "commands/design_commands.h"
 #include "core/number_text.h"
 #include "ui/widgets.h"
 
@@ -207,6 +208,22 @@ void MeasurementWindow::Shift1Edited() {
       const GearPairRecord& s = commands_.state.slot0();
       ShiftsForSlot0(commands_, targetChoice_ ? *targetChoice_ : ShownDistance(s), choice);
     }
+  });
+  if (taken) shift1Choice_ = choice;
+  Refresh();
+  busy_ = false;
+}
+
+void MeasurementWindow::Balance() {
+  if (busy_) return;
+  busy_ = true;
+  const GearPairRecord& s = commands_.state.slot0();
+  std::optional<double> choice;
+  const bool taken = commands_.Run([&] {
+    const std::optional<ShiftForCenter> sum =
+        ShiftsForSlot0(commands_, targetChoice_ ? *targetChoice_ : ShownDistance(s));
+    if (!sum) throw CommandError("計算が完了していないため求められません");
+    choice = BalancedShift1ForSlot0(commands_, sum->shift_sum);
   });
   if (taken) shift1Choice_ = choice;
   Refresh();

@@ -32,6 +32,12 @@ class MeasurementWindow : public QWidget {
   // when its results do not belong to its inputs.
   void Refresh();
 
+  // k and the pin chosen for gear 0 or 1; nullopt members are automatic.
+  MeasurementChoice Choice(int gear) const {
+    const Gear& g = gears_[static_cast<std::size_t>(gear)];
+    return {g.spanChoice, g.pinChoice};
+  }
+
  private:
   struct Gear {
     QLineEdit* chordalThickness;
@@ -56,6 +62,8 @@ class MeasurementWindow : public QWidget {
   void PinEdited(int gear);
   void TargetEdited();
   void Shift1Edited();
+  // x₁ that balances the specific sliding at the two roots for the sum.
+  void Balance();
   void Apply();
 
   Commands& commands_;
