@@ -326,7 +326,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       cli::AddBacklash(app, out, err), cli::AddDxf(app, out, err),
       cli::AddLewis(app, out, err),    cli::AddBatch(app, in, out, err),
       cli::AddMeasure(app, out, err),  cli::AddShift(app, out, err),
-      cli::AddReport(app, out, err),
+      cli::AddReport(app, out, err),   cli::AddRate(app, out, err),
   };
   for (CLI::App* sub : app.get_subcommands({})) {
     sub->footer(kExitStatus);
