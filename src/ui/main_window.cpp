@@ -268,7 +268,9 @@ void TForm1::BuildMenu() {
        {{"N6", QStringLiteral("ギア１出力")},
         {"N7", QStringLiteral("ギア２出力")},
         {"MeshSvg1", QStringLiteral("かみ合い図 (SVG)…")}}},
-      {"Tool1", QStringLiteral("ＴＯＯＬ"), {{"N8", QStringLiteral("歯厚・測定寸法")}}},
+      {"Tool1",
+       QStringLiteral("ＴＯＯＬ"),
+       {{"N8", QStringLiteral("歯厚・測定寸法")}, {"N9", QStringLiteral("強度計算 (ISO 6336)")}}},
       {"Help1", QStringLiteral("ＨＥＬＰ"), {{"Help2", QStringLiteral("ヘルプ")}}},
   };
   for (const Menu& m : kMenus) {

@@ -7,6 +7,7 @@
 
 #include "ui/app_setup.h"
 #include "ui/measurement_window.h"
+#include "ui/rating_window.h"
 
 namespace spurgear::ui {
 namespace {
@@ -72,6 +73,7 @@ void Program::FinishStartup() {
   form2->hide();
   form1->AttachHistory(form2.get(), form2.get());
   MeasurementWindow::Attach(*form1, form2.get());
+  RatingWindow::Attach(*form1, form2.get());
   Commands& c = form1->commands();
   c.Run([&] { c.Form2Create(); });
 }
