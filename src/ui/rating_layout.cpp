@@ -23,7 +23,7 @@ const QColor kSilver(192, 192, 192);
 
 constexpr int kMargin = 8;
 constexpr int kLabelX = 10;       // inside a group
-constexpr int kFieldX = 168;      // first field column inside a group
+constexpr int kFieldX = 186;      // first field column inside a group
 constexpr int kFieldW = 84;
 constexpr int kGap = 6;
 constexpr int kStep = 26;
@@ -103,9 +103,9 @@ void RatingWindow::Build() {
   speed_ = line("RatingSpeed", QStringLiteral("回転速度 n₁ (ギア１)"), "1000", QStringLiteral("min⁻¹"));
   life_ = line("RatingLife", QStringLiteral("寿命"), "20000", QStringLiteral("h"));
   ka_ = line("RatingKA", QStringLiteral("使用係数 K_A"), "1", QString());
-  khbeta_ = line("RatingKHbeta", QStringLiteral("歯幅方向荷重分布 K_Hβ"), "1", QString());
+  khbeta_ = line("RatingKHbeta", QStringLiteral("荷重分布係数 K_Hβ"), "1", QString());
 
-  group("RatingGearBox", QStringLiteral("歯車"), 8);
+  group("RatingGearBox", QStringLiteral("歯車"), 9);
   label("RatingGear1Heading", kFieldX + 4, QStringLiteral("ギア１"));
   label("RatingGear2Heading", kFieldX + kFieldW + kGap + 4, QStringLiteral("ギア２"));
   row += kStep - 4;
