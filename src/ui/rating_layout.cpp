@@ -30,7 +30,7 @@ constexpr int kStep = 26;
 constexpr int kFieldH = 21;
 constexpr int kGroupW = kFieldX + 2 * kFieldW + kGap + 70;  // fields and the unit
 constexpr int kTableX = kMargin + kGroupW + 10;
-constexpr int kTableW = 620;
+constexpr int kTableW = 740;
 
 }  // namespace
 
