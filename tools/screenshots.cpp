@@ -1,12 +1,14 @@
 // Takes the README's pictures: each page of the main window and the history
 // window, from a real start-up, pairs with wide results, the inspection
-// window beside the main window, the tolerance and sliding windows and a
-// save dialog.
+// window beside the main window, the tolerance, sliding and rating windows
+// and a save dialog.
 // Usage: spurgear-screenshots OUTDIR [SUFFIX]; with a suffix (run at another
 // QT_SCALE_FACTOR) only the meshing page is taken, as page1SUFFIX.png.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QTableWidget>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -184,6 +186,20 @@ int main(int argc, char** argv) {
     sliding->close();
   } else {
     std::fprintf(stderr, "the sliding window did not open\n");
+    ok = false;
+  }
+  // ＴＯＯＬ → 強度計算 (ISO 6336) for the same pair, module 3, through-hardened
+  // wheel, the table scrolled to the safeties.
+  p.Find<QAction>("N11")->trigger();
+  if (auto* rating = p.form1->findChild<QWidget*>("Form4")) {
+    if (auto* w = rating->findChild<QLineEdit*>("RatingTorque")) w->setText("150");
+    if (auto* m = rating->findChild<QComboBox*>("RatingMaterial2")) m->setCurrentIndex(0);
+    ok &= Save(rating, out + "/rating.png");
+    if (auto* t = rating->findChild<QTableWidget*>("RatingTable")) t->scrollToBottom();
+    ok &= Save(rating, out + "/rating-bottom.png");
+    rating->close();
+  } else {
+    std::fprintf(stderr, "the rating window did not open\n");
     ok = false;
   }
 

@@ -281,7 +281,8 @@ void TForm1::BuildMenu() {
        QStringLiteral("ＴＯＯＬ"),
        {{"N8", QStringLiteral("歯厚・測定寸法")},
         {"N9", QStringLiteral("公差・バックラッシ")},
-        {"N10", QStringLiteral("すべり率")}}},
+        {"N10", QStringLiteral("すべり率")},
+        {"N11", QStringLiteral("強度計算 (ISO 6336)")}}},
       {"Help1", QStringLiteral("ＨＥＬＰ"), {{"Help2", QStringLiteral("ヘルプ")}}},
   };
   for (const Menu& m : kMenus) {

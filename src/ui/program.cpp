@@ -7,6 +7,7 @@
 
 #include "ui/app_setup.h"
 #include "ui/measurement_window.h"
+#include "ui/rating_window.h"
 #include "ui/sliding_window.h"
 #include "ui/tolerance_window.h"
 
@@ -76,6 +77,7 @@ void Program::FinishStartup() {
   MeasurementWindow::Attach(*form1);
   ToleranceWindow::Attach(*form1, form2.get());
   SlidingWindow::Attach(*form1, form2.get());
+  RatingWindow::Attach(*form1, form2.get());
   Commands& c = form1->commands();
   c.Run([&] { c.Form2Create(); });
 }
