@@ -29,6 +29,7 @@ void BuildMeshingPage(QWidget* tabSheet1) {
 
   auto* busy = new QLabel(box);
   busy->setObjectName("Label15");
+  busy->setTextFormat(Qt::PlainText);
   QFont font = busy->font();
   font.setPixelSize(24);
   font.setBold(true);
