@@ -88,10 +88,13 @@ class ReportSvg(unittest.TestCase):
                         outline = groups[gid].find(SVG + "path")
                         points = path_points(outline.get("d"))
                         self.assertEqual(len(points), 14 * z)
-                        # The dashed pitch circle has the pitch diameter m z, and the
-                        # outline reaches this gear's own tip circle and no further.
+                        # The dashed working pitch circles touch at the pitch point:
+                        # radii a z1/(z1+z2) and a z2/(z1+z2). The outline reaches
+                        # this gear's own tip circle and no further.
                         pitch = groups[gid].find(SVG + "circle[@class='pitch']")
-                        self.assertAlmostEqual(float(pitch.get("r")), float(m) * z / 2, places=3)
+                        a = results["center_distance"]
+                        self.assertAlmostEqual(float(pitch.get("r")),
+                                               a * z / (int(z1) + int(z2)), places=3)
                         cx, cy = float(pitch.get("cx")), float(pitch.get("cy"))
                         tip = max(((x - cx) ** 2 + (y - cy) ** 2) ** 0.5 for x, y in points)
                         self.assertAlmostEqual(tip, results["tip_diameter"][g] / 2,
