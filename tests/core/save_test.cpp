@@ -169,7 +169,9 @@ TEST(Save, AFileTheUserMayNotWriteIsRefusedAndKept) {
   EXPECT_EQ(problem, "");
   EXPECT_EQ(Bytes(own), "old");
   EXPECT_EQ(Bytes(theirs), "old");
-  if (!root) EXPECT_EQ(Bytes(shared), "old, longer");
+  if (!root) {
+    EXPECT_EQ(Bytes(shared), "old, longer");
+  }
   if (root) {
     const struct stat st = Stat(shared);
     EXPECT_EQ(st.st_uid, 0u);
