@@ -301,16 +301,39 @@ TEST(ReportSheet, EachCellHoldsItsOwnValue) {
   EXPECT_TRUE(std::regex_search(*info, std::regex(R"(Page size:\s+595\.2\d* x 841\.8\d* pts \(A4\))")))
       << *info;
 
-  // The drawing: the working pitch circles touch at the pitch point, gear 2
-  // is drawn with its own shift, out to its own tip circle.
+  // The drawing: the working pitch circles touch at the pitch point; each
+  // gear is drawn with its own shift, out to its own tip circle, its teeth
+  // as thick on the reference circle as the shift makes them,
+  // s = m (π/2 + 2 x tan α).
   const SheetData d = CollectSheet(p.commands, "");
   EXPECT_NEAR(d.pitchDia1, 2 * 56.4999 * 12 / 36, 1e-3);
   EXPECT_NEAR(d.pitchDia2, 2 * 56.4999 * 24 / 36, 1e-3);
-  for (const auto& [outline, centre, tip] :
-       {std::tuple{&d.outline1, d.centre1, 44.840}, std::tuple{&d.outline2, d.centre2, 79.400}}) {
+  for (const auto& [outline, centre, tip, z, x] :
+       {std::tuple{&d.outline1, d.centre1, 44.840, 12, 0.6},
+        std::tuple{&d.outline2, d.centre2, 79.400, 24, 0.36}}) {
     double reach = 0;
     for (const Point2D& q : *outline) reach = std::max(reach, std::hypot(q.x - centre.x, q.y - centre.y));
     EXPECT_NEAR(reach, tip / 2, 2e-3);
+    // Where the outline crosses the reference circle outwards, then inwards.
+    const double r = 3.0 * z / 2;
+    double rising = 0, arcs = 0;
+    int teeth = 0;
+    for (std::size_t i = 0; i < outline->size(); ++i) {
+      const Point2D a = (*outline)[i], b = (*outline)[(i + 1) % outline->size()];
+      const double ra = std::hypot(a.x - centre.x, a.y - centre.y);
+      const double rb = std::hypot(b.x - centre.x, b.y - centre.y);
+      if ((ra < r) == (rb < r)) continue;
+      const double t = (r - ra) / (rb - ra);
+      const double angle = std::atan2(a.y + t * (b.y - a.y) - centre.y, a.x + t * (b.x - a.x) - centre.x);
+      if (ra < r) {
+        rising = angle;
+      } else if (i > 0) {
+        arcs += r * std::fabs(std::remainder(angle - rising, 2 * M_PI));
+        ++teeth;
+      }
+    }
+    ASSERT_GT(teeth, z - 2);
+    EXPECT_NEAR(arcs / teeth, 3.0 * (M_PI / 2 + 2 * x * std::tan(20 * M_PI / 180)), 0.1) << z;
   }
 
   // The ＊ "cannot measure" mark stands only on the gear whose contact
