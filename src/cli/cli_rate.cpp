@@ -178,13 +178,9 @@ Subcommand AddRate(CLI::App& app, std::ostream& out, std::ostream& err) {
       ->type_name("R");
   return {c, [o, &out, &err]() {
             MemoryProgram p;
-            const CalcOutcome outcome = RunPair(p, o->pair, err);
-            if (outcome == CalcOutcome::Failed) return 1;
-            if (!SaveIfAsked(p, o->pair, err)) return 1;
-            if (outcome == CalcOutcome::Refused) {
-              return Refuse(err, p.messages.lines.empty() ? "計算できません"
-                                                          : p.messages.lines.back());
-            }
+            const PairRun run = RunPair(p, o->pair, err);
+            const bool saved = SaveIfAsked(p, o->pair, err);
+            if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
             try {
               const std::optional<rating::RatingResult> r = RateSlot0(p.commands, Request(*o));
               if (!r) return Refuse(err, "計算結果がありません");
