@@ -6,6 +6,7 @@
 #include <streambuf>
 
 #include "cli/cli_common.h"
+#include "cli/cli_drawing.h"
 #include "core/errors.h"
 #include "core/geometry.h"
 #include "core/number_text.h"
@@ -327,6 +328,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       cli::AddLewis(app, out, err),    cli::AddBatch(app, in, out, err),
       cli::AddMeasure(app, out, err),  cli::AddShift(app, out, err),
       cli::AddReport(app, out, err),
+      cli::AddDrawing(app, out, err),  cli::AddTemplate(app, out, err),
   };
   for (CLI::App* sub : app.get_subcommands({})) {
     sub->footer(kExitStatus);

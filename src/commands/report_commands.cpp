@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commands/commands.h"
+#include "commands/drawing_commands.h"
 #include "commands/report_sheet.h"
 #include "core/file_io.h"
 #include "core/version.h"
@@ -127,6 +128,12 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool withStre
   BuildPair(r, d);
   d.pitchDia1 = r.WorkingPitchDia1;
   d.pitchDia2 = r.WorkingPitchDia2;
+
+  if (withStrength) {
+    const GearDataTableInputs tableInputs = CurrentTableInputs(c);
+    d.dataTable1 = BuildGearDataTable(r, 1, tableInputs);
+    d.dataTable2 = BuildGearDataTable(r, 2, tableInputs);
+  }
   return d;
 }
 

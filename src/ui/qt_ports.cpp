@@ -39,6 +39,10 @@ constexpr DialogSpec kDialogs[] = {
     {"SaveDialog3", "dxf (*.dxf)", "gya2.dxf"},
     {"SaveDialog4", "PDF ファイル (*.pdf)", "keisansho.pdf"},
     {"SaveDialog5", "SVG ファイル (*.svg)", "kamiai.svg"},
+    {"SaveDialog6", "DXF ファイル (*.dxf)", "buhinzu1.dxf"},
+    {"SaveDialog7", "DXF ファイル (*.dxf)", "buhinzu2.dxf"},
+    {"SaveDialog8", "SVG ファイル (*.svg)", "template1.svg"},
+    {"SaveDialog9", "SVG ファイル (*.svg)", "template2.svg"},
     {"SavePdfDialog", "PDF ファイル (*.pdf)", "spurgear.pdf"},
 };
 static_assert(std::size(kDialogs) == kDialogCount);
