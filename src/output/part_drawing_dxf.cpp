@@ -126,48 +126,24 @@ double TextWidth(std::string_view s) {
 }
 
 void Header(Out& o, double minX, double minY, double maxX, double maxY, unsigned seed) {
-  o.G(0, "SECTION");
-  o.G(2, "HEADER");
-  o.G(9, "$ACADVER");
-  o.G(1, "AC1021");
-  o.G(9, "$DWGCODEPAGE");
-  o.G(3, "ANSI_932");
-  o.G(9, "$INSBASE");
-  o.N(10, 0);
-  o.N(20, 0);
-  o.N(30, 0);
-  o.G(9, "$EXTMIN");
-  o.N(10, minX);
-  o.N(20, minY);
-  o.N(30, 0);
-  o.G(9, "$EXTMAX");
-  o.N(10, maxX);
-  o.N(20, maxY);
-  o.N(30, 0);
-  o.G(9, "$LIMMIN");
-  o.N(10, minX);
-  o.N(20, minY);
-  o.G(9, "$LIMMAX");
-  o.N(10, maxX);
-  o.N(20, maxY);
-  o.G(9, "$LTSCALE");
-  o.N(40, 1);
-  o.G(9, "$INSUNITS");
-  o.G(70, 4);
-  o.G(9, "$MEASUREMENT");
-  o.G(70, 1);
-  o.G(9, "$LUNITS");
-  o.G(70, 2);
-  o.G(9, "$LWDISPLAY");
-  o.G(290, 1);
-  o.G(9, "$TEXTSTYLE");
-  o.G(7, "JIS");
-  o.G(9, "$HANDSEED");
-  o.H(5, seed);
+  o.G(0, "SECTION"), o.G(2, "HEADER");
+  o.G(9, "$ACADVER"), o.G(1, "AC1021");
+  o.G(9, "$DWGCODEPAGE"), o.G(3, "ANSI_932");
+  o.G(9, "$INSBASE"), o.N(10, 0), o.N(20, 0), o.N(30, 0);
+  o.G(9, "$EXTMIN"), o.N(10, minX), o.N(20, minY), o.N(30, 0);
+  o.G(9, "$EXTMAX"), o.N(10, maxX), o.N(20, maxY), o.N(30, 0);
+  o.G(9, "$LIMMIN"), o.N(10, minX), o.N(20, minY);
+  o.G(9, "$LIMMAX"), o.N(10, maxX), o.N(20, maxY);
+  o.G(9, "$LTSCALE"), o.N(40, 1);
+  // Millimetres, metric, decimal lengths; line weights shown.
+  o.G(9, "$INSUNITS"), o.G(70, 4);
+  o.G(9, "$MEASUREMENT"), o.G(70, 1);
+  o.G(9, "$LUNITS"), o.G(70, 2);
+  o.G(9, "$LWDISPLAY"), o.G(290, 1);
+  o.G(9, "$TEXTSTYLE"), o.G(7, "JIS");
+  o.G(9, "$HANDSEED"), o.H(5, seed);
   o.G(0, "ENDSEC");
-  o.G(0, "SECTION");
-  o.G(2, "CLASSES");
-  o.G(0, "ENDSEC");
+  o.G(0, "SECTION"), o.G(2, "CLASSES"), o.G(0, "ENDSEC");
 }
 
 void Tables(Out& o, double cx, double cy, double height) {

@@ -12,18 +12,13 @@
 namespace spurgear::sheet_pdf {
 namespace {
 
-// Paper millimetres per model millimetre: the largest of the usual drawing
-// scales (…, 1:2, 1:1, 2:1, 5:1, …) that fits the pair into the box.
-double ChooseScale(double modelWidth, double modelHeight, double boxWidth, double boxHeight) {
-  const double fit = std::min(boxWidth / modelWidth, boxHeight / modelHeight);
-  double best = 0;
-  for (int decade = -6; decade <= 3; ++decade) {
-    for (double step : {1.0, 2.0, 5.0}) {
-      const double s = step * std::pow(10.0, decade);
-      if (s <= fit) best = s;
-    }
+// The usual drawing scales (…, 2:1, 1:1, 1:2, 1:5, …), largest first.
+std::vector<double> DrawingScales() {
+  std::vector<double> scales;
+  for (int decade = 3; decade >= -6; --decade) {
+    for (double step : {5.0, 2.0, 1.0}) scales.push_back(step * std::pow(10.0, decade));
   }
-  return best > 0 ? best : fit;
+  return scales;
 }
 
 std::string ScaleText(double s) {
@@ -52,25 +47,47 @@ void DrawPair(cairo_t* cr, Writer& w, const SheetData& d, double x, double y, do
   // Each gear's name and its working pitch circle's label stand on the side
   // away from its mate, with a corner on the ray at 45° just outside the tip
   // circle and the text running away from the gear: outside both tip
-  // circles whatever the pair. Room for them round the pair, and under it
-  // for the dimension.
+  // circles whatever the pair.
   const double gap = overhang + 2.0;
+  const double k = std::sqrt(0.5);
   const std::string pitch1 = "噛合い円 φ" + FormatResult(d.pitchDia1);
   const std::string pitch2 = "噛合い円 φ" + FormatResult(d.pitchDia2);
   double nameW = 0, pitchW1 = 0, pitchW2 = 0, textH = 0, unused = 0;
   w.Measure("ギア１", kTextSize, nameW, textH);
   w.Measure(pitch1, kTextSize, pitchW1, unused);
   w.Measure(pitch2, kTextSize, pitchW2, unused);
-  const double roomX = std::max(nameW, std::max(pitchW1, pitchW2)) + gap;
-  const double roomY = textH + gap;
+  struct Gear {
+    Point2D c;
+    double tip, pitch;
+    const char* name;
+    const std::string& pitchText;
+    double labelWidth;
+    int side;
+  };
+  const Gear gears[] = {
+      {d.centre1, d.tipDia1, d.pitchDia1, "ギア１", pitch1, std::max(nameW, pitchW1), -1},
+      {d.centre2, d.tipDia2, d.pitchDia2, "ギア２", pitch2, std::max(nameW, pitchW2), +1}};
+
+  // The paper the drawing takes at scale s, about the model's origin: the
+  // pair with its centre lines and the labels. The scale is the largest
+  // usual one at which that fits with the dimension under it.
   constexpr double kDimensionRoom = 13.0;
-  const double s = ChooseScale(e.maxX - e.minX, e.maxY - e.minY, width - 2 * roomX,
-                               height - 2 * roomY - kDimensionRoom);
-  const double drawnWidth = (e.maxX - e.minX) * s;
-  const double drawnHeight = (e.maxY - e.minY) * s;
-  const double ox = x + (width - drawnWidth) / 2 - e.minX * s;
-  const double oy = y + roomY + (height - 2 * roomY - kDimensionRoom - drawnHeight) / 2 -
-                    e.minY * s;
+  double minX = 0, minY = 0, maxX = 0, maxY = 0, s = 0;
+  for (double scale : DrawingScales()) {
+    s = scale;
+    minX = e.minX * s - overhang, maxX = e.maxX * s + overhang;
+    minY = e.minY * s - overhang, maxY = e.maxY * s + overhang;
+    for (const Gear& g : gears) {
+      const double r = g.tip / 2 * s + gap;
+      const double far = g.c.x * s + g.side * (k * r + g.labelWidth);
+      minX = std::min(minX, far), maxX = std::max(maxX, far);
+      minY = std::min(minY, g.c.y * s - k * r - textH);
+      maxY = std::max(maxY, g.c.y * s + k * r + textH);
+    }
+    if (maxX - minX <= width && maxY - minY <= height - kDimensionRoom) break;
+  }
+  const double ox = x + (width - (maxX - minX)) / 2 - minX;
+  const double oy = y + (height - kDimensionRoom - (maxY - minY)) / 2 - minY;
   auto px = [&](double mx) { return ox + mx * s; };
   auto py = [&](double my) { return oy + my * s; };
 
@@ -121,17 +138,8 @@ void DrawPair(cairo_t* cr, Writer& w, const SheetData& d, double x, double y, do
   cairo_stroke(cr);
 
   // The labels, and a leader from each pitch label to its circle.
-  const double k = std::sqrt(0.5);
   double labelsBottom = 0;
-  struct Gear {
-    Point2D c;
-    double tip, pitch;
-    const char* name;
-    const std::string& pitchText;
-    int side;
-  };
-  for (const Gear& g : {Gear{d.centre1, d.tipDia1, d.pitchDia1, "ギア１", pitch1, -1},
-                        Gear{d.centre2, d.tipDia2, d.pitchDia2, "ギア２", pitch2, +1}}) {
+  for (const Gear& g : gears) {
     const double r = g.tip / 2 * s + gap;
     const double cx = px(g.c.x) + g.side * k * r;
     const Align align = g.side < 0 ? Align::Right : Align::Left;

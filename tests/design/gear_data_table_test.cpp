@@ -39,9 +39,9 @@ std::map<std::string, std::string> Rows(const DataTable& t) {
 
 TEST(GearDataTable, RowsOfBothGears) {
   MemoryProgram p;
-  Calculate(p, "2", "20", "30", "0", "0.5");
+  Calculate(p, "2", "20", "30", "0", "0");
   const GearPairRecord& r = p.state.slot0();
-  GearDataTableInputs in = CurrentTableInputs(p.commands);
+  const GearDataTableInputs in = CurrentTableInputs(p.commands);
 
   auto one = Rows(BuildGearDataTable(r, 1, in));
   EXPECT_EQ(BuildGearDataTable(r, 1, in).title, "要目表　ギア１");
@@ -64,18 +64,22 @@ TEST(GearDataTable, RowsOfBothGears) {
                                         "（法線方向）");
   EXPECT_EQ(one["材料/"], "");
 
-  // Gear 2 by over-pins with limits, its own class and texts.
-  in.gear2.thickness.overPins = true;
-  in.gear2.thickness.pin = 3.5;
-  in.gear2.thickness.overPinsSize = 70.0;
-  in.gear2.thickness.overPinsUpper = 69.95;
-  in.gear2.thickness.overPinsLower = 69.9;
-  in.gear2.accuracyClass = 6;
-  in.gear2.material = "S45C";
-  in.gear2.hardness = "HB 200～230";
-  in.backlashMin = 0.05;
-  in.backlashMax = 0.25;
-  auto two = Rows(BuildGearDataTable(r, 2, in));
+  // Gear 2 of a shifted pair, by over-pins with limits, its own class and
+  // texts.
+  MemoryProgram q;
+  Calculate(q, "2", "20", "30", "0", "0.5");
+  GearDataTableInputs shifted = CurrentTableInputs(q.commands);
+  shifted.gear2.thickness.overPins = true;
+  shifted.gear2.thickness.pin = 3.5;
+  shifted.gear2.thickness.overPinsSize = 70.0;
+  shifted.gear2.thickness.overPinsUpper = 69.95;
+  shifted.gear2.thickness.overPinsLower = 69.9;
+  shifted.gear2.accuracyClass = 6;
+  shifted.gear2.material = "S45C";
+  shifted.gear2.hardness = "HB 200～230";
+  shifted.backlashMin = 0.05;
+  shifted.backlashMax = 0.25;
+  auto two = Rows(BuildGearDataTable(q.state.slot0(), 2, shifted));
   EXPECT_EQ(two["歯車歯形/"], "転位");
   EXPECT_EQ(two["歯数/"], "30");
   EXPECT_EQ(two["相手歯車歯数/"], "20");
