@@ -22,10 +22,11 @@ GearThicknessCheck NominalSpan(const GearPairRecord& r, int gear) {
   return t;
 }
 
-// A deviation with its sign always written: "+0.000", "−0.050".
+// A deviation with its sign always written, in ASCII as the window writes
+// signs (CAD fonts carry it): "+0.000", "-0.050".
 std::string Deviation(double v) {
   const std::string digits = FormatFixed(std::fabs(v), 3, 11);
-  return (v < 0 && digits != "0.000" ? "−" : "+") + digits;
+  return (v < 0 && digits != "0.000" ? "-" : "+") + digits;
 }
 
 // The nominal size and its limits as deviations from it, upper first.

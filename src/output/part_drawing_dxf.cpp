@@ -119,7 +119,7 @@ double TextWidth(std::string_view s) {
     for (std::size_t k = 1; k < n && i + k < s.size(); ++k) {
       cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
     }
-    w += (cp >= 0x2E80 && cp != 0x2212) ? 1.0 : 0.6;
+    w += cp >= 0x2E80 ? 1.0 : 0.6;
     i += n;
   }
   return w * kTextHeight;

@@ -84,7 +84,7 @@ TEST(GearDataTable, RowsOfBothGears) {
   EXPECT_EQ(two["歯数/"], "30");
   EXPECT_EQ(two["相手歯車歯数/"], "20");
   EXPECT_EQ(two["転位量/"], "1.000");
-  EXPECT_EQ(two["歯厚/オーバーピン寸法"], "70.000 (−0.050 / −0.100)");
+  EXPECT_EQ(two["歯厚/オーバーピン寸法"], "70.000 (-0.050 / -0.100)");
   EXPECT_EQ(two["歯厚/ピン径"], "3.500");
   EXPECT_EQ(two["精度/"], "ISO 1328-1:2013 等級 6");
   EXPECT_EQ(two["材料/"], "S45C");
