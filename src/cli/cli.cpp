@@ -6,6 +6,7 @@
 #include <streambuf>
 
 #include "cli/cli_common.h"
+#include "cli/cli_drawing.h"
 #include "core/version.h"
 
 namespace spurgear {
@@ -99,6 +100,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       cli::AddReport(app, out, err),   cli::AddTolerance(app, out, err),
       cli::AddSliding(app, out, err),
       cli::AddRate(app, out, err),
+      cli::AddDrawing(app, out, err),  cli::AddTemplate(app, out, err),
   };
   for (CLI::App* sub : app.get_subcommands({})) {
     sub->footer(kExitStatus);

@@ -51,8 +51,8 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
   auto o = std::make_shared<ReportOptions>();
   CLI::App* c = app.add_subcommand(
       "report",
-      "Calculate a pair as 計算 does, then write the calculation sheet (FILE.pdf, one A4\n"
-      "page) as ＦＩＬＥ's 計算書 (PDF)… does, or the drawing of the pair in mesh\n"
+      "Calculate a pair as 計算 does, then write the calculation sheet (FILE.pdf, A4\n"
+      "pages) as ＦＩＬＥ's 計算書 (PDF)… does, or the drawing of the pair in mesh\n"
       "(FILE.svg, in millimetres) as DXF's かみ合い図 (SVG)… does; FILE is replaced.\n"
       "The sheet carries the strength estimate for --face-width, --speed, --fillet, --shock\n"
       "and --material (as lewis takes them; the strength page's defaults where not given)\n"

@@ -191,6 +191,10 @@ class Commands {
   void Help2Click();   // ヘルプ
   void SheetPdf1Click();  // 計算書 (PDF)… (SaveDialog4)
   void MeshSvg1Click();   // かみ合い図 (SVG)… (SaveDialog5)
+  void PartDxf1Click();   // ギア１部品図 (DXF)… (SaveDialog6)
+  void PartDxf2Click();   // ギア２部品図 (DXF)… (SaveDialog7)
+  void ToothTemplate1Click();  // 歯形テンプレート (SVG)… ギア１ (SaveDialog8)
+  void ToothTemplate2Click();  // 歯形テンプレート (SVG)… ギア２ (SaveDialog9)
 
  private:
   void ReportNoSolution(const std::string& line);

@@ -7,6 +7,7 @@
 
 #include "commands/commands.h"
 #include "commands/control_names.h"
+#include "commands/drawing_commands.h"
 #include "commands/measurement_commands.h"
 #include "commands/report_sheet.h"
 #include "core/file_io.h"
@@ -160,6 +161,12 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool withStre
   BuildPair(r, d);
   d.pitchDia1 = r.WorkingPitchDia1;
   d.pitchDia2 = r.WorkingPitchDia2;
+
+  if (withStrength) {
+    const GearDataTableInputs tableInputs = CurrentTableInputs(c);
+    d.dataTable1 = BuildGearDataTable(r, 1, tableInputs);
+    d.dataTable2 = BuildGearDataTable(r, 2, tableInputs);
+  }
   return d;
 }
 

@@ -1,4 +1,4 @@
-// The calculation sheet: one A4 page in portrait, drawn with Cairo in
+// The calculation sheet: A4 pages in portrait, drawn with Cairo in
 // millimetres, the text set by Pango in the IPA Gothic faces (Cairo embeds
 // the subsets it uses, so the page reads the same everywhere and its text
 // can be searched and copied).
@@ -259,6 +259,10 @@ std::string RenderSheetPdf(const SheetData& data) {
   cairo_scale(cr, kPointsPerMm, kPointsPerMm);
   DrawPage(cr, data);
   cairo_show_page(cr);
+  if (!data.dataTable1.rows.empty() || !data.dataTable2.rows.empty()) {
+    DrawDataTablePage(cr, data, kMargin, kPageWidth - kMargin);
+    cairo_show_page(cr);
+  }
   const cairo_status_t drawn = cairo_status(cr);
   cairo_destroy(cr);
   cairo_surface_finish(surface);

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <string_view>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -276,7 +277,9 @@ void TForm1::BuildMenu() {
        QStringLiteral("DXF　　　"),
        {{"N6", QStringLiteral("ギア１出力")},
         {"N7", QStringLiteral("ギア２出力")},
-        {"MeshSvg1", QStringLiteral("かみ合い図 (SVG)…")}}},
+        {"MeshSvg1", QStringLiteral("かみ合い図 (SVG)…")},
+        {"PartDxf1", QStringLiteral("ギア１部品図 (DXF)…")},
+        {"PartDxf2", QStringLiteral("ギア２部品図 (DXF)…")}}},
       {"Tool1",
        QStringLiteral("ＴＯＯＬ"),
        {{"N8", QStringLiteral("歯厚・測定寸法")},
@@ -291,6 +294,13 @@ void TForm1::BuildMenu() {
     for (const Item& i : m.items) {
       QAction* a = menu->addAction(i.caption);
       a->setObjectName(i.name);
+    }
+    // The cutting template is of one gear: the item opens the choice.
+    if (std::string_view(m.name) == "DXF1") {
+      QMenu* sub = menu->addMenu(QStringLiteral("歯形テンプレート (SVG)…"));
+      sub->setObjectName("ToothTemplate");
+      sub->addAction(QStringLiteral("ギア１…"))->setObjectName("ToothTemplate1");
+      sub->addAction(QStringLiteral("ギア２…"))->setObjectName("ToothTemplate2");
     }
   }
 }
@@ -336,6 +346,9 @@ void TForm1::ConnectCommands() {
       {"N3", &Commands::N3Click}, {"N4", &Commands::N4Click}, {"N6", &Commands::N6Click},
       {"N7", &Commands::N7Click}, {"Help2", &Commands::Help2Click},
       {"SheetPdf1", &Commands::SheetPdf1Click}, {"MeshSvg1", &Commands::MeshSvg1Click},
+      {"PartDxf1", &Commands::PartDxf1Click},   {"PartDxf2", &Commands::PartDxf2Click},
+      {"ToothTemplate1", &Commands::ToothTemplate1Click},
+      {"ToothTemplate2", &Commands::ToothTemplate2Click},
   };
   for (const auto& [name, handler] : kMenuItems) {
     if (auto* a = Find<QAction>(name)) {
