@@ -29,16 +29,13 @@ Subcommand Add(CLI::App& app, std::ostream& err, const char* name, const char* d
   c->add_option("--output", o->output, fileHelp)->type_name("FILE")->required();
   return {c, [o, &err, gear1, gear2]() {
             MemoryProgram p;
-            const CalcOutcome outcome = RunPair(p, o->pair, err);
+            const PairRun run = RunPair(p, o->pair, err);
             const bool saved = SaveIfAsked(p, o->pair, err);
-            if (outcome == CalcOutcome::Failed || !saved) return 1;
-            // A refused calculation still reaches the menu command, which
-            // then refuses too and says why.
+            if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
             p.dialogs.answers.push_back(o->output);
             const bool written =
                 RunReported(p, err, [&] { (p.commands.*(o->gear == 1 ? gear1 : gear2))(); });
-            if (outcome == CalcOutcome::Refused) return 2;
-            return written ? 0 : 1;
+            return WithOutput(kExitDone, written);
           }};
 }
 
