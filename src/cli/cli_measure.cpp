@@ -25,6 +25,7 @@ struct ShiftOptions {
   std::vector<std::string> teeth;
   std::string centerDistance;
   std::optional<std::string> shift1;
+  std::string pressureAngle = "20";
 };
 
 bool IsAuto(const std::string& text) { return text == "auto" || text == "自動"; }
@@ -110,7 +111,7 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
   CLI::App* c = app.add_subcommand(
       "shift",
       "The profile shift coefficients that make a pair mesh without backlash at a given centre\n"
-      "distance (20° pressure angle); prints JSON {\"shift_sum\", \"shift1\", \"shift2\",\n"
+      "distance (pressure angle 20° or 14.5°); prints JSON {\"shift_sum\", \"shift1\", \"shift2\",\n"
       "\"working_pressure_angle_deg\"}.");
   c->add_option("--module", o->module, "module in mm")->required()->type_name("M");
   c->add_option("--teeth", o->teeth, "tooth counts of gear 1 and gear 2")
@@ -123,6 +124,10 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
   c->add_option("--shift1", o->shift1,
                 "profile shift coefficient of gear 1 (default: half the sum)")
       ->type_name("X1");
+  c->add_option("--pressure-angle", o->pressureAngle, "pressure angle in degrees: 20 or 14.5")
+      ->check(CLI::IsMember({"20", "14.5"}))
+      ->default_str("20")
+      ->type_name("DEG");
   return {c, [o, &out, &err]() {
             try {
               const double m = ParseDecimal(o->module);
@@ -132,7 +137,7 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
               std::optional<double> x1;
               if (o->shift1) x1 = ParseShift1(*o->shift1);
               const ShiftForCenter s =
-                  ShiftForCenterDistance(m, z1, z2, PressureAngleTable[1], a, x1);
+                  ShiftForCenterDistance(m, z1, z2, PressureAngleTable[o->pressureAngle == "20" ? 1 : 0], a, x1);
               PrintJson(out, {{"shift_sum", Number(s.shift_sum)},
                               {"shift1", Number(s.shift1)},
                               {"shift2", Number(s.shift2)},

@@ -61,10 +61,15 @@ void ApplyShifts(Commands& c, double shift1, double shift2) {
       !TryParseWhole(f.Text("Edit3"), z2) || z2 != r.Teeth2) {
     throw CommandError("モジュールか歯数が計算したときと違います。先に計算してください");
   }
-  // In the fields' own format, as the user would have typed them: eleven
-  // significant digits move the centre distance by far less than shown.
-  c.ports.fields.SetText("Edit4", FormatInput(shift1));
-  c.ports.fields.SetText("Edit5", FormatInput(shift2));
+  // In the fields' own format, as the user would have typed them. Gear 2
+  // takes the rest of the sum after gear 1's rounding, so that only one
+  // rounding to eleven digits is left in the centre distance.
+  const std::string text1 = FormatInput(shift1);
+  double shown1 = shift1;
+  TryParseDecimal(text1, shown1);
+  const long double rest = static_cast<long double>(shift1) + shift2 - shown1;
+  c.ports.fields.SetText("Edit4", text1);
+  c.ports.fields.SetText("Edit5", FormatInput(static_cast<double>(rest)));
   c.BitBtn1Click();
 }
 

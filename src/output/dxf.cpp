@@ -280,7 +280,7 @@ void ExportGearDxf(const DxfGear& g, std::span<Point2D> outline, DxfLines& lines
   const std::size_t points = static_cast<std::size_t>(g.z) * kFineStride;
   try {
     ClearFaults();
-    BuildGearOutline(g.z, outline, g.m, g.x, g.da, g.df);
+    BuildGearOutline(g.z, outline, g.m, g.x, g.da, g.df, g.alpha);
   } catch (const NoSolution&) {
     throw Refusal(g.gear, "歯形を計算できないため");
   }

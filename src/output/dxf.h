@@ -50,6 +50,7 @@ struct DxfGear {
   double x;
   double da;
   double df;
+  double alpha = kAngle20;  // pressure angle of the tooth in radians
 };
 
 // Throws CommandError when the tooth count lies outside 1..300, for which

@@ -137,6 +137,31 @@ TEST_F(BacklashPage, ContactTurnsGear2UntilTheFlanksTouch) {
   EXPECT_NEAR(c().gear2Rotation, 0.0031, 1e-15);
 }
 
+// The two flank gaps the page measures add up to the first-order normal
+// backlash 2 × correction × sin αw, within the rounding of the three shown
+// values (and of the outlines' sampling).
+TEST_F(BacklashPage, GapsAddUpToTheNormalBacklash) {
+  struct Case {
+    const char *m, *z1, *z2, *x1, *x2, *correction;
+    const char* backlash;  // 2 × correction × sin αw, computed apart
+  } cases[] = {
+      {"3", "12", "24", "0.6", "0.36", "0.100", "0.088"},  // αw 26.0886°
+      {"1", "15", "25", "0", "0", "0.050", "0.034"},
+      {"2", "20", "40", "0.5", "0.5", "0.050", "0.041"},
+      {"4", "30", "31", "-0.3", "0.2", "0.050", "0.033"},
+  };
+  for (const Case& k : cases) {
+    for (const auto& [field, text] : {std::pair{"Edit1", k.m}, {"Edit2", k.z1}, {"Edit3", k.z2},
+                                      {"Edit4", k.x1}, {"Edit5", k.x2}, {"Edit15", k.correction}}) {
+      fields.SetText(field, text);
+    }
+    ASSERT_TRUE(Press(&Commands::BitBtn1Click));
+    EXPECT_EQ(T("Edit17"), k.backlash) << k.m << " " << k.z1;
+    const double gaps = std::stod(T("Edit18")) + std::stod(T("Edit21"));
+    EXPECT_NEAR(gaps, std::stod(k.backlash), 0.0015) << k.m << " " << k.z1 << " " << gaps;
+  }
+}
+
 TEST_F(BacklashPage, NoGapOnlyAddsTheWarningLine) {
   Calculate("0.000");
   ASSERT_TRUE(Press(&Commands::BitBtn13Click));

@@ -8,14 +8,13 @@
 #include <limits>
 #include <vector>
 
+#include "core/constants.h"
 #include "core/errors.h"
 #include "core/geometry.h"
 
 namespace spurgear {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kAngle20 = 0.3490658503988659;
 
 // A buffer prefilled with a marker, so that untouched points can be told.
 std::vector<Point2D> Marked(std::size_t n) {
