@@ -65,7 +65,8 @@ Digits RoundedDigits(long double mag, int n) {
 // False when the value is not a double or needs more digits.
 bool ShortDigits(long double mag, int n, Digits& out) {
   const double d = static_cast<double>(mag);
-  if (n > 15 || static_cast<long double>(d) != mag) return false;
+  // Subnormals carry fewer digits than their shortest form suggests.
+  if (n > 15 || !std::isnormal(d) || static_cast<long double>(d) != mag) return false;
   char buf[40];
   const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific);
   if (ec != std::errc()) return false;
@@ -97,13 +98,20 @@ bool FixedFromDouble(long double value, int decimals, int precision, std::string
   const long double p = mag * static_cast<long double>(kTen[decimals]);
   long double q = std::floor(p);
   if (p - q >= 0.5L) q += 1;
-  const auto n = static_cast<std::uint64_t>(q);
-  std::string frac(static_cast<std::size_t>(decimals), '0');
-  std::uint64_t rest = n % kTen[decimals];
-  for (int i = decimals - 1; i >= 0; --i, rest /= 10) frac[static_cast<std::size_t>(i)] = static_cast<char>('0' + rest % 10);
-  out = (std::signbit(value) && n != 0) ? "-" : "";
-  out += std::to_string(n / kTen[decimals]);
-  if (decimals > 0) out += "." + frac;
+  std::uint64_t n = static_cast<std::uint64_t>(q);
+  // Written from the last digit backwards.
+  char buf[32];
+  char* p0 = buf + sizeof buf;
+  char* b = p0;
+  const bool negative = std::signbit(value) && n != 0;
+  for (int i = 0; i < decimals; ++i, n /= 10) *--b = static_cast<char>('0' + n % 10);
+  if (decimals > 0) *--b = '.';
+  do {
+    *--b = static_cast<char>('0' + n % 10);
+    n /= 10;
+  } while (n != 0);
+  if (negative) *--b = '-';
+  out.assign(b, p0);
   return true;
 }
 
@@ -164,9 +172,11 @@ std::string FormatGeneral(long double value, int precision) {
 
 std::string FormatFixed(long double value, int decimals, int precision) {
   if (!std::isfinite(value)) return NonFinite(value);
+  if (std::string fast; value != 0 && FixedFromDouble(value, decimals, precision, fast)) {
+    return fast;
+  }
   std::string zero = "0." + std::string(static_cast<std::size_t>(decimals), '0');
   if (value == 0) return zero;
-  if (std::string fast; FixedFromDouble(value, decimals, precision, fast)) return fast;
   long double mag = std::fabs(value);
   Digits first = TruncatedDigits(mag, 1);
   if (first.exp > precision) return FormatGeneral(value, precision);

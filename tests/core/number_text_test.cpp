@@ -184,7 +184,7 @@ TEST(NumberText, FormatsRoundTheExactValue) {
     std::snprintf(buf, sizeof buf, "%.1100f", std::fabs(v));
     std::string s = buf;
     const std::size_t point = s.find('.');
-    const bool up = s[point + 1 + static_cast<std::size_t>(decimals)] >= '5';
+    bool up = s[point + 1 + static_cast<std::size_t>(decimals)] >= '5';
     s.resize(point + 1 + static_cast<std::size_t>(decimals));
     for (std::size_t i = s.size(); up && i-- > 0;) {
       if (s[i] == '.') continue;

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "cli/cli_run.h"
-#include "core/file_io.h"
+#include "core/gear_record.h"
 #include "core/number_text.h"
 #include "test_support.h"
 

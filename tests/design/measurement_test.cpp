@@ -75,7 +75,7 @@ TEST(Measurement, Refusals) {
       {"no teeth", [] { MeasureGear(1, 0, 0, 22, 20); }, "歯数"},
       {"deep negative shift", [] { MeasureGear(1, 20, -5, 12, 20); }, "理想ピン径"},
       // The base-circle limit of 12 + 24 teeth of module 3: 54 cos 20° = 50.7434...
-      {"a at the limit", [] { ShiftForCenterDistance(3, 12, 24, 20, 54 * std::cos(kPi / 9)); },
+      {"a at the limit", [] { ShiftForCenterDistance(3, 12, 24, 20, 54 * std::cos(20 * 3.141592654 / 180)); },
        "目標中心距離"},
       {"a below", [] { ShiftForCenterDistance(3, 12, 24, 20, 50); }, "目標中心距離"},
       {"a NaN", [] { ShiftForCenterDistance(3, 12, 24, 20, kNaN); }, "目標中心距離"},
