@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstring>
 
 #include "core/constants.h"
 #include "core/errors.h"
@@ -96,15 +97,29 @@ long double Involute(long double t, long double tn) {
 }
 
 // Whether the residual keeps one sign over [0, hi], judged as the residual
-// functions reckon it at the two ends.
-bool NoSignChange(Residual f, double target, double hi) {
-  const double fb = f(hi, target);
-  const double fa = f(0.0, target);
-  return static_cast<long double>(fa) * fb > 0;
+// functions reckon it at the two ends: at 0 the residual is −target for the
+// involute and 1 − target for the cosine; at the usual upper ends the
+// function's value is kept, not worked out again for every solve.
+bool SameSign(double fa, double fb) { return static_cast<long double>(fa) * fb > 0; }
+
+bool InvoluteKeepsSign(double target, double hi) {
+  static const long double kAtHi = [] {
+    const long double t = kWorkingAngleHi;
+    return std::sin(t) / std::cos(t) - t;
+  }();
+  const double fb = hi == kWorkingAngleHi ? static_cast<double>(kAtHi - target)
+                                          : InvoluteResidual(hi, target);
+  return SameSign(static_cast<double>(-static_cast<long double>(target)), fb);
+}
+
+bool CosineKeepsSign(double target, double hi) {
+  static const long double kAtHi = std::cos(static_cast<long double>(kHalfPi));
+  const double fb = hi == kHalfPi ? static_cast<double>(kAtHi - target) : CosineResidual(hi, target);
+  return SameSign(static_cast<double>(1 - static_cast<long double>(target)), fb);
 }
 
 int InvoluteRoot(double target, double& out, double hi) {
-  if (NoSignChange(InvoluteResidual, target, hi)) return 1;
+  if (InvoluteKeepsSign(target, hi)) return 1;
   if (!(target > 0)) {  // zero: the root is the lower end; NaN stays NaN
     out = target == 0 ? 0.0 : target;
     return 0;
@@ -128,7 +143,7 @@ int InvoluteRoot(double target, double& out, double hi) {
 }
 
 int CosineRoot(double target, double& out, double hi) {
-  if (NoSignChange(CosineResidual, target, hi)) return 1;
+  if (CosineKeepsSign(target, hi)) return 1;
   // The sign change puts the target in [cos hi, 1]: the arc cosine in
   // extended precision, rounded once.
   const long double c = std::fmin(static_cast<long double>(target), 1.0L);
@@ -149,8 +164,18 @@ double ToothPressureAngle(int32_t pressureAngleIndex) {
 double ToothThickness(int32_t z, double m, double x, double d, double alpha) {
   // Only this function's own arithmetic may report a fault here.
   ClearFaults();
+  // The sine and cosine of the last angle asked for, kept per thread: a pair
+  // asks twice for the same one.
+  thread_local double lastAlpha = kAngle20;
+  thread_local long double lastSin = std::sin(static_cast<long double>(kAngle20));
+  thread_local long double lastCos = std::cos(static_cast<long double>(kAngle20));
+  if (std::memcmp(&alpha, &lastAlpha, sizeof alpha) != 0 || !std::isfinite(alpha)) {
+    lastSin = std::sin(static_cast<long double>(alpha));
+    lastCos = std::cos(static_cast<long double>(alpha));
+    lastAlpha = alpha;
+  }
   const long double al = alpha;
-  const long double sa = std::sin(al), ca = std::cos(al);
+  const long double sa = lastSin, ca = lastCos;
   double db = static_cast<double>(ca * (static_cast<long double>(z) * m));
   double target = static_cast<double>(static_cast<long double>(db) / d);
   StepDone(target);
