@@ -27,6 +27,7 @@ struct ShiftOptions {
   std::string centerDistance;
   std::optional<std::string> shift1;
   std::optional<std::string> balance;
+  std::string pressureAngle = "20";
 };
 
 bool IsAuto(const std::string& text) { return text == "auto" || text == "自動"; }
@@ -108,7 +109,7 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
   CLI::App* c = app.add_subcommand(
       "shift",
       "The profile shift coefficients that make a pair mesh without backlash at a given centre\n"
-      "distance (20° pressure angle); prints JSON {\"shift_sum\", \"shift1\", \"shift2\",\n"
+      "distance (pressure angle 20° or 14.5°); prints JSON {\"shift_sum\", \"shift1\", \"shift2\",\n"
       "\"working_pressure_angle_deg\"}.");
   c->add_option("--module", o->module, "module in mm")->required()->type_name("M");
   c->add_option("--teeth", o->teeth, "tooth counts of gear 1 and gear 2")
@@ -128,6 +129,10 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
       ->check(CLI::IsMember({"sliding"}))
       ->excludes(shift1)
       ->type_name("WHAT");
+  c->add_option("--pressure-angle", o->pressureAngle, "pressure angle in degrees: 20 or 14.5")
+      ->check(CLI::IsMember({"20", "14.5"}))
+      ->default_str("20")
+      ->type_name("DEG");
   return {c, [o, &out, &err]() {
             // The pair calculated as 計算 does, then the measurement window's
             // own search from slot 0.
@@ -137,6 +142,12 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
             MemoryProgram p;
             const PairRun run = RunPair(p, pair, err);
             if (run.status != kExitDone) return run.status;
+            if (o->pressureAngle == "14.5") {
+              // As a 14.5° file leaves it: in force for the pair calculated next.
+              p.state.slot0().PressureAngleIndex = 0;
+              const int again = Report(p.commands.Calculate(), PairText(p.fields), err);
+              if (again != kExitDone) return again;
+            }
             try {
               const double a = ParseTargetDistance(o->centerDistance);
               std::optional<double> x1;

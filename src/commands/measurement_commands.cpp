@@ -139,9 +139,15 @@ void ApplyShifts(Commands& c, double shift1, double shift2) {
   // The shifts were found for slot 0's module and tooth counts; with other
   // values typed into the fields since, 計算 would miss the target.
   RequireFieldsAsCalculated(c, false);
-  // In the fields' own format, as the user would have typed them.
-  c.ports.fields.SetText(kShift1Field, FormatInput(shift1));
-  c.ports.fields.SetText(kShift2Field, FormatInput(shift2));
+  // In the fields' own format, as the user would have typed them. Gear 2
+  // takes the rest of the sum after gear 1's rounding, so that only one
+  // rounding to eleven digits is left in the centre distance.
+  const std::string text1 = FormatInput(shift1);
+  double shown1 = shift1;
+  TryParseDecimal(text1, shown1);
+  const long double rest = static_cast<long double>(shift1) + shift2 - shown1;
+  c.ports.fields.SetText(kShift1Field, text1);
+  c.ports.fields.SetText(kShift2Field, FormatInput(static_cast<double>(rest)));
   c.Calculate();
 }
 

@@ -12,6 +12,7 @@
 #include "commands/report_sheet.h"
 #include "core/file_io.h"
 #include "core/number_text.h"
+#include "core/geometry.h"
 #include "core/version.h"
 #include "strength/lewis.h"
 
@@ -29,8 +30,9 @@ std::string Item(const char* const* items, int count, int index) {
 // gear 1 about the origin, gear 2 at the corrected centre distance.
 void BuildPair(const GearPairRecord& r, SheetData& d) {
   std::vector<Point2D> one(kMeshCapacity), two(kMeshCapacity);
-  BuildMeshTooth1(one, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1);
-  BuildMeshTooth2(two, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2);
+  const double alpha = ToothPressureAngle(r.PressureAngleIndex);
+  BuildMeshTooth1(one, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1, alpha);
+  BuildMeshTooth2(two, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2, alpha);
   ReplicateMeshTeeth1(one, r.Teeth1);
   ReplicateMeshTeeth2(two, r.Teeth2);
   one.resize(static_cast<std::size_t>(r.Teeth1) * kMeshStride);

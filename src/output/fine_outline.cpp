@@ -36,7 +36,7 @@ std::span<const Point2D> BuildCheckedGearOutline(const DxfGear& g, std::span<Poi
   const std::size_t points = static_cast<std::size_t>(g.z) * kFineStride;
   try {
     ClearFaults();
-    BuildGearOutline(g.z, outline, g.m, g.x, g.da, g.df);
+    BuildGearOutline(g.z, outline, g.m, g.x, g.da, g.df, g.alpha);
   } catch (const NoSolution&) {
     throw Refusal(g.gear, "歯形を計算できないため", what);
   }

@@ -21,6 +21,7 @@ struct DxfGear {
   double x;
   double da;
   double df;
+  double alpha = kAngle20;  // pressure angle of the tooth in radians
 };
 
 // Builds the gear's 42 points a tooth into `outline` and checks that they
