@@ -7,13 +7,12 @@
 #include <utility>
 
 #include "core/errors.h"
+#include "core/constants.h"
 #include "core/geometry.h"
 #include "design/measurement.h"
 
 namespace spurgear {
 namespace {
-
-constexpr long double kPi = 3.141592653589793238462643383279502884L;
 
 void Require(bool ok, const std::string& message) {
   if (!ok) throw CommandError(message);
@@ -32,7 +31,7 @@ Path PathOf(const MeshGeometry& g) {
   const long double ra2 = g.tip_dia2 / 2.0L, rb2 = g.base_dia2 / 2.0L;
   const long double nan = std::numeric_limits<long double>::quiet_NaN();
   Path p{};
-  p.line = g.center_distance * std::sin(g.working_pressure_angle_deg * kPi / 180);
+  p.line = g.center_distance * std::sin(g.working_pressure_angle_deg * kPiL / 180);
   p.tip1 = ra1 > rb1 ? std::sqrt(ra1 * ra1 - rb1 * rb1) : nan;
   p.tip2 = ra2 > rb2 ? std::sqrt(ra2 * ra2 - rb2 * rb2) : nan;
   p.ratio = static_cast<long double>(g.teeth1) / g.teeth2;
@@ -70,7 +69,7 @@ MeshGeometry MeshFor(double module, int z1, int z2, double shift1, double shift2
   Require(std::isfinite(pressureAngleDeg) && pressureAngleDeg > 0 && pressureAngleDeg < 90,
           "圧力角は 0° と 90° の間で指定してください");
   Require(std::isfinite(shift1) && std::isfinite(shift2), "転位係数が数ではありません");
-  const long double m = module, a = pressureAngleDeg * kPi / 180;
+  const long double m = module, a = pressureAngleDeg * kPiL / 180;
   const long double zs = static_cast<long double>(z1) + z2;
   const long double x1 = shift1, x2 = shift2;
   const long double invw = 2 * std::tan(a) * (x1 + x2) / zs + std::tan(a) - a;
@@ -81,12 +80,12 @@ MeshGeometry MeshFor(double module, int z1, int z2, double shift1, double shift2
   g.teeth1 = z1;
   g.teeth2 = z2;
   g.center_distance = static_cast<double>((zs / 2 + y) * m);
-  g.working_pressure_angle_deg = static_cast<double>(aw * 180 / kPi);
+  g.working_pressure_angle_deg = static_cast<double>(aw * 180 / kPiL);
   g.tip_dia1 = static_cast<double>((z1 + 2 + 2 * (y - x2)) * m);
   g.tip_dia2 = static_cast<double>((z2 + 2 + 2 * (y - x1)) * m);
   g.base_dia1 = static_cast<double>(z1 * m * std::cos(a));
   g.base_dia2 = static_cast<double>(z2 * m * std::cos(a));
-  g.base_pitch = static_cast<double>(kPi * m * std::cos(a));
+  g.base_pitch = static_cast<double>(kPiL * m * std::cos(a));
   return g;
 }
 

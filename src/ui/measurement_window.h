@@ -32,11 +32,6 @@ class MeasurementWindow : public QWidget {
   // when its results do not belong to its inputs.
   void Refresh();
 
-  // k and the pin chosen for gear 0 or 1; nullopt members are automatic.
-  MeasurementChoice Choice(int gear) const {
-    const Gear& g = gears_[static_cast<std::size_t>(gear)];
-    return {g.spanChoice, g.pinChoice};
-  }
 
  private:
   struct Gear {

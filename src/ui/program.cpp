@@ -75,9 +75,9 @@ void Program::FinishStartup() {
   form2->hide();
   form1->AttachHistory(form2.get(), form2.get());
   MeasurementWindow::Attach(*form1);
-  ToleranceWindow::Attach(*form1, form2.get());
-  SlidingWindow::Attach(*form1, form2.get());
-  RatingWindow::Attach(*form1, form2.get());
+  ToleranceWindow::Attach(*form1);
+  SlidingWindow::Attach(*form1);
+  RatingWindow::Attach(*form1);
   Commands& c = form1->commands();
   c.Run([&] { c.Form2Create(); });
 }

@@ -35,7 +35,7 @@ constexpr int kTableW = 740;
 
 }  // namespace
 
-RatingWindow::RatingWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow)
+RatingWindow::RatingWindow(Commands& commands, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), commands_(commands) {
   setObjectName("Form4");
   setWindowTitle(QStringLiteral("強度計算 (ISO 6336)"));
@@ -167,13 +167,13 @@ void RatingWindow::Build() {
   resize(kTableX + kTableW + kMargin, y);
 }
 
-void RatingWindow::Attach(TForm1& mainWindow, QWidget* historyWindow) {
+void RatingWindow::Attach(TForm1& mainWindow) {
   QAction* item = mainWindow.Find<QAction>("N11");
   if (!item) return;
-  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, historyWindow] {
+  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow] {
     auto* w = mainWindow.findChild<RatingWindow*>("Form4");
     if (!w) {
-      w = new RatingWindow(mainWindow.commands(), &mainWindow, historyWindow);
+      w = new RatingWindow(mainWindow.commands(), &mainWindow);
       const QRect frame = mainWindow.frameGeometry();
       w->move(frame.left() + 40, frame.top() + 40);
     }

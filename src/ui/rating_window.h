@@ -22,11 +22,11 @@ class RatingWindow : public QWidget {
  public:
   // It follows slot 0 through the commands' notice after every calculation;
   // window rates slot 0 anew. Parent is the main window.
-  RatingWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow);
+  RatingWindow(Commands& commands, QWidget* mainWindow);
 
   // Connects the menu item N9 of the main window to opening the window,
   // which is made on first use.
-  static void Attach(TForm1& mainWindow, QWidget* historyWindow);
+  static void Attach(TForm1& mainWindow);
 
   // Rates slot 0 as its last complete calculation left it with the inputs
   // as they stand; an input refused, or results that do not belong to the
@@ -47,6 +47,7 @@ class RatingWindow : public QWidget {
     QLineEdit* roughness;
   };
 
+  void Build();
   void ShowResult(const rating::RatingResult* r, const QString& status);
 
   Commands& commands_;

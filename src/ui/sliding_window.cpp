@@ -137,7 +137,7 @@ void SlidingChart::paintEvent(QPaintEvent*) {
   }
 }
 
-SlidingWindow::SlidingWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow)
+SlidingWindow::SlidingWindow(Commands& commands, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), commands_(commands) {
   setObjectName("FormSliding");
   setWindowTitle(QStringLiteral("すべり率"));
@@ -205,13 +205,13 @@ void SlidingWindow::Refresh() {
   chart_->SetResult(std::move(r));
 }
 
-void SlidingWindow::Attach(TForm1& mainWindow, QWidget* historyWindow) {
+void SlidingWindow::Attach(TForm1& mainWindow) {
   QAction* item = mainWindow.Find<QAction>("N10");
   if (!item) return;
-  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, historyWindow] {
+  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow] {
     auto* w = mainWindow.findChild<SlidingWindow*>("FormSliding");
     if (!w) {
-      w = new SlidingWindow(mainWindow.commands(), &mainWindow, historyWindow);
+      w = new SlidingWindow(mainWindow.commands(), &mainWindow);
       const QRect frame = mainWindow.frameGeometry();
       w->move(frame.left() + 60, frame.top() + 60);
     }

@@ -37,10 +37,10 @@ class SlidingWindow : public QWidget {
   Q_OBJECT
 
  public:
-  SlidingWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow);
+  SlidingWindow(Commands& commands, QWidget* mainWindow);
 
   // Connects the ＴＯＯＬ menu's item to opening the window, made on first use.
-  static void Attach(TForm1& mainWindow, QWidget* historyWindow);
+  static void Attach(TForm1& mainWindow);
 
   void Refresh();
 

@@ -3,6 +3,8 @@
 // limits, backlash range and tolerances.
 #include "ui/tolerance_window.h"
 
+#include <array>
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,7 +47,7 @@ QPalette Red(QPalette p) {
 
 }  // namespace
 
-ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow)
+ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), commands_(commands), mainWindow_(mainWindow) {
   setObjectName("FormTolerance");
   setWindowTitle(QStringLiteral("公差・バックラッシ"));
@@ -262,11 +264,9 @@ void ToleranceWindow::Refresh() {
   for (Field& f : fields_) Show(f.edit, f.shown());
   std::optional<PairToleranceResult> r;
   QString status;
-  MeasurementChoice choice[2];
-  if (auto* m = mainWindow_ ? mainWindow_->findChild<MeasurementWindow*>("Form3") : nullptr) {
-    choice[0] = m->Choice(0);
-    choice[1] = m->Choice(1);
-  }
+  // k and the pins in force in the measurement window (automatic where
+  // none was chosen), as the sheet takes them.
+  const std::array<MeasurementChoice, 2> choice = commands_.measurementChoices;
   try {
     try {
       r = TolerancesForSlot0(commands_, Input(), choice[0], choice[1]);
@@ -326,13 +326,13 @@ void ToleranceWindow::Refresh() {
   status_->adjustSize();
 }
 
-void ToleranceWindow::Attach(TForm1& mainWindow, QWidget* historyWindow) {
+void ToleranceWindow::Attach(TForm1& mainWindow) {
   QAction* item = mainWindow.Find<QAction>("N9");
   if (!item) return;
-  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, historyWindow] {
+  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow] {
     auto* w = mainWindow.findChild<ToleranceWindow*>("FormTolerance");
     if (!w) {
-      w = new ToleranceWindow(mainWindow.commands(), &mainWindow, historyWindow);
+      w = new ToleranceWindow(mainWindow.commands(), &mainWindow);
       const QRect frame = mainWindow.frameGeometry();
       w->move(frame.left() + 40, frame.top() + 40);
     }

@@ -21,12 +21,12 @@ class ToleranceWindow : public QWidget {
   Q_OBJECT
 
  public:
-  ToleranceWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow);
+  ToleranceWindow(Commands& commands, QWidget* mainWindow);
   // The edits lose the focus while the window goes: no edit is taken then.
   ~ToleranceWindow() override;
 
   // Connects the ＴＯＯＬ menu's item to opening the window, made on first use.
-  static void Attach(TForm1& mainWindow, QWidget* historyWindow);
+  static void Attach(TForm1& mainWindow);
 
   // Shows slot 0 with the inputs in force; blank results when its results
   // do not belong to its inputs.
