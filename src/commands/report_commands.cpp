@@ -6,8 +6,10 @@
 
 #include "commands/commands.h"
 #include "commands/control_names.h"
+#include "commands/measurement_commands.h"
 #include "commands/report_sheet.h"
 #include "core/file_io.h"
+#include "core/pair_check.h"
 #include "core/version.h"
 #include "strength/lewis.h"
 
@@ -88,7 +90,7 @@ std::string TodayText() {
   return text;
 }
 
-SheetData CollectSheet(const Commands& c, const std::string& date, bool withStrength) {
+SheetData CollectSheet(const Commands& c, const std::string& date, bool forSheet) {
   const GearPairRecord& r = c.state.slot0();
   SheetData d;
   d.date = date;
@@ -116,14 +118,18 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool withStre
   d.tipThickness2 = r.TipThickness2;
   d.normalBacklash = r.NormalBacklash;
 
-  // The lines the calculation wrote into the message list.
-  const CheckResult check = CheckInputs(r);
+  // The lines the calculation wrote into the message list (an export needs
+  // results that belong to the inputs).
+  const CheckResult check = CheckCalculatedPair(r);
   for (const std::string& line : check.lines) d.checkLines.push_back({line, check.color});
 
-  d.measurement1 = MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle);
-  d.measurement2 = MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle);
-
-  if (withStrength) CollectStrength(r, c.ports.fields, d);
+  // The drawing measures nothing: a gear without an ideal pin cannot stop it.
+  if (forSheet) {
+    const PairMeasurement m = MeasurePair(r);
+    d.measurement1 = m.gear1;
+    d.measurement2 = m.gear2;
+    CollectStrength(r, c.ports.fields, d);
+  }
 
   BuildPair(r, d);
   d.pitchDia1 = r.WorkingPitchDia1;

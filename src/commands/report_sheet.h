@@ -14,9 +14,9 @@ namespace spurgear {
 // the pair in mesh as the meshing view builds it, gear 2 at the centre
 // distance with its correction. Throws what the outline builders or the
 // strength page's conversions throw; checks nothing else. Without
-// `withStrength` the strength page is not read at all.
-SheetData CollectSheet(const Commands& commands, const std::string& date,
-                       bool withStrength = true);
+// `forSheet` (the drawing alone) neither the strength page nor the
+// inspection dimensions are read at all.
+SheetData CollectSheet(const Commands& commands, const std::string& date, bool forSheet = true);
 
 // Today's local date, "2026-12-07".
 std::string TodayText();

@@ -136,6 +136,9 @@ void MeasurementWindow::Build() {
   QPalette red = warning_->palette();
   red.setColor(QPalette::WindowText, Qt::red);
   warning_->setPalette(red);
+  y += 20;
+  pinWarning_ = label("InspPinWarning", kLabelX, y - 2, QString());
+  pinWarning_->setPalette(red);
   y += 24;
 
   // The centre distance block.
@@ -175,7 +178,10 @@ void MeasurementWindow::Build() {
 
   status_ = label("InspStatus", kLabelX, by + 6, QString());
   status_->setPalette(red);
-  resize(kUnitX + 44, by + 32);
+  status_->setWordWrap(true);
+  status_->setFixedWidth(kUnitX + 36 - kLabelX);
+  baseHeight_ = by + 32;
+  resize(kUnitX + 44, baseHeight_);
 
   connect(target_, &QLineEdit::editingFinished, this, [this] { TargetEdited(); });
   connect(shift1_, &QLineEdit::editingFinished, this, [this] { Shift1Edited(); });

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/number_text.h"
 #include "ui/widgets.h"
@@ -56,9 +57,14 @@ void MeasurementWindow::ShowGear(Gear& g, const GearMeasurement* r) {
   Show(g.span, r ? Length(r->span) : QString());
   Show(g.contact, r ? Length(r->span_contact_diameter) : QString());
   SetRedText(g.contact, r && r->span_contact_outside);
-  Show(g.idealPin, r ? Length(r->ideal_pin) : QString());
-  Show(g.pin, r ? Length(r->pin) : QString());
-  Show(g.overPins, r ? Length(r->over_pins) : QString());
+  // A pin dimension that cannot exist shows a dash; the status line says why.
+  const auto pin = [r](const std::optional<double>& v) {
+    return !r ? QString() : v ? Length(*v) : QStringLiteral("—");
+  };
+  Show(g.idealPin, pin(r ? r->ideal_pin : std::nullopt));
+  Show(g.pin, pin(r ? r->pin : std::nullopt));
+  Show(g.overPins, pin(r ? r->over_pins : std::nullopt));
+  SetRedText(g.overPins, r && (r->pin_below_tip || r->pin_contact_outside));
 }
 
 void MeasurementWindow::Refresh() {
@@ -100,19 +106,30 @@ void MeasurementWindow::Refresh() {
   if (!belong) status = QStringLiteral("計算が完了していないため表示できません");
   ShowGear(gears_[0], r ? &r->gear1 : nullptr);
   ShowGear(gears_[1], r ? &r->gear2 : nullptr);
-  QString warning;
+  QString warning, pinWarning;
   for (int g = 0; g < 2 && r; ++g) {
     const GearMeasurement& gi = g == 0 ? r->gear1 : r->gear2;
+    const QString name = g == 0 ? QStringLiteral("ギア１") : QStringLiteral("ギア２");
     if (gi.span_contact_outside) {
-      warning += (warning.isEmpty() ? QString() : QStringLiteral("、")) +
-                 QStringLiteral("ギア%1").arg(g + 1);
+      warning += (warning.isEmpty() ? QString() : QStringLiteral("、")) + name;
+    }
+    if (gi.pin_below_tip || gi.pin_contact_outside) {
+      pinWarning += (pinWarning.isEmpty() ? QString() : QStringLiteral("、")) + name;
+    }
+    if (!gi.pin_reason.empty()) {
+      status += (status.isEmpty() ? QString() : QStringLiteral("\n")) + Q(gi.pin_reason);
     }
   }
   if (!warning.isEmpty()) {
     warning = QStringLiteral("※ 接触円直径が基礎円と歯先円の間にない（%1）").arg(warning);
   }
+  if (!pinWarning.isEmpty()) {
+    pinWarning = QStringLiteral("※ ピンが歯先円から出ないか歯面の外で接する（%1）").arg(pinWarning);
+  }
   warning_->setText(warning);
   warning_->adjustSize();
+  pinWarning_->setText(pinWarning);
+  pinWarning_->adjustSize();
 
   // The shifts for the target: by default the centre distance Edit14 shows.
   shifts_.reset();
@@ -137,7 +154,9 @@ void MeasurementWindow::Refresh() {
           : QString());
   note_->adjustSize();
   status_->setText(status);
-  status_->adjustSize();
+  status_->resize(status_->width(), status_->heightForWidth(status_->width()));
+  // A long reason wraps; the window grows to show it whole.
+  resize(width(), std::max(baseHeight_, status_->geometry().bottom() + 12));
 }
 
 void MeasurementWindow::SpanEdited(int gear) {
