@@ -272,16 +272,19 @@ CalcOutcome Commands::Calculate() {
   // What the results say of the pair goes after the tooth-count lines and
   // replaces the all-clear. The whole list is written anew: a nested
   // calculation may have written its own already.
-  if (calculationCount == started || lastOutcome_.status == CalcStatus::Calculated) {
-    const CheckResult full = CheckCalculatedPair(state.slot0());
-    if (full.lines != check.lines || calculationCount != started) {
+  const bool nested = calculationCount != started;
+  if (!nested || lastOutcome_.status == CalcStatus::Calculated) {
+    std::vector<CheckLine> warnings = CheckResults(state.slot0());
+    if (!warnings.empty() || nested) {
+      CheckResult full = check;
+      AddResultWarnings(full, std::move(warnings));
       ports.messages.Clear();
       ports.messages.SetColor(full.color);
       for (const std::string& line : full.lines) ports.messages.Add(line);
+      lastCheckResult = full.result;
+      outcome.check = full.result;
+      outcome.checkLines = std::move(full.findings);
     }
-    lastCheckResult = full.result;
-    outcome.check = full.result;
-    outcome.checkLines = full.findings;
   }
   return finish();
 }

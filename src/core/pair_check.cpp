@@ -72,18 +72,20 @@ std::vector<CheckLine> CheckResults(const GearPairRecord& r) {
   return out;
 }
 
-CheckResult CheckCalculatedPair(const GearPairRecord& r) {
-  CheckResult c = CheckInputs(r);
-  if (c.result >= 2) return c;
-  std::vector<CheckLine> more = CheckResults(r);
-  if (more.empty()) return c;
+void AddResultWarnings(CheckResult& c, std::vector<CheckLine> warnings) {
+  if (warnings.empty() || c.result >= 2) return;
   if (c.color == ListColor::Blue) c.lines.clear();  // no all-clear beside a warning
   c.color = ListColor::Red;
   c.result = 1;
-  for (CheckLine& l : more) {
+  for (CheckLine& l : warnings) {
     c.lines.push_back(l.text);
     c.findings.push_back(std::move(l));
   }
+}
+
+CheckResult CheckCalculatedPair(const GearPairRecord& r) {
+  CheckResult c = CheckInputs(r);
+  if (c.result < 2) AddResultWarnings(c, CheckResults(r));
   return c;
 }
 

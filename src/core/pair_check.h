@@ -18,6 +18,10 @@ inline constexpr char kCenterDistanceRefused[] = "error：修正後の中心距�
 // it concerns ("x1", "x2", "correction"; "" for the pair as a whole).
 std::vector<CheckLine> CheckResults(const GearPairRecord& record);
 
+// Adds `warnings` to an input check that did not refuse: after its lines,
+// in place of its all-clear.
+void AddResultWarnings(CheckResult& check, std::vector<CheckLine> warnings);
+
 // The input check with the results' warnings after its own lines: the
 // message list of a complete calculation. The all-clear line only when
 // neither found anything; the list is then blue, else red.
