@@ -49,6 +49,10 @@ std::vector<std::string> SheetLines(const Pair& pair) {
     lines.push_back(l.text);
   }
   EXPECT_EQ(lines, p.messages.lines);
+  // The animation's step rewrites the list as the calculation left it.
+  const std::vector<std::string> shown = p.messages.lines;
+  EXPECT_TRUE(p.commands.Run([&] { p.commands.BitBtn6Click(); }));
+  EXPECT_EQ(p.messages.lines, shown);
   return lines;
 }
 
