@@ -90,13 +90,20 @@ void MeasurementWindow::Refresh() {
       r = MeasureSlot0(commands_, {gears_[0].spanChoice, gears_[0].pinChoice},
                        {gears_[1].spanChoice, gears_[1].pinChoice});
     } catch (const CommandError&) {
-      // A pin chosen before a change of shift may no longer fit: back to
-      // the automatic values rather than nothing.
-      for (Gear& g : gears_) {
-        g.spanChoice.reset();
-        g.pinChoice.reset();
+      // A pin chosen before a change of shift may no longer fit: that
+      // gear goes back to the automatic values, the other keeps its own.
+      for (std::size_t g = 0; g < 2; ++g) {
+        std::array<MeasurementChoice, 2> alone{};
+        alone[g] = {gears_[g].spanChoice, gears_[g].pinChoice};
+        try {
+          MeasureSlot0(commands_, alone[0], alone[1]);
+        } catch (const CommandError&) {
+          gears_[g].spanChoice.reset();
+          gears_[g].pinChoice.reset();
+        }
       }
-      r = MeasureSlot0(commands_);
+      r = MeasureSlot0(commands_, {gears_[0].spanChoice, gears_[0].pinChoice},
+                       {gears_[1].spanChoice, gears_[1].pinChoice});
     }
   } catch (const CommandError& e) {
     r.reset();

@@ -97,6 +97,11 @@ TEST_F(MeasurementWindowTest, OneGearWithoutAnIdealPin) {
   Enter("InspPin2", "1.2");
   EXPECT_EQ(Text("InspOverPins2"), "40.312");
   EXPECT_NE(p->Find<QLabel>("InspPinWarning")->text().indexOf(QStringLiteral("ギア２")), -1);
+  // A shift that leaves gear 1's pin too small drops that pin, not gear 2's.
+  Type("Edit4", "-0.8");
+  Calculate();
+  EXPECT_EQ(Text("InspPin1"), "—");
+  EXPECT_EQ(Text("InspPin2"), "1.200");
 }
 
 TEST_F(MeasurementWindowTest, RefusedChoicesChangeNothing) {
