@@ -50,9 +50,17 @@ nlohmann::json GearJson(const GearMeasurement& g) {
   j["span"] = Number(g.span);
   j["span_contact_diameter"] = Number(g.span_contact_diameter);
   j["span_contact_outside"] = g.span_contact_outside;
-  j["ideal_pin"] = Number(g.ideal_pin);
-  j["pin"] = Number(g.pin);
-  j["over_pins"] = Number(g.over_pins);
+  // What cannot exist is null, and the reason says why.
+  const auto maybe = [](const std::optional<double>& v) {
+    return v ? Number(*v) : nlohmann::json(nullptr);
+  };
+  j["ideal_pin"] = maybe(g.ideal_pin);
+  j["pin"] = maybe(g.pin);
+  j["over_pins"] = maybe(g.over_pins);
+  j["pin_contact_diameter"] = g.pin ? Number(g.pin_contact_diameter) : nlohmann::json(nullptr);
+  j["pin_contact_outside"] = g.pin_contact_outside;
+  j["pin_below_tip"] = g.pin_below_tip;
+  j["pin_reason"] = g.pin_reason.empty() ? nlohmann::json(nullptr) : nlohmann::json(g.pin_reason);
   return j;
 }
 
@@ -70,7 +78,10 @@ Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {
       "Calculate a pair as 計算 does, then print the dimensions that check each cut gear as\n"
       "JSON {\"gear1\": {...}, \"gear2\": {...}, \"results\": {...}}: chordal tooth thickness and height on the\n"
       "reference circle, span over k teeth with the anvils' contact diameter, the ideal pin\n"
-      "and the measurement over two pins (balls). Lengths in mm, standard pressure angle.");
+      "and the measurement over two pins (balls). Lengths in mm, standard pressure angle.\n"
+      "A pin dimension that cannot exist is null, with `pin_reason` naming the gear; a pin\n"
+      "that does not stand out of the tip circle sets `pin_below_tip`, one touching outside\n"
+      "the flank `pin_contact_outside` (as `span_contact_outside` does for the span).");
   AddPairOptions(*c, o->pair);
   c->add_option("--span-teeth", o->spanTeeth,
                 "teeth spanned on gear 1 and gear 2, 1..z (default: the nearest k; \"auto\" "

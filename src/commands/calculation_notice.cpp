@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "commands/commands.h"
+#include "core/pair_check.h"
 
 namespace spurgear {
 
@@ -29,7 +30,8 @@ void Commands::NotifyCalculation() {
     // Nothing was calculated (a history row or a file whose correction
     // shows as Edit15 already does): slot 0 holds results that belong to it.
     lastOutcome_ = CalcOutcome{};
-    const CheckResult check = CheckInputs(state.slot0());
+    const CheckResult check =
+        ResultsBelong() ? CheckCalculatedPair(state.slot0()) : CheckInputs(state.slot0());
     lastOutcome_.check = check.result;
     lastOutcome_.checkLines = check.findings;
     if (!ResultsBelong()) lastOutcome_.status = CalcStatus::Failed;

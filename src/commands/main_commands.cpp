@@ -7,6 +7,7 @@
 #include "core/geometry.h"
 #include "core/number_text.h"
 #include "core/outline_check.h"
+#include "core/pair_check.h"
 
 namespace spurgear {
 namespace {
@@ -240,7 +241,16 @@ CalcOutcome Commands::Calculate() {
     }
   };
   if (!part([&] {
-        ComputeGeometry(state.slot0());
+        // A correction that leaves no centre distance leaves no pair: the
+        // results are not taken, nothing is drawn.
+        GearPairRecord computed = state.slot0();
+        ComputeGeometry(computed);
+        if (CorrectedCenterDistance(computed) <= 0) {
+          outcome.check = 2;
+          outcome.checkLines.push_back({Severity::Error, kCenterDistanceRefused, "correction"});
+          throw NoSolution(kCenterDistanceRefused);
+        }
+        state.slot0() = computed;
         MarkResultsBelong();
         ShowResults();
         if (OutlinesToBuild()) BuildMeshOutlines();
@@ -260,6 +270,23 @@ CalcOutcome Commands::Calculate() {
     return finish();
   }
   ports.fields.SetText(kRotationField, "0.000");
+  // What the results say of the pair goes after the tooth-count lines and
+  // replaces the all-clear. The whole list is written anew: a nested
+  // calculation may have written its own already.
+  const bool nested = calculationCount != started;
+  if (!nested || lastOutcome_.status == CalcStatus::Calculated) {
+    std::vector<CheckLine> warnings = CheckResults(state.slot0());
+    if (!warnings.empty() || nested) {
+      CheckResult full = check;
+      AddResultWarnings(full, std::move(warnings));
+      ports.messages.Clear();
+      ports.messages.SetColor(full.color);
+      for (const std::string& line : full.lines) ports.messages.Add(line);
+      lastCheckResult = full.result;
+      outcome.check = full.result;
+      outcome.checkLines = std::move(full.findings);
+    }
+  }
   return finish();
 }
 

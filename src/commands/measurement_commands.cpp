@@ -47,11 +47,18 @@ std::array<MeasurementChoice, 2> ChoicesInForce(const Commands& c) {
 std::optional<PairMeasurement> MeasureSlot0(const Commands& c, MeasurementChoice g1,
                                            MeasurementChoice g2) {
   if (!c.ResultsBelong()) return std::nullopt;
-  const GearPairRecord& r = c.state.slot0();
+  return MeasurePair(c.state.slot0(), g1, g2);
+}
+
+PairMeasurement MeasurePair(const GearPairRecord& r, MeasurementChoice g1, MeasurementChoice g2) {
   const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
-  return PairMeasurement{
+  PairMeasurement m{
       MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, alpha, g1.spanTeeth, g1.pin),
       MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, alpha, g2.spanTeeth, g2.pin)};
+  // The reason is read beside the other gear's values: it names its gear.
+  if (!m.gear1.pin_reason.empty()) m.gear1.pin_reason = "ギア１の" + m.gear1.pin_reason;
+  if (!m.gear2.pin_reason.empty()) m.gear2.pin_reason = "ギア２の" + m.gear2.pin_reason;
+  return m;
 }
 
 std::optional<ShiftForCenter> ShiftsForSlot0(const Commands& c, double target,

@@ -23,12 +23,17 @@ std::array<double, 4> MeasuredPair(const GearPairRecord& pair);
 // the pair they were made for; automatic ones otherwise.
 std::array<MeasurementChoice, 2> ChoicesInForce(const Commands& commands);
 
-// Both gears of slot 0 as its last complete calculation left them; nullopt
+// Both gears of slot 0 as its last complete calculation left them, each on
+// its own: a pin reason names its gear ("ギア１の理想ピン径が…"); nullopt
 // when slot 0's results do not belong to its inputs (a refused or failed
 // calculation, or inputs changed since), so that nothing stale is shown.
 // Throws CommandError on a refused choice.
 std::optional<PairMeasurement> MeasureSlot0(const Commands& commands, MeasurementChoice gear1 = {},
                                            MeasurementChoice gear2 = {});
+
+// MeasureSlot0 for a record whose results are known to belong to it.
+PairMeasurement MeasurePair(const GearPairRecord& record, MeasurementChoice gear1 = {},
+                            MeasurementChoice gear2 = {});
 
 // The shifts that make Edit14 show `target` for slot 0's module, tooth
 // counts and pressure angle: the pair is solved for the target less slot 0's

@@ -9,6 +9,7 @@
 #include "core/geometry.h"
 #include "core/number_text.h"
 #include "core/outlines.h"
+#include "core/pair_check.h"
 
 namespace spurgear {
 namespace {
@@ -16,10 +17,11 @@ namespace {
 constexpr const char* kFrames[5] = {kMeshFrame1, kMeshFrame2, kMeshFrame3, kMeshFrame4,
                                     kMeshFrame5};
 
-// The tooth counts' check, written into the message list as the calculate
-// command writes it. Returns the check's result.
-int CheckSlot0(const GearPairRecord& record, MessagePort& messages) {
-  const CheckResult check = CheckInputs(record);
+// The check, written into the message list as the calculate command writes
+// it: with the results' warnings when the results belong to the inputs.
+// Returns the check's result.
+int CheckSlot0(const GearPairRecord& record, bool calculated, MessagePort& messages) {
+  const CheckResult check = calculated ? CheckCalculatedPair(record) : CheckInputs(record);
   messages.Clear();
   messages.SetColor(check.color);
   for (const std::string& line : check.lines) messages.Add(line);
@@ -114,7 +116,7 @@ void Commands::RG1Click() {
 }
 
 void Commands::BitBtn5Click() {
-  if (CheckSlot0(state.slot0(), ports.messages) >= 2) return;
+  if (CheckSlot0(state.slot0(), ResultsBelong(), ports.messages) >= 2) return;
   state.FrameIndex = 1;
   for (const char* name : kFrames) ports.pictures.SetVisible(name, false);
   ports.timer.SetEnabled(true);
@@ -131,7 +133,7 @@ void Commands::Timer1Timer() {
 }
 
 void Commands::BitBtn6Click() {
-  if (CheckSlot0(state.slot0(), ports.messages) >= 2) return;
+  if (CheckSlot0(state.slot0(), ResultsBelong(), ports.messages) >= 2) return;
   if (ports.timer.Enabled()) {
     ShowFirstFrameOnly(ports.pictures);
     state.FrameIndex = 1;

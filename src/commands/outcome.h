@@ -16,7 +16,8 @@ enum class CalcStatus {
   Calculated,  // the results belong to the inputs (warnings allowed)
   Refused,     // the input check refused the pair: nothing was calculated
   Failed,      // an input did not convert or the arithmetic faulted: message box
-  Unsolved,    // a root finder found no root: a red line, no dialog
+  Unsolved,    // a root finder found no root, or the correction left no centre
+               // distance: a red line, no dialog
 };
 
 struct CalcOutcome {

@@ -13,6 +13,7 @@
 #include "core/file_io.h"
 #include "core/number_text.h"
 #include "core/geometry.h"
+#include "core/pair_check.h"
 #include "core/version.h"
 #include "strength/lewis.h"
 
@@ -106,7 +107,7 @@ std::string TodayText() {
   return text;
 }
 
-SheetData CollectSheet(const Commands& c, const std::string& date, bool withStrength) {
+SheetData CollectSheet(const Commands& c, const std::string& date, bool forSheet) {
   const GearPairRecord& r = c.state.slot0();
   SheetData d;
   d.date = date;
@@ -134,37 +135,37 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool withStre
   d.tipThickness2 = r.TipThickness2;
   d.normalBacklash = r.NormalBacklash;
 
-  // The lines the calculation wrote into the message list.
-  const CheckResult check = CheckInputs(r);
+  // The lines the calculation wrote into the message list (an export needs
+  // results that belong to the inputs).
+  const CheckResult check = CheckCalculatedPair(r);
   for (const std::string& line : check.lines) d.checkLines.push_back({line, check.color});
 
-  // The spanned teeth and pins in force in the measurement window; where
-  // a choice no longer fits (the shifts changed since), the automatic ones.
-  std::array<MeasurementChoice, 2> choice = ChoicesInForce(c);
-  try {
-    MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle, choice[0].spanTeeth,
-                choice[0].pin);
-    MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle, choice[1].spanTeeth,
-                choice[1].pin);
-  } catch (const CommandError&) {
-    choice = {};
+  // The drawing measures nothing: a gear without an ideal pin cannot stop it.
+  if (forSheet) {
+    // The spanned teeth and pins in force in the measurement window; where
+    // a choice no longer fits (the shifts changed since), the automatic ones.
+    std::array<MeasurementChoice, 2> choice = ChoicesInForce(c);
+    PairMeasurement m;
+    try {
+      m = MeasurePair(r, choice[0], choice[1]);
+    } catch (const CommandError&) {
+      choice = {};
+      m = MeasurePair(r);
+    }
+    d.measurement1 = m.gear1;
+    d.measurement2 = m.gear2;
+    for (std::size_t g = 0; g < 2; ++g) {
+      d.spanChosen[g] = choice[g].spanTeeth.has_value();
+      d.pinChosen[g] = choice[g].pin.has_value();
+    }
+    CollectStrength(r, c.ports.fields, d);
   }
-  d.measurement1 = MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle,
-                               choice[0].spanTeeth, choice[0].pin);
-  d.measurement2 = MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle,
-                               choice[1].spanTeeth, choice[1].pin);
-  for (std::size_t g = 0; g < 2; ++g) {
-    d.spanChosen[g] = choice[g].spanTeeth.has_value();
-    d.pinChosen[g] = choice[g].pin.has_value();
-  }
-
-  if (withStrength) CollectStrength(r, c.ports.fields, d);
 
   BuildPair(r, d);
   d.pitchDia1 = r.WorkingPitchDia1;
   d.pitchDia2 = r.WorkingPitchDia2;
 
-  if (withStrength) {
+  if (forSheet) {
     const GearDataTableInputs tableInputs = CurrentTableInputs(c);
     d.dataTable1 = BuildGearDataTable(r, 1, tableInputs);
     d.dataTable2 = BuildGearDataTable(r, 2, tableInputs);

@@ -15,9 +15,9 @@ namespace spurgear {
 // distance with its correction, and (with `withStrength`, for the PDF) the
 // gear data tables of both gears. Throws what the outline builders or the
 // strength page's conversions throw; checks nothing else. Without
-// `withStrength` the strength page is not read at all.
-SheetData CollectSheet(const Commands& commands, const std::string& date,
-                       bool withStrength = true);
+// `forSheet` (the drawing alone) neither the strength page nor the
+// inspection dimensions are read at all.
+SheetData CollectSheet(const Commands& commands, const std::string& date, bool forSheet = true);
 
 // Today's local date, "2026-12-07".
 std::string TodayText();

@@ -105,19 +105,24 @@ GearMeasurement MeasureGear(double module, int teeth, double shift, double tipDi
   g.span_contact_diameter = static_cast<double>(dk);
   g.span_contact_outside = !(w > 0 && dk > db && dk < da);
 
-  // Measurement over two pins (or balls).
+  // Measurement over two pins (or balls). The ideal pin needs the circle
+  // (z + 2x) m outside the base circle; a chosen pin needs none of it.
   const long double eta = kPiL / (2 * z) - inva - 2 * x * ta / z;
   const long double ratio = z * ca / (z + 2 * x);
-  Require(z + 2 * x > 0 && ratio <= 1,
-          "理想ピン径が求められません（円 (z + 2x)m が基礎円の内側にあります）");
-  const long double phiIdeal = std::tan(std::acos(ratio)) + eta;
-  Require(phiIdeal > 0 && phiIdeal < kPiL / 2, "理想ピン径が求められません");
-  const long double ideal = db * (Inv(phiIdeal) + eta);
-  CheckFinite({ideal}, "理想ピン径");
-  Require(ideal > 0, "理想ピン径が求められません");
-  g.ideal_pin = static_cast<double>(ideal);
+  if (!(z + 2 * x > 0 && ratio <= 1)) {
+    g.pin_reason = "理想ピン径が求められません（円 (z + 2x)m が基礎円の内側にあります）";
+  } else {
+    const long double phiIdeal = std::tan(std::acos(ratio)) + eta;
+    const long double ideal = db * (Inv(phiIdeal) + eta);
+    if (!(phiIdeal > 0 && phiIdeal < kPiL / 2 && std::isfinite(ideal) && ideal > 0)) {
+      g.pin_reason = "理想ピン径が求められません";
+    } else {
+      g.ideal_pin = static_cast<double>(ideal);
+    }
+  }
+  if (!pin && !g.ideal_pin) return g;
 
-  const double dp = pin ? *pin : g.ideal_pin;
+  const double dp = pin ? *pin : *g.ideal_pin;
   Require(std::isfinite(dp) && dp > 0, "ピン径は 0 より大きい数で指定してください");
   const long double v = dp / db - eta;
   Require(v > 0, "ピン径 " + Mm(dp) + " mm は小さすぎて歯溝の両歯面に届きません");
@@ -128,6 +133,13 @@ GearMeasurement MeasureGear(double module, int teeth, double shift, double tipDi
   CheckFinite({dm}, "オーバーピン寸法");
   g.pin = dp;
   g.over_pins = static_cast<double>(dm);
+  // The pin's centre lies on a normal of the flank, rb tan φ from where that
+  // normal touches the base circle; the flank point is one pin radius nearer.
+  const long double rollAtContact = std::tan(phi) - dp / db;
+  const long double dc = db * std::sqrt(1 + rollAtContact * rollAtContact);
+  g.pin_contact_diameter = static_cast<double>(dc);
+  g.pin_contact_outside = !(rollAtContact > 0 && dc > db && dc < da);
+  g.pin_below_tip = !(dm > da);
   return g;
 }
 

@@ -4,6 +4,7 @@
 // a wanted centre distance. Plain double arithmetic, every value to full
 // precision; the pressure angle is the pair's standard one in degrees.
 #include <optional>
+#include <string>
 
 namespace spurgear {
 
@@ -14,14 +15,24 @@ struct GearMeasurement {
   double span;                   // W over k teeth, mm
   double span_contact_diameter;  // d_k where the anvils touch the flanks, mm
   bool span_contact_outside;     // d_k not strictly between d_b and d_a
-  double ideal_pin;              // pin touching the flanks on the circle (z + 2x) m, mm
-  double pin;                    // the pin the measurement is for, mm
-  double over_pins;              // d_m, mm
+  // The pin touching the flanks on the circle (z + 2x) m, mm; nullopt when
+  // no pin can (pin_reason says why).
+  std::optional<double> ideal_pin;
+  // The pin the measurement is for and d_m over two of them, mm; nullopt
+  // when no pin was chosen and there is no ideal one.
+  std::optional<double> pin;
+  std::optional<double> over_pins;
+  double pin_contact_diameter;  // where the pin touches the flanks, mm (0 without a pin)
+  bool pin_contact_outside;     // that diameter not strictly between d_b and d_a
+  bool pin_below_tip;           // d_m <= d_a: the pins do not stand out of the tip circle
+  std::string pin_reason;       // why ideal_pin is nullopt; empty when it is not
 };
 
 // tipDiameter is d_a of the last complete calculation. spanTeeth and pin:
-// nullopt takes the nearest k and the ideal pin. Throws CommandError on bad
-// input or a result that is not finite.
+// nullopt takes the nearest k and the ideal pin. Each dimension stands on
+// its own: a gear without an ideal pin still has its chordal thickness, its
+// span and the measurement over a chosen pin. Throws CommandError on bad
+// input, a refused choice or a chordal or span result that is not finite.
 GearMeasurement MeasureGear(double module, int teeth, double shift, double tipDiameter,
                            double pressureAngleDeg, std::optional<int> spanTeeth = {},
                            std::optional<double> pin = {});

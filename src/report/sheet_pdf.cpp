@@ -176,6 +176,13 @@ void DrawPage(cairo_t* cr, const SheetData& d) {
   const GearMeasurement& g1 = d.measurement1;
   const GearMeasurement& g2 = d.measurement2;
   auto mark = [](const GearMeasurement& g) { return g.span_contact_outside ? "＊" : ""; };
+  // A pin dimension that cannot exist shows as a dash, its reason below.
+  auto pinValue = [](const std::optional<double>& v, const char* flag = "") {
+    return v ? flag + FormatResult(*v) : std::string("—");
+  };
+  auto pinMark = [](const GearMeasurement& g) {
+    return g.pin_below_tip || g.pin_contact_outside ? "※" : "";
+  };
   y = DrawTable(cr, w, leftX, y, widths, gearHeading,
                 {
                     {Caption("弦歯厚"), Number(FormatResult(g1.chordal_thickness)),
@@ -188,12 +195,12 @@ void DrawPage(cairo_t* cr, const SheetData& d) {
                      Number(mark(g2) + FormatResult(g2.span)), Unit("mm")},
                     {Caption("W の接触円直径"), Number(FormatResult(g1.span_contact_diameter)),
                      Number(FormatResult(g2.span_contact_diameter)), Unit("mm")},
-                    {Caption("理想ピン径"), Number(FormatResult(g1.ideal_pin)),
-                     Number(FormatResult(g2.ideal_pin)), Unit("mm")},
-                    {Caption("ピン径"), Number(FormatResult(g1.pin)), Number(FormatResult(g2.pin)),
+                    {Caption("理想ピン径"), Number(pinValue(g1.ideal_pin)),
+                     Number(pinValue(g2.ideal_pin)), Unit("mm")},
+                    {Caption("ピン径"), Number(pinValue(g1.pin)), Number(pinValue(g2.pin)),
                      Unit("mm")},
-                    {Caption("オーバーピン寸法"), Number(FormatResult(g1.over_pins)),
-                     Number(FormatResult(g2.over_pins)), Unit("mm")},
+                    {Caption("オーバーピン寸法"), Number(pinValue(g1.over_pins, pinMark(g1))),
+                     Number(pinValue(g2.over_pins, pinMark(g2))), Unit("mm")},
                 });
   // Which k and pins the user chose, and which the program took itself.
   auto chosen = [](bool one, bool two, const char* automatic) {
@@ -209,6 +216,17 @@ void DrawPage(cairo_t* cr, const SheetData& d) {
     y += 1.5;
     y += w.Paragraph(leftX + kPad, y, "＊ 接触円が歯先円の外にあり、この k では測れません", 8.0,
                      kRed, column - kPad);
+  }
+  if (*pinMark(g1) || *pinMark(g2)) {
+    y += 1.5;
+    y += w.Paragraph(leftX + kPad, y,
+                     "※ ピンが歯先円から出ないか、歯面の外で接するため、このピンでは測れません",
+                     8.0, kRed, column - kPad);
+  }
+  for (const GearMeasurement* g : {&g1, &g2}) {
+    if (g->pin_reason.empty()) continue;
+    y += 1.5;
+    y += w.Paragraph(leftX + kPad, y, "— " + g->pin_reason, 8.0, kRed, column - kPad);
   }
   const double measurementBottom = y;
 

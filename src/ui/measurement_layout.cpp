@@ -150,6 +150,11 @@ void MeasurementWindow::Build() {
   warning_->setWordWrap(true);
   warning_->setFixedWidth(kWidth - 2 * kLabelX);
   y += 40;
+  pinWarning_ = label("InspPinWarning", kLabelX, y - 2, QString());
+  pinWarning_->setPalette(red);
+  pinWarning_->setWordWrap(true);
+  pinWarning_->setFixedWidth(kWidth - 2 * kLabelX);
+  y += 40;
 
   // The centre distance block.
   auto* box = new QGroupBox(QStringLiteral("中心距離から転位係数"), this);
@@ -199,7 +204,8 @@ void MeasurementWindow::Build() {
   status_->setPalette(red);
   status_->setWordWrap(true);
   status_->setFixedWidth(kWidth - 2 * kLabelX);
-  resize(kWidth, by + 48);
+  baseHeight_ = by + 48;
+  resize(kWidth, baseHeight_);
 
   connect(target_, &QLineEdit::editingFinished, this, [this] { TargetEdited(); });
   connect(shift1_, &QLineEdit::editingFinished, this, [this] { Shift1Edited(); });

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <algorithm>
 
 #include "commands/design_commands.h"
 #include "core/number_text.h"
@@ -56,9 +57,14 @@ void MeasurementWindow::ShowGear(Gear& g, const GearMeasurement* r) {
   Show(g.span, r ? Length(r->span) : QString());
   Show(g.contact, r ? Length(r->span_contact_diameter) : QString());
   SetRedText(g.contact, r && r->span_contact_outside);
-  Show(g.idealPin, r ? Length(r->ideal_pin) : QString());
-  Show(g.pin, r ? Length(r->pin) : QString());
-  Show(g.overPins, r ? Length(r->over_pins) : QString());
+  // A pin dimension that cannot exist shows a dash; the status line says why.
+  const auto pin = [r](const std::optional<double>& v) {
+    return !r ? QString() : v ? Length(*v) : QStringLiteral("—");
+  };
+  Show(g.idealPin, pin(r ? r->ideal_pin : std::nullopt));
+  Show(g.pin, pin(r ? r->pin : std::nullopt));
+  Show(g.overPins, pin(r ? r->over_pins : std::nullopt));
+  SetRedText(g.overPins, r && (r->pin_below_tip || r->pin_contact_outside));
 }
 
 void MeasurementWindow::Refresh() {
@@ -84,10 +90,19 @@ void MeasurementWindow::Refresh() {
     try {
       r = MeasureSlot0(commands_, Choice(0), Choice(1));
     } catch (const CommandError&) {
-      // A pin chosen before a change of shift may no longer fit: back to
-      // the automatic values rather than nothing.
-      commands_.measurementChoices = {};
-      r = MeasureSlot0(commands_);
+      // A pin chosen before a change of shift may no longer fit: that
+      // gear goes back to the automatic values, the other keeps its own.
+      std::array<MeasurementChoice, 2>& choices = commands_.measurementChoices;
+      for (std::size_t g = 0; g < 2; ++g) {
+        std::array<MeasurementChoice, 2> alone{};
+        alone[g] = choices[g];
+        try {
+          MeasureSlot0(commands_, alone[0], alone[1]);
+        } catch (const CommandError&) {
+          choices[g] = {};
+        }
+      }
+      r = MeasureSlot0(commands_, choices[0], choices[1]);
     }
   } catch (const CommandError& e) {
     r.reset();
@@ -97,19 +112,30 @@ void MeasurementWindow::Refresh() {
   if (!belong) status = QStringLiteral("計算が完了していないため表示できません");
   ShowGear(gears_[0], r ? &r->gear1 : nullptr);
   ShowGear(gears_[1], r ? &r->gear2 : nullptr);
-  QString warning;
+  QString warning, pinWarning;
   for (int g = 0; g < 2 && r; ++g) {
     const GearMeasurement& gi = g == 0 ? r->gear1 : r->gear2;
+    const QString name = g == 0 ? QStringLiteral("ギア１") : QStringLiteral("ギア２");
     if (gi.span_contact_outside) {
-      warning += (warning.isEmpty() ? QString() : QStringLiteral("、")) +
-                 QStringLiteral("ギア%1").arg(g + 1);
+      warning += (warning.isEmpty() ? QString() : QStringLiteral("、")) + name;
+    }
+    if (gi.pin_below_tip || gi.pin_contact_outside) {
+      pinWarning += (pinWarning.isEmpty() ? QString() : QStringLiteral("、")) + name;
+    }
+    if (!gi.pin_reason.empty()) {
+      status += (status.isEmpty() ? QString() : QStringLiteral("\n")) + Q(gi.pin_reason);
     }
   }
   if (!warning.isEmpty()) {
     warning = QStringLiteral("※ 接触円直径が基礎円と歯先円の間にない（%1）").arg(warning);
   }
+  if (!pinWarning.isEmpty()) {
+    pinWarning = QStringLiteral("※ ピンが歯先円から出ないか歯面の外で接する（%1）").arg(pinWarning);
+  }
   warning_->setText(warning);
   warning_->adjustSize();
+  pinWarning_->setText(pinWarning);
+  pinWarning_->adjustSize();
 
   // The shifts for the target: by default the centre distance Edit14 shows.
   shifts_.reset();
@@ -144,7 +170,9 @@ void MeasurementWindow::Refresh() {
           : QString());
   note_->adjustSize();
   status_->setText(status);
-  status_->adjustSize();
+  status_->resize(status_->width(), status_->heightForWidth(status_->width()));
+  // A long reason wraps; the window grows to show it whole.
+  resize(width(), std::max(baseHeight_, status_->geometry().bottom() + 12));
 }
 
 void MeasurementWindow::SpanEdited(int gear) {

@@ -72,8 +72,10 @@ class MeasurementWindow : public QWidget {
   QPushButton* apply_ = nullptr;
   QLabel* angle_ = nullptr;
   QLabel* warning_ = nullptr;
+  QLabel* pinWarning_ = nullptr;
   QLabel* status_ = nullptr;
   QLabel* note_ = nullptr;
+  int baseHeight_ = 0;  // the window's height with a one-line status
 
   std::optional<double> targetChoice_;
   std::optional<double> shift1Choice_;

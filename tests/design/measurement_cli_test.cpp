@@ -26,7 +26,7 @@ TEST(MeasurementCli, MeasureCalculatesThePairFirst) {
   EXPECT_EQ(j["gear1"]["pin"], 1.7);
   EXPECT_EQ(j["gear2"]["pin"], j["gear2"]["ideal_pin"]);
   EXPECT_EQ(j["gear1"]["span_contact_outside"], false);
-  EXPECT_EQ(j["gear2"].size(), 9u);
+  EXPECT_EQ(j["gear2"].size(), 13u);
   EXPECT_EQ(j["results"]["teeth"], nlohmann::json::array({20, 30}));
 }
 
@@ -48,6 +48,63 @@ TEST(MeasurementCli, EachGearWithItsOwnValues) {
   EXPECT_EQ(j["gear1"], t["gear2"]);
   EXPECT_EQ(j["gear2"]["span_teeth"], 5);
   EXPECT_EQ(j["gear2"]["pin"], 2.0);
+}
+
+TEST(MeasurementCli, OneGearWithoutAnIdealPinLeavesTheRestMeasured) {
+  // Module 1, 14 teeth at −0.5: the circle (z + 2x) m = 13 lies inside the
+  // base circle (13.16), so gear 1 has no ideal pin; the pair calculates.
+  const std::vector<std::string> pair = {"--teeth", "14", "40", "--shift", "-0.5", "0"};
+  std::vector<std::string> args = {"measure"};
+  args.insert(args.end(), pair.begin(), pair.end());
+  CliRun r = Cli(args);
+  ASSERT_EQ(r.code, 0) << r.err;
+  auto j = nlohmann::json::parse(r.out);
+  for (const char* key : {"ideal_pin", "pin", "over_pins", "pin_contact_diameter"}) {
+    EXPECT_TRUE(j["gear1"][key].is_null()) << key;
+    EXPECT_TRUE(j["gear2"][key].is_number()) << key;
+  }
+  EXPECT_EQ(j["gear1"]["pin_reason"].get<std::string>().rfind("ギア１の理想ピン径", 0), 0u);
+  EXPECT_TRUE(j["gear2"]["pin_reason"].is_null());
+  EXPECT_TRUE(j["gear1"]["span"].is_number());
+  EXPECT_TRUE(j["gear1"]["chordal_thickness"].is_number());
+  // Gear 2's ideal pin touches on its reference circle, well inside the tip.
+  EXPECT_NEAR(j["gear2"]["pin_contact_diameter"].get<double>(), 40.0, 1e-9);
+  EXPECT_EQ(j["gear2"]["pin_below_tip"], false);
+  EXPECT_EQ(j["gear2"]["pin_contact_outside"], false);
+
+  // A pin the user names still measures gear 1.
+  args.insert(args.end(), {"--pin", "1.8", "auto"});
+  r = Cli(args);
+  ASSERT_EQ(r.code, 0) << r.err;
+  j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["gear1"]["pin"], 1.8);
+  EXPECT_TRUE(j["gear1"]["over_pins"].is_number());
+  EXPECT_TRUE(j["gear1"]["ideal_pin"].is_null());
+
+  // The sheet and the drawing are written.
+  TempDir dir;
+  for (const char* name : {"sheet.pdf", "pair.svg"}) {
+    std::vector<std::string> report = {"report", "--output", dir.Path(name)};
+    report.insert(report.end(), pair.begin(), pair.end());
+    const CliRun w = Cli(report);
+    EXPECT_EQ(w.code, 0) << name << ": " << w.err;
+  }
+}
+
+TEST(MeasurementCli, PinsThatDoNotMeasureAreFlagged) {
+  // m 1, z 20, x 0, d_a 22. Independently: a pin of diameter dp touches the
+  // flank where tan α_c = tan φ − dp/d_b, φ from inv φ = dp/d_b − η.
+  struct Case {
+    const char* pin;
+    bool belowTip, outside;
+  } cases[] = {{"1.7", false, false}, {"1.2", true, false}, {"4", false, true}};
+  for (const Case& c : cases) {
+    CliRun r = Cli({"measure", "--teeth", "20", "30", "--pin", c.pin, "auto"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["gear1"]["pin_below_tip"], c.belowTip) << c.pin << " " << j["gear1"];
+    EXPECT_EQ(j["gear1"]["pin_contact_outside"], c.outside) << c.pin << " " << j["gear1"];
+  }
 }
 
 TEST(MeasurementCli, Refusals) {

@@ -38,12 +38,12 @@ TEST(Measurement, WorkedChecks) {
   GearMeasurement a = MeasureGear(1, 20, 0, 22, 20);
   EXPECT_EQ(a.span_teeth, 3);
   EXPECT_EQ(FormatResult(a.span), "7.660");
-  EXPECT_EQ(FormatResult(a.ideal_pin), "1.724");
+  EXPECT_EQ(FormatResult(a.ideal_pin.value()), "1.724");
   EXPECT_FALSE(a.span_contact_outside);
   // All 20 teeth spanned, or a tip cut below the contact circle of k = 3.
   EXPECT_TRUE(MeasureGear(1, 20, 0, 22, 20, 20).span_contact_outside);
   EXPECT_TRUE(MeasureGear(1, 20, 0, 20.1, 20, 3).span_contact_outside);
-  EXPECT_EQ(FormatResult(MeasureGear(1, 20, 0, 22, 20, {}, 1.7).over_pins), "22.294");
+  EXPECT_EQ(FormatResult(MeasureGear(1, 20, 0, 22, 20, {}, 1.7).over_pins.value()), "22.294");
 
   // m 10, z 12, x 0.3 with an addendum of 13: d_a = 120 + 26.
   GearMeasurement b = MeasureGear(10, 12, 0.3, 146, 20);
@@ -73,7 +73,8 @@ TEST(Measurement, Refusals) {
       {"pin too small", [] { MeasureGear(1, 20, 0, 22, 20, {}, 0.5); }, "ピン径"},
       {"module 0", [] { MeasureGear(0, 20, 0, 22, 20); }, "モジュール"},
       {"no teeth", [] { MeasureGear(1, 0, 0, 22, 20); }, "歯数"},
-      {"deep negative shift", [] { MeasureGear(1, 20, -5, 12, 20); }, "理想ピン径"},
+      // No ideal pin on a deep negative shift, but a chosen one that is too small.
+      {"deep negative shift", [] { MeasureGear(1, 20, -5, 12, 20, {}, 0.1); }, "ピン径"},
       // The base-circle limit of 12 + 24 teeth of module 3: 54 cos 20° = 50.7434...
       {"a at the limit", [] { ShiftForCenterDistance(3, 12, 24, 20, 54 * std::cos(20 * 3.141592654 / 180)); },
        "目標中心距離"},
@@ -114,7 +115,10 @@ TEST(Measurement, AgreesWithAnIndependentComputation) {
     const double m = mod(rng), x = shift(rng), alpha = alphaPick(rng) < 0.5 ? 14.5 : 20.0;
     const int z = teeth(rng);
     const double da = (z + 2 + 2 * x) * m;
-    const double pin = MeasureGear(m, z, x, da, alpha).ideal_pin * (0.9 + 0.2 * alphaPick(rng));
+    const GearMeasurement ideal = MeasureGear(m, z, x, da, alpha);
+    // The ideal pin touches the flanks on the circle (z + 2x) m, by its definition.
+    EXPECT_LE(Rel(ideal.pin_contact_diameter, (z + 2 * x) * m), 1e-9);
+    const double pin = ideal.ideal_pin.value() * (0.9 + 0.2 * alphaPick(rng));
     GearMeasurement g = MeasureGear(m, z, x, da, alpha, {}, pin);
     const double al = alpha * kPi / 180, inva = std::tan(al) - al;
     const double psi = (kPi / 2 + 2 * x * std::tan(al)) / z;
@@ -127,10 +131,10 @@ TEST(Measurement, AgreesWithAnIndependentComputation) {
     EXPECT_LE(Rel(g.span_contact_diameter, std::hypot(db, w)), 1e-9);
     const double eta = kPi / (2 * z) - inva - 2 * x * std::tan(al) / z;
     const double ap = std::acos(db / ((z + 2 * x) * m)), phiIdeal = std::tan(ap) + eta;
-    EXPECT_LE(Rel(g.ideal_pin, db * (std::tan(phiIdeal) - phiIdeal + eta)), 1e-9);
+    EXPECT_LE(Rel(g.ideal_pin.value(), db * (std::tan(phiIdeal) - phiIdeal + eta)), 1e-9);
     const double phi = InvBisect(pin / db - eta);
     const double dm = (z % 2 ? db * std::cos(kPi / (2 * z)) : db) / std::cos(phi) + pin;
-    EXPECT_LE(Rel(g.over_pins, dm), 1e-9) << m << " " << z << " " << x;
+    EXPECT_LE(Rel(g.over_pins.value(), dm), 1e-9) << m << " " << z << " " << x;
     // The nearest k: the real k whose anvils would touch the flanks on the
     // circle (z + 2x) m lies within half a tooth of it.
     const double wStar = std::sqrt(std::pow((z + 2 * x) * m, 2) - db * db);

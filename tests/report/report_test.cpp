@@ -92,7 +92,8 @@ TEST(ReportSheet, TextReadsBackAsTheWindowShowsIt) {
   for (const GearMeasurement& g :
        {MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, 20.0),
         MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, 20.0)}) {
-    for (double v : {g.chordal_thickness, g.chordal_height, g.span, g.ideal_pin, g.over_pins}) {
+    for (double v : {g.chordal_thickness, g.chordal_height, g.span, g.ideal_pin.value(),
+                     g.over_pins.value()}) {
       wanted.push_back(FormatResult(v));
     }
   }

@@ -76,6 +76,35 @@ TEST_F(MeasurementWindowTest, OpensFromTheMenuAndFollowsTheCalculation) {
   EXPECT_EQ(Status(), "");
 }
 
+// Gear 1 of module 1, 14/40 teeth, shifts −0.5/0 has no ideal pin: only its
+// pin rows blank, with the reason; a pin typed for it still measures.
+TEST_F(MeasurementWindowTest, OneGearWithoutAnIdealPin) {
+  Open();
+  Type("Edit2", "14");
+  Type("Edit3", "40");
+  Type("Edit4", "-0.5");
+  Calculate();
+  for (const char* name : {"InspIdealPin1", "InspPin1", "InspOverPins1"}) {
+    EXPECT_EQ(Text(name), "—") << name;
+  }
+  EXPECT_EQ(Text("InspIdealPin2"), "1.697");  // 40 teeth, computed apart
+  EXPECT_NE(Text("InspSpan1"), "");
+  EXPECT_NE(Status().find("ギア１の理想ピン径"), std::string::npos) << Status();
+  Enter("InspPin1", "1.8");
+  EXPECT_TRUE(box.errors.empty());
+  EXPECT_EQ(Text("InspPin1"), "1.800");
+  EXPECT_NE(Text("InspOverPins1"), "—");
+  // A pin that stays below the tip circle is flagged as the span's contact is.
+  Enter("InspPin2", "1.2");
+  EXPECT_EQ(Text("InspOverPins2"), "40.312");
+  EXPECT_NE(p->Find<QLabel>("InspPinWarning")->text().indexOf(QStringLiteral("ギア２")), -1);
+  // A shift that leaves gear 1's pin too small drops that pin, not gear 2's.
+  Type("Edit4", "-0.8");
+  Calculate();
+  EXPECT_EQ(Text("InspPin1"), "—");
+  EXPECT_EQ(Text("InspPin2"), "1.200");
+}
+
 TEST_F(MeasurementWindowTest, RefusedChoicesChangeNothing) {
   Open();
   Enter("InspSpanTeeth2", "26");  // 25 teeth

@@ -1,0 +1,92 @@
+// The warnings a complete calculation adds to the input check's lines.
+#include "core/pair_check.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/constants.h"
+#include "core/number_text.h"
+
+namespace spurgear {
+namespace {
+
+constexpr const char* kGear[2] = {"ギア１", "ギア２"};
+constexpr const char* kShiftInput[2] = {"x1", "x2"};
+
+// The tooth-count line covers 13 teeth and fewer; from 14 on, the practical
+// limit it follows (14 unshifted teeth being the fewest without harmful
+// undercut) is x = (14 − z) / 17. 17x is exact in extended precision, so the
+// comparison is too.
+bool Undercut(int32_t z, double x) {
+  return z >= 14 && 17.0L * x < 14.0L - static_cast<long double>(z);
+}
+
+}  // namespace
+
+std::vector<CheckLine> CheckResults(const GearPairRecord& r) {
+  std::vector<CheckLine> out;
+  const auto warn = [&](std::string text, const char* input) {
+    out.push_back({Severity::Warning, std::move(text), input});
+  };
+  if (r.ContactRatio < 1) {
+    warn("注意：噛合率が１未満（" + FormatResult(r.ContactRatio) + "）、かみ合いが途切れる", "");
+  }
+  const double tip[2] = {r.TipThickness1, r.TipThickness2};
+  for (int g = 0; g < 2; ++g) {
+    if (tip[g] <= 0) {
+      warn(std::string("注意：") + kGear[g] + "の歯先がとがる（歯先歯厚 " + FormatResult(tip[g]) +
+               "）",
+           kShiftInput[g]);
+    }
+  }
+  const int32_t z[2] = {r.Teeth1, r.Teeth2};
+  const double x[2] = {r.Shift1, r.Shift2};
+  for (int g = 0; g < 2; ++g) {
+    if (Undercut(z[g], x[g])) {
+      warn(std::string("注意：") + kGear[g] + "の転位係数 " + FormatInput(x[g]) + " が限界 " +
+               FormatResult((14.0L - z[g]) / 17) + " より小さい、ｱﾝﾀﾞｰｶｯﾄ発生",
+           kShiftInput[g]);
+    }
+  }
+  // Along the line of action, the mating tip reaches √(r_a² − r_b²) from its
+  // own base circle's tangent point; past a_w sin α_w it is beyond this
+  // gear's tangent point, below the involute of this gear's flank.
+  const long double reach = static_cast<long double>(r.CenterDistance) *
+                            std::sin(static_cast<long double>(r.WorkingPressureAngle) * kPiL / 180);
+  const long double ra[2] = {static_cast<long double>(r.TipDia1) / 2,
+                             static_cast<long double>(r.TipDia2) / 2};
+  const long double rb[2] = {static_cast<long double>(r.BaseDia1) / 2,
+                             static_cast<long double>(r.BaseDia2) / 2};
+  for (int root = 0; root < 2; ++root) {
+    const int tipGear = 1 - root;
+    const long double along = ra[tipGear] * ra[tipGear] - rb[tipGear] * rb[tipGear];
+    if (reach >= 0 && along > reach * reach) {
+      warn(std::string("注意：") + kGear[tipGear] + "の歯先が" + kGear[root] + "の歯元に干渉する",
+           kShiftInput[root]);
+    }
+  }
+  if (r.DistanceCorrection < 0) {
+    warn("注意：距離修正が負、歯面が干渉する（法線ﾊﾞｯｸﾗｯｼ " + FormatResult(r.NormalBacklash) + "）",
+         "correction");
+  }
+  return out;
+}
+
+void AddResultWarnings(CheckResult& c, std::vector<CheckLine> warnings) {
+  if (warnings.empty() || c.result >= 2) return;
+  if (c.color == ListColor::Blue) c.lines.clear();  // no all-clear beside a warning
+  c.color = ListColor::Red;
+  c.result = 1;
+  for (CheckLine& l : warnings) {
+    c.lines.push_back(l.text);
+    c.findings.push_back(std::move(l));
+  }
+}
+
+CheckResult CheckCalculatedPair(const GearPairRecord& r) {
+  CheckResult c = CheckInputs(r);
+  if (c.result < 2) AddResultWarnings(c, CheckResults(r));
+  return c;
+}
+
+}  // namespace spurgear

@@ -1,0 +1,30 @@
+#pragma once
+// The check of a calculated pair: what its results say it cannot do as a
+// pair, after what the input check says of its tooth counts and module.
+#include <vector>
+
+#include "core/gear_record.h"
+#include "core/geometry.h"
+
+namespace spurgear {
+
+// The calculation's line for a correction that leaves no centre distance.
+inline constexpr char kCenterDistanceRefused[] = "error：修正後の中心距離が０以下、計算不可";
+
+// Warnings from the results of a complete calculation, in this order:
+// contact ratio below 1, a pointed tip, undercut by a negative shift on a
+// gear the tooth-count line leaves alone, involute interference (each gear's
+// tip against the other's root), a negative correction. Each names the input
+// it concerns ("x1", "x2", "correction"; "" for the pair as a whole).
+std::vector<CheckLine> CheckResults(const GearPairRecord& record);
+
+// Adds `warnings` to an input check that did not refuse: after its lines,
+// in place of its all-clear.
+void AddResultWarnings(CheckResult& check, std::vector<CheckLine> warnings);
+
+// The input check with the results' warnings after its own lines: the
+// message list of a complete calculation. The all-clear line only when
+// neither found anything; the list is then blue, else red.
+CheckResult CheckCalculatedPair(const GearPairRecord& record);
+
+}  // namespace spurgear

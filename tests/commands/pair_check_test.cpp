@@ -1,0 +1,150 @@
+// A pair the calculation computes but that cannot work as a pair: its
+// warning follows the tooth-count lines, never beside the all-clear, and is
+// the same in calc, batch and the calculation sheet. A correction that
+// leaves no centre distance is refused.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "cli/cli_run.h"
+#include "commands/memory_ports.h"
+#include "commands/report_sheet.h"
+#include "core/number_text.h"
+
+namespace spurgear {
+namespace {
+
+constexpr char kAllClear[] = "エラー = 0, 警告 = 0 !";
+
+struct Pair {
+  const char* module;
+  const char* z1;
+  const char* z2;
+  const char* x1;
+  const char* x2;
+  const char* correction;
+};
+
+std::vector<std::string> CalcArgs(const Pair& p) {
+  return {"calc",    "--module", p.module, "--teeth",      p.z1,        p.z2,
+          "--shift", p.x1,       p.x2,     "--correction", p.correction};
+}
+
+// The calculation sheet's check lines for the pair, calculated as 計算 does.
+std::vector<std::string> SheetLines(const Pair& pair) {
+  MemoryProgram p;
+  p.StartUp();
+  p.fields.SetText("Edit1", pair.module);
+  p.fields.SetText("Edit2", pair.z1);
+  p.fields.SetText("Edit3", pair.z2);
+  p.fields.SetText("Edit4", pair.x1);
+  p.fields.SetText("Edit5", pair.x2);
+  p.fields.SetText("Edit15", pair.correction);
+  EXPECT_TRUE(p.commands.Run([&] { p.commands.BitBtn1Click(); }));
+  std::vector<std::string> lines;
+  for (const SheetCheckLine& l : CollectSheet(p.commands, "").checkLines) {
+    EXPECT_EQ(l.color, p.messages.color);
+    lines.push_back(l.text);
+  }
+  EXPECT_EQ(lines, p.messages.lines);
+  // The animation's step rewrites the list as the calculation left it.
+  const std::vector<std::string> shown = p.messages.lines;
+  EXPECT_TRUE(p.commands.Run([&] { p.commands.BitBtn6Click(); }));
+  EXPECT_EQ(p.messages.lines, shown);
+  return lines;
+}
+
+TEST(PairCheck, EachFaultHasItsLineAndNeverTheAllClear) {
+  // The normal backlash of a negative correction, 2 × correction × sin α_w,
+  // with α_w = 20° for the unshifted default pair.
+  const std::string backlash = FormatResult(2 * -0.1 * std::sin(3.141592653589793 / 9));
+  ASSERT_EQ(backlash, "-0.068");
+  struct Case {
+    Pair pair;
+    std::vector<std::string> lines;  // the whole list, in order
+  };
+  // Values checked against an independent computation (bisection for α_w):
+  // ε 0.7385; tip thickness −0.12557; (14 − 15)/17 = −0.0588; 14/60 teeth:
+  // √(31² − 28.19²) = 12.90 > 37 sin 20° = 12.65; each pair's other checks
+  // found nothing there.
+  const std::string undercut1 = "注意：ギア１の転位係数 -0.5 が限界 -0.059 より小さい、ｱﾝﾀﾞｰｶｯﾄ発生";
+  const std::string undercut2 = "注意：ギア２の転位係数 -0.5 が限界 -0.059 より小さい、ｱﾝﾀﾞｰｶｯﾄ発生";
+  const std::string tip2Into1 = "注意：ギア２の歯先がギア１の歯元に干渉する";
+  const std::string tip1Into2 = "注意：ギア１の歯先がギア２の歯元に干渉する";
+  const Case cases[] = {
+      {{"1", "15", "25", "1.5", "1.5", "0"}, {"注意：噛合率が１未満（0.738）、かみ合いが途切れる"}},
+      // The tip thickness as Edit47 shows it (−0.126 once α on the tip circle
+      // is solved to the root; checked against −0.12557 below).
+      {{"2", "20", "40", "1.5", "-0.5", "0"}, {"注意：ギア１の歯先がとがる（歯先歯厚 {Edit47}）"}},
+      {{"1", "15", "25", "-0.5", "0", "0"}, {undercut1, tip2Into1}},
+      {{"1", "25", "15", "0", "-0.5", "0"}, {undercut2, tip1Into2}},
+      // 14 unshifted teeth are at the limit, not below it.
+      {{"1", "14", "60", "0", "0", "0"}, {tip2Into1}},
+      {{"1", "60", "14", "0", "0", "0"}, {tip1Into2}},
+      // 13 teeth and fewer keep their own line, first, and no second one.
+      {{"1", "12", "60", "0", "0", "0"},
+       {"warring：歯数Ｚ１が小さい、ｱﾝﾀﾞｰｶｯﾄ発生の可能性あり", tip2Into1}},
+      {{"1", "15", "25", "0", "0", "-0.1"},
+       {"注意：距離修正が負、歯面が干渉する（法線ﾊﾞｯｸﾗｯｼ " + backlash + "）"}},
+  };
+  std::string rows = "module,z1,z2,x1,x2,correction\n";
+  std::vector<nlohmann::json> calcMessages;
+  for (const Case& c : cases) {
+    const Pair& p = c.pair;
+    const CliRun run = Cli(CalcArgs(p));
+    ASSERT_EQ(run.code, 0) << c.lines[0] << run.err;
+    const nlohmann::json j = run.Json();
+    const std::vector<std::string> lines = j["messages"];
+    std::vector<std::string> wanted = c.lines;
+    if (const std::size_t at = wanted[0].find("{Edit47}"); at != std::string::npos) {
+      const std::string shown = j["fields"]["Edit47"];
+      EXPECT_NEAR(std::stod(shown), -0.12557, 1.5e-3);
+      wanted[0].replace(at, 8, shown);
+    }
+    EXPECT_EQ(j["check"], 1) << c.lines[0];
+    EXPECT_EQ(lines, wanted);
+    EXPECT_EQ(SheetLines(p), lines) << c.lines[0];
+    calcMessages.push_back(j["messages"]);
+    rows += std::string(p.module) + "," + p.z1 + "," + p.z2 + "," + p.x1 + "," + p.x2 + "," +
+            p.correction + "\n";
+  }
+  // batch's check carries the same lines.
+  const CliRun batch = Cli({"batch", "--jobs", "1"}, rows);
+  ASSERT_EQ(batch.code, 0) << batch.err;
+  std::istringstream out(batch.out);
+  std::string row;
+  for (const nlohmann::json& want : calcMessages) {
+    ASSERT_TRUE(std::getline(out, row));
+    EXPECT_EQ(nlohmann::json::parse(row)["check"], want);
+  }
+
+  // The default pair keeps its all-clear, in blue.
+  const Pair plain{"1", "15", "25", "0", "0", "0"};
+  const nlohmann::json j = Cli(CalcArgs(plain)).Json();
+  EXPECT_EQ(j["check"], 0);
+  EXPECT_EQ(j["messages"], nlohmann::json::array({kAllClear}));
+  EXPECT_EQ(SheetLines(plain), std::vector<std::string>{kAllClear});
+}
+
+TEST(PairCheck, NoCentreDistanceIsRefusedAndDrawsNothing) {
+  MemoryProgram p;
+  p.StartUp();
+  const std::string shown = p.fields.Text("Edit14");
+  const int draws = p.pictures.draws["Image1"];
+  p.fields.SetText("Edit15", "-30");
+  EXPECT_TRUE(p.commands.Run([&] { p.commands.BitBtn1Click(); }));  // no message box
+  EXPECT_EQ(p.fields.Text("Edit14"), shown);
+  EXPECT_EQ(p.fields.Text("Edit15"), "-30");
+  EXPECT_EQ(p.pictures.draws["Image1"], draws);
+  EXPECT_FALSE(p.commands.ResultsBelong());
+  EXPECT_EQ(p.messages.lines, std::vector<std::string>{"error：修正後の中心距離が０以下、計算不可"});
+  EXPECT_EQ(p.messages.color, ListColor::Red);
+  // Exactly zero is refused too; the CLI says it and exits 1.
+  const CliRun run = Cli({"calc", "--correction", "-20"});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.err.find("error：修正後の中心距離が０以下、計算不可"), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace spurgear
