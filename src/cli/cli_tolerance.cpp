@@ -40,10 +40,10 @@ nlohmann::json TolerancesJson(const AccuracyTolerances& t) {
 
 nlohmann::json GearJson(const GearToleranceResult& g, const GearToleranceInput& in) {
   return {{"span_teeth", g.span_teeth},
-          {"pin", Number(g.pin)},
+          {"pin", g.pin ? Number(*g.pin) : nlohmann::json()},
           {"thickness_deviation", {Number(in.thickness_upper), Number(in.thickness_lower)}},
           {"span_limits", LimitsJson(g.span)},
-          {"over_pins_limits", LimitsJson(g.over_pins)},
+          {"over_pins_limits", g.over_pins ? LimitsJson(*g.over_pins) : nlohmann::json()},
           {"chordal_thickness_limits", LimitsJson(g.chordal_thickness)},
           {"accuracy_class", g.tolerances.accuracy_class},
           {"face_width", Number(in.face_width)},

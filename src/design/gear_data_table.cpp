@@ -17,8 +17,8 @@ GearThicknessCheck NominalSpan(const GearPairRecord& r, int gear) {
   GearThicknessCheck t;
   t.spanTeeth = m.span_teeth;
   t.span = t.spanUpper = t.spanLower = m.span;
-  t.pin = m.pin;
-  t.overPinsSize = t.overPinsUpper = t.overPinsLower = m.over_pins;
+  t.pin = m.pin.value_or(0);
+  t.overPinsSize = t.overPinsUpper = t.overPinsLower = m.over_pins.value_or(0);
   return t;
 }
 

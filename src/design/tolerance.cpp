@@ -106,9 +106,12 @@ GearToleranceResult GearLimits(const GearMeasurement& nominal, double module, in
   // reference circle, so the span over the two flanks by E cos α exactly.
   g.span = {nominal.span, static_cast<double>(nominal.span + in.thickness_upper * ca),
             static_cast<double>(nominal.span + in.thickness_lower * ca)};
-  g.over_pins = {nominal.over_pins,
-                 static_cast<double>(OverPinsAt(m, teeth, x, a, nominal.pin, in.thickness_upper)),
-                 static_cast<double>(OverPinsAt(m, teeth, x, a, nominal.pin, in.thickness_lower))};
+  if (nominal.pin && nominal.over_pins) {
+    g.over_pins = Limits{
+        *nominal.over_pins,
+        static_cast<double>(OverPinsAt(m, teeth, x, a, *nominal.pin, in.thickness_upper)),
+        static_cast<double>(OverPinsAt(m, teeth, x, a, *nominal.pin, in.thickness_lower))};
+  }
   g.chordal_thickness = {nominal.chordal_thickness,
                          static_cast<double>(Chord(m, teeth, x, a, in.thickness_upper)),
                          static_cast<double>(Chord(m, teeth, x, a, in.thickness_lower))};

@@ -3,6 +3,7 @@
 // at both tooth thickness limits, the backlash range of the pair and the
 // ISO 1328-1:2013 accuracy tolerances of each gear. Plain arithmetic; the
 // pressure angle is always passed in.
+#include <optional>
 #include <string>
 
 #include "design/measurement.h"
@@ -59,9 +60,11 @@ struct AccuracyTolerances {
 
 struct GearToleranceResult {
   int span_teeth;
-  double pin;
+  // Missing with the nominal pin: a gear whose ideal pin cannot exist and
+  // for which no pin was chosen.
+  std::optional<double> pin;
   Limits span;
-  Limits over_pins;
+  std::optional<Limits> over_pins;
   Limits chordal_thickness;
   AccuracyTolerances tolerances;
 };

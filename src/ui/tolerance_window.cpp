@@ -286,9 +286,13 @@ void ToleranceWindow::Refresh() {
   both([](const GearToleranceResult& x) { return QString::number(x.span_teeth); });
   both([](const GearToleranceResult& x) { return Length(x.span.upper); });
   both([](const GearToleranceResult& x) { return Length(x.span.lower); });
-  both([](const GearToleranceResult& x) { return Length(x.pin); });
-  both([](const GearToleranceResult& x) { return Length(x.over_pins.upper); });
-  both([](const GearToleranceResult& x) { return Length(x.over_pins.lower); });
+  both([](const GearToleranceResult& x) { return x.pin ? Length(*x.pin) : QStringLiteral("—"); });
+  both([](const GearToleranceResult& x) {
+    return x.over_pins ? Length(x.over_pins->upper) : QStringLiteral("—");
+  });
+  both([](const GearToleranceResult& x) {
+    return x.over_pins ? Length(x.over_pins->lower) : QStringLiteral("—");
+  });
   both([](const GearToleranceResult& x) { return Length(x.chordal_thickness.upper); });
   both([](const GearToleranceResult& x) { return Length(x.chordal_thickness.lower); });
   put(r ? Length(r->backlash.normal_min) : QString());

@@ -82,13 +82,13 @@ TEST(Tolerance, LimitsAreTheThinnedToothsMeasurements) {
     for (double e : {c.upper, c.lower}) {
       const double xe = c.x + e / (2 * c.m * ta);
       const GearMeasurement thin =
-          MeasureGear(c.m, c.z, xe, da, c.alpha, nominal.span_teeth, nominal.pin);
+          MeasureGear(c.m, c.z, xe, da, c.alpha, nominal.span_teeth, *nominal.pin);
       const double span = e == c.upper ? g.span.upper : g.span.lower;
-      const double pins = e == c.upper ? g.over_pins.upper : g.over_pins.lower;
+      const double pins = e == c.upper ? g.over_pins->upper : g.over_pins->lower;
       const double chord = e == c.upper ? g.chordal_thickness.upper : g.chordal_thickness.lower;
       EXPECT_LT(Rel(span, thin.span), 1e-12) << c.z;
       EXPECT_NEAR(span - nominal.span, e * ca, 1e-12);
-      EXPECT_LT(Rel(pins, thin.over_pins), 1e-9) << c.z << " " << e;
+      EXPECT_LT(Rel(pins, *thin.over_pins), 1e-9) << c.z << " " << e;
       EXPECT_LT(Rel(chord, thin.chordal_thickness), 1e-12);
     }
   }

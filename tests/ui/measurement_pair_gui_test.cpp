@@ -132,7 +132,7 @@ TEST_F(MeasurementPairTest, SheetCarriesTheChosenSpanAndPin) {
   EXPECT_EQ(d.measurement1.span_teeth, 4);
   EXPECT_EQ(FormatResult(d.measurement1.span), "10.543");
   EXPECT_EQ(d.measurement1.pin, 1.7);
-  EXPECT_EQ(FormatResult(d.measurement1.over_pins), "17.194");
+  EXPECT_EQ(FormatResult(d.measurement1.over_pins.value()), "17.194");
   EXPECT_TRUE(d.spanChosen[0] && d.pinChosen[0]);
   EXPECT_FALSE(d.spanChosen[1] || d.pinChosen[1]);
   EXPECT_EQ(std::to_string(d.measurement2.span_teeth), Text("InspSpanTeeth2"));
