@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up time of the program against a bare Qt 6 window of the same size:
 # from exec to the first paint of the main window, under a virtual display,
-# the median of 10 runs each. Usage: bench/startup.sh [BUILD_DIR]
+# the median of 10 runs each, the two programs run by turns. Usage: bench/startup.sh [BUILD_DIR]
 # (run under an X server, or it starts one with xvfb-run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,21 +12,26 @@ fi
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} QT_QPA_PLATFORM=xcb SPURGEAR_STARTUP_PROBE=1
 cmake --build "$build" --target spurgear spurgear_bare_window >/dev/null
 
-# Milliseconds from exec to the first paint, one run per line.
-runs() {
-  for _ in $(seq 10); do
-    local start shown
-    start=$(date +%s%N)
-    shown=$("$@" | head -n 1)
-    echo $(( (shown - start) / 1000 ))
-  done
+# Milliseconds (times 1000) from exec to the first paint of one run.
+once() {
+  local start shown
+  start=$(date +%s%N)
+  shown=$("$@" | head -n 1)
+  echo $(( (shown - start) / 1000 ))
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000 }'; }
 
 "$build/bin/spurgear_bare_window" >/dev/null  # warm the caches once each
 "$build/bin/spurgear" >/dev/null
-bare=$(runs "$build/bin/spurgear_bare_window" | median)
-program=$(runs "$build/bin/spurgear" | median)
+# The two run by turns, so that a change in the machine's load meanwhile
+# falls on both alike.
+bare_runs=() program_runs=()
+for _ in $(seq 10); do
+  bare_runs+=("$(once "$build/bin/spurgear_bare_window")")
+  program_runs+=("$(once "$build/bin/spurgear")")
+done
+bare=$(printf '%s\n' "${bare_runs[@]}" | median)
+program=$(printf '%s\n' "${program_runs[@]}" | median)
 ratio=$(awk -v p="$program" -v b="$bare" 'BEGIN { printf "%.2f", p / b }')
 echo "bare Qt window: ${bare} ms (median of 10)"
 echo "spurgear:       ${program} ms (median of 10)"

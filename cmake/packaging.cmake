@@ -20,11 +20,34 @@ if(HELP2MAN)
     DEPENDS spurgear-cli ${CMAKE_SOURCE_DIR}/cmake/man_commands.cmake
     COMMENT "Writing the spurgear-cli man page"
     VERBATIM)
-  add_custom_target(spurgear-cli-man ALL DEPENDS ${SPURGEAR_MAN})
-  install(FILES ${SPURGEAR_MAN} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  add_custom_target(spurgear-cli-man ALL DEPENDS ${SPURGEAR_MAN}.gz)
 else()
   message(WARNING "help2man not found: no man page (scripts/setup installs it)")
 endif()
+
+# Man pages and the changelog are installed compressed, as Debian has them.
+find_program(GZIP gzip REQUIRED)
+function(spurgear_gzip source output)
+  add_custom_command(OUTPUT ${output}
+                     COMMAND sh -c "\"$0\" -9n -c \"$1\" > \"$2\"" ${GZIP} ${source} ${output}
+                     DEPENDS ${source} VERBATIM)
+endfunction()
+if(HELP2MAN)
+  spurgear_gzip(${SPURGEAR_MAN} ${SPURGEAR_MAN}.gz)
+  install(FILES ${SPURGEAR_MAN}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+set(doc_dir ${CMAKE_BINARY_DIR}/doc)
+file(MAKE_DIRECTORY ${doc_dir} ${CMAKE_BINARY_DIR}/man)
+spurgear_gzip(${CMAKE_SOURCE_DIR}/data/debian/changelog ${doc_dir}/changelog.gz)
+set(compressed ${doc_dir}/changelog.gz)
+if(SPURGEAR_GUI)
+  spurgear_gzip(${CMAKE_SOURCE_DIR}/data/spurgear.1 ${CMAKE_BINARY_DIR}/man/spurgear.1.gz)
+  list(APPEND compressed ${CMAKE_BINARY_DIR}/man/spurgear.1.gz)
+  install(FILES ${CMAKE_BINARY_DIR}/man/spurgear.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+add_custom_target(spurgear-compressed-docs ALL DEPENDS ${compressed})
+install(FILES ${doc_dir}/changelog.gz data/debian/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/spurgear)
 
 install(FILES data/spurgear-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME spurgear-cli)
@@ -68,13 +91,13 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the binaries link (Qt 6 Widgets and PrintSupport among them)
-# come from dpkg-shlibdeps; the rest is what the program needs at run time
-# without linking it: Qt's platform plugins and translations, the Japanese
-# font of the window and the sheets, and the drawing libraries of the sheets.
+# The libraries the binaries link (Qt 6, Cairo and Pango among them) come
+# from dpkg-shlibdeps, and only from there, so that none is named twice; the
+# rest is what the program needs at run time without linking it: Qt's
+# platform plugins and translations, Qt's SVG plugin that draws the window's
+# icon, and the Japanese font of the window and the sheets.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic, \
-libcairo2 (>= 1.16), libpango-1.0-0 (>= 1.50), libpangocairo-1.0-0 (>= 1.50)")
+    "qt6-qpa-plugins, qt6-translations-l10n, libqt6svg6, fonts-ipafont-gothic")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -24,12 +24,16 @@ _spurgear_cli() {
 
   case "$prev" in
     --load|--save) _filedir hgd; return ;;
-    --output) _filedir dxf; return ;;
+    --output)
+      # report writes a PDF or an SVG sheet, dxf a drawing.
+      if [[ "$command" == report ]]; then _filedir '@(pdf|svg)'; else _filedir dxf; fi
+      return ;;
     --gear) COMPREPLY=($(compgen -W "1 2" -- "$cur")); return ;;
     --format) COMPREPLY=($(compgen -W "json csv" -- "$cur")); return ;;
     --fillet) COMPREPLY=($(compgen -W "0 1" -- "$cur")); return ;;
     --shock) COMPREPLY=($(compgen -W "0 1 2" -- "$cur")); return ;;
-    --module|--teeth|--shift|--correction|--rotation|--width|--speed|--material|--jobs)
+    --module|--teeth|--shift|--correction|--rotation|--width|--speed|--material|--jobs|\
+    --pin|--span-teeth|--center-distance)
       return ;;
   esac
 

@@ -2,7 +2,10 @@
 // form, then one row a line, blank lines passed over.
 #include "cli/batch_input.h"
 
-#include <istream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
 #include <nlohmann/json.hpp>
 #include <string_view>
 
@@ -54,17 +57,57 @@ int ColumnIndex(std::string_view name) {
   return -1;
 }
 
+const std::string kTooLong = "line longer than 1 MiB";
+
 }  // namespace
+
+// The next line without its end; false at the end of the input. Past
+// kMaxLine the rest of the line is read and dropped. A leading UTF-8 byte
+// order mark (spreadsheets write one) is dropped.
+bool RowReader::ReadLine(std::string& line, bool& tooLong) {
+  line.clear();
+  tooLong = false;
+  std::streambuf* buf = in_.rdbuf();
+  errno = 0;
+  int c = buf ? buf->sbumpc() : EOF;
+  if (c == EOF) {
+    // std::cin keeps stdio's state: a read error there is not an end.
+    const int error = errno;
+    if (in_.bad() || (&in_ == &std::cin && std::ferror(stdin))) {
+      readError_ = std::strerror(error ? error : EIO);
+    }
+    in_.setstate(std::ios::eofbit);
+    return false;
+  }
+  for (; c != EOF && c != '\n'; c = buf->sbumpc()) {
+    if (line.size() < kMaxLine) {
+      line += static_cast<char>(c);
+    } else {
+      tooLong = true;
+    }
+  }
+  if (first_) {
+    first_ = false;
+    if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+  }
+  return true;
+}
 
 bool RowReader::Start(std::string& problem) {
   std::string line;
-  while (std::getline(in_, line)) {
+  bool tooLong = false;
+  while (ReadLine(line, tooLong)) {
     const std::string t = Trim(line);
     if (t.empty()) continue;
     if (t[0] == '{') {
       json_ = true;
       pending_ = t;
+      pendingTooLong_ = tooLong;
       return true;
+    }
+    if (tooLong) {
+      problem = "the header is a " + kTooLong;
+      return false;
     }
     for (const std::string& name : SplitCsv(t)) {
       const int i = ColumnIndex(name);
@@ -88,18 +131,22 @@ bool RowReader::Start(std::string& problem) {
 
 bool RowReader::Next(Row& row) {
   std::string line;
+  bool tooLong = false;
   if (pending_) {
     line = std::move(*pending_);
+    tooLong = pendingTooLong_;
     pending_.reset();
   } else {
     do {
-      if (!std::getline(in_, line)) return false;
+      if (!ReadLine(line, tooLong)) return false;
       line = Trim(line);
-    } while (line.empty());
+    } while (line.empty() && !tooLong);
   }
   row = Row{};
   row.number = ++count_;
-  if (json_) {
+  if (tooLong) {
+    row.inputError = kTooLong;
+  } else if (json_) {
     ReadJson(line, row);
   } else {
     ReadCsv(line, row);

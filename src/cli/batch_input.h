@@ -9,6 +9,9 @@
 
 namespace spurgear::cli::batch {
 
+// A longer line is refused as its row's error and is never held whole.
+inline constexpr std::size_t kMaxLine = 1 << 20;
+
 inline constexpr std::array<const char*, 6> kColumns = {"module", "z1", "z2", "x1", "x2",
                                                         "correction"};
 
@@ -28,8 +31,13 @@ class RowReader {
   bool Start(std::string& problem);
   // The next row, numbered from 1; false at the end of the input.
   bool Next(Row& row);
+  // Why the input could not be read to its end (standard input closed, a
+  // folder, an I/O error); empty when it could. The caller reports it and
+  // ends with status 1 rather than take the rows so far as the whole input.
+  const std::string& readError() const { return readError_; }
 
  private:
+  bool ReadLine(std::string& line, bool& tooLong);
   void ReadCsv(const std::string& line, Row& row) const;
   static void ReadJson(const std::string& line, Row& row);
 
@@ -37,6 +45,9 @@ class RowReader {
   bool json_ = false;
   std::vector<int> columns_;
   std::optional<std::string> pending_;
+  bool pendingTooLong_ = false;
+  bool first_ = true;
+  std::string readError_;
   long count_ = 0;
 };
 

@@ -86,6 +86,12 @@ class Pipeline {
   }
 
   long written() const { return written_; }
+  // True once a write to the output failed (a closed pipe with SIGPIPE
+  // ignored, a full disk): the reading stops there.
+  bool writeFailed() const {
+    std::lock_guard lock(mutex_);
+    return writeFailed_;
+  }
   long failed() const { return failed_; }
 
  private:
@@ -118,25 +124,27 @@ class Pipeline {
       done_.erase(it);
       ++nextOut_;
       lock.unlock();
-      out_ << chunk->output;
+      if (!writeFailed_) out_ << chunk->output;
       written_ += static_cast<long>(chunk->rows.size());
       failed_ += chunk->failed;
       lock.lock();
       --inFlight_;
+      if (!out_) writeFailed_ = true;
     }
-    out_.flush();
+    if (!writeFailed_ && !out_.flush()) writeFailed_ = true;
   }
 
   const BatchOptions& options_;
   const std::size_t window_;
   std::ostream& out_;
-  std::mutex mutex_;
+  mutable std::mutex mutex_;
   std::condition_variable workReady_, doneReady_;
   std::deque<std::unique_ptr<Chunk>> todo_;
   std::map<std::size_t, std::unique_ptr<Chunk>> done_;
   std::size_t nextOut_ = 0;
   std::size_t inFlight_ = 0;
   bool closing_ = false;
+  bool writeFailed_ = false;
   long written_ = 0, failed_ = 0;
   std::vector<std::thread> workers_;
 };
@@ -169,6 +177,7 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const Batch
     err << "\rbatch: " << read << " rows read" << (last ? "\n" : "") << std::flush;
   };
   long written = 0, failed = 0;
+  bool writeFailed = false;
   {
     Pipeline pipeline(o, jobs, out);
     std::size_t seq = 0;
@@ -183,17 +192,22 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const Batch
       const bool end = chunk->rows.size() < kChunkRows;
       pipeline.Submit(std::move(chunk));
       progress(false);
-      if (end) break;
+      if (end || pipeline.writeFailed()) break;
     }
     pipeline.Finish([&] { progress(false); });
     written = pipeline.written();
     failed = pipeline.failed();
+    writeFailed = pipeline.writeFailed();
   }
   out.flush();
+  if (!reader.readError().empty()) {
+    err << "入力を読み込めません: " << reader.readError() << "\n";
+    return 1;
+  }
   if (o.progress) {
     err << "\rbatch: " << written << " rows, " << failed << " not calculated\n" << std::flush;
   }
-  return failed == 0 ? 0 : 1;
+  return failed == 0 && !writeFailed ? 0 : 1;
 }
 
 Subcommand AddBatch(CLI::App& app, std::istream& in, std::ostream& out, std::ostream& err) {

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -142,6 +143,46 @@ void WriteInPlace(const std::string& real, const std::string& path, std::string_
 
 enum class Attempt { Done, TryNamed, InPlace };
 
+// A link in a sticky world-writable folder (/tmp, say) that neither the
+// user nor the folder's owner made may have been planted to make the save
+// overwrite a file of the user's; it is refused, as the kernel refuses to
+// follow it when it opens a path itself.
+bool PlantedLink(const std::string& path, const struct stat& link) {
+  const std::size_t slash = path.rfind('/');
+  const std::string folder =
+      slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+  struct stat dir {};
+  if (::stat(folder.c_str(), &dir) != 0) return true;
+  const bool shared = (dir.st_mode & S_ISVTX) && (dir.st_mode & S_IWOTH);
+  return shared && link.st_uid != ::geteuid() && link.st_uid != dir.st_uid;
+}
+
+// Copies the extended attributes, the access ACL among them, from the file
+// being replaced to its replacement; false when one cannot be copied.
+bool CopyAttributes(const std::string& from, int to) {
+  std::vector<char> names(1024);
+  ssize_t n;
+  while ((n = ::listxattr(from.c_str(), names.data(), names.size())) < 0 && errno == ERANGE) {
+    names.resize(names.size() * 4);
+  }
+  if (n < 0) return errno == ENOTSUP;
+  std::vector<char> value(256);
+  for (ssize_t at = 0; at < n; at += static_cast<ssize_t>(std::strlen(&names[at])) + 1) {
+    const char* name = &names[at];
+    ssize_t size;
+    while ((size = ::getxattr(from.c_str(), name, value.data(), value.size())) < 0 &&
+           errno == ERANGE) {
+      value.resize(value.size() * 4);
+    }
+    if (size < 0) {
+      if (errno == ENODATA) continue;  // removed meanwhile
+      return false;
+    }
+    if (::fsetxattr(to, name, value.data(), static_cast<std::size_t>(size), 0) != 0) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::vector<uint8_t> ReadFilePrefix(const std::string& path, std::size_t limit) {
@@ -175,6 +216,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, Tempor
   std::string real = path;
   struct stat link {};
   if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+    if (PlantedLink(path, link)) throw CannotCreate(path);
     char* resolved = ::realpath(path.c_str(), nullptr);
     if (resolved == nullptr) throw CannotCreate(path);
     real = resolved;
@@ -244,6 +286,12 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, Tempor
         return Attempt::InPlace;
       }
       if (::fchmod(fd.get(), target.st_mode & 07777) != 0) throw discard();
+      // Attributes that cannot be carried over stay where they are: the
+      // file is then written in place, as for an owner that cannot be kept.
+      if (!CopyAttributes(real, fd.get())) {
+        discard();
+        return Attempt::InPlace;
+      }
     }
     if (!WriteAllAt(fd.get(), bytes) || ::fsync(fd.get()) != 0) throw discard();
     if (unnamed) {

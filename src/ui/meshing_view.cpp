@@ -30,6 +30,7 @@ void BuildMeshingPage(QWidget* tabSheet1) {
 
   auto* busy = new QLabel(box);
   busy->setObjectName(kBusyLabel);
+  busy->setTextFormat(Qt::PlainText);
   QFont font = busy->font();
   font.setPixelSize(24);
   font.setBold(true);

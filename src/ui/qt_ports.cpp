@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTreeView>
 #include <stdexcept>
@@ -86,7 +87,13 @@ bool QtFields::SetText(std::string_view name, std::string_view text) {
   e->setText(q);
   e->setCursorPosition(0);  // show the start of a long number
   // ... and the whole of it on hovering
-  e->setToolTip(ShowsWholeText(*e) ? QString() : q);
+  // A tool tip takes anything that looks like markup as markup: such a
+  // text is shown escaped.
+  QString tip = ShowsWholeText(*e) ? QString() : q;
+  if (Qt::mightBeRichText(tip)) {
+    tip = QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped());
+  }
+  e->setToolTip(tip);
   return true;
 }
 
@@ -283,12 +290,15 @@ std::optional<std::string> QtDialogs::Run(std::string_view dialog, bool save) {
 bool QtMessageBox::Ask(std::string_view question) {
   QMessageBox box(QMessageBox::Question, ApplicationTitle(), Q(question),
                   QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
 }
 
 void QtMessageBox::ShowError(std::string_view text) {
   QMessageBox box(QMessageBox::Critical, ApplicationTitle(), Q(text), QMessageBox::Ok, parent_);
+  // The text may carry a file's name or an echoed input: never markup.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

@@ -149,6 +149,7 @@ void BuildStrengthPage(QWidget* tabSheet3) {
   // font, so labels get fixed widths rather than sizes measured now.
   auto label = [c](int x, int y, int w, const QString& caption) {
     auto* l = new QLabel(caption, c);
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(x, y, w, 21);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return l;

@@ -157,6 +157,8 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, int x, int y, int 
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, int x, int y, const QString& caption) {
   auto* l = new QLabel(caption, parent);
+  // Labels show names and echoed inputs: never read as markup.
+  l->setTextFormat(Qt::PlainText);
   l->setObjectName(name);
   l->move(x, y);
   l->adjustSize();

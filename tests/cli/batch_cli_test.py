@@ -7,8 +7,10 @@ SPURGEAR_BATCH_SAMPLE (default 40) how many of its rows are run through calc.
 import csv
 import io
 import json
+import math
 import os
 import random
+import signal
 import subprocess
 import sys
 import tempfile
@@ -145,6 +147,105 @@ class BatchCli(unittest.TestCase):
         self.assertEqual(len(bad), len(header))
         self.assertEqual(bad[0], "2")
         self.assertIn("計算不可", bad[-1])
+
+    def test_csv_columns_hold_the_published_values(self):
+        """m 3, 12 and 24 teeth, shifts 0.6 and 0.36: the gear makers'
+        worked example of a shifted pair (working pressure angle 26.0886°,
+        centre distance 56.4999, tip 44.840/79.400, root 32.100/66.660);
+        the rest from the textbook's formulas, one column each."""
+        code, out, err = run(["batch", "--format", "csv"],
+                             "\ufeffx2,x1,correction,z2,z1,module\r\n0.36,0.6,0.1,24,12,3\r\n")
+        self.assertEqual(code, 0, err)
+        header, row = list(csv.reader(io.StringIO(out)))
+        got = dict(zip(header, row))
+        a, alpha = 56.4999, math.radians(20)
+        alpha_w = math.radians(26.0886)
+        db = [3 * z * math.cos(alpha) for z in (12, 24)]
+        da = [44.840, 79.400]
+
+        def inv(t):
+            return math.tan(t) - t
+
+        def tip_thickness(z, x, tip):
+            alpha_a = math.acos(3 * z * math.cos(alpha) / tip)
+            return tip * ((math.pi / 2 + 2 * x * math.tan(alpha)) / z + inv(alpha) - inv(alpha_a))
+
+        contact = (sum(math.sqrt((d / 2) ** 2 - (b / 2) ** 2) for d, b in zip(da, db))
+                   - a * math.sin(alpha_w)) / (math.pi * 3 * math.cos(alpha))
+        wanted = {
+            "row": (1, 0), "module": (3, 0), "z1": (12, 0), "z2": (24, 0),
+            "x1": (0.6, 0), "x2": (0.36, 0), "pressure_angle_deg": (20, 0),
+            "working_pressure_angle_deg": (26.0886, 5e-4),
+            "center_modification_coefficient": (0.83329, 1e-4),
+            "center_distance": (a, 3e-4), "distance_correction": (0.1, 0),
+            "corrected_center_distance": (a + 0.1, 3e-4),
+            "working_pitch_diameter1": (2 * a * 12 / 36, 1e-3),
+            "working_pitch_diameter2": (2 * a * 24 / 36, 1e-3),
+            "tip_diameter1": (da[0], 1e-3), "tip_diameter2": (da[1], 1e-3),
+            "root_diameter1": (32.100, 1e-3), "root_diameter2": (66.660, 1e-3),
+            "base_diameter1": (db[0], 1e-4), "base_diameter2": (db[1], 1e-4),
+            "contact_ratio": (contact, 1e-3),
+            "tip_thickness1": (tip_thickness(12, 0.6, da[0]), 1e-3),
+            "tip_thickness2": (tip_thickness(24, 0.36, da[1]), 1e-3),
+            # The window's approximation: the correction along the line of
+            # action at the 20° of the rack.
+            "normal_backlash": (2 * 0.1 * math.sin(alpha), 1e-4),
+        }
+        self.assertEqual(sorted(wanted), sorted(header[:-2]))
+        wrong = {column: (got[column], value) for column, (value, tolerance) in wanted.items()
+                 if abs(float(got[column]) - value) > tolerance}
+        self.assertEqual(wrong, {})
+        self.assertEqual(got["error"], "")
+        self.assertIn("歯数Ｚ１が小さい", got["check"])
+
+    def test_every_column_left_out_takes_its_default(self):
+        """The started pair: module 1, 15 and 25 teeth, no shift, no
+        correction; each column alone changes only itself."""
+        defaults = {"module": 1.0, "teeth": [15, 25], "shift": [0.0, 0.0],
+                    "distance_correction": 0.0}
+        for column, value, key, changed in [
+                ("module", "2", "module", 2.0), ("z1", "20", "teeth", [20, 25]),
+                ("z2", "40", "teeth", [15, 40]), ("x1", "0.2", "shift", [0.2, 0.0]),
+                ("x2", "0.3", "shift", [0.0, 0.3]),
+                ("correction", "0.05", "distance_correction", 0.05)]:
+            code, rows, err = self.batch(f"{column}\n{value}\n")
+            self.assertEqual(code, 0, err)
+            wanted = dict(defaults, **{key: changed})
+            self.assertEqual({k: rows[0]["results"][k] for k in defaults}, wanted, column)
+
+    def test_input_that_cannot_be_read_fails(self):
+        for stdin in ("dir", "closed"):
+            with self.subTest(stdin=stdin):
+                kwargs = {"stdin": os.open("/", os.O_RDONLY)} if stdin == "dir" else \
+                    {"stdin": subprocess.DEVNULL, "preexec_fn": lambda: os.close(0)}
+                p = subprocess.run([CLI, "batch"], capture_output=True, text=True, timeout=60,
+                                   **kwargs)
+                self.assertEqual(p.returncode, 1, p.stderr)
+                self.assertTrue(p.stderr.startswith("spurgear-cli: 入力を読み込めません: "),
+                                p.stderr)
+
+    def test_a_closed_output_stops_the_run(self):
+        """With SIGPIPE ignored, the first failed write ends the reading:
+        far less than the whole input is taken."""
+        rows = 2_000_000
+        read_end, write_end = os.pipe()
+        os.close(read_end)
+        p = subprocess.Popen([CLI, "batch", "--jobs", "1"], stdin=subprocess.PIPE,
+                             stdout=write_end, stderr=subprocess.DEVNULL,
+                             preexec_fn=lambda: signal.signal(signal.SIGPIPE, signal.SIG_IGN))
+        os.close(write_end)
+        sent = 0
+        line = b"z1,z2\n" + b"20,30\n" * 10000
+        try:
+            while sent < rows:
+                p.stdin.write(line)
+                sent += 10000
+            p.stdin.close()
+        except BrokenPipeError:
+            pass
+        p.wait(timeout=120)
+        self.assertLess(sent, rows)
+        self.assertNotEqual(p.returncode, 0)
 
     def test_usage_and_load(self):
         code, _, err = run(["batch"], "module,teeth\n2,18\n")

@@ -6,9 +6,11 @@
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <functional>
@@ -143,7 +145,8 @@ TEST(Save, AFileTheUserMayNotWriteIsRefusedAndKept) {
   // Another user's files: one only that user may write, one anybody may.
   const std::string theirs = dir.Write("theirs.hgd", {'o', 'l', 'd'});
   ASSERT_EQ(::chmod(theirs.c_str(), 0644), 0);
-  const std::string shared = dir.Write("shared.hgd", {'o', 'l', 'd'});
+  // Longer than what replaces it: nothing of it may remain at the end.
+  const std::string shared = dir.Write("shared.hgd", {'o', 'l', 'd', ',', ' ', 'l', 'o', 'n', 'g', 'e', 'r'});
   ASSERT_EQ(::chmod(shared.c_str(), 0666), 0);
 
   const std::string problem = AsOrdinaryUser([&]() -> std::string {
@@ -166,6 +169,9 @@ TEST(Save, AFileTheUserMayNotWriteIsRefusedAndKept) {
   EXPECT_EQ(problem, "");
   EXPECT_EQ(Bytes(own), "old");
   EXPECT_EQ(Bytes(theirs), "old");
+  if (!root) {
+    EXPECT_EQ(Bytes(shared), "old, longer");
+  }
   if (root) {
     const struct stat st = Stat(shared);
     EXPECT_EQ(st.st_uid, 0u);
@@ -243,6 +249,82 @@ TEST(Save, KilledSavesLeaveNothingAfterTheNextSave) {
     EXPECT_EQ(Bytes(path), "after");
     EXPECT_EQ(Entries(dir.path),
               (std::vector<std::string>{Litter(::getppid()), "gear.dxf", "notes.spurgear-1-a1B2c3.tmp"}));
+  }
+}
+
+}  // namespace
+}  // namespace spurgear
+
+namespace spurgear {
+namespace {
+
+// A link in a sticky world-writable folder is followed only when the user
+// or the folder's owner made it.
+TEST(Save, APlantedLinkInASharedFolderIsRefused) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to make links of other users";
+  TempDir dir;
+  ASSERT_EQ(::chmod(dir.path.c_str(), 0755), 0);
+  const std::string mine = dir.Write("private/mine.hgd", {'o', 'l', 'd'});
+  ASSERT_EQ(::chown(dir.Path("private").c_str(), kNobody, kNobody), 0);
+  ASSERT_EQ(::chown(mine.c_str(), kNobody, kNobody), 0);
+  ASSERT_EQ(::chmod(mine.c_str(), 0600), 0);
+  std::filesystem::create_directory(dir.Path("shared"));
+  ASSERT_EQ(::chmod(dir.Path("shared").c_str(), 01777), 0);
+  const struct {
+    uid_t linkOwner;
+    bool followed;
+  } cases[] = {{4242, false}, {kNobody, true}, {0, true}};  // a stranger, the user, the folder's owner
+  for (const auto& c : cases) {
+    const std::string link = dir.Path("shared/link-" + std::to_string(c.linkOwner) + ".hgd");
+    ASSERT_EQ(::symlink(mine.c_str(), link.c_str()), 0);
+    ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
+    for (TemporaryFile how : kBothWays) {
+      const std::string problem = AsOrdinaryUser([&]() -> std::string {
+        const std::string message = Refusal(link, "new", how);
+        if (c.followed != message.empty()) return "refusal: '" + message + "'";
+        return "";
+      });
+      EXPECT_EQ(problem, "") << c.linkOwner;
+      EXPECT_EQ(Bytes(mine), c.followed ? "new" : "old") << c.linkOwner;
+      ASSERT_EQ(::truncate(mine.c_str(), 0), 0);
+      dir.Write("private/mine.hgd", {'o', 'l', 'd'});
+    }
+  }
+}
+
+// A colleague's access granted by an ACL, and other extended attributes,
+// outlive the save.
+TEST(Save, AReplacedFileKeepsItsAclAndExtendedAttributes) {
+  // user::rw- user:4242:rw- group::r-- mask::rw- other::r--
+  const auto entry = [](uint16_t tag, uint16_t perm, uint32_t id) {
+    std::string e(8, '\0');
+    std::memcpy(&e[0], &tag, 2);
+    std::memcpy(&e[2], &perm, 2);
+    std::memcpy(&e[4], &id, 4);
+    return e;
+  };
+  const uint32_t version = 2, none = 0xFFFFFFFF;
+  std::string acl(reinterpret_cast<const char*>(&version), 4);
+  acl += entry(0x01, 6, none) + entry(0x02, 6, 4242) + entry(0x04, 4, none) +
+         entry(0x10, 6, none) + entry(0x20, 4, none);
+  for (TemporaryFile how : kBothWays) {
+    TempDir dir;
+    const std::string path = dir.Write("acl.hgd", {'o', 'l', 'd'});
+    ASSERT_EQ(::setxattr(path.c_str(), "user.note", "kept", 4, 0), 0);
+    if (::setxattr(path.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0) != 0) {
+      ADD_FAILURE() << "the file system takes no ACL: " << std::strerror(errno);
+    }
+    const auto get = [&](const char* name) {
+      char value[256];
+      const ssize_t n = ::getxattr(path.c_str(), name, value, sizeof value);
+      return n < 0 ? std::string("missing") : std::string(value, static_cast<std::size_t>(n));
+    };
+    const std::string aclBefore = get("system.posix_acl_access");
+    WriteFileAtomically(path, "new", how);
+    EXPECT_EQ(Bytes(path), "new");
+    EXPECT_EQ(get("user.note"), "kept");
+    EXPECT_EQ(get("system.posix_acl_access"), aclBefore);
+    EXPECT_EQ(Stat(path).st_mode & 0777, 0664u);  // the group bits show the ACL's mask
   }
 }
 

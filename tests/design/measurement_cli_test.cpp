@@ -26,6 +26,26 @@ TEST(MeasurementCli, MeasureCalculatesThePairFirst) {
   EXPECT_EQ(j["results"]["teeth"], nlohmann::json::array({20, 30}));
 }
 
+// Each gear is measured with its own shift, spanned teeth and pin: gear 2
+// of a pair reads as gear 1 of the pair turned round, and gear 1 keeps the
+// published values of its own choices (m 1, 20 teeth, no shift: span over
+// 3 teeth 7.660, over 1.7 mm pins 22.294).
+TEST(MeasurementCli, EachGearWithItsOwnValues) {
+  CliRun r = Cli({"measure", "--teeth", "20", "27", "--shift", "0", "0.4", "--span-teeth", "3",
+                  "5", "--pin", "1.7", "2.0"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  CliRun turned = Cli({"measure", "--teeth", "27", "20", "--shift", "0.4", "0", "--span-teeth",
+                       "5", "3", "--pin", "2.0", "1.7"});
+  ASSERT_EQ(turned.code, 0) << turned.err;
+  const auto j = nlohmann::json::parse(r.out), t = nlohmann::json::parse(turned.out);
+  EXPECT_EQ(FormatResult(j["gear1"]["span"].get<double>()), "7.660");
+  EXPECT_EQ(FormatResult(j["gear1"]["over_pins"].get<double>()), "22.294");
+  EXPECT_EQ(j["gear2"], t["gear1"]);
+  EXPECT_EQ(j["gear1"], t["gear2"]);
+  EXPECT_EQ(j["gear2"]["span_teeth"], 5);
+  EXPECT_EQ(j["gear2"]["pin"], 2.0);
+}
+
 TEST(MeasurementCli, Refusals) {
   struct Case {
     std::vector<std::string> args;
@@ -39,6 +59,8 @@ TEST(MeasurementCli, Refusals) {
        "目標中心距離"},
       {{"shift", "--module", "m", "--teeth", "12", "24", "--center-distance", "56.5"},
        "浮動小数点数"},
+      {{"shift", "--module", "3", "--teeth", "12", "24", "--center-distance=-56.5"},
+       "目標中心距離"},
   };
   for (const Case& c : cases) {
     CliRun r = Cli(c.args);

@@ -1,6 +1,7 @@
 """A fresh user install into a temporary prefix: the files land where the
 desktop entry and the MIME type point, and the installed CLI runs."""
 import configparser
+import gzip
 import json
 import os
 import subprocess
@@ -46,6 +47,13 @@ def main():
         assert mime.get("type") + ";" in entry["MimeType"].split(";") or \
             mime.get("type") in entry["MimeType"].split(";"), entry["MimeType"]
         assert mime.find("m:glob", ns).get("pattern") == "*.hgd"
+        ja = [c.text for c in mime.findall("m:comment", ns)
+              if c.get("{http://www.w3.org/XML/1998/namespace}lang") == "ja"]
+        assert ja == ["平歯車のデータ"], ja
+        # Both programs' manual pages, compressed.
+        for page in ("spurgear.1.gz", "spurgear-cli.1.gz"):
+            with gzip.open(os.path.join(prefix, "share", "man", "man1", page)) as f:
+                assert b".TH" in f.read(), page
     print("1 passed, 0 failed")
     return 0
 

@@ -13,7 +13,9 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QStyle>
 #include <QTimer>
 #include <array>
@@ -275,6 +277,44 @@ TEST(PlotDrawing, ARatioOfTwoKeepsTheLogicalPositions) {
   EXPECT_NEAR(darkTwo, 4 * darkOne, darkOne / 10);  // twice as long, twice as wide
   EXPECT_TRUE(dark(one, 40, 10));  // the corner (-30, -20)
   EXPECT_TRUE(dark(two, 80, 20));
+}
+
+}  // namespace
+}  // namespace spurgear
+
+namespace spurgear {
+namespace {
+
+// A file's name is shown as the text it is, not as markup: the real error
+// box, and every label of every window.
+TEST(RichTextNames, AFileNameWithMarkupIsShownAsPlainText) {
+  TempDir dir;
+  const std::string name = "<font color=red size=7>警告 ウイルス検出.hgd";
+  const std::string path = dir.Path(name);  // not there: the box names it
+  ui::Program p;  // the real message box
+  p.Show();
+  QString shown;
+  Qt::TextFormat format = Qt::AutoText;
+  QSize size;
+  QTimer::singleShot(0, [&] {
+    if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = b->text();
+      if (auto* l = b->findChild<QLabel*>("qt_msgbox_label")) {
+        format = l->textFormat();
+        size = l->sizeHint();
+      }
+      b->accept();
+    }
+  });
+  p.OpenFile(path);
+  EXPECT_TRUE(shown.contains(QString::fromStdString(name))) << shown.toStdString();
+  EXPECT_EQ(format, Qt::PlainText);
+  EXPECT_LT(size.height(), 80);  // one line of ordinary text, not size 7
+  for (QWidget* w : QApplication::allWidgets()) {
+    if (auto* l = qobject_cast<QLabel*>(w); l && !l->objectName().startsWith("qt_")) {
+      EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
+    }
+  }
 }
 
 }  // namespace
