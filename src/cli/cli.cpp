@@ -2,15 +2,16 @@
 // the chosen one run, and every line on standard error marked as the CLI's.
 #include "cli/cli.h"
 
+#include <unistd.h>
+
 #include <iostream>
 #include <streambuf>
 
+#include "cli/checked_output.h"
 #include "cli/cli_common.h"
 #include "core/version.h"
 
 namespace spurgear {
-namespace cli {
-}  // namespace cli
 
 namespace {
 
@@ -62,12 +63,19 @@ class OptionFormatter : public CLI::Formatter {
 constexpr const char* kExitStatus =
     "Exit status:\n"
     "  0   done\n"
-    "  1   the calculation failed or ended in a red \"計算不可\" line, or the\n"
-    "      command's own output failed or was refused (message on standard\n"
-    "      error); batch: a row failed or was refused\n"
+    "  1   the calculation failed or ended in a red \"計算不可\" line (backlash\n"
+    "      --contact: \"接触計算不可\"); a value typed into the window's fields\n"
+    "      (the pair's --module, --teeth, --shift, --correction; --rotation,\n"
+    "      --width, --speed, --span-teeth, --pin, --center-distance, --shift1)\n"
+    "      that the window's conversion refuses, with the window's message; the\n"
+    "      command's own output failed or was refused, standard output included\n"
+    "      (\"出力を書き込めません: <reason>\"; a closed pipe: no message);\n"
+    "      batch: a row failed or was refused, or the input could not be read\n"
     "  2   the tooth-count check refused the pair: the check's line on standard\n"
     "      error, the JSON still printed, no file written\n"
-    "  64  usage error (unknown command or option, missing or bad value)\n";
+    "  64  usage error: an unknown command or option, a missing value, or a\n"
+    "      value the option parser rejects (--gear, --fillet, --shock,\n"
+    "      --material, --format and --jobs take only the listed choices)\n";
 
 }  // namespace
 
@@ -146,7 +154,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 int RunCli(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  return RunCli(args, std::cin, std::cout, std::cerr);
+  cli::CheckedOutput checked(STDOUT_FILENO);
+  std::ostream out(&checked);
+  const int status = RunCli(args, std::cin, out, std::cerr);
+  const cli::Verdict v = cli::JudgeOutput(status, checked.Close());
+  if (!v.message.empty()) std::cerr << cli::kProgramName << ": " << v.message << "\n";
+  return v.status;
 }
 
 }  // namespace spurgear
