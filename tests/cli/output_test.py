@@ -44,15 +44,34 @@ class Output(unittest.TestCase):
                 self.assertEqual((p.returncode, p.stderr), (1, FULL))
 
     def test_full_file_system(self):
+        """Standard output into a file that fills the file system mid-run,
+        and every file the commands write into one already full: 1, the
+        reason said, and no file left behind."""
         if os.geteuid() != 0:
             self.skipTest("mounting a small file system needs root")
-        with tempfile.TemporaryDirectory() as d:
-            # In a mount namespace of its own: nothing stays mounted whatever
-            # happens to the test.
-            script = 'mount -t tmpfs -o size=64k none "$1" && exec "$2" batch > "$1/out"'
-            p = subprocess.run(["unshare", "-m", "sh", "-c", script, "sh", d, CLI], input=ROWS,
-                               stderr=subprocess.PIPE, text=True, timeout=300)
-            self.assertEqual((p.returncode, p.stderr), (1, FULL))
+        # In a mount namespace of its own: nothing stays mounted whatever
+        # happens to the test. $1 the folder; $2 "fill" to fill it first and
+        # send standard output elsewhere.
+        script = ('mount -t tmpfs -o size=64k none "$1" && cd "$1" || exit 99\n'
+                  'out=out; [ "$2" = fill ] && { head -c 1M /dev/zero > fill 2>/dev/null; '
+                  'out=/dev/null; }\n'
+                  'shift 2; "$@" > $out; echo "status $?" >&2; rm -f out fill; ls')
+        cases = (
+            (["batch"], "", FULL),
+            (["calc", "--save", "p.hgd"], "fill", "spurgear-cli: ファイル p.hgd を作成できません.\n"),
+            (["dxf", "--gear", "2", "--output", "g.dxf"], "fill",
+             "spurgear-cli: ファイル g.dxf を作成できません.\n"),
+            (["report", "--output", "r.pdf"], "fill",
+             "spurgear-cli: ファイル r.pdf を作成できません.\n"),
+            (["report", "--output", "r.svg"], "fill",
+             "spurgear-cli: ファイル r.svg を作成できません.\n"),
+        )
+        for args, fill, message in cases:
+            with self.subTest(args=args), tempfile.TemporaryDirectory() as d:
+                p = subprocess.run(["unshare", "-m", "sh", "-c", script, "sh", d, fill, CLI, *args],
+                                   input=ROWS if args == ["batch"] else "", capture_output=True,
+                                   text=True, timeout=300)
+                self.assertEqual((p.stderr, p.stdout), (message + "status 1\n", ""))
 
     def test_closed_pipe_is_a_quiet_end(self):
         for args, stdin in ((["calc"], ""), (["batch"], ROWS)):
@@ -62,5 +81,5 @@ class Output(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    CLI = sys.argv.pop(1)
+    CLI = os.path.abspath(sys.argv.pop(1))
     unittest.main(verbosity=2)
