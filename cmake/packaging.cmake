@@ -78,15 +78,16 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME spurgear)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "spurgear developers")
-set(CPACK_PACKAGE_CONTACT "spurgear developers <spurgear@localhost>")
+set(CPACK_PACKAGE_CONTACT "spurgear developers <spurgear@spurgear.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for a pair of external involute spur gears")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Calculates one pair of external involute spur gears from the module, the tooth counts\n\
-and the profile shift coefficients: working pressure angle, center distance, diameters,\n\
-contact ratio, tip thickness and backlash; draws the gears in mesh, examines the\n\
-backlash, estimates the strength and exports tooth outlines as DXF. The desktop\n\
-program has a Japanese interface; spurgear-cli runs the same calculations from\n\
-scripts and prints JSON.")
+    "Calculates one pair of external involute spur gears from the module, the\n\
+tooth counts and the profile shift coefficients: working pressure angle,\n\
+center distance, diameters, contact ratio, tip thickness and backlash;\n\
+draws the gears in mesh, examines the backlash, estimates the strength,\n\
+shows the measuring dimensions and exports tooth outlines as DXF and a\n\
+calculation sheet as PDF. The desktop program has a Japanese interface;\n\
+spurgear-cli runs the same calculations from scripts and prints JSON.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

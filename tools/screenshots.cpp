@@ -1,11 +1,14 @@
 // Takes the README's pictures: each page of the main window and the history
 // window, from a real start-up, pairs with wide results, the inspection
-// window beside the main window and a save dialog.
+// window beside the main window, the tolerance, sliding and rating windows
+// and a save dialog.
 // Usage: spurgear-screenshots OUTDIR [SUFFIX]; with a suffix (run at another
 // QT_SCALE_FACTOR) only the meshing page is taken, as page1SUFFIX.png.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QTableWidget>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -143,6 +146,60 @@ int main(int argc, char** argv) {
     inspection->close();
   } else {
     std::fprintf(stderr, "the inspection window did not open\n");
+    ok = false;
+  }
+
+  // ＴＯＯＬ → 公差・バックラッシ for the same pair, with thinned teeth and
+  // a centre distance deviation; ＴＯＯＬ → すべり率 for it, for a pair
+  // with balanced sliding and for one that interferes.
+  p.Find<QAction>("N9")->trigger();
+  if (auto* tolerance = p.form1->findChild<QWidget*>("FormTolerance")) {
+    auto enter = [&](const char* name, const char* text) {
+      auto* e = tolerance->findChild<QLineEdit*>(name);
+      e->setText(QString::fromUtf8(text));
+      emit e->editingFinished();
+    };
+    enter("TolThicknessLower1", "-0.12");
+    enter("TolThicknessUpper1", "-0.05");
+    enter("TolThicknessLower2", "-0.14");
+    enter("TolThicknessUpper2", "-0.06");
+    enter("TolCenterUpper", "0.03");
+    enter("TolCenterLower", "-0.03");
+    enter("TolMaterial1", "S45C");
+    enter("TolMaterial2", "S45C");
+    ok &= Save(tolerance, out + "/tolerance.png");
+    tolerance->close();
+  } else {
+    std::fprintf(stderr, "the tolerance window did not open\n");
+    ok = false;
+  }
+  p.Find<QAction>("N10")->trigger();
+  if (auto* sliding = p.form1->findChild<QWidget*>("FormSliding")) {
+    ok &= Save(sliding, out + "/sliding.png");
+    type("Edit1", "1");
+    type("Edit2", "14");
+    type("Edit3", "60");
+    type("Edit4", "0");
+    type("Edit5", "0");
+    click("BitBtn1");
+    ok &= Save(sliding, out + "/sliding-interference.png");
+    sliding->close();
+  } else {
+    std::fprintf(stderr, "the sliding window did not open\n");
+    ok = false;
+  }
+  // ＴＯＯＬ → 強度計算 (ISO 6336) for the same pair, module 3, through-hardened
+  // wheel, the table scrolled to the safeties.
+  p.Find<QAction>("N11")->trigger();
+  if (auto* rating = p.form1->findChild<QWidget*>("Form4")) {
+    if (auto* w = rating->findChild<QLineEdit*>("RatingTorque")) w->setText("150");
+    if (auto* m = rating->findChild<QComboBox*>("RatingMaterial2")) m->setCurrentIndex(0);
+    ok &= Save(rating, out + "/rating.png");
+    if (auto* t = rating->findChild<QTableWidget*>("RatingTable")) t->scrollToBottom();
+    ok &= Save(rating, out + "/rating-bottom.png");
+    rating->close();
+  } else {
+    std::fprintf(stderr, "the rating window did not open\n");
     ok = false;
   }
 

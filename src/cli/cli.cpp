@@ -9,6 +9,7 @@
 
 #include "cli/checked_output.h"
 #include "cli/cli_common.h"
+#include "cli/cli_drawing.h"
 #include "core/version.h"
 
 namespace spurgear {
@@ -104,7 +105,10 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       cli::AddBacklash(app, out, err), cli::AddDxf(app, out, err),
       cli::AddLewis(app, out, err),    cli::AddBatch(app, in, out, err),
       cli::AddMeasure(app, out, err),  cli::AddShift(app, out, err),
-      cli::AddReport(app, out, err),
+      cli::AddReport(app, out, err),   cli::AddTolerance(app, out, err),
+      cli::AddSliding(app, out, err),
+      cli::AddRate(app, out, err),
+      cli::AddDrawing(app, out, err),  cli::AddTemplate(app, out, err),
   };
   for (CLI::App* sub : app.get_subcommands({})) {
     sub->footer(kExitStatus);

@@ -87,6 +87,9 @@ Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddReport(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddTolerance(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddSliding(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddRate(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddBatch(CLI::App& app, std::istream& in, std::ostream& out, std::ostream& err);
 
 template <class F>

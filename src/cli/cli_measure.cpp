@@ -8,6 +8,7 @@
 
 #include "cli/cli_common.h"
 #include "commands/measurement_commands.h"
+#include "design/sliding.h"
 #include "core/errors.h"
 #include "core/number_text.h"
 
@@ -25,6 +26,8 @@ struct ShiftOptions {
   std::vector<std::string> teeth;
   std::string centerDistance;
   std::optional<std::string> shift1;
+  std::optional<std::string> balance;
+  std::string pressureAngle = "20";
 };
 
 bool IsAuto(const std::string& text) { return text == "auto" || text == "自動"; }
@@ -106,7 +109,7 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
   CLI::App* c = app.add_subcommand(
       "shift",
       "The profile shift coefficients that make a pair mesh without backlash at a given centre\n"
-      "distance (20° pressure angle); prints JSON {\"shift_sum\", \"shift1\", \"shift2\",\n"
+      "distance (pressure angle 20° or 14.5°); prints JSON {\"shift_sum\", \"shift1\", \"shift2\",\n"
       "\"working_pressure_angle_deg\"}.");
   c->add_option("--module", o->module, "module in mm")->required()->type_name("M");
   c->add_option("--teeth", o->teeth, "tooth counts of gear 1 and gear 2")
@@ -116,9 +119,20 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
   c->add_option("--center-distance", o->centerDistance, "target centre distance in mm")
       ->required()
       ->type_name("A");
-  c->add_option("--shift1", o->shift1,
-                "profile shift coefficient of gear 1 (default: half the sum)")
-      ->type_name("X1");
+  CLI::Option* shift1 =
+      c->add_option("--shift1", o->shift1,
+                    "profile shift coefficient of gear 1 (default: half the sum)")
+          ->type_name("X1");
+  c->add_option("--balance", o->balance,
+                "\"sliding\": the x1 at which the specific sliding at the two roots is equal, "
+                "instead of --shift1")
+      ->check(CLI::IsMember({"sliding"}))
+      ->excludes(shift1)
+      ->type_name("WHAT");
+  c->add_option("--pressure-angle", o->pressureAngle, "pressure angle in degrees: 20 or 14.5")
+      ->check(CLI::IsMember({"20", "14.5"}))
+      ->default_str("20")
+      ->type_name("DEG");
   return {c, [o, &out, &err]() {
             // The pair calculated as 計算 does, then the measurement window's
             // own search from slot 0.
@@ -128,10 +142,24 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
             MemoryProgram p;
             const PairRun run = RunPair(p, pair, err);
             if (run.status != kExitDone) return run.status;
+            if (o->pressureAngle == "14.5") {
+              // As a 14.5° file leaves it: in force for the pair calculated next.
+              p.state.slot0().PressureAngleIndex = 0;
+              const int again = Report(p.commands.Calculate(), PairText(p.fields), err);
+              if (again != kExitDone) return again;
+            }
             try {
               const double a = ParseTargetDistance(o->centerDistance);
               std::optional<double> x1;
               if (o->shift1) x1 = ParseShift1(*o->shift1);
+              if (o->balance) {
+                // The same sum, split so that the two roots slide alike.
+                const std::optional<ShiftForCenter> even = ShiftsForSlot0(p.commands, a, std::nullopt);
+                if (!even) return Refuse(err, "計算結果がありません");
+                const GearPairRecord& r = p.state.slot0();
+                x1 = BalancedShift1(r.Module, r.Teeth1, r.Teeth2, even->shift_sum,
+                                    PressureAngleDegrees(r.PressureAngleIndex));
+              }
               const std::optional<ShiftForCenter> s = ShiftsForSlot0(p.commands, a, x1);
               if (!s) return Refuse(err, "計算結果がありません");
               PrintJson(out, {{"shift_sum", Number(s->shift_sum)},

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
 
 #include "cli/cli_common.h"
+#include "commands/control_names.h"
 
 namespace spurgear::cli {
 namespace {
@@ -15,6 +17,13 @@ namespace {
 struct ReportOptions {
   PairOptions pair;
   std::string output;
+  // The strength page's inputs the sheet's estimate uses; the page's
+  // defaults where not given.
+  std::optional<std::string> width;
+  std::optional<std::string> speed;
+  std::optional<int> fillet;
+  std::optional<int> shock;
+  std::optional<int> material;
 };
 
 // The format from the file name's extension, either case: "pdf", "svg" or
@@ -42,14 +51,31 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
   auto o = std::make_shared<ReportOptions>();
   CLI::App* c = app.add_subcommand(
       "report",
-      "Calculate a pair as 計算 does, then write the calculation sheet (FILE.pdf, one A4\n"
-      "page) as ＦＩＬＥ's 計算書 (PDF)… does, or the drawing of the pair in mesh\n"
+      "Calculate a pair as 計算 does, then write the calculation sheet (FILE.pdf, A4\n"
+      "pages) as ＦＩＬＥ's 計算書 (PDF)… does, or the drawing of the pair in mesh\n"
       "(FILE.svg, in millimetres) as DXF's かみ合い図 (SVG)… does; FILE is replaced.\n"
-      "The sheet carries the strength estimate with the strength page's defaults.\n"
+      "The sheet carries the strength estimate for --face-width, --speed, --fillet, --shock\n"
+      "and --material (as lewis takes them; the strength page's defaults where not given)\n"
+      "and names them.\n"
       "Nothing is written when the calculation failed or was refused, or the file could\n"
       "not be written (message on standard error).");
   AddPairOptions(*c, o->pair);
   c->add_option("--output", o->output, "the file to write: FILE.pdf or FILE.svg")->required();
+  c->add_option("--face-width", o->width, "face width in mm (default 10)")
+      ->type_name("MM");
+  c->add_option("--speed", o->speed, "speed of gear 1 in r.p.m. (default 100)")
+      ->type_name("RPM");
+  c->add_option("--fillet", o->fillet,
+                "root fillet: 0 なし (factor 2), 1 あり (factor 1) (default 1)")
+      ->type_name("0|1")
+      ->check(CLI::Range(0, 1));
+  c->add_option("--shock", o->shock, "shock: 0 小 (small), 1 中 (medium), 2 大 (large) (default 0)")
+      ->type_name("0..2")
+      ->check(CLI::Range(0, 2));
+  c->add_option("--material", o->material,
+                "material: the position 0..17 in the strength page's material list (default 0)")
+      ->type_name("N")
+      ->check(CLI::Range(0, kMaterialCount - 1));
   return {c, [o, &err]() {
             const std::string format = FormatOf(o->output);
             if (format.empty()) {
@@ -61,6 +87,13 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
             MemoryProgram p;
             const PairRun run = RunPair(p, o->pair, messages);
             const bool saved = SaveIfAsked(p, o->pair, messages);
+            // The strength page's inputs, as the user sets them before 計算書.
+            FieldPort& f = p.fields;
+            if (o->width) f.SetText(kFaceWidthField, *o->width);
+            if (o->speed) f.SetText(kSpeedField, *o->speed);
+            if (o->fillet) f.SetIndex(kFilletGroup, *o->fillet);
+            if (o->shock) f.SetIndex(kShockGroup, *o->shock);
+            if (o->material) f.SetIndex(kMaterialBox, *o->material);
             bool written = false;
             if (run.status == kExitDone && saved) {
               p.dialogs.answers.push_back(o->output);

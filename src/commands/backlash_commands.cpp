@@ -6,6 +6,7 @@
 #include "backlash/backlash_search.h"
 #include "commands/commands.h"
 #include "commands/control_names.h"
+#include "core/geometry.h"
 #include "core/number_text.h"
 #include "core/outlines.h"
 
@@ -34,9 +35,10 @@ void Commands::BuildBacklashOutlines() {
   OutlineBuffer tooth{};
   OutlineBuffer teeth1{};
   OutlineBuffer teeth2{};
-  BuildFineTooth(r.Teeth1, tooth, r.Module, r.Shift1, r.TipDia1, r.RootDia1);
+  const double alpha = ToothPressureAngle(r.PressureAngleIndex);
+  BuildFineTooth(r.Teeth1, tooth, r.Module, r.Shift1, r.TipDia1, r.RootDia1, alpha);
   BuildBacklashTeeth1(tooth, r.Teeth1, teeth1);
-  BuildFineTooth(r.Teeth2, tooth, r.Module, r.Shift2, r.TipDia2, r.RootDia2);
+  BuildFineTooth(r.Teeth2, tooth, r.Module, r.Shift2, r.TipDia2, r.RootDia2, alpha);
   TurnGear2(tooth, r, 0.0, teeth2);
   state.ToothOutline = tooth;  // gear 2's tooth, from which every turn starts
   state.BacklashTeeth1 = teeth1;

@@ -2,6 +2,7 @@
 // The window's commands, in plain C++ over the state and the ports. Every
 // handler bears the name of its control and event. A handler may throw; the
 // user interface runs each one through Run, the one boundary that reports.
+#include <array>
 #include <exception>
 #include <functional>
 #include <string>
@@ -11,6 +12,7 @@
 #include "commands/ports.h"
 #include "core/app_state.h"
 #include "core/errors.h"
+#include "design/measurement.h"
 #include "strength/lewis.h"
 
 namespace spurgear {
@@ -161,6 +163,13 @@ class Commands {
   int contactStatus = 1;
   double contactRotation = 0.0;
 
+  // --- Inspection dimensions ---
+  // The spanned teeth and pins chosen in the measurement window for gear 1
+  // and gear 2 (nullopt: automatic), and the pair (MeasuredPair) they were
+  // chosen for; the sheet prints them while slot 0 is that pair.
+  std::array<MeasurementChoice, 2> measurementChoices{};
+  std::array<double, 4> measurementChoicesFor{};
+
   // --- Strength estimate ---
   // Computes the estimate from slot 0 and the page's inputs, shows its two
   // texts and returns its inputs and unrounded result.
@@ -182,6 +191,10 @@ class Commands {
   void Help2Click();   // ヘルプ
   void SheetPdf1Click();  // 計算書 (PDF)… (SaveDialog4)
   void MeshSvg1Click();   // かみ合い図 (SVG)… (SaveDialog5)
+  void PartDxf1Click();   // ギア１部品図 (DXF)… (SaveDialog6)
+  void PartDxf2Click();   // ギア２部品図 (DXF)… (SaveDialog7)
+  void ToothTemplate1Click();  // 歯形テンプレート (SVG)… ギア１ (SaveDialog8)
+  void ToothTemplate2Click();  // 歯形テンプレート (SVG)… ギア２ (SaveDialog9)
 
  private:
   void ReportNoSolution(const std::string& line);

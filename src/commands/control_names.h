@@ -90,5 +90,9 @@ inline constexpr const char* kSaveGear1DxfDialog = "SaveDialog2";
 inline constexpr const char* kSaveGear2DxfDialog = "SaveDialog3";
 inline constexpr const char* kSaveSheetDialog = "SaveDialog4";
 inline constexpr const char* kSaveMeshSvgDialog = "SaveDialog5";
+inline constexpr const char* kSavePartDxf1Dialog = "SaveDialog6";
+inline constexpr const char* kSavePartDxf2Dialog = "SaveDialog7";
+inline constexpr const char* kSaveTemplate1Dialog = "SaveDialog8";
+inline constexpr const char* kSaveTemplate2Dialog = "SaveDialog9";
 
 }  // namespace spurgear

@@ -4,6 +4,7 @@
 
 #include "commands/commands.h"
 #include "commands/control_names.h"
+#include "core/geometry.h"
 #include "output/dxf.h"
 
 namespace spurgear {
@@ -13,8 +14,10 @@ namespace {
 // opens; a cancelled dialog writes nothing.
 void ExportGear(Commands& c, int gear, std::string_view dialog) {
   const GearPairRecord& r = c.state.slot0();
-  const DxfGear g = gear == 1 ? DxfGear{1, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1}
-                              : DxfGear{2, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2};
+  const double alpha = ToothPressureAngle(r.PressureAngleIndex);
+  const DxfGear g =
+      gear == 1 ? DxfGear{1, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1, alpha}
+                : DxfGear{2, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2, alpha};
   CheckDxfToothCount(gear, g.z);
   // After a refused or failed calculation the record holds new inputs next
   // to results of other inputs; a drawing from them would be neither.

@@ -124,8 +124,9 @@ bool Commands::FieldsHoldInputs() const {
 bool Commands::OutlinesToBuild() const {
   if (keepOutlines || drawViews) return true;
   const GearPairRecord& r = state.slot0();
-  return !CalculationTeethBuild(r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1) ||
-         !CalculationTeethBuild(r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2);
+  const double alpha = ToothPressureAngle(r.PressureAngleIndex);
+  return !CalculationTeethBuild(r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1, alpha) ||
+         !CalculationTeethBuild(r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2, alpha);
 }
 
 void Commands::Edit15Change() {

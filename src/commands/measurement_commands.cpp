@@ -1,8 +1,13 @@
 #include "commands/measurement_commands.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "commands/control_names.h"
+#include "core/geometry.h"
 #include "core/number_text.h"
 
 namespace spurgear {
@@ -29,6 +34,16 @@ double ParsePin(std::string_view text) { return ParseNamed(text, "ピン径"); }
 double ParseTargetDistance(std::string_view text) { return ParseNamed(text, "目標中心距離"); }
 double ParseShift1(std::string_view text) { return ParseNamed(text, "転位係数 x₁"); }
 
+std::array<double, 4> MeasuredPair(const GearPairRecord& r) {
+  return {r.Module, static_cast<double>(r.Teeth1), static_cast<double>(r.Teeth2),
+          PressureAngleDegrees(r.PressureAngleIndex)};
+}
+
+std::array<MeasurementChoice, 2> ChoicesInForce(const Commands& c) {
+  if (c.measurementChoicesFor != MeasuredPair(c.state.slot0())) return {};
+  return c.measurementChoices;
+}
+
 std::optional<PairMeasurement> MeasureSlot0(const Commands& c, MeasurementChoice g1,
                                            MeasurementChoice g2) {
   if (!c.ResultsBelong()) return std::nullopt;
@@ -49,23 +64,90 @@ std::optional<ShiftForCenter> ShiftsForSlot0(const Commands& c, double target,
   return ShiftForCenterDistance(r.Module, r.Teeth1, r.Teeth2, alpha, distance, shift1);
 }
 
-void ApplyShifts(Commands& c, double shift1, double shift2) {
-  // The shifts were found for slot 0's module and tooth counts; with other
-  // values typed into the fields since, 計算 would miss the target.
+namespace {
+
+// `v` to `places` decimals, halves away from zero on the exact binary value,
+// then as the field's eleven significant digits read it back; no "-0".
+double Written(double v, int places) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", places, v);
+  const double rounded = ParseDecimal(FormatInput(ParseDecimal(text)));
+  return rounded == 0 ? 0.0 : rounded;
+}
+
+// What Edit14 shows after 計算 of `pair` with these shifts; "" when the
+// calculation fails.
+std::string ShownWith(GearPairRecord pair, double shift1, double shift2) {
+  pair.Shift1 = shift1;
+  pair.Shift2 = shift2;
+  try {
+    FaultFlagsKept kept;
+    ComputeGeometry(pair);
+  } catch (const std::exception&) {
+    return "";
+  }
+  return FormatResult(static_cast<long double>(pair.CenterDistance) + pair.DistanceCorrection);
+}
+
+}  // namespace
+
+WrittenShifts ShortestShifts(const GearPairRecord& slot0, double target, const ShiftForCenter& exact,
+                             bool shift1Chosen) {
+  const std::string wanted = FormatResult(target);
+  const double x1Exact = Written(exact.shift1, 17);
+  for (int places = 0; places <= 17; ++places) {
+    // The sums of this many decimals nearest the exact one first: where the
+    // calculation's own root solve falls a little short of the exact
+    // distance, a neighbour of the rounded sum may be the one that shows it.
+    const double step = std::pow(10.0, -places);
+    const double nearest = Written(exact.shift_sum, places);
+    std::vector<double> sums;
+    for (int k = -9; k <= 9; ++k) sums.push_back(Written(nearest + k * step, places));
+    std::stable_sort(sums.begin(), sums.end(), [&](double a, double b) {
+      return std::fabs(a - exact.shift_sum) < std::fabs(b - exact.shift_sum);
+    });
+    for (double sum : sums) {
+      const double x1 = shift1Chosen ? x1Exact : Written(sum / 2, places);
+      const double x2 = Written(sum - x1, places);
+      if (ShownWith(slot0, x1, x2) == wanted) return {x1, x2};
+    }
+  }
+  // Nothing the fields can hold shows it: the nearest they can.
+  return {x1Exact, Written(exact.shift_sum - x1Exact, 17)};
+}
+
+void RequireFieldsAsCalculated(const Commands& c, bool shifts) {
+  // Compared as the fields show the values: 計算 rewrites them with 11
+  // digits.
   const GearPairRecord& r = c.state.slot0();
-  FieldPort& f = c.ports.fields;
-  double m = 0;
+  const FieldPort& f = c.ports.fields;
+  const auto same = [&](const char* name, double value) {
+    double read = 0;
+    return TryParseDecimal(f.Text(name), read) && FormatInput(read) == FormatInput(value);
+  };
   int32_t z1 = 0, z2 = 0;
-  // The module as the fields show it: 計算 rewrites Edit1 with 11 digits.
-  if (!TryParseDecimal(f.Text(kModuleField), m) || FormatInput(m) != FormatInput(r.Module) ||
-      !TryParseWhole(f.Text(kTeeth1Field), z1) || z1 != r.Teeth1 ||
+  if (!same(kModuleField, r.Module) || !TryParseWhole(f.Text(kTeeth1Field), z1) || z1 != r.Teeth1 ||
       !TryParseWhole(f.Text(kTeeth2Field), z2) || z2 != r.Teeth2) {
     throw CommandError("モジュールか歯数が計算したときと違います。先に計算してください");
   }
-  // In the fields' own format, as the user would have typed them: eleven
-  // significant digits move the centre distance by far less than shown.
-  c.ports.fields.SetText(kShift1Field, FormatInput(shift1));
-  c.ports.fields.SetText(kShift2Field, FormatInput(shift2));
+  if (shifts && (!same(kShift1Field, r.Shift1) || !same(kShift2Field, r.Shift2))) {
+    throw CommandError("転位係数が計算したときと違います。先に計算してください");
+  }
+}
+
+void ApplyShifts(Commands& c, double shift1, double shift2) {
+  // The shifts were found for slot 0's module and tooth counts; with other
+  // values typed into the fields since, 計算 would miss the target.
+  RequireFieldsAsCalculated(c, false);
+  // In the fields' own format, as the user would have typed them. Gear 2
+  // takes the rest of the sum after gear 1's rounding, so that only one
+  // rounding to eleven digits is left in the centre distance.
+  const std::string text1 = FormatInput(shift1);
+  double shown1 = shift1;
+  TryParseDecimal(text1, shown1);
+  const long double rest = static_cast<long double>(shift1) + shift2 - shown1;
+  c.ports.fields.SetText(kShift1Field, text1);
+  c.ports.fields.SetText(kShift2Field, FormatInput(static_cast<double>(rest)));
   c.Calculate();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The inspection window's commands: the measuring dimensions of slot 0's
 // two gears and the profile shifts for a wanted centre distance.
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -14,11 +15,13 @@ struct PairMeasurement {
   GearMeasurement gear2;
 };
 
-// What the user may set per gear; nullopt is automatic (nearest k, ideal pin).
-struct MeasurementChoice {
-  std::optional<int> spanTeeth;
-  std::optional<double> pin;
-};
+// Module, tooth counts and pressure angle of a pair: choices of k, pins and
+// target made for one pair do not carry over to another.
+std::array<double, 4> MeasuredPair(const GearPairRecord& pair);
+
+// The choices of k and pins made in the measurement window while slot 0 is
+// the pair they were made for; automatic ones otherwise.
+std::array<MeasurementChoice, 2> ChoicesInForce(const Commands& commands);
 
 // Both gears of slot 0 as its last complete calculation left them; nullopt
 // when slot 0's results do not belong to its inputs (a refused or failed
@@ -33,12 +36,30 @@ std::optional<PairMeasurement> MeasureSlot0(const Commands& commands, Measuremen
 std::optional<ShiftForCenter> ShiftsForSlot0(const Commands& commands, double target,
                                              std::optional<double> shift1 = {});
 
+// The shifts 適用 writes for `exact` (ShiftsForSlot0's answer for
+// `target`): the fewest decimals, at most eleven significant digits, with
+// which 計算 of slot 0's pair still shows `target` in Edit14's three
+// decimals. A chosen x1 is written as it is and only x2 is shortened; else
+// both are, x1 about half the sum. Each value reads back from its text
+// unchanged.
+struct WrittenShifts {
+  double shift1;
+  double shift2;
+};
+WrittenShifts ShortestShifts(const GearPairRecord& slot0, double target, const ShiftForCenter& exact,
+                             bool shift1Chosen);
+
 // The window's and the CLI's texts for k, a pin, the target and x1; each
 // throws CommandError naming its field when the text is not a number.
 int ParseSpanTeeth(std::string_view text);
 double ParsePin(std::string_view text);
 double ParseTargetDistance(std::string_view text);
 double ParseShift1(std::string_view text);
+
+// Throws CommandError when the input fields no longer show what slot 0 was
+// calculated from (typed and not calculated): module or tooth counts, and
+// with `shifts` the profile shifts too.
+void RequireFieldsAsCalculated(const Commands& commands, bool shifts);
 
 // 適用: writes x1 and x2 into Edit4 and Edit5 and runs 計算.
 void ApplyShifts(Commands& commands, double shift1, double shift2);

@@ -54,8 +54,9 @@ void Commands::BuildMeshOutlines() {
   const GearPairRecord& r = state.slot0();
   // Until both outlines are complete they belong to no pair.
   state.hasMesh = false;
-  BuildMeshTooth1(state.MeshOutline1, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1);
-  BuildMeshTooth2(state.MeshOutline2, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2);
+  const double alpha = ToothPressureAngle(r.PressureAngleIndex);
+  BuildMeshTooth1(state.MeshOutline1, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1, alpha);
+  BuildMeshTooth2(state.MeshOutline2, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2, alpha);
   ReplicateMeshTeeth1(state.MeshOutline1, r.Teeth1);
   ReplicateMeshTeeth2(state.MeshOutline2, r.Teeth2);
   state.meshFrom = r;

@@ -1,4 +1,5 @@
 // The calculation sheet (PDF) and the meshing drawing (SVG).
+#include <array>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -6,8 +7,12 @@
 
 #include "commands/commands.h"
 #include "commands/control_names.h"
+#include "commands/drawing_commands.h"
+#include "commands/measurement_commands.h"
 #include "commands/report_sheet.h"
 #include "core/file_io.h"
+#include "core/number_text.h"
+#include "core/geometry.h"
 #include "core/version.h"
 #include "strength/lewis.h"
 
@@ -25,8 +30,9 @@ std::string Item(const char* const* items, int count, int index) {
 // gear 1 about the origin, gear 2 at the corrected centre distance.
 void BuildPair(const GearPairRecord& r, SheetData& d) {
   std::vector<Point2D> one(kMeshCapacity), two(kMeshCapacity);
-  BuildMeshTooth1(one, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1);
-  BuildMeshTooth2(two, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2);
+  const double alpha = ToothPressureAngle(r.PressureAngleIndex);
+  BuildMeshTooth1(one, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1, alpha);
+  BuildMeshTooth2(two, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2, alpha);
   ReplicateMeshTeeth1(one, r.Teeth1);
   ReplicateMeshTeeth2(two, r.Teeth2);
   one.resize(static_cast<std::size_t>(r.Teeth1) * kMeshStride);
@@ -42,6 +48,16 @@ void BuildPair(const GearPairRecord& r, SheetData& d) {
 
 void CollectStrength(const GearPairRecord& r, const FieldPort& fields, SheetData& d) {
   const LewisInputs in = ReadLewisInputs(r, fields);
+  // A text the page cannot read is named with its field and page: the
+  // sheet is made from another page.
+  for (const auto& [text, name] : {std::pair{in.WidthText, "歯幅 ｂ"},
+                                   std::pair{in.SpeedText, "回転数 ｎ"}}) {
+    double v = 0;
+    if (!TryParseDecimal(text, v)) {
+      throw CommandError(std::string("３．ギア強度の簡易計算の「") + name + "」：" +
+                         DecimalMessage(text));
+    }
+  }
   if (!LinearInterpolate(LewisToothCounts.data(), LewisFormFactors.data(), kLewisPoints,
                          in.Teeth1)) {
     d.strengthOmitted = "ギア１の歯数 " + std::to_string(in.Teeth1) +
@@ -68,6 +84,8 @@ void Export(Commands& c, const char* what, const char* dialog, bool pdf) {
     throw CommandError(std::string("計算結果が現在の入力のものではないため、") + what +
                        "を出力できません（先に計算してください）");
   }
+  // Typed and not calculated: the sheet would show the previous pair.
+  RequireFieldsAsCalculated(c, true);
   // The drawing needs nothing of the strength page, so its fields cannot
   // stop it.
   const SheetData data = CollectSheet(c, TodayText(), pdf);
@@ -120,14 +138,37 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool withStre
   const CheckResult check = CheckInputs(r);
   for (const std::string& line : check.lines) d.checkLines.push_back({line, check.color});
 
-  d.measurement1 = MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle);
-  d.measurement2 = MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle);
+  // The spanned teeth and pins in force in the measurement window; where
+  // a choice no longer fits (the shifts changed since), the automatic ones.
+  std::array<MeasurementChoice, 2> choice = ChoicesInForce(c);
+  try {
+    MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle, choice[0].spanTeeth,
+                choice[0].pin);
+    MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle, choice[1].spanTeeth,
+                choice[1].pin);
+  } catch (const CommandError&) {
+    choice = {};
+  }
+  d.measurement1 = MeasureGear(r.Module, r.Teeth1, r.Shift1, r.TipDia1, d.pressureAngle,
+                               choice[0].spanTeeth, choice[0].pin);
+  d.measurement2 = MeasureGear(r.Module, r.Teeth2, r.Shift2, r.TipDia2, d.pressureAngle,
+                               choice[1].spanTeeth, choice[1].pin);
+  for (std::size_t g = 0; g < 2; ++g) {
+    d.spanChosen[g] = choice[g].spanTeeth.has_value();
+    d.pinChosen[g] = choice[g].pin.has_value();
+  }
 
   if (withStrength) CollectStrength(r, c.ports.fields, d);
 
   BuildPair(r, d);
   d.pitchDia1 = r.WorkingPitchDia1;
   d.pitchDia2 = r.WorkingPitchDia2;
+
+  if (withStrength) {
+    const GearDataTableInputs tableInputs = CurrentTableInputs(c);
+    d.dataTable1 = BuildGearDataTable(r, 1, tableInputs);
+    d.dataTable2 = BuildGearDataTable(r, 2, tableInputs);
+  }
   return d;
 }
 

@@ -12,7 +12,8 @@ namespace spurgear {
 // the strength estimate with the page's current settings (left out, with the
 // reason, when gear 1's tooth count lies outside the form factor table) and
 // the pair in mesh as the meshing view builds it, gear 2 at the centre
-// distance with its correction. Throws what the outline builders or the
+// distance with its correction, and (with `withStrength`, for the PDF) the
+// gear data tables of both gears. Throws what the outline builders or the
 // strength page's conversions throw; checks nothing else. Without
 // `withStrength` the strength page is not read at all.
 SheetData CollectSheet(const Commands& commands, const std::string& date,

@@ -14,8 +14,8 @@ inline constexpr double kPi = 3.14159265358979323846;
 inline constexpr long double kPi10 = 3.141592654L;
 // 2π to six digits: the strength estimate's pitch line velocity.
 inline constexpr long double kTwoPi6 = 6.28318L;
-// 20 degrees in radians (π/9): the tool's pressure angle of the outlines,
-// the tooth thickness and the backlash, whatever the record's angle.
+// 20 degrees in radians (π/9): the tooth thickness and the outlines of a
+// 20 degree pair take exactly this angle (ToothPressureAngle).
 inline constexpr double kAngle20 = 0.3490658503988659;
 
 }  // namespace spurgear

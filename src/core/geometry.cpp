@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstring>
 
 #include "core/constants.h"
 #include "core/errors.h"
@@ -9,17 +10,17 @@
 namespace spurgear {
 namespace {
 
-constexpr double kWorkingAngleHi = 1.4959965019047619;
-constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kTolerance = 1e-6;
+// More than enough Newton steps from the starting points below: the error
+// squares with each step, and 64 bits need about six.
+constexpr int kNewtonLimit = 60;
 
 // Takes the value of a finished step so that the step is evaluated before
 // the flags are read.
 [[gnu::noinline]] void StepDone(long double) { CheckFaults(); }
 
-double Solve(Residual f, double target, double hi, const char* what) {
+double Solve(int (*root)(double, double&, double), double target, double hi, const char* what) {
   double out = 0;
-  int status = RegulaFalsi(f, target, 0.0, hi, kTolerance, out);
+  int status = root(target, out, hi);
   CheckFaults();
   if (status == 1) {
     throw NoSolution(std::string("error：") + what + "の解が範囲内にありません、計算不可");
@@ -79,52 +80,119 @@ double CosineResidual(double t, double target) {
   return static_cast<double>(std::cos(static_cast<long double>(t)) - target);
 }
 
-int RegulaFalsi(Residual f, double target, double lo, double hi, double tol, double& out,
-                long stepLimit) {
-  double a = lo, b = hi;
-  double fb = f(b, target);
-  double fa = f(a, target);
-  if (static_cast<long double>(fa) * fb > 0) return 1;
-  double c, fc;
-  long steps = 0;
-  do {
-    if (++steps > stepLimit) return 2;
-    long double num = (static_cast<long double>(b) - a) * fa;
-    c = static_cast<double>(a - num / (static_cast<long double>(fb) - fa));
-    fc = f(c, target);
-    if (static_cast<long double>(fa) * fc >= 0) {
-      a = c;
-      fa = fc;
-    } else {
-      b = c;
-      fb = fc;
+// tan t − t in extended precision. Below 0.06 the difference would lose
+// the digits that tan t and t share, so the odd series of tan t from t³ on
+// is summed instead (its terms fall by t²/2.5 each; nine reach 64 bits).
+long double Involute(long double t, long double tn) {
+  if (t >= 0.06L) return tn - t;
+  static constexpr long double kTan[] = {
+      0.3333333333333333333333333L,   0.1333333333333333333333333L,
+      0.05396825396825396825396825L,  0.02186948853615520282186949L,
+      0.008863235529902196568863236L, 0.003592128036572481016925461L,
+      0.001455834387051318268249485L, 0.000590027440945585981378076L,
+      0.0002391291142435524814857315L};
+  const long double t2 = t * t;
+  long double sum = 0;
+  for (int i = 8; i >= 0; --i) sum = sum * t2 + kTan[i];
+  return sum * t2 * t;
+}
+
+// Whether the residual keeps one sign over [0, hi], judged as the residual
+// functions reckon it at the two ends: at 0 the residual is −target for the
+// involute and 1 − target for the cosine; at the usual upper ends the
+// function's value is kept, not worked out again for every solve.
+bool SameSign(double fa, double fb) { return static_cast<long double>(fa) * fb > 0; }
+
+bool InvoluteKeepsSign(double target, double hi) {
+  static const long double kAtHi = [] {
+    const long double t = kWorkingAngleHi;
+    return std::sin(t) / std::cos(t) - t;
+  }();
+  const double fb = hi == kWorkingAngleHi ? static_cast<double>(kAtHi - target)
+                                          : InvoluteResidual(hi, target);
+  return SameSign(static_cast<double>(-static_cast<long double>(target)), fb);
+}
+
+bool CosineKeepsSign(double target, double hi) {
+  static const long double kAtHi = std::cos(static_cast<long double>(kHalfPi));
+  const double fb = hi == kHalfPi ? static_cast<double>(kAtHi - target) : CosineResidual(hi, target);
+  return SameSign(static_cast<double>(1 - static_cast<long double>(target)), fb);
+}
+
+int InvoluteRoot(double target, double& out, double hi) {
+  if (InvoluteKeepsSign(target, hi)) return 1;
+  if (!(target > 0)) {  // zero: the root is the lower end; NaN stays NaN
+    out = target == 0 ? 0.0 : target;
+    return 0;
+  }
+  // Newton's method in extended precision from above the root: tan t − t is
+  // rising and convex on [0, π/2), so every step falls towards the root, and
+  // the first step that no longer falls marks the last bit. Both starting
+  // points lie above the root: inv t >= t³/3, and inv(atan(v + π/2)) > v.
+  const long double v = target;
+  long double t = std::fmin(std::cbrt(3 * v), std::atan(v + kPiL / 2));
+  for (int i = 0; i < kNewtonLimit; ++i) {
+    const long double tn = std::tan(t);
+    const long double next = t - (Involute(t, tn) - v) / (tn * tn);
+    if (!(next < t)) {
+      out = static_cast<double>(std::fmin(t, static_cast<long double>(hi)));
+      return 0;
     }
-  } while (std::fabs(fc) > tol);
-  out = c;
+    t = next;
+  }
+  return 2;
+}
+
+int CosineRoot(double target, double& out, double hi) {
+  if (CosineKeepsSign(target, hi)) return 1;
+  // The sign change puts the target in [cos hi, 1]: the arc cosine in
+  // extended precision, rounded once.
+  const long double c = std::fmin(static_cast<long double>(target), 1.0L);
+  out = static_cast<double>(std::fmin(std::acos(c), static_cast<long double>(hi)));
   return 0;
 }
 
-double ToothThickness(int32_t z, double m, double x, double d) {
+double PairPressureAngle(double degrees) {
+  return static_cast<double>((kPi10 * degrees) / 180);
+}
+
+double ToothPressureAngle(int32_t pressureAngleIndex) {
+  const double degrees = PressureAngleDegrees(pressureAngleIndex);
+  if (degrees == 20.0) return kAngle20;
+  return static_cast<double>(kPiL * degrees / 180);
+}
+
+double ToothThickness(int32_t z, double m, double x, double d, double alpha) {
   // Only this function's own arithmetic may report a fault here.
   ClearFaults();
-  const long double a20 = kAngle20;
-  const long double s20 = std::sin(a20), c20 = std::cos(a20);
-  double db = static_cast<double>(c20 * (static_cast<long double>(z) * m));
+  // The sine and cosine of the last angle asked for, kept per thread: a pair
+  // asks twice for the same one.
+  thread_local double lastAlpha = kAngle20;
+  thread_local long double lastSin = std::sin(static_cast<long double>(kAngle20));
+  thread_local long double lastCos = std::cos(static_cast<long double>(kAngle20));
+  if (std::memcmp(&alpha, &lastAlpha, sizeof alpha) != 0 || !std::isfinite(alpha)) {
+    lastSin = std::sin(static_cast<long double>(alpha));
+    lastCos = std::cos(static_cast<long double>(alpha));
+    lastAlpha = alpha;
+  }
+  const long double al = alpha;
+  const long double sa = lastSin, ca = lastCos;
+  double db = static_cast<double>(ca * (static_cast<long double>(z) * m));
   double target = static_cast<double>(static_cast<long double>(db) / d);
   StepDone(target);
-  double ad = Solve(CosineResidual, target, kHalfPi, "歯先圧力角");
+  double ad = Solve(CosineRoot, target, kHalfPi, "歯先圧力角");
   long double ad_l = ad;
   long double invAd = std::sin(ad_l) / std::cos(ad_l) - ad_l;
-  long double inv20 = s20 / c20 - a20;
-  long double s = (((s20 * (4 * static_cast<long double>(x))) / c20 + kPiL) * (1.0L / z) -
-                   2 * (invAd - inv20)) *
+  long double invA = sa / ca - al;
+  long double s = (((sa * (4 * static_cast<long double>(x))) / ca + kPiL) * (1.0L / z) -
+                   2 * (invAd - invA)) *
                   (static_cast<long double>(d) / 2);
   StepDone(s);
   return static_cast<double>(s);
 }
 
-double ComputeNormalBacklash(double distanceCorrection) {
-  return static_cast<double>(std::sin(static_cast<long double>(kAngle20)) *
+double ComputeNormalBacklash(double distanceCorrection, double workingAngle) {
+  return static_cast<double>(std::sin(static_cast<long double>(workingAngle)) *
                              (static_cast<long double>(distanceCorrection) * 2));
 }
 
@@ -137,7 +205,7 @@ void ComputeGeometry(GearPairRecord& record) {
   const long double zsum = static_cast<long double>(z1 + z2);
 
   // 1. Pressure angle in radians.
-  double alpha = static_cast<double>((kPi10 * PressureAngleDegrees(r.PressureAngleIndex)) / 180);
+  double alpha = PairPressureAngle(PressureAngleDegrees(r.PressureAngleIndex));
   const long double al = alpha;
   const long double sa = std::sin(al), ca = std::cos(al);
   StepDone(alpha);
@@ -146,7 +214,7 @@ void ComputeGeometry(GearPairRecord& record) {
   double target = static_cast<double>((sa / ca + t1) - al);
   StepDone(target);
   // 3. Working pressure angle.
-  double aw = Solve(InvoluteResidual, target, kWorkingAngleHi, "噛合い圧力角");
+  double aw = Solve(InvoluteRoot, target, kWorkingAngleHi, "噛合い圧力角");
   const long double awl = aw;
   // 4.
   r.WorkingPressureAngle = static_cast<double>((awl * 180) / kPi10);
@@ -193,10 +261,12 @@ void ComputeGeometry(GearPairRecord& record) {
   // 12.
   r.Valid = 1;
   // 13. Tip thicknesses.
-  r.TipThickness1 = ToothThickness(r.Teeth1, r.Module, r.Shift1, r.TipDia1);
-  r.TipThickness2 = ToothThickness(r.Teeth2, r.Module, r.Shift2, r.TipDia2);
-  // 14. Approximate normal backlash.
-  r.NormalBacklash = ComputeNormalBacklash(r.DistanceCorrection);
+  const double toothAngle = ToothPressureAngle(r.PressureAngleIndex);
+  r.TipThickness1 = ToothThickness(r.Teeth1, r.Module, r.Shift1, r.TipDia1, toothAngle);
+  r.TipThickness2 = ToothThickness(r.Teeth2, r.Module, r.Shift2, r.TipDia2, toothAngle);
+  // 14. Approximate normal backlash, along the line of action at the
+  // working pressure angle.
+  r.NormalBacklash = ComputeNormalBacklash(r.DistanceCorrection, aw);
   StepDone(r.NormalBacklash);
   record = r;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/constants.h"
 #include "core/gear_record.h"
 
 namespace spurgear {
@@ -45,17 +46,27 @@ using Residual = double (*)(double t, double target);
 double InvoluteResidual(double t, double target);  // (tan t − t) − target
 double CosineResidual(double t, double target);    // cos t − target
 
-inline constexpr long kSolverStepLimit = 2'000'000;
+// The ranges the two angles are looked for in.
+inline constexpr double kWorkingAngleHi = 1.4959965019047619;
+inline constexpr double kHalfPi = 1.5707963267948966;
 
-// False position, one end replaced per step, until |f(c)| <= tol.
-// Returns 0 with the root in `out`; 1 when f(lo)·f(hi) > 0 (out untouched);
-// 2 when the step limit ran out (out untouched).
-int RegulaFalsi(Residual f, double target, double lo, double hi, double tol, double& out,
-                long stepLimit = kSolverStepLimit);
+// The roots of the two residuals on [0, hi]: 0 with the double nearest the
+// exact root in `out`; 1 when the residual has the same sign at both ends
+// (out untouched); 2 when the iteration did not settle (out untouched).
+int InvoluteRoot(double target, double& out, double hi = kWorkingAngleHi);
+int CosineRoot(double target, double& out, double hi = kHalfPi);
 
-// Arc tooth thickness on the circle of diameter d, fixed 20 degrees.
-// Throws NoSolution when the pressure angle on that circle has no root.
-double ToothThickness(int32_t z, double m, double x, double d);
+// The pair's pressure angle in radians as the pair's geometry takes it:
+// degrees × 3.141592654 / 180.
+double PairPressureAngle(double degrees);
+// The same angle as the tooth thickness and the outlines take it: π at full
+// precision, so 20 degrees is kAngle20.
+double ToothPressureAngle(int32_t pressureAngleIndex);
+
+// Arc tooth thickness on the circle of diameter d at the pressure angle
+// alpha (radians). Throws NoSolution when the pressure angle on that circle
+// has no root.
+double ToothThickness(int32_t z, double m, double x, double d, double alpha = kAngle20);
 
 // Fills the results of `record` and sets Valid to 1. The work is done on a
 // copy, committed only when all of it succeeded: a fault throws
@@ -63,8 +74,9 @@ double ToothThickness(int32_t z, double m, double x, double d);
 // record is then unchanged.
 void ComputeGeometry(GearPairRecord& record);
 
-// sin 20° × (DistanceCorrection × 2).
-double ComputeNormalBacklash(double distanceCorrection);
+// The first-order normal backlash of a centre distance opened by the
+// correction: sin αw × (DistanceCorrection × 2), αw in radians.
+double ComputeNormalBacklash(double distanceCorrection, double workingAngle);
 
 // Clears the floating-point flags; then CheckFaults throws the first fault
 // raised since (division by zero, invalid operation, overflow).

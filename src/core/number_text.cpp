@@ -1,7 +1,9 @@
 #include "core/number_text.h"
 
+#include <charconv>
 #include <cfenv>
 #include <charconv>
+#include <cstdint>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -59,6 +61,62 @@ Digits RoundedDigits(long double mag, int n) {
   return t;
 }
 
+// The digits of a value that is a double, from its shortest round-trip form,
+// when that has at most n digits: the exact value then rounds to those very
+// digits at n places for n <= 15 (it lies within half a unit of the 17th).
+// False when the value is not a double or needs more digits.
+bool ShortDigits(long double mag, int n, Digits& out) {
+  const double d = static_cast<double>(mag);
+  // Subnormals carry fewer digits than their shortest form suggests.
+  if (n > 15 || !std::isnormal(d) || static_cast<long double>(d) != mag) return false;
+  char buf[40];
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific);
+  if (ec != std::errc()) return false;
+  out.d.clear();
+  const char* p = buf;
+  for (; p < end && *p != 'e'; ++p) {
+    if (*p != '.') out.d.push_back(*p);
+  }
+  if (static_cast<int>(out.d.size()) > n || p == end) return false;
+  int e = 0;
+  std::from_chars(p + 1 + (p[1] == '+'), end, e);
+  out.exp = e + 1;
+  return true;
+}
+
+// Fixed format with up to 4 decimals of a double below 10^(precision −
+// decimals): value × 10^decimals is exact in extended precision (at most 53
+// + 10 bits), so the rounding half away from zero is done on the exact value.
+bool FixedFromDouble(long double value, int decimals, int precision, std::string& out) {
+  static constexpr std::uint64_t kTen[] = {1,         10,         100,         1000,
+                                           10000,     100000,     1000000,     10000000,
+                                           100000000, 1000000000, 10000000000, 100000000000,
+                                           1000000000000, 10000000000000, 100000000000000};
+  const long double mag = std::fabs(value);
+  const int whole = precision - decimals;
+  if (decimals < 0 || decimals > 4 || whole < 1 || whole > 14) return false;
+  if (static_cast<long double>(static_cast<double>(mag)) != mag) return false;
+  if (!(mag < static_cast<long double>(kTen[whole]))) return false;
+  const long double p = mag * static_cast<long double>(kTen[decimals]);
+  long double q = std::floor(p);
+  if (p - q >= 0.5L) q += 1;
+  std::uint64_t n = static_cast<std::uint64_t>(q);
+  // Written from the last digit backwards.
+  char buf[32];
+  char* p0 = buf + sizeof buf;
+  char* b = p0;
+  const bool negative = std::signbit(value) && n != 0;
+  for (int i = 0; i < decimals; ++i, n /= 10) *--b = static_cast<char>('0' + n % 10);
+  if (decimals > 0) *--b = '.';
+  do {
+    *--b = static_cast<char>('0' + n % 10);
+    n /= 10;
+  } while (n != 0);
+  if (negative) *--b = '-';
+  out.assign(b, p0);
+  return true;
+}
+
 std::string NonFinite(long double v) {
   if (std::isnan(v)) return "NAN";
   return v < 0 ? "-INF" : "INF";
@@ -83,7 +141,8 @@ std::string FormatGeneral(long double value, int precision) {
   if (!std::isfinite(value)) return NonFinite(value);
   if (value == 0) return "0";
   long double mag = std::fabs(value);
-  Digits r = RoundedDigits(mag, precision);
+  Digits r;
+  if (!ShortDigits(mag, precision, r)) r = RoundedDigits(mag, precision);
   while (r.d.size() > 1 && r.d.back() == '0') r.d.pop_back();
   std::string s = std::signbit(value) ? "-" : "";
   const int n = static_cast<int>(r.d.size());
@@ -115,6 +174,9 @@ std::string FormatGeneral(long double value, int precision) {
 
 std::string FormatFixed(long double value, int decimals, int precision) {
   if (!std::isfinite(value)) return NonFinite(value);
+  if (std::string fast; value != 0 && FixedFromDouble(value, decimals, precision, fast)) {
+    return fast;
+  }
   std::string zero = "0." + std::string(static_cast<std::size_t>(decimals), '0');
   if (value == 0) return zero;
   long double mag = std::fabs(value);

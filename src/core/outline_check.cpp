@@ -17,13 +17,13 @@ bool Moderate(double v) { return std::isfinite(v) && std::fabs(v) <= kLargest; }
 // The sample diameters of BuildTooth with n + 1 samples, each computed as it
 // computes them, and the target ToothThickness solves cos α = target for at
 // each one above the base circle, again computed as it computes it. The
-// false position search on [0, π/2] finds a root exactly when the target
-// lies in (cos(π/2 as a double), 1]; the margins keep clear of both ends.
-bool SamplesSolvable(int32_t z, double m, double da, double df, int n) {
-  const double db = std::cos(kAngle20) * z * m;
+// root on [0, π/2] exists exactly when the target lies in
+// [cos(π/2 as a double), 1]; the margins keep clear of both ends.
+bool SamplesSolvable(int32_t z, double m, double da, double df, int n, double alpha) {
+  const double db = std::cos(alpha) * z * m;
   const double step = (da - df) / n / 2;
-  const long double c20 = std::cos(static_cast<long double>(kAngle20));
-  const double dbThickness = static_cast<double>(c20 * (static_cast<long double>(z) * m));
+  const long double cAlpha = std::cos(static_cast<long double>(alpha));
+  const double dbThickness = static_cast<double>(cAlpha * (static_cast<long double>(z) * m));
   for (int i = 1; i <= n + 1; ++i) {
     const double d = (i - 1) * step * 2 + df;
     if (!(d > db)) continue;  // below the base circle: no root finder
@@ -35,11 +35,11 @@ bool SamplesSolvable(int32_t z, double m, double da, double df, int n) {
 
 }  // namespace
 
-bool CalculationTeethBuild(int32_t z, double m, double x, double da, double df) {
+bool CalculationTeethBuild(int32_t z, double m, double x, double da, double df, double alpha) {
   if (z < 1 || z > kMaxTeeth) return false;
   if (!(m > 0) || !Moderate(m) || !Moderate(x) || !Moderate(da) || !Moderate(df)) return false;
   // The meshing frames' tooth has 6 samples, the backlash page's fine tooth 20.
-  return SamplesSolvable(z, m, da, df, 5) && SamplesSolvable(z, m, da, df, 19);
+  return SamplesSolvable(z, m, da, df, 5, alpha) && SamplesSolvable(z, m, da, df, 19, alpha);
 }
 
 }  // namespace spurgear

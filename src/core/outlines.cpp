@@ -12,6 +12,11 @@ namespace {
 
 constexpr double kTwoInv20 = 0.029808767;  // 2·inv 20°, used as written
 
+// 2·inv α for the base thickness; 20 degrees keeps its written constant.
+double TwoInvolute(double alpha) {
+  return alpha == kAngle20 ? kTwoInv20 : 2 * (std::sin(alpha) / std::cos(alpha) - alpha);
+}
+
 void Require(int32_t z, std::size_t points, std::size_t capacity) {
   RequireOutlineTeeth(z, points <= capacity);
 }
@@ -20,20 +25,20 @@ void Require(int32_t z, std::size_t points, std::size_t capacity) {
 // writes point 0, flank points 1..n+1 and their mirrors at last − i, and
 // the tip point at n + 2.
 void BuildTooth(std::span<Point2D> out, int32_t z, double m, double x, double da, double df,
-                int n, int last) {
+                int n, int last, double alpha) {
   // Faults are looked for in this tooth's own arithmetic (the thickness
   // function checks the flags), not in whatever ran before it.
   ClearFaults();
-  const double db = std::cos(kAngle20) * z * m;
-  const double sb = ((kPi + 4 * x * std::sin(kAngle20) / std::cos(kAngle20)) * (1.0 / z) +
-                     kTwoInv20) * db / 2;
+  const double db = std::cos(alpha) * z * m;
+  const double sb = ((kPi + 4 * x * std::sin(alpha) / std::cos(alpha)) * (1.0 / z) +
+                     TwoInvolute(alpha)) * db / 2;
   const double halfPitch = 2 * kPi / (2 * z);
   out[0] = {df / 2 * std::cos(halfPitch), -df / 2 * std::sin(halfPitch)};
   const double step = (da - df) / n / 2;
   double d = df;
   for (int i = 1; i <= n + 1; ++i) {
     d = (i - 1) * step * 2 + df;
-    const double s = d > db ? ToothThickness(z, m, x, d) : sb * d / db;
+    const double s = d > db ? ToothThickness(z, m, x, d, alpha) : sb * d / db;
     const double psi = (s / 2) / (d / 2);
     const double px = d / 2 * std::cos(psi);
     const double py = -d / 2 * std::sin(psi);
@@ -78,15 +83,15 @@ void TranslatePoint(double x, double y, double dx, double dy, double& outX, doub
 }
 
 void BuildMeshTooth1(std::span<Point2D> outline, int32_t z1, double m, double x1, double da1,
-                     double df1) {
+                     double df1, double alpha) {
   Require(z1, static_cast<std::size_t>(z1) * kMeshStride, outline.size());
-  BuildTooth(outline, z1, m, x1, da1, df1, 5, 14);
+  BuildTooth(outline, z1, m, x1, da1, df1, 5, 14, alpha);
 }
 
 void BuildMeshTooth2(std::span<Point2D> outline, int32_t z2, double m, double x2, double da2,
-                     double df2) {
+                     double df2, double alpha) {
   Require(z2, static_cast<std::size_t>(z2) * kMeshStride, outline.size());
-  BuildTooth(outline, z2, m, x2, da2, df2, 5, 14);
+  BuildTooth(outline, z2, m, x2, da2, df2, 5, 14, alpha);
   if (z2 % 2 == 0) {
     // An even gear 2 turns half a pitch, so that the line of centres passes
     // through the middle of one of its tooth spaces.
@@ -100,19 +105,19 @@ void ReplicateMeshTeeth(std::span<Point2D> outline, int32_t z) {
 }
 
 void BuildFineTooth(int32_t z, std::span<Point2D> outline, double m, double x, double da,
-                    double df) {
+                    double df, double alpha) {
   Require(z, 43, outline.size());
-  BuildTooth(outline, z, m, x, da, df, 19, 42);
+  BuildTooth(outline, z, m, x, da, df, 19, 42, alpha);
   outline[42] = {outline[0].x, -outline[0].y};
 }
 
 void BuildGearOutline(int32_t z, std::span<Point2D> outline, double m, double x, double da,
-                      double df) {
+                      double df, double alpha) {
   Require(z, static_cast<std::size_t>(z) * kFineStride, outline.size());
   // Point 42 of the fine tooth would be the next tooth's point 0, so the
   // tooth is built in a scratch array and its points 0..41 copied.
   Point2D tooth[43];
-  BuildTooth(std::span<Point2D>(tooth, 43), z, m, x, da, df, 19, 42);
+  BuildTooth(std::span<Point2D>(tooth, 43), z, m, x, da, df, 19, 42, alpha);
   for (int j = 0; j < kFineStride; ++j) outline[static_cast<std::size_t>(j)] = tooth[j];
   Replicate(outline, z, kFineStride);
 }

@@ -3,14 +3,13 @@
 #include <cmath>
 #include <string>
 
+#include "core/constants.h"
 #include "core/errors.h"
 #include "core/geometry.h"
 #include "core/number_text.h"
 
 namespace spurgear {
 namespace {
-
-constexpr long double kPi = 3.141592653589793238462643383279502884L;
 
 long double Inv(long double t) { return std::tan(t) - t; }
 
@@ -44,7 +43,7 @@ double InverseInvolute(double v) {
   // inv(atan(v + π/2)) >= v), and inv is convex and rising on [0, π/2):
   // every Newton step falls towards the root, so the first step that no
   // longer falls marks the last bit.
-  long double phi = std::fmin(std::cbrt(3 * target), std::atan(target + kPi / 2));
+  long double phi = std::fmin(std::cbrt(3 * target), std::atan(target + kPiL / 2));
   for (int i = 0; i < 200; ++i) {
     const long double t = std::tan(phi);
     const long double next = phi - (t - phi - target) / (t * t);
@@ -56,12 +55,12 @@ double InverseInvolute(double v) {
 
 int NearestSpanTeeth(int teeth, double shift, double pressureAngleDeg) {
   const long double z = teeth, x = shift;
-  const long double a = pressureAngleDeg * kPi / 180;
+  const long double a = pressureAngleDeg * kPiL / 180;
   const long double ca = std::cos(a), ta = std::tan(a);
   const long double q = (1 + 2 * x / z) * (1 + 2 * x / z) - ca * ca;
   // A measuring circle inside the base circle has no flank to touch: the
   // root term is taken as 0 and the fewest teeth follow.
-  const long double K = (std::sqrt(std::fmax(q, 0.0L)) / ca - Inv(a) - 2 * (x / z) * ta) / kPi;
+  const long double K = (std::sqrt(std::fmax(q, 0.0L)) / ca - Inv(a) - 2 * (x / z) * ta) / kPiL;
   const long double n = std::round(z * K + 0.5L);
   if (!(n >= 1)) return 1;  // NaN too
   if (n > z) return teeth;
@@ -78,7 +77,7 @@ GearMeasurement MeasureGear(double module, int teeth, double shift, double tipDi
   Require(std::isfinite(tipDiameter) && tipDiameter > 0, "歯先円直径がありません");
 
   const long double m = module, z = teeth, x = shift, da = tipDiameter;
-  const long double a = pressureAngleDeg * kPi / 180;
+  const long double a = pressureAngleDeg * kPiL / 180;
   const long double sa = std::sin(a), ca = std::cos(a), ta = std::tan(a);
   const long double inva = ta - a;
   const long double d = z * m;
@@ -86,7 +85,7 @@ GearMeasurement MeasureGear(double module, int teeth, double shift, double tipDi
   GearMeasurement g{};
 
   // Chordal tooth thickness on the reference circle, height from the tip.
-  const long double s = m * (kPi / 2 + 2 * x * ta);
+  const long double s = m * (kPiL / 2 + 2 * x * ta);
   const long double psi = s / d;
   const long double chord = d * std::sin(psi);
   const long double height = (da - d) / 2 + (d / 2) * (1 - std::cos(psi));
@@ -98,7 +97,7 @@ GearMeasurement MeasureGear(double module, int teeth, double shift, double tipDi
   const int k = spanTeeth ? *spanTeeth : NearestSpanTeeth(teeth, shift, pressureAngleDeg);
   Require(k >= 1 && k <= teeth, "またぎ歯数 " + std::to_string(k) + " は 1 から " +
                                     std::to_string(teeth) + " の範囲で指定してください");
-  const long double w = m * ca * (kPi * (k - 0.5L) + z * inva) + 2 * x * m * sa;
+  const long double w = m * ca * (kPiL * (k - 0.5L) + z * inva) + 2 * x * m * sa;
   const long double dk = std::sqrt(db * db + w * w);
   CheckFinite({w, dk}, "またぎ歯厚");
   g.span_teeth = k;
@@ -107,12 +106,12 @@ GearMeasurement MeasureGear(double module, int teeth, double shift, double tipDi
   g.span_contact_outside = !(w > 0 && dk > db && dk < da);
 
   // Measurement over two pins (or balls).
-  const long double eta = kPi / (2 * z) - inva - 2 * x * ta / z;
+  const long double eta = kPiL / (2 * z) - inva - 2 * x * ta / z;
   const long double ratio = z * ca / (z + 2 * x);
   Require(z + 2 * x > 0 && ratio <= 1,
           "理想ピン径が求められません（円 (z + 2x)m が基礎円の内側にあります）");
   const long double phiIdeal = std::tan(std::acos(ratio)) + eta;
-  Require(phiIdeal > 0 && phiIdeal < kPi / 2, "理想ピン径が求められません");
+  Require(phiIdeal > 0 && phiIdeal < kPiL / 2, "理想ピン径が求められません");
   const long double ideal = db * (Inv(phiIdeal) + eta);
   CheckFinite({ideal}, "理想ピン径");
   Require(ideal > 0, "理想ピン径が求められません");
@@ -124,7 +123,7 @@ GearMeasurement MeasureGear(double module, int teeth, double shift, double tipDi
   Require(v > 0, "ピン径 " + Mm(dp) + " mm は小さすぎて歯溝の両歯面に届きません");
   const long double phi = InverseInvolute(static_cast<double>(v));
   const long double centre =
-      (teeth % 2 == 0) ? db / std::cos(phi) : db * std::cos(kPi / (2 * z)) / std::cos(phi);
+      (teeth % 2 == 0) ? db / std::cos(phi) : db * std::cos(kPiL / (2 * z)) / std::cos(phi);
   const long double dm = centre + dp;
   CheckFinite({dm}, "オーバーピン寸法");
   g.pin = dp;
@@ -143,8 +142,10 @@ ShiftForCenter ShiftForCenterDistance(double module, int z1, int z2, double pres
   Require(!shift1 || std::isfinite(*shift1), "転位係数 x₁ が数ではありません");
 
   const long double m = module, zs = static_cast<long double>(z1) + z2;
-  const long double a = pressureAngleDeg * kPi / 180;
-  const long double ca = std::cos(a), ta = std::tan(a);
+  // The angle and its involute as the pair's calculation takes them, so that
+  // calculating the shifts found gives back the distance asked for.
+  const long double a = PairPressureAngle(pressureAngleDeg);
+  const long double ca = std::cos(a), ta = std::sin(a) / ca;
   const long double limit = zs * m * ca / 2;
   // A distance within rounding of the limit counts as the limit itself,
   // not as a working pressure angle of next to nothing.
@@ -155,7 +156,7 @@ ShiftForCenter ShiftForCenterDistance(double module, int z1, int z2, double pres
   const long double sum = zs * (Inv(aw) - (ta - a)) / (2 * ta);
   const long double x1 = shift1 ? static_cast<long double>(*shift1) : sum / 2;
   const long double x2 = sum - x1;
-  const long double awDeg = aw * 180 / kPi;
+  const long double awDeg = aw * 180 / kPi10;
   CheckFinite({sum, x1, x2, awDeg}, "転位係数");
   return {static_cast<double>(sum), static_cast<double>(x1), static_cast<double>(x2),
           static_cast<double>(awDeg)};

@@ -29,6 +29,12 @@ GearMeasurement MeasureGear(double module, int teeth, double shift, double tipDi
 // The whole number nearest to z·K + 0.5, kept within 1..z.
 int NearestSpanTeeth(int teeth, double shift, double pressureAngleDeg);
 
+// A user's choice for one gear; nullopt is automatic (nearest k, ideal pin).
+struct MeasurementChoice {
+  std::optional<int> spanTeeth;
+  std::optional<double> pin;
+};
+
 struct ShiftForCenter {
   double shift_sum;
   double shift1;

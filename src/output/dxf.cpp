@@ -203,38 +203,8 @@ void CheckDxfToothCount(int gear, int32_t z) {
 }
 
 void ExportGearDxf(const DxfGear& g, std::span<Point2D> outline, DxfLines& lines) {
-  CheckDxfToothCount(g.gear, g.z);
-  if (!std::isfinite(g.m) || !std::isfinite(g.x) || !std::isfinite(g.da) ||
-      !std::isfinite(g.df)) {
-    throw Refusal(g.gear, "寸法に数値でない値があるため");
-  }
-  if (!(g.m > 0) || !(g.df > 0) || !(g.da > g.df)) {
-    throw Refusal(g.gear, "モジュール、歯底円、歯先円の大きさが正しくないため");
-  }
-  const std::size_t points = static_cast<std::size_t>(g.z) * kFineStride;
-  try {
-    ClearFaults();
-    BuildGearOutline(g.z, outline, g.m, g.x, g.da, g.df);
-  } catch (const NoSolution&) {
-    throw Refusal(g.gear, "歯形を計算できないため");
-  }
-  const std::span<const Point2D> p = outline.first(points);
-  for (const Point2D& q : p) {
-    if (!std::isfinite(q.x) || !std::isfinite(q.y)) {
-      throw Refusal(g.gear, "歯形に数値でない値があるため");
-    }
-  }
-  // The tip points 20 and 22 mirror each other about the tooth's centre
-  // line; once they cross, the tooth is pointed and each tip ARC would run
-  // almost round the whole circle.
-  if (!(p[20].y < 0)) throw Refusal(g.gear, "歯先がとがっているため（歯先歯厚が 0 以下）");
-  // The first flank point must lie counter-clockwise of the mid-space
-  // point, or neighbouring teeth overlap at the root and the contour
-  // crosses itself.
-  if (!(p[0].x * p[1].y - p[0].y * p[1].x > 0)) {
-    throw Refusal(g.gear, "歯元で隣の歯と重なるため");
-  }
-
+  const std::span<const Point2D> p = BuildCheckedGearOutline(g, outline, "DXF ");
+  const std::size_t points = p.size();
   const int32_t z = g.z;
   lines.Clear();
   lines.Reserve(DxfLineCount(z), DxfLineCount(z) * 14);

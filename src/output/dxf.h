@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/outlines.h"
+#include "output/fine_outline.h"
 
 namespace spurgear {
 
@@ -39,17 +40,6 @@ class DxfLines {
  private:
   std::string text_;
   std::vector<std::size_t> ends_;  // offset just past each line's CR LF
-};
-
-// One gear of the current pair, as the record holds it. `gear` (1 or 2)
-// only names the gear in messages.
-struct DxfGear {
-  int gear;
-  int32_t z;
-  double m;
-  double x;
-  double da;
-  double df;
 };
 
 // Throws CommandError when the tooth count lies outside 1..300, for which

@@ -1,11 +1,12 @@
 #pragma once
-// The calculation sheet (one A4 page, PDF) and the drawing of the pair in
+// The calculation sheet (A4 pages, PDF) and the drawing of the pair in
 // mesh (SVG). Everything the page shows arrives as plain values; the
 // renderers format the numbers as the main window does.
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/data_table.h"
 #include "core/geometry.h"
 #include "core/outlines.h"
 #include "design/measurement.h"
@@ -55,6 +56,10 @@ struct SheetData {
   std::vector<SheetCheckLine> checkLines;
 
   GearMeasurement measurement1{}, measurement2{};
+  // Whether gear 1's and gear 2's k and pin were chosen by the user (in the
+  // measurement window) rather than the automatic ones.
+  bool spanChosen[2] = {false, false};
+  bool pinChosen[2] = {false, false};
 
   // The strength estimate, when gear 1's tooth count lies in its table;
   // otherwise the reason it is left out.
@@ -67,6 +72,10 @@ struct SheetData {
   std::vector<Point2D> outline1, outline2;
   Point2D centre1{0, 0}, centre2{0, 0};
   double pitchDia1 = 0, pitchDia2 = 0;  // the dashed circles
+
+  // The gear data tables (要目表) of the second page; no page when both are
+  // empty.
+  DataTable dataTable1, dataTable2;
 };
 
 // The drawing's extent in model millimetres, margins included.

@@ -1,4 +1,4 @@
-// The calculation sheet: one A4 page in portrait, drawn with Cairo in
+// The calculation sheet: A4 pages in portrait, drawn with Cairo in
 // millimetres, the text set by Pango in the IPA Gothic faces (Cairo embeds
 // the subsets it uses, so the page reads the same everywhere and its text
 // can be searched and copied).
@@ -195,6 +195,16 @@ void DrawPage(cairo_t* cr, const SheetData& d) {
                     {Caption("オーバーピン寸法"), Number(FormatResult(g1.over_pins)),
                      Number(FormatResult(g2.over_pins)), Unit("mm")},
                 });
+  // Which k and pins the user chose, and which the program took itself.
+  auto chosen = [](bool one, bool two, const char* automatic) {
+    return std::string("ギア１ ") + (one ? "指定" : automatic) + "・ギア２ " +
+           (two ? "指定" : automatic);
+  };
+  y += 1.5;
+  y += w.Paragraph(leftX + kPad, y,
+                   "k：" + chosen(d.spanChosen[0], d.spanChosen[1], "自動") + "　ピン径：" +
+                       chosen(d.pinChosen[0], d.pinChosen[1], "理想"),
+                   8.0, kGrey, column - kPad);
   if (g1.span_contact_outside || g2.span_contact_outside) {
     y += 1.5;
     y += w.Paragraph(leftX + kPad, y, "＊ 接触円が歯先円の外にあり、この k では測れません", 8.0,
@@ -249,6 +259,10 @@ std::string RenderSheetPdf(const SheetData& data) {
   cairo_scale(cr, kPointsPerMm, kPointsPerMm);
   DrawPage(cr, data);
   cairo_show_page(cr);
+  if (!data.dataTable1.rows.empty() || !data.dataTable2.rows.empty()) {
+    DrawDataTablePage(cr, data, kMargin, kPageWidth - kMargin);
+    cairo_show_page(cr);
+  }
   const cairo_status_t drawn = cairo_status(cr);
   cairo_destroy(cr);
   cairo_surface_finish(surface);

@@ -62,4 +62,7 @@ void Line(cairo_t* cr, double x1, double y1, double x2, double y2, double width,
 void DrawPair(cairo_t* cr, Writer& w, const SheetData& d, double x, double y, double width,
               double height);
 
+// The second page: the gear data tables of both gears, between the margins.
+void DrawDataTablePage(cairo_t* cr, const SheetData& d, double left, double right);
+
 }  // namespace spurgear::sheet_pdf

@@ -14,6 +14,7 @@
 
 #include "commands/control_names.h"
 #include "output/grid_text.h"
+#include "ui/placement.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -92,7 +93,7 @@ HistoryWindow::HistoryWindow(Commands& commands, QWidget* parent)
   setAutoFillBackground(true);
   // Outer 691 x 326 at (434, 425): the client area inside a thin frame.
   resize(683, 299);
-  move(434, 425);
+  move(KeptOn(AvailableArea(this), {434, 425}, QSize(691, 326).expandedTo(frameGeometry().size())));
 
   grid_ = new StringGrid(this, [this](int row) { Selected(row); });
   grid_->setObjectName(kHistoryGrid);

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <string_view>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -18,6 +19,7 @@
 #include "commands/form_defaults.h"
 #include "ui/copy_print_help.h"
 #include "ui/pages.h"
+#include "ui/placement.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -119,7 +121,10 @@ TForm1::TForm1(AppState& state, MessageBoxPort* box, DialogPort* dialogs) : QMai
   // Client area 907 × 594 below the menu bar; outer 915 × 648 with frame
   // and caption.
   resize(907, 594 + menuBar()->sizeHint().height());
-  move(388, 225);
+  // At (388, 225) where the screen's available area holds the window there;
+  // otherwise moved just enough to lie on it (a 768-pixel laptop screen).
+  move(KeptOn(AvailableArea(this), {388, 225}, QSize(915, 648).expandedTo(frameGeometry().size())));
+  PressButtonsOnEnter(this);
 
   Commands& c = impl_->commands;
   c.Run([&] { c.FormCreate(); });
@@ -272,8 +277,15 @@ void TForm1::BuildMenu() {
        QStringLiteral("DXF　　　"),
        {{"N6", QStringLiteral("ギア１出力")},
         {"N7", QStringLiteral("ギア２出力")},
-        {"MeshSvg1", QStringLiteral("かみ合い図 (SVG)…")}}},
-      {"Tool1", QStringLiteral("ＴＯＯＬ"), {{"N8", QStringLiteral("歯厚・測定寸法")}}},
+        {"MeshSvg1", QStringLiteral("かみ合い図 (SVG)…")},
+        {"PartDxf1", QStringLiteral("ギア１部品図 (DXF)…")},
+        {"PartDxf2", QStringLiteral("ギア２部品図 (DXF)…")}}},
+      {"Tool1",
+       QStringLiteral("ＴＯＯＬ"),
+       {{"N8", QStringLiteral("歯厚・測定寸法")},
+        {"N9", QStringLiteral("公差・バックラッシ")},
+        {"N10", QStringLiteral("すべり率")},
+        {"N11", QStringLiteral("強度計算 (ISO 6336)")}}},
       {"Help1", QStringLiteral("ＨＥＬＰ"), {{"Help2", QStringLiteral("ヘルプ")}}},
   };
   for (const Menu& m : kMenus) {
@@ -282,6 +294,13 @@ void TForm1::BuildMenu() {
     for (const Item& i : m.items) {
       QAction* a = menu->addAction(i.caption);
       a->setObjectName(i.name);
+    }
+    // The cutting template is of one gear: the item opens the choice.
+    if (std::string_view(m.name) == "DXF1") {
+      QMenu* sub = menu->addMenu(QStringLiteral("歯形テンプレート (SVG)…"));
+      sub->setObjectName("ToothTemplate");
+      sub->addAction(QStringLiteral("ギア１…"))->setObjectName("ToothTemplate1");
+      sub->addAction(QStringLiteral("ギア２…"))->setObjectName("ToothTemplate2");
     }
   }
 }
@@ -327,6 +346,9 @@ void TForm1::ConnectCommands() {
       {"N3", &Commands::N3Click}, {"N4", &Commands::N4Click}, {"N6", &Commands::N6Click},
       {"N7", &Commands::N7Click}, {"Help2", &Commands::Help2Click},
       {"SheetPdf1", &Commands::SheetPdf1Click}, {"MeshSvg1", &Commands::MeshSvg1Click},
+      {"PartDxf1", &Commands::PartDxf1Click},   {"PartDxf2", &Commands::PartDxf2Click},
+      {"ToothTemplate1", &Commands::ToothTemplate1Click},
+      {"ToothTemplate2", &Commands::ToothTemplate2Click},
   };
   for (const auto& [name, handler] : kMenuItems) {
     if (auto* a = Find<QAction>(name)) {
@@ -382,6 +404,11 @@ void TForm1::SetKeyboardOrder() {
   }
   order.removeAll(nullptr);
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  // Tab passes over the results, which the user cannot change; a click
+  // still selects their text.
+  for (QLineEdit* e : findChildren<QLineEdit*>()) {
+    if (e->isReadOnly()) e->setFocusPolicy(Qt::ClickFocus);
+  }
 }
 
 }  // namespace spurgear::ui

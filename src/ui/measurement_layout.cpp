@@ -11,8 +11,10 @@
 #include <string>
 
 #include "commands/control_names.h"
+#include "ui/follow_slot0.h"
 #include "ui/main_window.h"
 #include "ui/measurement_window.h"
+#include "ui/placement.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -21,11 +23,15 @@ namespace {
 // The main window's colours.
 const QColor kSilver(192, 192, 192);
 
-constexpr int kLabelX = 12;
-constexpr int kColumnX[2] = {176, 300};
-constexpr int kColumnW = 112;
-constexpr int kSmallW = 56;  // an editable field beside its button
-constexpr int kUnitX = kColumnX[1] + kColumnW + 8;
+// Narrow enough (with a window frame) for the 388 pixels left of the main
+// window at its first place, so that the two lie side by side on a
+// 1366-pixel screen.
+constexpr int kLabelX = 10;
+constexpr int kColumnX[2] = {134, 234};
+constexpr int kColumnW = 96;
+constexpr int kSmallW = 52;  // an editable field beside its button
+constexpr int kUnitX = kColumnX[1] + kColumnW + 4;
+constexpr int kWidth = kUnitX + 30;
 constexpr int kTop = 36;
 constexpr int kStep = 27;
 constexpr int kFieldH = 21;
@@ -49,9 +55,7 @@ void MeasurementWindow::WatchCommands() {
   // The commands tell after every command that may change slot 0, however
   // it was started (a button, Enter, a history row, a file); the window may
   // go before the commands do.
-  commands_.AddCalculationListener([window = QPointer<MeasurementWindow>(this)](const CalcOutcome&) {
-    if (window) window->Refresh();
-  });
+  FollowSlot0(this, commands_, [this] { Refresh(); });
 }
 
 void MeasurementWindow::Build() {
@@ -60,7 +64,10 @@ void MeasurementWindow::Build() {
     return l;
   };
   auto result = [this](const QString& name, int x, int y, int w = kColumnW) {
-    return MakeEdit(this, name, x, y, w, kFieldH, QString(), true, true);
+    QLineEdit* e = MakeEdit(this, name, x, y, w, kFieldH, QString(), true, true);
+    // Tab passes over what the user cannot change; a click still selects.
+    e->setFocusPolicy(Qt::ClickFocus);
+    return e;
   };
   auto input = [this](const QString& name, int x, int y, int w) {
     QLineEdit* e = MakeEdit(this, name, x, y, w, kFieldH, QString(), false, true);
@@ -70,6 +77,9 @@ void MeasurementWindow::Build() {
     return e;
   };
 
+  // The pressure angle the pair is calculated with: a file may have brought
+  // another than 20°.
+  angle_ = label("InspPressureAngle", kLabelX, 10, QString());
   label("InspHeading1", kColumnX[0] + 4, 10, QStringLiteral("ギア１"));
   label("InspHeading2", kColumnX[1] + 4, 10, QStringLiteral("ギア２"));
 
@@ -123,11 +133,11 @@ void MeasurementWindow::Build() {
     connect(gear.spanTeeth, &QLineEdit::editingFinished, this, [this, g] { SpanEdited(g); });
     connect(gear.pin, &QLineEdit::editingFinished, this, [this, g] { PinEdited(g); });
     connect(spanAuto, &QPushButton::clicked, this, [this, g] {
-      gears_[static_cast<std::size_t>(g)].spanChoice.reset();
+      Choice(g).spanTeeth.reset();
       Refresh();
     });
     connect(pinIdeal, &QPushButton::clicked, this, [this, g] {
-      gears_[static_cast<std::size_t>(g)].pinChoice.reset();
+      Choice(g).pin.reset();
       Refresh();
     });
   }
@@ -136,7 +146,10 @@ void MeasurementWindow::Build() {
   QPalette red = warning_->palette();
   red.setColor(QPalette::WindowText, Qt::red);
   warning_->setPalette(red);
-  y += 24;
+  // Two lines where the narrow window needs them.
+  warning_->setWordWrap(true);
+  warning_->setFixedWidth(kWidth - 2 * kLabelX);
+  y += 40;
 
   // The centre distance block.
   auto* box = new QGroupBox(QStringLiteral("中心距離から転位係数"), this);
@@ -150,32 +163,43 @@ void MeasurementWindow::Build() {
   };
   boxLabel("InspLabelTarget", QStringLiteral("目標中心距離"), kLabelX + 8, by);
   target_ = input("InspTarget", kColumnX[0], by, kColumnW);
-  boxLabel("InspLabelTargetUnit", QStringLiteral("mm"), kColumnX[0] + kColumnW + 6, by);
+  boxLabel("InspLabelTargetUnit", QStringLiteral("mm"), kColumnX[0] + kColumnW + 3, by);
   by += kStep;
   boxLabel("InspLabelShift1", QStringLiteral("転位係数 x₁"), kLabelX + 8, by);
   shift1_ = input("InspShift1", kColumnX[0], by, kSmallW);
   QPushButton* shiftAuto = MakeButton(this, "InspShift1Auto", kColumnX[0] + kSmallW + 4, by - 1,
                                       kColumnW - kSmallW - 4, kFieldH + 2, QStringLiteral("自動"));
+  QPushButton* balance = MakeButton(this, "InspShift1Balance", kColumnX[1], by - 1, kColumnW,
+                                    kFieldH + 2, QStringLiteral("すべり率釣合い"));
+  balance->setToolTip(QStringLiteral("両歯元のすべり率が等しくなる x₁"));
   by += kStep;
   boxLabel("InspLabelShiftSum", QStringLiteral("x₁ + x₂"), kLabelX + 8, by);
   shiftSum_ = result("InspShiftSum", kColumnX[0], by);
+  // The sum that meets the target exactly, of which the written shifts keep
+  // only the digits the shown centre distance needs.
+  exactSum_ = result("InspExactSum", kColumnX[1], by, kWidth - 6 - kColumnX[1]);
+  FitNumbers(exactSum_);
+  exactSum_->setToolTip(QStringLiteral("目標中心距離を与える x₁ + x₂ の値（丸める前）"));
   by += kStep;
   boxLabel("InspLabelShift2", QStringLiteral("転位係数 x₂"), kLabelX + 8, by);
   shift2_ = result("InspShift2", kColumnX[0], by);
   by += kStep;
   boxLabel("InspLabelWorkingAngle", QStringLiteral("噛合い圧力角"), kLabelX + 8, by);
   workingAngle_ = result("InspWorkingAngle", kColumnX[0], by);
-  boxLabel("InspLabelWorkingAngleUnit", QStringLiteral("°"), kColumnX[0] + kColumnW + 6, by);
-  apply_ = MakeButton(this, "InspApply", kColumnX[1], by - 2, kColumnW, 25, QStringLiteral("適用"));
+  boxLabel("InspLabelWorkingAngleUnit", QStringLiteral("°"), kColumnX[0] + kColumnW + 3, by);
+  apply_ = MakeButton(this, "InspApply", kColumnX[1] + 16, by - 2, kWidth - 6 - kColumnX[1] - 16,
+                      25, QStringLiteral("適用"));
   by += kStep;
   note_ = boxLabel("InspCorrectionNote", QString(), kLabelX + 8, by - 2);
   by += 20;
-  box->setGeometry(kLabelX - 4, boxTop, kUnitX + 36 - kLabelX, by - boxTop);
+  box->setGeometry(kLabelX - 4, boxTop, kWidth - 2 * (kLabelX - 4), by - boxTop);
   box->lower();
 
   status_ = label("InspStatus", kLabelX, by + 6, QString());
   status_->setPalette(red);
-  resize(kUnitX + 44, by + 32);
+  status_->setWordWrap(true);
+  status_->setFixedWidth(kWidth - 2 * kLabelX);
+  resize(kWidth, by + 48);
 
   connect(target_, &QLineEdit::editingFinished, this, [this] { TargetEdited(); });
   connect(shift1_, &QLineEdit::editingFinished, this, [this] { Shift1Edited(); });
@@ -184,15 +208,25 @@ void MeasurementWindow::Build() {
     Refresh();
   });
   connect(apply_, &QPushButton::clicked, this, [this] { Apply(); });
+  connect(balance, &QPushButton::clicked, this, [this] { Balance(); });
 
-  QList<QWidget*> order = {gears_[0].spanTeeth,
-                           gears_[1].spanTeeth,
-                           gears_[0].pin,
-                           gears_[1].pin,
-                           target_,
-                           shift1_,
-                           apply_};
+  // Row by row, only what the user can change and the buttons; the window
+  // opens in the first of them.
+  QList<QWidget*> order;
+  for (const char* n : {"1", "2"}) {
+    for (const char* c : {"InspSpanTeeth", "InspSpanAuto"}) {
+      order.append(findChild<QWidget*>(QString(c) + n));
+    }
+  }
+  for (const char* n : {"1", "2"}) {
+    for (const char* c : {"InspPin", "InspPinIdeal"}) {
+      order.append(findChild<QWidget*>(QString(c) + n));
+    }
+  }
+  order.append({target_, shift1_, shiftAuto, balance, apply_});
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  gears_[0].spanTeeth->setFocus();
+  PressButtonsOnEnter(this);
 }
 
 void MeasurementWindow::Attach(TForm1& mainWindow) {
@@ -202,9 +236,11 @@ void MeasurementWindow::Attach(TForm1& mainWindow) {
     auto* w = mainWindow.findChild<MeasurementWindow*>("Form3");
     if (!w) {
       w = new MeasurementWindow(mainWindow.commands(), &mainWindow);
-      // Beside the main window, at its right.
+      // Beside the main window, wholly on the screen; afterwards where the
+      // user puts it, for as long as the program runs (closing only hides).
       const QRect frame = mainWindow.frameGeometry();
-      w->move(frame.right() + 8, frame.top());
+      const QSize decoration = frame.size() - mainWindow.geometry().size();
+      w->move(BesideMain(AvailableArea(&mainWindow), frame, w->size() + decoration));
     }
     w->Refresh();
     w->show();

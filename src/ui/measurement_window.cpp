@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include "commands/design_commands.h"
 #include "core/number_text.h"
 #include "ui/widgets.h"
 
@@ -15,7 +16,6 @@ namespace spurgear::ui {
 namespace {
 
 QString Length(double v) { return Q(FormatResult(v)); }
-QString Coefficient(double v) { return Q(FormatFixed(v, 4, 11)); }
 
 bool IsAuto(const QString& text) {
   return text.isEmpty() || text == QStringLiteral("自動") || text == QStringLiteral("理想");
@@ -63,16 +63,17 @@ void MeasurementWindow::ShowGear(Gear& g, const GearMeasurement* r) {
 
 void MeasurementWindow::Refresh() {
   const GearPairRecord& s = commands_.state.slot0();
-  const std::array<double, 4> pair = {s.Module, static_cast<double>(s.Teeth1),
-                                      static_cast<double>(s.Teeth2),
-                                      PressureAngleDegrees(s.PressureAngleIndex)};
-  if (pair != chosenFor_) {
-    // k and the pins were chosen for other gears.
-    for (Gear& g : gears_) {
-      g.spanChoice.reset();
-      g.pinChoice.reset();
-    }
-    chosenFor_ = pair;
+  const double alpha = PressureAngleDegrees(s.PressureAngleIndex);
+  angle_->setText(QStringLiteral("圧力角 %1°").arg(Q(FormatInput(alpha))));
+  angle_->adjustSize();
+  const std::array<double, 4> pair = MeasuredPair(s);
+  if (pair != commands_.measurementChoicesFor) {
+    // k, the pins, the target and x1 were chosen for other gears: a target
+    // of another pair would give shifts far outside this one's.
+    commands_.measurementChoices = {};
+    targetChoice_.reset();
+    shift1Choice_.reset();
+    commands_.measurementChoicesFor = pair;
   }
   QString status;
 
@@ -81,15 +82,11 @@ void MeasurementWindow::Refresh() {
   std::optional<PairMeasurement> r;
   try {
     try {
-      r = MeasureSlot0(commands_, {gears_[0].spanChoice, gears_[0].pinChoice},
-                       {gears_[1].spanChoice, gears_[1].pinChoice});
+      r = MeasureSlot0(commands_, Choice(0), Choice(1));
     } catch (const CommandError&) {
       // A pin chosen before a change of shift may no longer fit: back to
       // the automatic values rather than nothing.
-      for (Gear& g : gears_) {
-        g.spanChoice.reset();
-        g.pinChoice.reset();
-      }
+      commands_.measurementChoices = {};
       r = MeasureSlot0(commands_);
     }
   } catch (const CommandError& e) {
@@ -116,21 +113,31 @@ void MeasurementWindow::Refresh() {
 
   // The shifts for the target: by default the centre distance Edit14 shows.
   shifts_.reset();
+  written_.reset();
   double target = 0;
   if (belong) {
     target = targetChoice_ ? *targetChoice_ : ShownDistance(s);
     try {
       shifts_ = ShiftsForSlot0(commands_, target, shift1Choice_);
+      if (shifts_) written_ = ShortestShifts(s, target, *shifts_, shift1Choice_.has_value());
     } catch (const CommandError& e) {
+      shifts_.reset();
       if (status.isEmpty()) status = Q(e.what());
     }
   }
+  // The shifts as 適用 writes them, their sum, and beside it the sum that
+  // meets the target exactly.
+  auto shown = [this](double v) { return written_ ? Q(FormatInput(v)) : QString(); };
   Show(target_, belong ? Length(target) : QString());
-  Show(shift1_, shifts_ ? Coefficient(shifts_->shift1) : QString());
-  Show(shift2_, shifts_ ? Coefficient(shifts_->shift2) : QString());
-  Show(shiftSum_, shifts_ ? Coefficient(shifts_->shift_sum) : QString());
-  Show(workingAngle_, shifts_ ? Length(shifts_->working_pressure_angle_deg) : QString());
-  apply_->setEnabled(shifts_.has_value());
+  Show(shift1_, shown(written_ ? written_->shift1 : 0));
+  Show(shift2_, shown(written_ ? written_->shift2 : 0));
+  Show(shiftSum_, shown(written_ ? written_->shift1 + written_->shift2 : 0));
+  // Ten decimals: the sum of an unshifted pair's own distance is zero, not
+  // the last bits of its root solve.
+  Show(exactSum_, written_ ? Q(FormatInput(ParseDecimal(FormatFixed(shifts_->shift_sum, 10, 11))))
+                           : QString());
+  Show(workingAngle_, written_ ? Length(shifts_->working_pressure_angle_deg) : QString());
+  apply_->setEnabled(written_.has_value());
   note_->setText(
       belong && s.DistanceCorrection != 0
           ? QStringLiteral("距離修正 %1 mm を含めた中心距離").arg(Length(s.DistanceCorrection))
@@ -148,13 +155,11 @@ void MeasurementWindow::SpanEdited(int gear) {
   std::optional<int> choice;
   const bool taken = commands_.Run([&] {
     if (!IsAuto(text)) choice = ParseSpanTeeth(text.toStdString());
-    std::array<MeasurementChoice, 2> c = {
-        MeasurementChoice{gears_[0].spanChoice, gears_[0].pinChoice},
-        MeasurementChoice{gears_[1].spanChoice, gears_[1].pinChoice}};
+    std::array<MeasurementChoice, 2> c = commands_.measurementChoices;
     c[static_cast<std::size_t>(gear)].spanTeeth = choice;
     MeasureSlot0(commands_, c[0], c[1]);  // a refusal throws here
   });
-  if (taken) g.spanChoice = choice;
+  if (taken) Choice(gear).spanTeeth = choice;
   Refresh();  // a refused text gives way to the value in use
   busy_ = false;
 }
@@ -167,13 +172,11 @@ void MeasurementWindow::PinEdited(int gear) {
   std::optional<double> choice;
   const bool taken = commands_.Run([&] {
     if (!IsAuto(text)) choice = ParsePin(text.toStdString());
-    std::array<MeasurementChoice, 2> c = {
-        MeasurementChoice{gears_[0].spanChoice, gears_[0].pinChoice},
-        MeasurementChoice{gears_[1].spanChoice, gears_[1].pinChoice}};
+    std::array<MeasurementChoice, 2> c = commands_.measurementChoices;
     c[static_cast<std::size_t>(gear)].pin = choice;
     MeasureSlot0(commands_, c[0], c[1]);
   });
-  if (taken) g.pinChoice = choice;
+  if (taken) Choice(gear).pin = choice;
   Refresh();
   busy_ = false;
 }
@@ -211,14 +214,32 @@ void MeasurementWindow::Shift1Edited() {
   busy_ = false;
 }
 
+void MeasurementWindow::Balance() {
+  if (busy_) return;
+  busy_ = true;
+  const GearPairRecord& s = commands_.state.slot0();
+  std::optional<double> choice;
+  const bool taken = commands_.Run([&] {
+    const std::optional<ShiftForCenter> sum =
+        ShiftsForSlot0(commands_, targetChoice_ ? *targetChoice_ : ShownDistance(s));
+    if (!sum) throw CommandError("計算が完了していないため求められません");
+    choice = BalancedShift1ForSlot0(commands_, sum->shift_sum);
+  });
+  if (taken) shift1Choice_ = choice;
+  Refresh();
+  busy_ = false;
+}
+
 void MeasurementWindow::Apply() {
-  if (!shifts_) return;
-  const double x1 = shifts_->shift1, x2 = shifts_->shift2;
+  if (!written_) return;
+  const double x1 = written_->shift1, x2 = written_->shift2;
   // The target stays as it was: after the calculation the pair's own
   // centre distance is it.
   const GearPairRecord& s = commands_.state.slot0();
   if (!targetChoice_) targetChoice_ = ShownDistance(s);
-  commands_.Run([&] { ApplyShifts(commands_, x1, x2); });
+  const bool applied = commands_.Run([&] { ApplyShifts(commands_, x1, x2); });
+  // A refused 適用, or a calculation that did not complete, keeps no target.
+  if (!applied || !commands_.ResultsBelong()) targetChoice_.reset();
   Refresh();
 }
 

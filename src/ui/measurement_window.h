@@ -32,6 +32,12 @@ class MeasurementWindow : public QWidget {
   // when its results do not belong to its inputs.
   void Refresh();
 
+  // k and the pin chosen for gear 0 or 1; nullopt members are automatic.
+  MeasurementChoice Choice(int gear) const {
+    const Gear& g = gears_[static_cast<std::size_t>(gear)];
+    return {g.spanChoice, g.pinChoice};
+  }
+
  private:
   struct Gear {
     QLineEdit* chordalThickness;
@@ -42,9 +48,12 @@ class MeasurementWindow : public QWidget {
     QLineEdit* idealPin;
     QLineEdit* pin;
     QLineEdit* overPins;
-    std::optional<int> spanChoice;
-    std::optional<double> pinChoice;
   };
+  // The choices of k and pin for gear 0 or 1, kept by the commands for the
+  // sheet.
+  MeasurementChoice& Choice(int gear) {
+    return commands_.measurementChoices[static_cast<std::size_t>(gear)];
+  }
 
   void Build();
   void WatchCommands();
@@ -53,6 +62,8 @@ class MeasurementWindow : public QWidget {
   void PinEdited(int gear);
   void TargetEdited();
   void Shift1Edited();
+  // x₁ that balances the specific sliding at the two roots for the sum.
+  void Balance();
   void Apply();
 
   Commands& commands_;
@@ -60,9 +71,11 @@ class MeasurementWindow : public QWidget {
   QLineEdit* target_ = nullptr;
   QLineEdit* shift1_ = nullptr;
   QLineEdit* shiftSum_ = nullptr;
+  QLineEdit* exactSum_ = nullptr;
   QLineEdit* shift2_ = nullptr;
   QLineEdit* workingAngle_ = nullptr;
   QPushButton* apply_ = nullptr;
+  QLabel* angle_ = nullptr;
   QLabel* warning_ = nullptr;
   QLabel* status_ = nullptr;
   QLabel* note_ = nullptr;
@@ -70,9 +83,7 @@ class MeasurementWindow : public QWidget {
   std::optional<double> targetChoice_;
   std::optional<double> shift1Choice_;
   std::optional<ShiftForCenter> shifts_;
-  // Module, tooth counts and pressure angle the choices of k and pin were
-  // made for: another gear drops them.
-  std::array<double, 4> chosenFor_{};
+  std::optional<WrittenShifts> written_;
   // Set while a choice is being taken: the message box of a refusal takes
   // the focus, which must not take the same edit a second time.
   bool busy_ = false;

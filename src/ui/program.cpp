@@ -7,6 +7,9 @@
 
 #include "ui/app_setup.h"
 #include "ui/measurement_window.h"
+#include "ui/rating_window.h"
+#include "ui/sliding_window.h"
+#include "ui/tolerance_window.h"
 
 namespace spurgear::ui {
 namespace {
@@ -72,6 +75,9 @@ void Program::FinishStartup() {
   form2->hide();
   form1->AttachHistory(form2.get(), form2.get());
   MeasurementWindow::Attach(*form1);
+  ToleranceWindow::Attach(*form1, form2.get());
+  SlidingWindow::Attach(*form1, form2.get());
+  RatingWindow::Attach(*form1, form2.get());
   Commands& c = form1->commands();
   c.Run([&] { c.Form2Create(); });
 }

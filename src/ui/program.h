@@ -30,7 +30,7 @@ struct Program {
   // Needs a QApplication. Sets the application title, creates the main
   // window (which computes and draws the default pair), then the hidden
   // history window, and runs its creation handler. With WindowFirst the
-  // history window and the ＴＯＯＬ window's menu item wait for
+  // history window and the ＴＯＯＬ windows' menu items wait for
   // FinishStartup.
   explicit Program(MessageBoxPort* box = nullptr, DialogPort* dialogs = nullptr,
                    Startup startup = Startup::Whole);

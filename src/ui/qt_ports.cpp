@@ -41,6 +41,10 @@ constexpr DialogSpec kDialogs[] = {
     {kSaveGear2DxfDialog, "dxf (*.dxf)", "gya2.dxf"},
     {kSaveSheetDialog, "PDF ファイル (*.pdf)", "keisansho.pdf"},
     {kSaveMeshSvgDialog, "SVG ファイル (*.svg)", "kamiai.svg"},
+    {kSavePartDxf1Dialog, "DXF ファイル (*.dxf)", "buhinzu1.dxf"},
+    {kSavePartDxf2Dialog, "DXF ファイル (*.dxf)", "buhinzu2.dxf"},
+    {kSaveTemplate1Dialog, "SVG ファイル (*.svg)", "template1.svg"},
+    {kSaveTemplate2Dialog, "SVG ファイル (*.svg)", "template2.svg"},
     {"SavePdfDialog", "PDF ファイル (*.pdf)", "spurgear.pdf"},
 };
 static_assert(std::size(kDialogs) == kDialogCount);

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QtMath>
@@ -153,6 +154,29 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, int x, int y, int 
   b->setObjectName(name);
   b->setGeometry(x, y, w, h);
   return b;
+}
+
+namespace {
+class EnterPresses : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (!button || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)) return false;
+    // Once per press, as Space: a held key does not repeat the command.
+    if (button->isEnabled() && !key->isAutoRepeat()) button->click();
+    return true;
+  }
+};
+}  // namespace
+
+void PressButtonsOnEnter(QWidget* window) {
+  auto* filter = new EnterPresses(window);
+  for (QPushButton* b : window->findChildren<QPushButton*>()) b->installEventFilter(filter);
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, int x, int y, const QString& caption) {

@@ -96,6 +96,10 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, int x, int y, int w, i
                     const QString& text, bool readOnly = false, bool flat = true);
 QPushButton* MakeButton(QWidget* parent, const QString& name, int x, int y, int w, int h,
                         const QString& caption);
+// Enter (either key) on a focused push button of `window` presses it, as
+// Space does; outside a dialog Qt passes it over.
+void PressButtonsOnEnter(QWidget* window);
+
 QLabel* MakeLabel(QWidget* parent, const QString& name, int x, int y, const QString& caption);
 
 }  // namespace spurgear::ui

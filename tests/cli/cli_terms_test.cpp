@@ -100,8 +100,9 @@ TEST(CliTerms, ResultsInGearTerms) {
     EXPECT_EQ(res[term], nlohmann::json::array({rec[one], rec[two]})) << term;
   }
   // The center distance without and with the correction.
-  EXPECT_NEAR(res["center_distance"].get<double>(), 52.75993, 5e-6);
-  EXPECT_NEAR(res["corrected_center_distance"].get<double>(), 52.80993, 5e-6);
+  // Exact: 52.760056950271899 (40-digit recomputation).
+  EXPECT_NEAR(res["center_distance"].get<double>(), 52.760056950271899, 1e-12);
+  EXPECT_NEAR(res["corrected_center_distance"].get<double>(), 52.810056950271899, 1e-12);
   EXPECT_EQ(j["fields"]["Edit14"], "52.810");
   EXPECT_EQ(res["distance_correction"], 0.05);
 

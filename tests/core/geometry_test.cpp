@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/errors.h"
+#include "core/number_text.h"
 
 namespace spurgear {
 namespace {
@@ -59,22 +60,25 @@ TEST(CheckInputs, CountsBelowOneAreRefusedAfterTheWarnings) {
   EXPECT_EQ(CheckInputs(Pair(1, -2147483647 - 1, 2147483647)).result, 2);
 }
 
+// Expected values below are from a 40-digit recomputation of the textbook
+// formulas, with the angle in degrees × 3.141592654 / 180 for the pair and
+// × π / 180 for the tooth thickness.
 TEST(ComputeGeometry, DefaultPair) {
   GearPairRecord r = Pair(1, 15, 25);
   ComputeGeometry(r);
   EXPECT_EQ(r.Valid, 1);
-  EXPECT_NEAR(r.WorkingPressureAngle, 19.99957, 5e-6);
-  EXPECT_NEAR(r.CenterModCoef, -0.0000544, 5e-7);
-  EXPECT_NEAR(r.CenterDistance, 19.99995, 5e-6);
-  EXPECT_NEAR(r.TipDia1, 16.99989, 5e-6);
-  EXPECT_NEAR(r.TipDia2, 26.99989, 5e-6);
+  EXPECT_NEAR(r.WorkingPressureAngle, 20, 1e-13);
+  EXPECT_NEAR(r.CenterModCoef, 0, 1e-15);
+  EXPECT_NEAR(r.CenterDistance, 20, 1e-13);
+  EXPECT_NEAR(r.TipDia1, 17, 1e-13);
+  EXPECT_NEAR(r.TipDia2, 27, 1e-13);
   EXPECT_NEAR(r.RootDia1, 12.5, 1e-12);
   EXPECT_NEAR(r.RootDia2, 22.5, 1e-12);
-  EXPECT_NEAR(r.BaseDia1, 14.09539, 5e-6);
-  EXPECT_NEAR(r.BaseDia2, 23.49232, 5e-6);
-  EXPECT_NEAR(r.ContactRatio, 1.5465, 5e-5);
-  EXPECT_NEAR(r.TipThickness1, 0.6565, 5e-5);
-  EXPECT_NEAR(r.TipThickness2, 0.7199, 5e-5);
+  EXPECT_NEAR(r.BaseDia1, 14.095389311554794, 1e-12);
+  EXPECT_NEAR(r.BaseDia2, 23.49231551925799, 1e-12);
+  EXPECT_NEAR(r.ContactRatio, 1.5465415142776315, 1e-12);
+  EXPECT_NEAR(r.TipThickness1, 0.65639255971910963, 1e-12);
+  EXPECT_NEAR(r.TipThickness2, 0.71981938929470949, 1e-12);
   EXPECT_EQ(r.NormalBacklash, 0.0);
   EXPECT_NEAR(r.WorkingPitchDia1 + r.WorkingPitchDia2, 2 * r.CenterDistance, 1e-12);
 }
@@ -82,27 +86,78 @@ TEST(ComputeGeometry, DefaultPair) {
 TEST(ComputeGeometry, ShiftedPair) {
   GearPairRecord r = Pair(1, 15, 25, 0.5, 0.5);
   ComputeGeometry(r);
-  EXPECT_NEAR(r.WorkingPressureAngle, 25.7946, 5e-5);
-  EXPECT_NEAR(r.CenterModCoef, 0.87371, 5e-6);
-  EXPECT_NEAR(r.CenterDistance, 20.87371, 5e-6);
-  EXPECT_NEAR(r.TipDia1, 17.74743, 5e-6);
-  EXPECT_NEAR(r.RootDia1, 13.5, 1e-9);
-  EXPECT_NEAR(r.ContactRatio, 1.2505, 5e-5);
-  EXPECT_NEAR(r.TipThickness1, 0.5661, 5e-5);
+  EXPECT_NEAR(r.WorkingPressureAngle, 25.794838999511538, 1e-12);
+  EXPECT_NEAR(r.CenterModCoef, 0.87375577726823157, 1e-12);
+  EXPECT_NEAR(r.CenterDistance, 20.873755777268232, 1e-12);
+  EXPECT_NEAR(r.TipDia1, 17.747511554536463, 1e-12);
+  EXPECT_NEAR(r.RootDia1, 13.5, 1e-12);
+  EXPECT_NEAR(r.ContactRatio, 1.250549528243829, 1e-12);
+  EXPECT_NEAR(r.TipThickness1, 0.56605165347841244, 1e-12);
 }
 
 TEST(ComputeGeometry, ModuleTwoWithCorrection) {
   GearPairRecord r = Pair(2, 12, 40, 0.3, 0.1, 0.05);
   ComputeGeometry(r);
-  EXPECT_NEAR(r.WorkingPressureAngle, 22.1564, 5e-5);
-  EXPECT_NEAR(r.CenterDistance, 52.75993, 5e-6);
-  EXPECT_NEAR(r.TipDia1, 29.11986, 5e-6);
-  EXPECT_NEAR(r.TipDia2, 84.31986, 5e-6);
-  EXPECT_NEAR(r.RootDia1, 20.2, 1e-9);
-  EXPECT_NEAR(r.RootDia2, 75.4, 1e-9);
-  EXPECT_NEAR(r.ContactRatio, 1.4241, 5e-5);
-  EXPECT_NEAR(r.NormalBacklash, 0.034202, 5e-7);
-  EXPECT_NEAR(ComputeNormalBacklash(1.0), 0.68404, 5e-6);
+  EXPECT_NEAR(r.WorkingPressureAngle, 22.156757318181426, 1e-12);
+  EXPECT_NEAR(r.CenterDistance, 52.760056950271899, 1e-12);
+  EXPECT_NEAR(r.TipDia1, 29.120113900543799, 1e-12);
+  EXPECT_NEAR(r.TipDia2, 84.320113900543799, 1e-12);
+  EXPECT_NEAR(r.RootDia1, 20.2, 1e-12);
+  EXPECT_NEAR(r.RootDia2, 75.4, 1e-12);
+  EXPECT_NEAR(r.ContactRatio, 1.424098607946066, 1e-12);
+  // Along the line of action at the working angle: 2 × 0.05 × sin 22.1568°,
+  // not sin 20° (0.034202).
+  EXPECT_NEAR(r.NormalBacklash, 0.037714189962903728, 1e-15);
+}
+
+// A gear maker's worked example: module 3, 12/24 teeth, shifts 0.6/0.36
+// give αw 26.0886°, a 56.500, da 44.840 / 79.400.
+TEST(ComputeGeometry, PublishedShiftedPair) {
+  GearPairRecord r = Pair(3, 12, 24, 0.6, 0.36, 0.1);
+  ComputeGeometry(r);
+  EXPECT_NEAR(r.WorkingPressureAngle, 26.0886, 5e-5);
+  EXPECT_NEAR(r.CenterDistance, 56.500, 5e-4);
+  EXPECT_NEAR(r.TipDia1, 44.840, 5e-4);
+  EXPECT_NEAR(r.TipDia2, 79.400, 5e-4);
+  EXPECT_NEAR(r.WorkingPressureAngle, 26.088563440764238, 1e-12);
+  EXPECT_NEAR(r.CenterDistance, 56.499869720382261, 1e-12);
+  EXPECT_NEAR(r.TipThickness1, 1.2640200694979746, 1e-12);
+  // The two flank gaps the backlash page measures add up to this.
+  EXPECT_NEAR(r.NormalBacklash, 0.087951981960189873, 1e-15);
+}
+
+// Unshifted pairs: the working circles are the reference circles, the
+// centre distance m (z1 + z2) / 2 and the working angle the standard one.
+TEST(ComputeGeometry, StandardPairsAreExact) {
+  const double modules[] = {0.3, 1, 1.25, 2.5, 4, 7, 10, 25};
+  const int teeth[][2] = {{14, 14}, {15, 25}, {17, 90}, {40, 41}, {40, 60}, {99, 300},
+                          {150, 151}, {300, 300}, {1, 299}};
+  for (int index : {1, 0}) {
+    for (double m : modules) {
+      for (const auto& [z1, z2] : teeth) {
+        const double x1 = z1 % 2 ? 0.0 : 0.3;  // a shift sum of zero either way
+        GearPairRecord r = Pair(m, z1, z2, x1, -x1);
+        r.PressureAngleIndex = index;
+        ComputeGeometry(r);
+        const std::string at = std::to_string(m) + " " + std::to_string(z1) + "/" +
+                               std::to_string(z2) + " index " + std::to_string(index);
+        EXPECT_NEAR(r.WorkingPressureAngle, index == 1 ? 20 : 14.5, 1e-12) << at;
+        EXPECT_NEAR(r.CenterDistance, m * (z1 + z2) / 2, 1e-12) << at;
+        EXPECT_NEAR(r.WorkingPitchDia1, m * z1, 1e-12) << at;
+        EXPECT_NEAR(r.WorkingPitchDia2, m * z2, 1e-12) << at;
+        EXPECT_NEAR(r.TipDia1, m * (z1 + 2 + 2 * x1), 1e-12) << at;
+      }
+    }
+  }
+  // 中心距離 202.500 and 500.000, where a residual stop showed 202.499 and
+  // 499.999.
+  GearPairRecord r = Pair(5, 40, 41);
+  ComputeGeometry(r);
+  EXPECT_EQ(FormatResult(r.CenterDistance), "202.500");
+  EXPECT_EQ(FormatResult(r.WorkingPitchDia1), "200.000");
+  r = Pair(10, 40, 60);
+  ComputeGeometry(r);
+  EXPECT_EQ(FormatResult(r.CenterDistance), "500.000");
 }
 
 void ExpectFaultLeavesRecord(GearPairRecord r, const char* message) {
@@ -142,14 +197,47 @@ TEST(ComputeGeometry, SlowPairsConvergeWithinTheStepLimit) {
   EXPECT_EQ(r.Valid, 1);
 }
 
-TEST(RegulaFalsi, ExactEndRootAndNoSignChange) {
+TEST(Roots, ExactEndRootAndNoSignChange) {
   double out = -1;
-  EXPECT_EQ(RegulaFalsi(CosineResidual, 1.0, 0.0, 1.5707963267948966, 1e-6, out), 0);
+  EXPECT_EQ(CosineRoot(1.0, out), 0);
   EXPECT_EQ(out, 0.0);
   out = -1;
-  EXPECT_EQ(RegulaFalsi(CosineResidual, 2.0, 0.0, 1.5707963267948966, 1e-6, out), 1);
+  EXPECT_EQ(CosineRoot(2.0, out), 1);
+  EXPECT_EQ(CosineRoot(0.0, out), 1);   // cos of the double below π/2 is positive
+  EXPECT_EQ(CosineRoot(-0.5, out), 1);
+  EXPECT_EQ(InvoluteRoot(-1e-9, out), 1);
+  EXPECT_EQ(InvoluteRoot(11.9, out), 1);  // beyond tan(1.4959965) − 1.4959965
   EXPECT_EQ(out, -1);
-  EXPECT_EQ(RegulaFalsi(InvoluteResidual, 0.1, 0.0, 1.4959965019047619, 1e-30, out, 10), 2);
+  EXPECT_EQ(InvoluteRoot(0.0, out), 0);
+  EXPECT_EQ(out, 0.0);
+}
+
+// Both roots to the last bits: the double nearest the exact root (40-digit
+// values), within 2 units in the last place.
+TEST(Roots, NearestDouble) {
+  const auto ulps = [](double a, double b) {
+    long n = 0;
+    for (double t = std::fmin(a, b); t < std::fmax(a, b) && n < 100; ++n) t = std::nextafter(t, 9.0);
+    return n;
+  };
+  const double involute[][2] = {{1e-12, 0.00014422495663074083}, {0.001, 0.14382602513773465},
+                                {0.014904383867336446, 0.3490658503988659},
+                                {0.1, 0.6316594726612043}, {1.0, 1.1322677252728852},
+                                {5.0, 1.41618434392384}, {11.8, 1.495725526773088}};
+  for (const auto& [v, root] : involute) {
+    double out = -1;
+    ASSERT_EQ(InvoluteRoot(v, out), 0) << v;
+    EXPECT_LE(ulps(out, root), 2) << v << " " << out;
+  }
+  const double cosine[][2] = {{1e-09, 1.5707963257948967},  {0.1, 1.4706289056333368},
+                              {0.5, 1.0471975511965979},    {0.9, 0.45102681179626236},
+                              {0.999999, 0.0014142136802445852},
+                              {0.9999999999999999, 1.4901161193847656e-08}};
+  for (const auto& [c, root] : cosine) {
+    double out = -1;
+    ASSERT_EQ(CosineRoot(c, out), 0) << c;
+    EXPECT_LE(ulps(out, root), 2) << c << " " << out;
+  }
 }
 
 TEST(ToothThickness, BelowTheBaseCircleAndZeroTeeth) {
@@ -161,7 +249,8 @@ TEST(ToothThickness, BelowTheBaseCircleAndZeroTeeth) {
   const double a20 = 0.3490658503988659;
   const double ad = std::acos(20 * std::cos(a20) / 22.0);
   const double expect = 22.0 * (M_PI / 40 + (std::tan(a20) - a20) - (std::tan(ad) - ad));
-  EXPECT_NEAR(ToothThickness(20, 1, 0, 22.0), expect, 5e-5);  // the solver stops on the residual
+  EXPECT_NEAR(ToothThickness(20, 1, 0, 22.0), expect, 1e-13);
+  EXPECT_NEAR(ToothThickness(20, 1, 0, 22.0), 0.69487998457123994, 1e-13);
 }
 
 }  // namespace

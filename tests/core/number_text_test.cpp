@@ -4,7 +4,10 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "core/errors.h"
 
@@ -168,6 +171,54 @@ TEST(ConversionMessage, ShowsAtMostSixtyCharactersWithControlsEscaped) {
     ADD_FAILURE();
   } catch (const ConversionError& e) {
     EXPECT_STREQ(e.what(), "'1\\02' は整数ではありません");
+  }
+}
+
+// The formats against the exact decimal expansion of the binary value
+// (printf prints it exactly), rounded half away from zero here by hand:
+// random doubles of every size the fields show, ties and near-ties included.
+TEST(NumberText, FormatsRoundTheExactValue) {
+  // Digits of |v| rounded at `decimals` places after the point.
+  const auto fixed = [](double v, int decimals) {
+    char buf[1200];
+    std::snprintf(buf, sizeof buf, "%.1100f", std::fabs(v));
+    std::string s = buf;
+    const std::size_t point = s.find('.');
+    bool up = s[point + 1 + static_cast<std::size_t>(decimals)] >= '5';
+    s.resize(point + 1 + static_cast<std::size_t>(decimals));
+    for (std::size_t i = s.size(); up && i-- > 0;) {
+      if (s[i] == '.') continue;
+      if (s[i] != '9') {
+        ++s[i];
+        up = false;
+      } else {
+        s[i] = '0';
+      }
+    }
+    if (up) s = "1" + s;
+    if (decimals == 0) s.pop_back();
+    const bool zero = s.find_first_not_of("0.") == std::string::npos;
+    return (v < 0 && !zero ? "-" : "") + s;
+  };
+  std::mt19937_64 rng(3);
+  std::uniform_real_distribution<double> unit(0, 1);
+  for (int i = 0; i < 20000; ++i) {
+    double v = std::pow(10.0, unit(rng) * 12 - 5) * (i % 2 ? -1 : 1);
+    if (i % 4 == 0) v = std::round(v * 2000) / 2000;            // ties at the 4th decimal
+    if (i % 4 == 1) v = std::nextafter(std::round(v * 2000) / 2000, 0);
+    if (i % 8 == 2) v = std::round(v * 1e4) / 1e4;             // what users type
+    for (int decimals : {3, 4}) {
+      if (std::fabs(v) >= 1e7) continue;
+      ASSERT_EQ(FormatFixed(v, decimals, 11), fixed(v, decimals)) << v << " " << decimals;
+    }
+    if (i % 8 == 2 && std::fabs(v) >= 1e-3 && std::fabs(v) < 1e7) {
+      std::string g = fixed(v, 4);
+      while (g.back() == '0') g.pop_back();
+      if (g.back() == '.') g.pop_back();
+      if (g.rfind("0.", 0) == 0 || g.rfind("-0.", 0) == 0 || g.size() <= 12) {
+        ASSERT_EQ(FormatGeneral(v, 11), g) << v;
+      }
+    }
   }
 }
 

@@ -8,14 +8,13 @@
 #include <limits>
 #include <vector>
 
+#include "core/constants.h"
 #include "core/errors.h"
 #include "core/geometry.h"
 
 namespace spurgear {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kAngle20 = 0.3490658503988659;
 
 // A buffer prefilled with a marker, so that untouched points can be told.
 std::vector<Point2D> Marked(std::size_t n) {
@@ -26,13 +25,20 @@ bool IsMarked(const Point2D& p) { return p.x == -12345.0 && p.y == 6789.0; }
 TEST(Outlines, ReferenceCoarseTooth) {
   std::vector<Point2D> o = Marked(kMeshCapacity);
   BuildMeshTooth1(o, 20, 1.0, 0.0, 22.0, 17.5);
-  const Point2D expected[8] = {{8.642273, -1.368802}, {8.711826, -0.816447},
-                               {9.159863, -0.858436}, {9.611525, -0.860861},
-                               {10.071783, -0.754450}, {10.534056, -0.579799},
-                               {10.994513, -0.347388}, {11.000000, 0.0}};
+  // 40-digit recomputation of the construction, with the exact pressure
+  // angle on each circle (a residual stop of 1e-6 left points 3 to 6 up to
+  // 6e-6 off).
+  const Point2D expected[8] = {{8.6422729802074551, -1.3688015691020201},
+                               {8.7118260835744666, -0.8164473587143088},
+                               {9.1598628535868677, -0.85843608001961611},
+                               {9.6115255274895004, -0.86085831262623033},
+                               {10.071782891886331, -0.75444640545622818},
+                               {10.534056179549733, -0.57979341673572484},
+                               {10.994513431238227, -0.3473822251097896},
+                               {11.0, 0.0}};
   for (int i = 0; i < 8; ++i) {
-    EXPECT_NEAR(o[i].x, expected[i].x, 1e-6) << "point " << i;
-    EXPECT_NEAR(o[i].y, expected[i].y, 1e-6) << "point " << i;
+    EXPECT_NEAR(o[i].x, expected[i].x, 1e-12) << "point " << i;
+    EXPECT_NEAR(o[i].y, expected[i].y, 1e-12) << "point " << i;
   }
   for (int i = 1; i <= 6; ++i) {
     EXPECT_EQ(o[14 - i].x, o[i].x);
@@ -53,8 +59,8 @@ TEST(Outlines, FineToothSharesRootAndTipWithCoarse) {
     EXPECT_EQ(fine[f].x, coarse[c].x) << f;
     EXPECT_EQ(fine[f].y, coarse[c].y) << f;
   }
-  EXPECT_NEAR(fine[2].x, 8.829730, 1e-6);
-  EXPECT_NEAR(fine[2].y, -0.827497, 1e-6);
+  EXPECT_NEAR(fine[2].x, 8.8297304967356248, 1e-12);
+  EXPECT_NEAR(fine[2].y, -0.82749702221570546, 1e-12);
   EXPECT_EQ(fine[42].x, fine[0].x);
   EXPECT_EQ(fine[42].y, -fine[0].y);
   EXPECT_TRUE(IsMarked(fine[43]));

@@ -2,10 +2,14 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cmath>
+#include <random>
 #include <sstream>
 
 #include "cli/cli_run.h"
+#include "core/gear_record.h"
 #include "core/number_text.h"
+#include "test_support.h"
 
 namespace spurgear {
 namespace {
@@ -82,6 +86,43 @@ TEST(MeasurementCli, ShiftThenCalcMeetsTheTarget) {
                FormatInput(j["shift1"].get<double>()), FormatInput(j["shift2"].get<double>())});
   ASSERT_EQ(c.code, 0) << c.err;
   EXPECT_EQ(nlohmann::json::parse(c.out)["fields"]["Edit14"], "56.500");
+}
+
+// shift's shifts, given to calc as printed, give the target to 1e-9 mm, at
+// 20 degrees and (with a file at 14.5 degrees) at 14.5.
+TEST(MeasurementCli, ShiftThenCalcRoundTrip) {
+  TempDir dir;
+  HistoryTable table{};
+  InitHistoryTable(table);
+  table[0].PressureAngleIndex = 0;
+  const std::string file145 = dir.Path("p145.hgd");
+  WriteGearFile(table, file145);
+  std::mt19937 rng(22);
+  std::uniform_real_distribution<double> unit(0, 1);
+  for (int i = 0; i < 40; ++i) {
+    const bool at145 = i % 3 == 0;
+    const double m = std::round((0.5 + unit(rng) * 9.5) * 4) / 4;
+    const int z1 = 12 + static_cast<int>(unit(rng) * 89), z2 = 12 + static_cast<int>(unit(rng) * 89);
+    const double target = std::fmin(1000, std::round(m * ((z1 + z2) / 2.0 + unit(rng) * 1.5 - 0.3) * 1000) / 1000);
+    std::vector<std::string> shift = {"shift", "--module", FormatInput(m), "--teeth",
+                                      std::to_string(z1), std::to_string(z2),
+                                      "--center-distance", FormatInput(target)};
+    if (at145) shift.insert(shift.end(), {"--pressure-angle", "14.5"});
+    CliRun s = Cli(shift);
+    ASSERT_EQ(s.code, 0) << s.err;
+    const auto j = s.Json();
+    std::vector<std::string> calc = {"calc", "--module", FormatInput(m), "--teeth",
+                                     std::to_string(z1), std::to_string(z2), "--shift",
+                                     j["shift1"].dump(), j["shift2"].dump()};
+    if (at145) calc.insert(calc.end(), {"--load", file145});
+    CliRun c = Cli(calc);
+    ASSERT_EQ(c.code, 0) << c.err;
+    const auto r = c.Json()["results"];
+    EXPECT_NEAR(r["center_distance"].get<double>(), target, 1e-9) << m << " " << z1 << "/" << z2;
+    EXPECT_EQ(r["pressure_angle_deg"], at145 ? 14.5 : 20.0);
+    EXPECT_NEAR(r["working_pressure_angle_deg"].get<double>(),
+                j["working_pressure_angle_deg"].get<double>(), 1e-9);
+  }
 }
 
 }  // namespace

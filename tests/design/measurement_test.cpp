@@ -12,13 +12,13 @@
 
 #include "commands/measurement_commands.h"
 #include "commands/memory_ports.h"
+#include "core/constants.h"
 #include "core/errors.h"
 #include "core/number_text.h"
 
 namespace spurgear {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 double Rel(double a, double b) { return std::fabs(a - b) / std::fmax(std::fabs(b), 1e-300); }
@@ -75,7 +75,7 @@ TEST(Measurement, Refusals) {
       {"no teeth", [] { MeasureGear(1, 0, 0, 22, 20); }, "歯数"},
       {"deep negative shift", [] { MeasureGear(1, 20, -5, 12, 20); }, "理想ピン径"},
       // The base-circle limit of 12 + 24 teeth of module 3: 54 cos 20° = 50.7434...
-      {"a at the limit", [] { ShiftForCenterDistance(3, 12, 24, 20, 54 * std::cos(kPi / 9)); },
+      {"a at the limit", [] { ShiftForCenterDistance(3, 12, 24, 20, 54 * std::cos(20 * 3.141592654 / 180)); },
        "目標中心距離"},
       {"a below", [] { ShiftForCenterDistance(3, 12, 24, 20, 50); }, "目標中心距離"},
       {"a NaN", [] { ShiftForCenterDistance(3, 12, 24, 20, kNaN); }, "目標中心距離"},
@@ -157,17 +157,19 @@ TEST(Measurement, OneMoreToothAddsOneBasePitch) {
   }
 }
 
-// Applying the computed shifts through the real 計算 gives the target back.
+// Applying the computed shifts through the real 計算 gives the target back,
+// at either pressure angle, for centre distances up to 1,000 mm.
 TEST(Measurement, ShiftsGiveTheTargetThroughTheCalculation) {
   std::mt19937 rng(1515);
-  std::uniform_real_distribution<double> mod(0.5, 4), frac(0, 1), corr(0, 0.1);
-  std::uniform_int_distribution<int> teeth(14, 80);
+  std::uniform_real_distribution<double> mod(0.5, 10), frac(0, 1), corr(0, 0.1);
+  std::uniform_int_distribution<int> teeth(14, 100);
   MemoryProgram p;
   p.StartUp();
   double worst = 0;
-  for (int i = 0; i < 120; ++i) {
+  for (int i = 0; i < 200; ++i) {
     const double m = std::round(mod(rng) * 4) / 4;
     const int z1 = teeth(rng), z2 = teeth(rng);
+    p.state.slot0().PressureAngleIndex = i % 4 == 3 ? 0 : 1;
     p.fields.SetText("Edit1", FormatInput(m));
     p.fields.SetText("Edit2", std::to_string(z1));
     p.fields.SetText("Edit3", std::to_string(z2));
@@ -188,16 +190,10 @@ TEST(Measurement, ShiftsGiveTheTargetThroughTheCalculation) {
     ASSERT_TRUE(s);
     ASSERT_TRUE(p.commands.Run([&] { ApplyShifts(p.commands, s->shift1, s->shift2); }));
     const GearPairRecord& r = p.state.slot0();
-    EXPECT_NEAR(r.CenterDistance + r.DistanceCorrection, target, 0.001)
-        << "m " << m << " z " << z1 << "/" << z2;
-    // The calculation solves its working pressure angle to a residual of
-    // 1e-6, about 1e-3 degrees.
-    EXPECT_NEAR(r.WorkingPressureAngle, s->working_pressure_angle_deg, 1e-3);
-    // Its 1e-6 leaves the distance short by up to about 2.7e-6 of itself,
-    // which the three decimals hide below some 180 mm.
-    if (target < 180) {
-      EXPECT_EQ(p.fields.Text("Edit14"), FormatResult(target)) << m << " " << z1 << "/" << z2;
-    }
+    EXPECT_NEAR(r.CenterDistance + r.DistanceCorrection, target, 1e-9)
+        << "m " << m << " z " << z1 << "/" << z2 << " index " << r.PressureAngleIndex;
+    EXPECT_NEAR(r.WorkingPressureAngle, s->working_pressure_angle_deg, 1e-9);
+    EXPECT_EQ(p.fields.Text("Edit14"), FormatResult(target)) << m << " " << z1 << "/" << z2;
     worst = std::fmax(worst, std::fabs(r.CenterDistance + r.DistanceCorrection - target));
     if (x1) {
       EXPECT_EQ(p.fields.Text("Edit4"), FormatInput(*x1));

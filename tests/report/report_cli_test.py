@@ -1,12 +1,16 @@
 """spurgear-cli report: the SVG drawing is well-formed XML in millimetres
 holding both gears, for pairs from the smallest to the largest; every path
-is valid path data and the circles and outlines have the pair's sizes.
+is valid path data and the circles and outlines have the pair's sizes; the
+sheet's strength estimate is the one lewis gives for the same inputs, and
+names them.
 
 Run as: python3 report_cli_test.py PATH/TO/spurgear-cli
 """
 import json
+import math
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -107,6 +111,77 @@ class ReportSvg(unittest.TestCase):
                     edit14 = json.loads(calc.stdout)["fields"]["Edit14"]
                     text = groups["centre-distance"].find(SVG + "text").text
                     self.assertEqual(text, "中心距離 " + edit14)
+
+    def test_labels_clear_of_both_gears_and_line_weights_fixed(self):
+        # A small gear beside a large one: a label above the small gear would
+        # lie across the large one.
+        for m, z1, z2 in (("1", "12", "300"), ("0.5", "300", "300"), ("10", "40", "12")):
+            with self.subTest(m=m, z=(z1, z2)), tempfile.TemporaryDirectory() as tmp:
+                path = os.path.join(tmp, "kamiai.svg")
+                code, err = report(path, "--module", m, "--teeth", z1, z2)
+                self.assertEqual(code, 0, err)
+                calc = json.loads(subprocess.run(
+                    [CLI, "calc", "--module", m, "--teeth", z1, z2], capture_output=True,
+                    text=True, timeout=60).stdout)
+                res = calc["results"]
+                a = res["corrected_center_distance"]
+                circles = [(0.0, res["tip_diameter"][0] / 2), (a, res["tip_diameter"][1] / 2)]
+                root = ET.parse(path).getroot()
+                # Line weights by drawing practice: 0.35 mm outlines, 0.18 mm
+                # for everything thin, whatever the pair's size.
+                for e in root.iter():
+                    w = e.get("stroke-width")
+                    if w is None:
+                        continue
+                    want = "0.35" if e.get("class") == "outline" else "0.18"
+                    self.assertEqual(w, want, e.get("class") or e.tag)
+                labels = [t for t in root.iter(SVG + "text") if t.get("class")]
+                texts = [t.text for t in labels]
+                self.assertIn("ギア１", texts)
+                self.assertIn("ギア２", texts)
+                for g, field in ((0, "Edit6"), (1, "Edit7")):
+                    self.assertIn("噛合い円 φ" + calc["fields"][field], texts)
+                for t in labels:
+                    # The text's box, generously: full-width characters one
+                    # size wide, others 0.7; from the baseline up one size.
+                    size = float(t.get("font-size"))
+                    width = sum(size if ord(c) > 0x2000 else 0.7 * size for c in t.text)
+                    x, y = float(t.get("x")), float(t.get("y"))
+                    x0 = x - width if t.get("text-anchor") == "end" else x
+                    box = (x0, y - size, x0 + width, y + 0.25 * size)
+                    for cx, r in circles:
+                        nx = min(max(cx, box[0]), box[2])
+                        ny = min(max(0.0, box[1]), box[3])
+                        self.assertGreater(math.hypot(nx - cx, ny), r,
+                                           f"{t.text} reaches into the tip circle at {cx}")
+
+
+class ReportStrength(unittest.TestCase):
+    def test_sheet_takes_the_strength_inputs(self):
+        if not shutil.which("pdftotext"):
+            self.skipTest("pdftotext is not installed")
+        pair = ["--module", "2", "--teeth", "20", "40"]
+        inputs = ["--speed", "300", "--fillet", "0", "--shock", "2", "--material", "5"]
+        lewis = subprocess.run([CLI, "lewis", *pair, "--width", "25", *inputs],
+                               capture_output=True, text=True, timeout=60)
+        self.assertEqual(lewis.returncode, 0, lewis.stderr)
+        torque = json.loads(lewis.stdout)["Edit24"]
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, "sheet.pdf")
+            code, err = report(path, *pair, "--face-width", "25", *inputs)
+            self.assertEqual(code, 0, err)
+            text = subprocess.run(["pdftotext", "-layout", path, "-"], capture_output=True,
+                                  text=True, timeout=60).stdout
+            for caption, value in (("歯幅 ｂ", "25"), ("回転数 ｎ", "300"),
+                                   ("許容伝達トルク", torque)):
+                self.assertRegex(text, re.escape(caption) + r"\s+" + re.escape(value))
+            self.assertIn("なし", text)  # the fillet chosen
+            self.assertIn("大", text)    # the shock chosen
+
+            # A face width the page cannot read names its field.
+            code, err = report(path, *pair, "--face-width", "abc")
+            self.assertEqual(code, 1)
+            self.assertIn("歯幅 ｂ", err)
 
 
 if __name__ == "__main__":

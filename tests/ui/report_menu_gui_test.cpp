@@ -32,7 +32,15 @@ TEST_F(ReportMenuTest, ItemsStandAfterPrintAndAfterTheGears) {
   const QStringList file = Items("File1");
   ASSERT_EQ(file.indexOf(QStringLiteral("Print1:印刷")) + 1,
             file.indexOf(QStringLiteral("SheetPdf1:計算書 (PDF)…")));
-  EXPECT_EQ(Items("DXF1").last(), QStringLiteral("MeshSvg1:かみ合い図 (SVG)…"));
+  EXPECT_EQ(Items("DXF1"),
+            (QStringList{QStringLiteral("N6:ギア１出力"), QStringLiteral("N7:ギア２出力"),
+                         QStringLiteral("MeshSvg1:かみ合い図 (SVG)…"),
+                         QStringLiteral("PartDxf1:ギア１部品図 (DXF)…"),
+                         QStringLiteral("PartDxf2:ギア２部品図 (DXF)…"),
+                         QStringLiteral(":歯形テンプレート (SVG)…")}));
+  EXPECT_EQ(Items("ToothTemplate"),
+            (QStringList{QStringLiteral("ToothTemplate1:ギア１…"),
+                         QStringLiteral("ToothTemplate2:ギア２…")}));
 }
 
 TEST_F(ReportMenuTest, WritesAndRefuses) {
@@ -65,7 +73,9 @@ TEST_F(ReportMenuTest, QtDialogsCarryFilterAndPreset) {
   p = std::make_unique<ui::Program>(&box);
   for (const auto& [item, filter, preset] :
        {std::tuple{"SheetPdf1", "PDF ファイル (*.pdf)", "/keisansho.pdf"},
-        std::tuple{"MeshSvg1", "SVG ファイル (*.svg)", "/kamiai.svg"}}) {
+        std::tuple{"MeshSvg1", "SVG ファイル (*.svg)", "/kamiai.svg"},
+        std::tuple{"PartDxf2", "DXF ファイル (*.dxf)", "/buhinzu2.dxf"},
+        std::tuple{"ToothTemplate1", "SVG ファイル (*.svg)", "/template1.svg"}}) {
     QString shownFilter, shownPreset;
     // Read the dialog once it is up, then cancel it.
     auto* poll = new QTimer(p->form1.get());

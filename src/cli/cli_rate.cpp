@@ -1,0 +1,200 @@
+// spurgear-cli rate: the pair calculated as 計算 does, then rated to
+// ISO 6336 (method B) with every factor, as the strength rating window does.
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_common.h"
+#include "commands/rating_commands.h"
+#include "core/errors.h"
+
+namespace spurgear::cli {
+namespace {
+
+struct RateOptions {
+  PairOptions pair;
+  std::optional<std::string> torque, speed, life, applicationFactor, khbeta, grade, viscosity;
+  std::optional<std::string> shMin, sfMin, rackDedendum, rackRootRadius;
+  std::vector<std::string> faceWidth, material, hardness, sigmaHlim, sigmaFlim, roughness;
+};
+
+// Each text becomes its number or refuses naming its option.
+RatingRequest Request(const RateOptions& o) {
+  RatingRequest q;
+  auto number = [](const std::optional<std::string>& t, const char* name, double& to) {
+    if (t) to = ParseRatingNumber(*t, name);
+  };
+  number(o.torque, "--torque", q.torque);
+  number(o.speed, "--speed", q.speed);
+  number(o.life, "--life", q.life);
+  number(o.applicationFactor, "--application-factor", q.KA);
+  number(o.khbeta, "--khbeta", q.KHbeta);
+  number(o.viscosity, "--viscosity", q.viscosity);
+  number(o.shMin, "--sh-min", q.SHmin);
+  number(o.sfMin, "--sf-min", q.SFmin);
+  number(o.rackDedendum, "--rack-dedendum", q.rackDedendum);
+  number(o.rackRootRadius, "--rack-root-radius", q.rackRootRadius);
+  if (o.grade) q.accuracyGrade = ParseRatingWhole(*o.grade, "--accuracy-grade");
+  for (std::size_t i = 0; i < 2; ++i) {
+    const std::string n = i == 0 ? " (gear 1)" : " (gear 2)";
+    if (o.material.size() == 2) {
+      const std::optional<rating::Material> m = rating::MaterialFromKey(o.material[i]);
+      if (!m) {
+        throw CommandError("--material" + n + " '" + o.material[i] +
+                           "' は through-hardened, case-hardened, nitrided のいずれかです");
+      }
+      q.material[i] = *m;
+    }
+    if (o.faceWidth.size() == 2) q.faceWidth[i] = ParseRatingNumber(o.faceWidth[i], "--face-width" + n);
+    if (o.hardness.size() == 2) q.hardness[i] = ParseRatingNumber(o.hardness[i], "--hardness" + n);
+    if (o.sigmaHlim.size() == 2) q.sigmaHlim[i] = ParseRatingNumber(o.sigmaHlim[i], "--sigma-hlim" + n);
+    if (o.sigmaFlim.size() == 2) q.sigmaFlim[i] = ParseRatingNumber(o.sigmaFlim[i], "--sigma-flim" + n);
+    if (o.roughness.size() == 2) q.roughness[i] = ParseRatingNumber(o.roughness[i], "--roughness" + n);
+  }
+  return q;
+}
+
+nlohmann::json FactorsJson(const rating::RatingResult& r) {
+  nlohmann::json j;
+  j["Ft"] = Number(r.Ft);
+  j["v"] = Number(r.v);
+  j["KA"] = Number(r.KA);
+  j["Kv"] = Number(r.Kv);
+  j["resonance_ratio"] = Number(r.N);
+  j["subcritical_limit"] = Number(r.NS);
+  j["speed_range"] = rating::SpeedRangeKey(r.range);
+  j["cprime"] = Number(r.cPrime);
+  j["cgamma_alpha"] = Number(r.cGammaAlpha);
+  j["KHbeta"] = Number(r.KHbeta);
+  j["KFbeta"] = Number(r.KFbeta);
+  j["KHalpha"] = Number(r.KHalpha);
+  j["KFalpha"] = Number(r.KFalpha);
+  j["ZH"] = Number(r.ZH);
+  j["ZE"] = Number(r.ZE);
+  j["Zeps"] = Number(r.Zeps);
+  j["Zbeta"] = Number(r.Zbeta);
+  j["ZL"] = Number(r.ZL);
+  j["Zv"] = Number(r.Zv);
+  j["ZR"] = Number(r.ZR);
+  j["nominal_contact_stress"] = Number(r.sigmaH0);
+  j["Ybeta"] = Number(r.Ybeta);
+  j["Yeps"] = Number(r.Yeps);
+  j["YST"] = Number(r.YST);
+  j["YB"] = Number(r.YB);
+  j["YDT"] = Number(r.YDT);
+  j["eps_alpha"] = Number(r.epsAlpha);
+  j["eps_beta"] = Number(r.epsBeta);
+  j["working_pressure_angle_deg"] = Number(r.alphaWtDeg);
+  return j;
+}
+
+nlohmann::json GearJson(const rating::GearRating& g) {
+  nlohmann::json j;
+  j["contact_stress"] = Number(g.sigmaH);
+  j["permissible_contact_stress"] = Number(g.sigmaHP);
+  j["pitting_safety"] = Number(g.SH);
+  j["pitting_pass"] = g.pittingPass;
+  j["root_stress"] = Number(g.sigmaF);
+  j["permissible_root_stress"] = Number(g.sigmaFP);
+  j["bending_safety"] = Number(g.SF);
+  j["bending_pass"] = g.bendingPass;
+  j["form_factor"] = Number(g.YF);
+  j["stress_correction_factor"] = Number(g.YS);
+  j["tip_form_factor"] = Number(g.YFa);
+  j["tip_stress_correction_factor"] = Number(g.YSa);
+  j["ZBD"] = Number(g.ZBD);
+  j["ZNT"] = Number(g.ZNT);
+  j["ZW"] = Number(g.ZW);
+  j["ZX"] = Number(g.ZX);
+  j["YNT"] = Number(g.YNT);
+  j["YdeltarelT"] = Number(g.YdeltaRelT);
+  j["YRrelT"] = Number(g.YRRelT);
+  j["YX"] = Number(g.YX);
+  j["sigma_hlim"] = Number(g.sigmaHlim);
+  j["sigma_flim"] = Number(g.sigmaFlim);
+  j["load_cycles"] = Number(g.NL);
+  j["fpb"] = Number(g.fpb);
+  j["ffalpha"] = Number(g.ffalpha);
+  j["critical_section_thickness"] = Number(g.sFn);
+  j["bending_moment_arm"] = Number(g.hFe);
+  j["fillet_radius"] = Number(g.rhoF);
+  return j;
+}
+
+int Refuse(std::ostream& err, const std::string& message) {
+  err << message << ".\n";
+  return 1;
+}
+
+}  // namespace
+
+Subcommand AddRate(CLI::App& app, std::ostream& out, std::ostream& err) {
+  auto o = std::make_shared<RateOptions>();
+  CLI::App* c = app.add_subcommand(
+      "rate",
+      "Calculate a pair as 計算 does, then rate it to ISO 6336-1/-2/-3:2006 method B (spur,\n"
+      "the pair's own tip diameters, shifts and centre distance with its correction), with the\n"
+      "ISO 6336-5 MQ material lines and ISO 1328-1:1995 accuracy. Prints JSON {\"factors\",\n"
+      "\"gear1\", \"gear2\", \"max_torque\", \"results\"}; stresses in N/mm², torque in N·m.");
+  AddPairOptions(*c, o->pair);
+  c->add_option("--torque", o->torque, "torque on gear 1 in N·m (default 100)")->type_name("NM");
+  c->add_option("--speed", o->speed, "speed of gear 1 in min⁻¹ (default 1000)")->type_name("RPM");
+  c->add_option("--life", o->life, "life in hours (default 20000)")->type_name("H");
+  c->add_option("--application-factor", o->applicationFactor, "K_A (default 1)")->type_name("KA");
+  c->add_option("--face-width", o->faceWidth, "face widths in mm (default 10 modules)")
+      ->expected(2)
+      ->type_name("B");
+  c->add_option("--material", o->material,
+                "through-hardened, case-hardened or nitrided (default case-hardened)")
+      ->expected(2)
+      ->type_name("M");
+  c->add_option("--hardness", o->hardness, "surface hardness HV (default the MQ line's middle)")
+      ->expected(2)
+      ->type_name("H");
+  c->add_option("--sigma-hlim", o->sigmaHlim, "σ_Hlim in N/mm², instead of the MQ line's")
+      ->expected(2)
+      ->type_name("S");
+  c->add_option("--sigma-flim", o->sigmaFlim, "σ_Flim in N/mm², instead of the MQ line's")
+      ->expected(2)
+      ->type_name("S");
+  c->add_option("--roughness", o->roughness, "flank roughness Ra in µm (default 0.8)")
+      ->expected(2)
+      ->type_name("RA");
+  c->add_option("--accuracy-grade", o->grade, "ISO 1328-1:1995 grade 1..12 (default 6)")
+      ->type_name("Q");
+  c->add_option("--viscosity", o->viscosity, "lubricant ν40 in mm²/s (default 100)")
+      ->type_name("NU40");
+  c->add_option("--khbeta", o->khbeta, "face load factor K_Hβ (default 1)")->type_name("K");
+  c->add_option("--sh-min", o->shMin, "minimum pitting safety S_Hmin (default 1.0)")
+      ->type_name("S");
+  c->add_option("--sf-min", o->sfMin, "minimum bending safety S_Fmin (default 1.4)")
+      ->type_name("S");
+  c->add_option("--rack-dedendum", o->rackDedendum, "basic rack h_fP per module (default 1.25)")
+      ->type_name("H");
+  c->add_option("--rack-root-radius", o->rackRootRadius,
+                "basic rack root radius ρ_fP per module (default 0.38)")
+      ->type_name("R");
+  return {c, [o, &out, &err]() {
+            MemoryProgram p;
+            const PairRun run = RunPair(p, o->pair, err);
+            const bool saved = SaveIfAsked(p, o->pair, err);
+            if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
+            try {
+              const std::optional<rating::RatingResult> r = RateSlot0(p.commands, Request(*o));
+              if (!r) return Refuse(err, "計算結果がありません");
+              PrintJson(out, {{"standard", rating::kStandardName},
+                              {"factors", FactorsJson(*r)},
+                              {"gear1", GearJson(r->gear[0])},
+                              {"gear2", GearJson(r->gear[1])},
+                              {"max_torque", Number(r->maxTorque)},
+                              {"results", CurrentResults(p)}});
+              return 0;
+            } catch (const CommandError& e) {
+              return Refuse(err, e.what());
+            }
+          }};
+}
+
+}  // namespace spurgear::cli

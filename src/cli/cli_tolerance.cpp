@@ -1,0 +1,139 @@
+// spurgear-cli tolerance: the thickness limits, the backlash range and the
+// ISO 1328-1:2013 tolerances of a pair, as the 公差・バックラッシ window.
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_common.h"
+#include "commands/design_commands.h"
+#include "core/errors.h"
+
+namespace spurgear::cli {
+namespace {
+
+struct ToleranceOptions {
+  PairOptions pair;
+  std::vector<std::string> thickness1;
+  std::vector<std::string> thickness2;
+  std::vector<std::string> center;
+  std::vector<std::string> accuracy;
+  std::vector<std::string> faceWidth;
+};
+
+nlohmann::json LimitsJson(const Limits& l) {
+  return {{"nominal", Number(l.nominal)}, {"upper", Number(l.upper)}, {"lower", Number(l.lower)}};
+}
+
+nlohmann::json TolerancesJson(const AccuracyTolerances& t) {
+  return {{"single_pitch", Number(t.single_pitch)},
+          {"cumulative_pitch", Number(t.cumulative_pitch)},
+          {"profile_total", Number(t.profile_total)},
+          {"profile_form", Number(t.profile_form)},
+          {"profile_slope", Number(t.profile_slope)},
+          {"helix_total", Number(t.helix_total)},
+          {"helix_form", Number(t.helix_form)},
+          {"helix_slope", Number(t.helix_slope)},
+          {"runout", Number(t.runout)}};
+}
+
+nlohmann::json GearJson(const GearToleranceResult& g, const GearToleranceInput& in) {
+  return {{"span_teeth", g.span_teeth},
+          {"pin", Number(g.pin)},
+          {"thickness_deviation", {Number(in.thickness_upper), Number(in.thickness_lower)}},
+          {"span_limits", LimitsJson(g.span)},
+          {"over_pins_limits", LimitsJson(g.over_pins)},
+          {"chordal_thickness_limits", LimitsJson(g.chordal_thickness)},
+          {"accuracy_class", g.tolerances.accuracy_class},
+          {"face_width", Number(in.face_width)},
+          {"tolerances_um", TolerancesJson(g.tolerances)},
+          {"tolerances_covered", g.tolerances.covered}};
+}
+
+void Deviations(const std::vector<std::string>& texts, const char* field, double& upper,
+                double& lower) {
+  if (texts.size() != 2) return;
+  upper = ParseDeviation(texts[0], field);
+  lower = ParseDeviation(texts[1], field);
+}
+
+int Refuse(std::ostream& err, const std::string& message) {
+  err << message << ".\n";
+  return 1;
+}
+
+}  // namespace
+
+Subcommand AddTolerance(CLI::App& app, std::ostream& out, std::ostream& err) {
+  auto o = std::make_shared<ToleranceOptions>();
+  CLI::App* c = app.add_subcommand(
+      "tolerance",
+      "Calculate a pair as 計算 does, then print the limits a drawing carries as JSON\n"
+      "{\"gear1\": {...}, \"gear2\": {...}, \"backlash_normal\": [min, max],\n"
+      "\"backlash_circumferential\": [min, max], ...}: span, over-pins and chordal thickness at\n"
+      "both tooth thickness deviations, and the ISO 1328-1:2013 tolerances in µm.");
+  AddPairOptions(*c, o->pair);
+  c->add_option("--thickness-deviation1", o->thickness1,
+                "upper and lower tooth thickness deviation of gear 1 on the reference circle, mm "
+                "(default 0 0)")
+      ->expected(2)
+      ->type_name("E");
+  c->add_option("--thickness-deviation2", o->thickness2,
+                "the same for gear 2 (default 0 0)")
+      ->expected(2)
+      ->type_name("E");
+  c->add_option("--center-deviation", o->center,
+                "upper and lower centre distance deviation, mm (default 0 0)")
+      ->expected(2)
+      ->type_name("D");
+  c->add_option("--accuracy-class", o->accuracy,
+                "ISO 1328-1:2013 accuracy class of gear 1 and gear 2, 1..11 (default 7 7)")
+      ->expected(2)
+      ->type_name("A");
+  c->add_option("--face-width", o->faceWidth,
+                "face width of gear 1 and gear 2, mm (default: the strength page's, 10)")
+      ->expected(2)
+      ->type_name("B");
+  return {c, [o, &out, &err]() {
+            MemoryProgram p;
+            const PairRun run = RunPair(p, o->pair, err);
+            const bool saved = SaveIfAsked(p, o->pair, err);
+            if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
+            try {
+              PairToleranceInput in;
+              in.gear1.face_width = in.gear2.face_width = DefaultFaceWidth(p.commands);
+              Deviations(o->thickness1, "ギア１の歯厚許容差", in.gear1.thickness_upper,
+                         in.gear1.thickness_lower);
+              Deviations(o->thickness2, "ギア２の歯厚許容差", in.gear2.thickness_upper,
+                         in.gear2.thickness_lower);
+              Deviations(o->center, "中心距離許容差", in.center_upper, in.center_lower);
+              if (o->accuracy.size() == 2) {
+                in.gear1.accuracy_class = ParseAccuracyClass(o->accuracy[0]);
+                in.gear2.accuracy_class = ParseAccuracyClass(o->accuracy[1]);
+              }
+              if (o->faceWidth.size() == 2) {
+                in.gear1.face_width = ParseFaceWidth(o->faceWidth[0]);
+                in.gear2.face_width = ParseFaceWidth(o->faceWidth[1]);
+              }
+              std::optional<PairToleranceResult> r = TolerancesForSlot0(p.commands, in);
+              if (!r) return Refuse(err, "計算結果がありません");
+              const BacklashRange& b = r->backlash;
+              PrintJson(out,
+                        {{"gear1", GearJson(r->gear1, in.gear1)},
+                         {"gear2", GearJson(r->gear2, in.gear2)},
+                         {"center_deviation", {Number(in.center_upper), Number(in.center_lower)}},
+                         {"backlash_normal", {Number(b.normal_min), Number(b.normal_max)}},
+                         {"backlash_circumferential",
+                          {Number(b.circumferential_min), Number(b.circumferential_max)}},
+                         {"backlash_min_negative", b.negative_min},
+                         {"tolerance_standard", kToleranceEdition},
+                         {"results", CurrentResults(p)}});
+              return 0;
+            } catch (const CommandError& e) {
+              return Refuse(err, e.what());
+            }
+          }};
+}
+
+}  // namespace spurgear::cli

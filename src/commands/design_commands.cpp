@@ -1,0 +1,88 @@
+// Tolerances and specific sliding of slot 0's pair.
+#include "commands/design_commands.h"
+
+#include "commands/control_names.h"
+
+#include <string>
+
+#include "core/number_text.h"
+
+namespace spurgear {
+
+double DefaultFaceWidth(const Commands& c) {
+  double b = 0;
+  if (TryParseDecimal(c.ports.fields.Text(kFaceWidthField), b) && b > 0) return b;
+  return 10;
+}
+
+std::optional<PairToleranceResult> TolerancesForSlot0(const Commands& c,
+                                                      const PairToleranceInput& in,
+                                                      MeasurementChoice g1,
+                                                      MeasurementChoice g2) {
+  CheckToleranceInput(in);
+  std::optional<PairMeasurement> nominal = MeasureSlot0(c, g1, g2);
+  if (!nominal) return std::nullopt;
+  const GearPairRecord& r = c.state.slot0();
+  const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
+  return PairToleranceResult{
+      GearLimits(nominal->gear1, r.Module, r.Teeth1, r.Shift1, alpha, in.gear1),
+      GearLimits(nominal->gear2, r.Module, r.Teeth2, r.Shift2, alpha, in.gear2),
+      BacklashLimits(in, r.DistanceCorrection, alpha, r.WorkingPressureAngle)};
+}
+
+std::optional<MeshGeometry> MeshOfSlot0(const Commands& c) {
+  if (!c.ResultsBelong()) return std::nullopt;
+  const GearPairRecord& r = c.state.slot0();
+  const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
+  // The pair meshing without backlash: the distance correction opens a gap
+  // between the flanks, it does not move the contact on the driving ones
+  // appreciably.
+  MeshGeometry g{};
+  g.teeth1 = r.Teeth1;
+  g.teeth2 = r.Teeth2;
+  g.tip_dia1 = r.TipDia1;
+  g.tip_dia2 = r.TipDia2;
+  g.base_dia1 = r.BaseDia1;
+  g.base_dia2 = r.BaseDia2;
+  g.center_distance = r.CenterDistance;
+  g.working_pressure_angle_deg = r.WorkingPressureAngle;
+  g.base_pitch = MeshFor(r.Module, 1, 1, 0, 0, alpha).base_pitch;
+  return g;
+}
+
+std::optional<SlidingResult> SlidingForSlot0(const Commands& c, int points) {
+  std::optional<MeshGeometry> g = MeshOfSlot0(c);
+  if (!g) return std::nullopt;
+  return SpecificSliding(*g, points);
+}
+
+double BalancedShift1ForSlot0(const Commands& c, double shiftSum) {
+  const GearPairRecord& r = c.state.slot0();
+  return BalancedShift1(r.Module, r.Teeth1, r.Teeth2, shiftSum,
+                        PressureAngleDegrees(r.PressureAngleIndex));
+}
+
+double ParseDeviation(std::string_view text, const char* field) {
+  double v = 0;
+  if (!TryParseDecimal(text, v)) {
+    throw CommandError(std::string(field) + " '" + std::string(text) + "' は数ではありません");
+  }
+  return v;
+}
+
+int ParseAccuracyClass(std::string_view text) {
+  int32_t a = 0;
+  if (!TryParseWhole(text, a)) {
+    throw CommandError("精度等級 '" + std::string(text) + "' は整数ではありません");
+  }
+  if (a < 1 || a > 11) throw CommandError("精度等級は 1 から 11 の範囲で指定してください");
+  return a;
+}
+
+double ParseFaceWidth(std::string_view text) {
+  const double b = ParseDeviation(text, "歯幅");
+  if (!(b > 0)) throw CommandError("歯幅は 0 より大きい数で指定してください");
+  return b;
+}
+
+}  // namespace spurgear

@@ -1,0 +1,41 @@
+#pragma once
+// The commands of the tolerance and the specific sliding windows, over slot
+// 0 as its last complete calculation left it; the CLI runs the same.
+#include <optional>
+#include <string_view>
+
+#include "commands/commands.h"
+#include "commands/measurement_commands.h"
+#include "design/sliding.h"
+#include "design/tolerance.h"
+
+namespace spurgear {
+
+// The strength page's face width (Edit20), 10 mm when it is not a number.
+double DefaultFaceWidth(const Commands& commands);
+
+// Limits, backlash range and tolerances of slot 0's pair with k and the
+// pins as chosen; nullopt when slot 0's results do not belong to its
+// inputs. Throws CommandError on a refused input.
+std::optional<PairToleranceResult> TolerancesForSlot0(const Commands& commands,
+                                                      const PairToleranceInput& input,
+                                                      MeasurementChoice gear1 = {},
+                                                      MeasurementChoice gear2 = {});
+
+// The pair of slot 0 as it meshes, for the sliding.
+std::optional<MeshGeometry> MeshOfSlot0(const Commands& commands);
+
+// Specific sliding of slot 0's pair with `points` path points.
+std::optional<SlidingResult> SlidingForSlot0(const Commands& commands, int points = 0);
+
+// x₁ that balances the root sliding for the shift sum of `shifts`, found
+// for slot 0's module, teeth and pressure angle.
+double BalancedShift1ForSlot0(const Commands& commands, double shiftSum);
+
+// Texts of the tolerance window and of the CLI; each throws CommandError
+// naming its field when the text is not a number.
+double ParseDeviation(std::string_view text, const char* field);
+int ParseAccuracyClass(std::string_view text);
+double ParseFaceWidth(std::string_view text);
+
+}  // namespace spurgear

@@ -1,0 +1,71 @@
+// The strength rating of slot 0: the record's geometry with the user's
+// load, materials and conditions, handed to the ISO 6336 rating.
+#include "commands/rating_commands.h"
+
+#include "core/geometry.h"
+#include "core/number_text.h"
+
+namespace spurgear {
+
+double DefaultFaceWidth(double module) { return 10 * module; }
+
+rating::PairInput RatingInput(const GearPairRecord& r, const RatingRequest& q) {
+  rating::PairInput in;
+  in.mn = r.Module;
+  in.alphaNDeg = PressureAngleDegrees(r.PressureAngleIndex);
+  in.betaDeg = 0;
+  in.a = static_cast<double>(static_cast<long double>(r.CenterDistance) + r.DistanceCorrection);
+  const int32_t z[2] = {r.Teeth1, r.Teeth2};
+  const double x[2] = {r.Shift1, r.Shift2};
+  const double da[2] = {r.TipDia1, r.TipDia2};
+  for (std::size_t i = 0; i < 2; ++i) {
+    rating::GearInput& g = in.gear[i];
+    g.z = z[i];
+    g.x = x[i];
+    g.da = da[i];
+    g.b = q.faceWidth[i] ? *q.faceWidth[i] : DefaultFaceWidth(r.Module);
+    g.material = q.material[i];
+    g.hardness = q.hardness[i] ? *q.hardness[i] : rating::DefaultHardness(q.material[i]);
+    g.sigmaHlim = q.sigmaHlim[i];
+    g.sigmaFlim = q.sigmaFlim[i];
+    g.Ra = q.roughness[i];
+  }
+  in.torque1 = q.torque;
+  in.speed1 = q.speed;
+  in.lifeHours = q.life;
+  in.KA = q.KA;
+  in.KHbeta = q.KHbeta;
+  in.accuracyGrade = q.accuracyGrade;
+  in.nu40 = q.viscosity;
+  in.hfP = q.rackDedendum;
+  in.rhofP = q.rackRootRadius;
+  in.SHmin = q.SHmin;
+  in.SFmin = q.SFmin;
+  return in;
+}
+
+std::optional<rating::RatingResult> RateSlot0(const Commands& c, const RatingRequest& q) {
+  if (!c.ResultsBelong()) return std::nullopt;
+  // The rating's own faults end in exceptions; it leaves no flags behind
+  // for the next calculation to report.
+  FaultFlagsKept kept;
+  return rating::Rate(RatingInput(c.state.slot0(), q));
+}
+
+double ParseRatingNumber(std::string_view text, const std::string& name) {
+  double v = 0;
+  if (!TryParseDecimal(text, v)) {
+    throw CommandError(name + " '" + EchoText(text) + "' は数ではありません");
+  }
+  return v;
+}
+
+int ParseRatingWhole(std::string_view text, const std::string& name) {
+  int32_t v = 0;
+  if (!TryParseWhole(text, v)) {
+    throw CommandError(name + " '" + EchoText(text) + "' は整数ではありません");
+  }
+  return v;
+}
+
+}  // namespace spurgear

@@ -1,0 +1,187 @@
+// "強度計算 (ISO 6336)": building the window in the main window's face and
+// colours, its input groups beside the factor table, wiring the inputs to a
+// new rating, and opening it from the main menu.
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QTableWidget>
+#include <string>
+
+#include "ui/follow_slot0.h"
+#include "ui/main_window.h"
+#include "ui/rating_window.h"
+#include "ui/widgets.h"
+
+namespace spurgear::ui {
+namespace {
+
+const QColor kSilver(192, 192, 192);
+
+constexpr int kMargin = 8;
+constexpr int kLabelX = 10;       // inside a group
+constexpr int kFieldX = 186;      // first field column inside a group
+constexpr int kFieldW = 84;
+constexpr int kGap = 6;
+constexpr int kStep = 26;
+constexpr int kFieldH = 21;
+constexpr int kGroupW = kFieldX + 2 * kFieldW + kGap + 70;  // fields and the unit
+constexpr int kTableX = kMargin + kGroupW + 10;
+constexpr int kTableW = 740;
+
+}  // namespace
+
+RatingWindow::RatingWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow)
+    : QWidget(mainWindow, Qt::Window), commands_(commands) {
+  setObjectName("Form4");
+  setWindowTitle(QStringLiteral("強度計算 (ISO 6336)"));
+  setFont(WindowFont());
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, kSilver);
+  setPalette(pal);
+  setAutoFillBackground(true);
+  FollowSlot0(this, commands_, [this] { Refresh(); });
+  Build();
+}
+
+void RatingWindow::Build() {
+  // A group of rows: caption at the left, fields, unit at the right.
+  int y = kMargin;
+  QGroupBox* box = nullptr;
+  int row = 0;
+  auto group = [&](const char* name, const QString& title, int rows) {
+    box = new QGroupBox(title, this);
+    box->setObjectName(name);
+    box->setGeometry(kMargin, y, kGroupW, 30 + rows * kStep);
+    y += 30 + rows * kStep + 8;
+    row = 26;
+  };
+  auto label = [&](const QString& name, int x, const QString& text) {
+    MakeLabel(box, name, x, row + 2, text);
+  };
+  auto edit = [&](const QString& name, int x, const QString& text) {
+    QLineEdit* e = MakeEdit(box, name, x, row, kFieldW, kFieldH, text, false, false);
+    connect(e, &QLineEdit::editingFinished, this, [this] { Refresh(); });
+    return e;
+  };
+  auto line = [&](const char* name, const QString& caption, const QString& text,
+                  const QString& unit) {
+    label(QString::fromUtf8(name) + "Label", kLabelX, caption);
+    QLineEdit* e = edit(name, kFieldX, text);
+    label(QString::fromUtf8(name) + "Unit", kFieldX + kFieldW + kGap, unit);
+    row += kStep;
+    return e;
+  };
+
+  group("RatingLoadBox", QStringLiteral("荷重と寿命"), 5);
+  torque_ = line("RatingTorque", QStringLiteral("トルク T₁ (ギア１)"), "100", QStringLiteral("N·m"));
+  speed_ = line("RatingSpeed", QStringLiteral("回転速度 n₁ (ギア１)"), "1000", QStringLiteral("min⁻¹"));
+  life_ = line("RatingLife", QStringLiteral("寿命"), "20000", QStringLiteral("h"));
+  ka_ = line("RatingKA", QStringLiteral("使用係数 K_A"), "1", QString());
+  khbeta_ = line("RatingKHbeta", QStringLiteral("荷重分布係数 K_Hβ"), "1", QString());
+
+  group("RatingGearBox", QStringLiteral("歯車"), 9);
+  label("RatingGear1Heading", kFieldX + 4, QStringLiteral("ギア１"));
+  label("RatingGear2Heading", kFieldX + kFieldW + kGap + 4, QStringLiteral("ギア２"));
+  row += kStep - 4;
+  struct GearRow {
+    const char* name;
+    QString caption, text, unit;
+    QLineEdit* GearFields::*field;
+  };
+  const GearRow rows[] = {
+      {"RatingFaceWidth", QStringLiteral("歯幅 b"), QString(), QStringLiteral("mm"),
+       &GearFields::faceWidth},
+      {"RatingHardness", QStringLiteral("表面硬さ"), QString(), QStringLiteral("HV"),
+       &GearFields::hardness},
+      {"RatingSigmaHlim", QStringLiteral("σ_Hlim (空欄: MQ)"), QString(), QStringLiteral("N/mm²"),
+       &GearFields::sigmaHlim},
+      {"RatingSigmaFlim", QStringLiteral("σ_Flim (空欄: MQ)"), QString(), QStringLiteral("N/mm²"),
+       &GearFields::sigmaFlim},
+      {"RatingRoughness", QStringLiteral("表面粗さ Ra"), "0.8", QStringLiteral("µm"),
+       &GearFields::roughness},
+  };
+  label("RatingMaterialLabel", kLabelX, QStringLiteral("材料 (ISO 6336-5 MQ)"));
+  row += kStep - 4;
+  for (int g = 0; g < 2; ++g) {
+    auto* c = new QComboBox(box);
+    c->setObjectName(QStringLiteral("RatingMaterial%1").arg(g + 1));
+    for (rating::Material m : {rating::Material::ThroughHardened, rating::Material::CaseHardened,
+                               rating::Material::Nitrided}) {
+      c->addItem(Q(rating::MaterialName(m)));
+    }
+    c->setCurrentIndex(1);
+    c->setGeometry(kLabelX + 6 + g * (kGroupW - 2 * kLabelX - 6) / 2, row,
+                   (kGroupW - 2 * kLabelX - 6) / 2 - 6, kFieldH + 4);
+    connect(c, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+    gears_[static_cast<std::size_t>(g)].material = c;
+  }
+  row += kStep + 2;
+  for (const GearRow& r : rows) {
+    label(QString::fromUtf8(r.name) + "Label", kLabelX, r.caption);
+    for (int g = 0; g < 2; ++g) {
+      gears_[static_cast<std::size_t>(g)].*r.field =
+          edit(QString::fromUtf8(r.name) + QString::number(g + 1), kFieldX + g * (kFieldW + kGap), r.text);
+    }
+    label(QString::fromUtf8(r.name) + "Unit", kFieldX + 2 * (kFieldW + kGap), r.unit);
+    row += kStep;
+  }
+  grade_ = line("RatingGrade", QStringLiteral("精度等級 (ISO 1328-1)"), "6", QString());
+
+  group("RatingConditionBox", QStringLiteral("潤滑・安全率・基準ラック"), 5);
+  viscosity_ = line("RatingViscosity", QStringLiteral("潤滑油動粘度 ν₄₀"), "100", QStringLiteral("mm²/s"));
+  shMin_ = line("RatingSHmin", QStringLiteral("最小安全率 S_Hmin"), "1", QString());
+  sfMin_ = line("RatingSFmin", QStringLiteral("最小安全率 S_Fmin"), "1.4", QString());
+  rackDedendum_ = line("RatingRackDedendum", QStringLiteral("歯元たけ h_fP"), "1.25", QStringLiteral("× m"));
+  rackRootRadius_ = line("RatingRackRootRadius", QStringLiteral("歯元丸み ρ_fP"), "0.38", QStringLiteral("× m"));
+
+  // The standard and its edition above the table, the verdict below it.
+  QLabel* standard = MakeLabel(this, "RatingStandard", kTableX, kMargin,
+                               Q(rating::kStandardName) + QStringLiteral("　平歯車 β = 0"));
+  standard->adjustSize();
+  table_ = new QTableWidget(0, 5, this);
+  table_->setObjectName("RatingTable");
+  table_->setHorizontalHeaderLabels({QStringLiteral("記号"), QStringLiteral("名称"),
+                                     QStringLiteral("ギア１"), QStringLiteral("ギア２"),
+                                     QStringLiteral("単位")});
+  table_->verticalHeader()->setVisible(false);
+  table_->verticalHeader()->setDefaultSectionSize(22);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  const int tableTop = kMargin + 26;
+  const int tableH = y - tableTop - 70;
+  table_->setGeometry(kTableX, tableTop, kTableW, tableH);
+  summary_ = new QLabel(this);
+  summary_->setObjectName("RatingSummary");
+  summary_->setGeometry(kTableX, tableTop + tableH + 6, kTableW, 42);
+  status_ = new QLabel(this);
+  status_->setObjectName("RatingStatus");
+  status_->setGeometry(kTableX, tableTop + tableH + 48, kTableW, 22);
+  QPalette red = status_->palette();
+  red.setColor(QPalette::WindowText, Qt::red);
+  status_->setPalette(red);
+  resize(kTableX + kTableW + kMargin, y);
+}
+
+void RatingWindow::Attach(TForm1& mainWindow, QWidget* historyWindow) {
+  QAction* item = mainWindow.Find<QAction>("N11");
+  if (!item) return;
+  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, historyWindow] {
+    auto* w = mainWindow.findChild<RatingWindow*>("Form4");
+    if (!w) {
+      w = new RatingWindow(mainWindow.commands(), &mainWindow, historyWindow);
+      const QRect frame = mainWindow.frameGeometry();
+      w->move(frame.left() + 40, frame.top() + 40);
+    }
+    w->Refresh();
+    w->show();
+    w->raise();
+    w->activateWindow();
+  });
+}
+
+}  // namespace spurgear::ui

@@ -1,0 +1,129 @@
+// "強度計算 (ISO 6336)": reading the window's inputs and showing the rating
+// of slot 0; the controls are built in rating_layout.cpp.
+#include "ui/rating_window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <exception>
+
+#include "core/number_text.h"
+#include "ui/widgets.h"
+
+namespace spurgear::ui {
+namespace {
+
+std::string Text(const QLineEdit* e) { return e->text().trimmed().toStdString(); }
+
+QString Value(double v, int decimals) { return Q(FormatFixed(v, decimals, 12)); }
+
+const rating::Material kMaterials[] = {rating::Material::ThroughHardened,
+                                       rating::Material::CaseHardened,
+                                       rating::Material::Nitrided};
+
+}  // namespace
+
+RatingRequest RatingWindow::ReadRequest() const {
+  RatingRequest q;
+  q.torque = ParseRatingNumber(Text(torque_), "トルク T₁");
+  q.speed = ParseRatingNumber(Text(speed_), "回転速度 n₁");
+  q.life = ParseRatingNumber(Text(life_), "寿命");
+  q.KA = ParseRatingNumber(Text(ka_), "使用係数 K_A");
+  q.KHbeta = ParseRatingNumber(Text(khbeta_), "K_Hβ");
+  q.accuracyGrade = ParseRatingWhole(Text(grade_), "精度等級");
+  q.viscosity = ParseRatingNumber(Text(viscosity_), "潤滑油動粘度 ν40");
+  q.SHmin = ParseRatingNumber(Text(shMin_), "S_Hmin");
+  q.SFmin = ParseRatingNumber(Text(sfMin_), "S_Fmin");
+  q.rackDedendum = ParseRatingNumber(Text(rackDedendum_), "基準ラック歯元たけ");
+  q.rackRootRadius = ParseRatingNumber(Text(rackRootRadius_), "基準ラック歯元丸み");
+  for (std::size_t i = 0; i < 2; ++i) {
+    const GearFields& g = gears_[i];
+    const std::string n = i == 0 ? "（ギア１）" : "（ギア２）";
+    // An empty field takes the default: ten modules, the quality line.
+    auto optional = [&](const QLineEdit* e, const std::string& name) -> std::optional<double> {
+      const std::string t = Text(e);
+      if (t.empty()) return std::nullopt;
+      return ParseRatingNumber(t, name + n);
+    };
+    q.faceWidth[i] = optional(g.faceWidth, "歯幅");
+    q.material[i] = kMaterials[std::max(0, g.material->currentIndex())];
+    q.hardness[i] = optional(g.hardness, "硬さ");
+    q.sigmaHlim[i] = optional(g.sigmaHlim, "σ_Hlim");
+    q.sigmaFlim[i] = optional(g.sigmaFlim, "σ_Flim");
+    q.roughness[i] = ParseRatingNumber(Text(g.roughness), "表面粗さ Ra" + n);
+  }
+  return q;
+}
+
+void RatingWindow::Refresh() {
+  // The hardness a blank field stands for follows the material.
+  for (GearFields& g : gears_) {
+    const rating::Material m = kMaterials[std::max(0, g.material->currentIndex())];
+    g.hardness->setPlaceholderText(QString::number(rating::DefaultHardness(m)));
+  }
+  const GearPairRecord& s = commands_.state.slot0();
+  const QString width = QString::number(DefaultFaceWidth(s.Module), 'g', 6);
+  for (GearFields& g : gears_) g.faceWidth->setPlaceholderText(width);
+
+  // A refresh is no command of the user's: what it cannot show it leaves
+  // blank and says so in red, naming the refused input.
+  std::optional<rating::RatingResult> r;
+  QString status;
+  try {
+    const RatingRequest q = ReadRequest();
+    r = RateSlot0(commands_, q);
+    if (!r) status = QStringLiteral("計算が完了していないため表示できません");
+  } catch (const std::exception& e) {
+    status = Q(e.what());
+  }
+  ShowResult(r ? &*r : nullptr, status);
+}
+
+void RatingWindow::ShowResult(const rating::RatingResult* r, const QString& status) {
+  status_->setText(status);
+  table_->clearContents();
+  if (!r) {
+    table_->setRowCount(0);
+    summary_->setText(QString());
+    return;
+  }
+  const std::vector<rating::FactorLine> lines = rating::FactorLines(*r);
+  table_->setRowCount(static_cast<int>(lines.size()));
+  auto cell = [this](int row, int col, const QString& text, Qt::Alignment align) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(align | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    table_->setItem(row, col, item);
+    return item;
+  };
+  for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
+    const rating::FactorLine& l = lines[static_cast<std::size_t>(row)];
+    cell(row, 0, Q(l.symbol), Qt::AlignLeft);
+    cell(row, 1, Q(l.name), Qt::AlignLeft);
+    QTableWidgetItem* v1 = cell(row, 2, Value(l.value1, l.decimals), Qt::AlignRight);
+    QTableWidgetItem* v2 =
+        cell(row, 3, l.value2 ? Value(*l.value2, l.decimals) : QString(), Qt::AlignRight);
+    cell(row, 4, Q(l.unit), Qt::AlignLeft);
+    // A safety below its minimum in red.
+    const double minimum = l.symbol == "S_H" ? r->SHmin : l.symbol == "S_F" ? r->SFmin : 0;
+    if (minimum > 0) {
+      if (l.value1 < minimum) v1->setForeground(Qt::red);
+      if (l.value2 && *l.value2 < minimum) v2->setForeground(Qt::red);
+    }
+  }
+  table_->resizeColumnsToContents();
+  auto verdict = [](bool pass) {
+    return pass ? QStringLiteral("合格") : QStringLiteral("不合格");
+  };
+  summary_->setText(
+      QStringLiteral("歯面: ギア１ %1・ギア２ %2　歯元: ギア１ %3・ギア２ %4\n"
+                     "最大トルク T₁max = %5 N·m　（%6）")
+          .arg(verdict(r->gear[0].pittingPass), verdict(r->gear[1].pittingPass),
+               verdict(r->gear[0].bendingPass), verdict(r->gear[1].bendingPass),
+               Value(r->maxTorque, 2),
+               QStringLiteral("S_Hmin %1, S_Fmin %2")
+                   .arg(Value(r->SHmin, 2), Value(r->SFmin, 2))));
+}
+
+}  // namespace spurgear::ui

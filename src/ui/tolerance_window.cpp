@@ -1,0 +1,346 @@
+// "公差・バックラッシ": the window's controls, its inputs with their refusals
+// (kept between sessions by tolerance_memory.cpp), and showing slot 0's
+// limits, backlash range and tolerances.
+#include "ui/tolerance_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+
+#include "core/number_text.h"
+#include "ui/follow_slot0.h"
+#include "ui/main_window.h"
+#include "ui/measurement_window.h"
+#include "ui/widgets.h"
+
+namespace spurgear::ui {
+namespace {
+
+const QColor kSilver(192, 192, 192);
+constexpr int kLabelX = 12;
+constexpr int kCol[2] = {214, 324};
+constexpr int kColW = 104;
+constexpr int kUnitX = kCol[1] + kColW + 6;
+constexpr int kTolX = 490;
+constexpr int kTolCol[2] = {kTolX + 206, kTolX + 290};
+constexpr int kTolW = 78;
+constexpr int kStep = 25;
+constexpr int kFieldH = 21;
+
+QString Length(double v) { return Q(FormatResult(v)); }
+// Whole microns above 10 µm, as the standard rounds them there.
+QString Microns(double v) { return Q(FormatFixed(v, v > 10 ? 0 : 1, 11)); }
+
+void Show(QLineEdit* e, const QString& text) {
+  e->setText(text);
+  e->setCursorPosition(0);
+  e->setProperty("shown", text);
+}
+
+QPalette Red(QPalette p) {
+  p.setColor(QPalette::WindowText, Qt::red);
+  return p;
+}
+
+}  // namespace
+
+ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow)
+    : QWidget(mainWindow, Qt::Window), commands_(commands), mainWindow_(mainWindow) {
+  setObjectName("FormTolerance");
+  setWindowTitle(QStringLiteral("公差・バックラッシ"));
+  setFont(WindowFont());
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, kSilver);
+  setPalette(pal);
+  setAutoFillBackground(true);
+  FollowSlot0(this, commands_, [this] { Refresh(); });
+  Load();
+  Build();
+}
+
+ToleranceWindow::~ToleranceWindow() {
+  for (Field& f : fields_) f.edit->disconnect(this);
+}
+
+PairToleranceInput ToleranceWindow::Input() const {
+  PairToleranceInput in = input_;
+  const double strength = DefaultFaceWidth(commands_);
+  in.gear1.face_width = width_[0] ? *width_[0] : strength;
+  in.gear2.face_width = width_[1] ? *width_[1] : strength;
+  return in;
+}
+
+QLineEdit* ToleranceWindow::Result(const QString& name, int x, int y) {
+  QLineEdit* e = MakeEdit(this, name, x, y, kColW, kFieldH, QString(), true, true);
+  results_.push_back(e);
+  return e;
+}
+
+void ToleranceWindow::Build() {
+  auto label = [this](const QString& name, int x, int y, const QString& text) {
+    return MakeLabel(this, name, x, y + 2, text);
+  };
+  auto heading = [&](const QString& name, int x, int y, const QString& text) {
+    QLabel* l = label(name, x, y, text);
+    QFont bold = l->font();
+    bold.setBold(true);
+    l->setFont(bold);
+    return l;
+  };
+  auto input = [this](const QString& name, int x, int y, int w) {
+    QLineEdit* e = MakeEdit(this, name, x, y, w, kFieldH, QString(), false, true);
+    QFont bold = e->font();
+    bold.setBold(true);
+    e->setFont(bold);
+    return e;
+  };
+  GearToleranceInput* gear[2] = {&input_.gear1, &input_.gear2};
+  const QString gearName[2] = {QStringLiteral("ギア１"), QStringLiteral("ギア２")};
+
+  label("TolHeading1", kCol[0] + 4, 8, gearName[0]);
+  label("TolHeading2", kCol[1] + 4, 8, gearName[1]);
+  int y = 34;
+  // Per-gear inputs: caption, unit, object name, how a text is taken.
+  using Take = std::function<void(int, const QString&)>;
+  using Shown = std::function<QString(int)>;
+  struct Row {
+    QString caption, unit, name;
+    Take take;
+    Shown shown;
+  };
+  const char* field[2] = {"ギア１の歯厚許容差", "ギア２の歯厚許容差"};
+  const Row rows[] = {
+      {QStringLiteral("歯厚の上の許容差 E_sns"), QStringLiteral("mm"), "TolThicknessUpper",
+       [=](int g, const QString& t) { gear[g]->thickness_upper = ParseDeviation(t.toStdString(), field[g]); },
+       [=](int g) { return Length(gear[g]->thickness_upper); }},
+      {QStringLiteral("歯厚の下の許容差 E_sni"), QStringLiteral("mm"), "TolThicknessLower",
+       [=](int g, const QString& t) { gear[g]->thickness_lower = ParseDeviation(t.toStdString(), field[g]); },
+       [=](int g) { return Length(gear[g]->thickness_lower); }},
+      {QStringLiteral("精度等級"), QString(), "TolAccuracyClass",
+       [=](int g, const QString& t) { gear[g]->accuracy_class = ParseAccuracyClass(t.toStdString()); },
+       [=](int g) { return QString::number(gear[g]->accuracy_class); }},
+      {QStringLiteral("歯幅 b"), QStringLiteral("mm"), "TolFaceWidth",
+       [this](int g, const QString& t) {
+         width_[g].reset();
+         if (!t.isEmpty()) width_[g] = ParseFaceWidth(t.toStdString());
+       },
+       [this](int g) {
+         const PairToleranceInput in = Input();
+         return Length(g == 0 ? in.gear1.face_width : in.gear2.face_width);
+       }},
+      {QStringLiteral("材料"), QString(), "TolMaterial",
+       [=](int g, const QString& t) { gear[g]->material = t.toStdString(); },
+       [=](int g) { return Q(gear[g]->material); }},
+      {QStringLiteral("熱処理"), QString(), "TolHeatTreatment",
+       [=](int g, const QString& t) { gear[g]->heat_treatment = t.toStdString(); },
+       [=](int g) { return Q(gear[g]->heat_treatment); }},
+      {QStringLiteral("硬さ"), QString(), "TolHardness",
+       [=](int g, const QString& t) { gear[g]->hardness = t.toStdString(); },
+       [=](int g) { return Q(gear[g]->hardness); }},
+      {QStringLiteral("仕上げ"), QString(), "TolFinishing",
+       [=](int g, const QString& t) { gear[g]->finishing = t.toStdString(); },
+       [=](int g) { return Q(gear[g]->finishing); }},
+  };
+  for (const Row& r : rows) {
+    label(r.name + "Label", kLabelX, y, r.caption);
+    if (!r.unit.isEmpty()) label(r.name + "Unit", kUnitX, y, r.unit);
+    for (int g = 0; g < 2; ++g) {
+      QLineEdit* e = input(r.name + QString::number(g + 1), kCol[g], y, kColW);
+      fields_.push_back({e, [take = r.take, g](const QString& t) { take(g, t); },
+                         [shown = r.shown, g] { return shown(g); }});
+    }
+    y += kStep;
+  }
+  label("TolCenterUpperLabel", kLabelX, y, QStringLiteral("中心距離の上の許容差"));
+  fields_.push_back({input("TolCenterUpper", kCol[0], y, kColW),
+                     [this](const QString& t) {
+                       input_.center_upper = ParseDeviation(t.toStdString(), "中心距離許容差");
+                     },
+                     [this] { return Length(input_.center_upper); }});
+  label("TolCenterUpperUnit", kCol[0] + kColW + 6, y, QStringLiteral("mm"));
+  y += kStep;
+  label("TolCenterLowerLabel", kLabelX, y, QStringLiteral("中心距離の下の許容差"));
+  fields_.push_back({input("TolCenterLower", kCol[0], y, kColW),
+                     [this](const QString& t) {
+                       input_.center_lower = ParseDeviation(t.toStdString(), "中心距離許容差");
+                     },
+                     [this] { return Length(input_.center_lower); }});
+  label("TolCenterLowerUnit", kCol[0] + kColW + 6, y, QStringLiteral("mm"));
+  y += kStep + 8;
+
+  heading("TolLimitsHeading", kLabelX, y, QStringLiteral("歯厚の許容差での測定寸法"));
+  y += kStep;
+  const QString limits[] = {
+      QStringLiteral("またぎ歯数 k"),          QStringLiteral("またぎ歯厚 W（上）"),
+      QStringLiteral("またぎ歯厚 W（下）"),    QStringLiteral("ピン径"),
+      QStringLiteral("オーバーピン寸法（上）"), QStringLiteral("オーバーピン寸法（下）"),
+      QStringLiteral("弦歯厚（上）"),          QStringLiteral("弦歯厚（下）")};
+  for (int i = 0; i < 8; ++i) {
+    label(QStringLiteral("TolLimitLabel%1").arg(i), kLabelX, y, limits[i]);
+    if (i > 0) label(QStringLiteral("TolLimitUnit%1").arg(i), kUnitX, y, QStringLiteral("mm"));
+    for (int g = 0; g < 2; ++g) Result(QStringLiteral("TolLimit%1_%2").arg(i).arg(g + 1), kCol[g], y);
+    y += kStep;
+  }
+  y += 8;
+  heading("TolBacklashHeading", kLabelX, y, QStringLiteral("バックラッシの範囲"));
+  label("TolMin", kCol[0] + 4, y, QStringLiteral("最小"));
+  label("TolMax", kCol[1] + 4, y, QStringLiteral("最大"));
+  y += kStep;
+  label("TolNormalLabel", kLabelX, y, QStringLiteral("法線方向バックラッシ j_n"));
+  label("TolNormalUnit", kUnitX, y, QStringLiteral("mm"));
+  Result("TolNormalMin", kCol[0], y);
+  Result("TolNormalMax", kCol[1], y);
+  y += kStep;
+  label("TolCircLabel", kLabelX, y, QStringLiteral("円周方向バックラッシ j_t"));
+  label("TolCircUnit", kUnitX, y, QStringLiteral("mm"));
+  Result("TolCircMin", kCol[0], y);
+  Result("TolCircMax", kCol[1], y);
+  y += kStep;
+  warning_ = label("TolWarning", kLabelX, y, QString());
+  warning_->setPalette(Red(warning_->palette()));
+  y += kStep;
+  status_ = label("TolStatus", kLabelX, y, QString());
+  status_->setPalette(Red(status_->palette()));
+
+  // The tolerances, at the right.
+  int ty = 8;
+  heading("TolIsoHeading", kTolX, ty, Q(kToleranceEdition));
+  ty += kStep;
+  label("TolIsoCaption", kTolX, ty, QStringLiteral("による許容値"));
+  label("TolIsoGear1", kTolCol[0] + 4, ty, gearName[0]);
+  label("TolIsoGear2", kTolCol[1] + 4, ty, gearName[1]);
+  ty += kStep;
+  const QString iso[] = {
+      QStringLiteral("単一ピッチ偏差 f_pT"),   QStringLiteral("累積ピッチ偏差 F_pT"),
+      QStringLiteral("全歯形偏差 F_αT"),       QStringLiteral("歯形形状偏差 f_fαT"),
+      QStringLiteral("歯形勾配偏差 f_HαT"),    QStringLiteral("全つる巻線偏差 F_βT"),
+      QStringLiteral("つる巻線形状偏差 f_fβT"), QStringLiteral("つる巻線勾配偏差 f_HβT"),
+      QStringLiteral("歯溝の振れ F_rT")};
+  for (int i = 0; i < 9; ++i) {
+    label(QStringLiteral("TolIsoLabel%1").arg(i), kTolX, ty, iso[i]);
+    label(QStringLiteral("TolIsoUnit%1").arg(i), kTolCol[1] + kTolW + 6, ty, QStringLiteral("µm"));
+    for (int g = 0; g < 2; ++g) {
+      QLineEdit* e = MakeEdit(this, QStringLiteral("TolIso%1_%2").arg(i).arg(g + 1), kTolCol[g], ty,
+                              kTolW, kFieldH, QString(), true, true);
+      results_.push_back(e);
+    }
+    ty += kStep;
+  }
+  note_ = label("TolIsoNote", kTolX, ty, QString());
+  note_->setWordWrap(true);
+  note_->setFixedWidth(kTolCol[1] + kTolW + 30 - kTolX);
+  resize(kTolCol[1] + kTolW + 40, y + kStep + 10);
+
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    connect(fields_[i].edit, &QLineEdit::editingFinished, this, [this, i] { Edited(fields_[i]); });
+  }
+}
+
+void ToleranceWindow::Edited(Field& f) {
+  if (busy_ || f.edit->text().trimmed() == f.edit->property("shown").toString()) return;
+  busy_ = true;
+  const PairToleranceInput before = input_;
+  const std::optional<double> widths[2] = {width_[0], width_[1]};
+  const QString text = f.edit->text().trimmed();
+  const bool taken = commands_.Run([&] {
+    f.take(text);
+    CheckToleranceInput(input_);
+  });
+  if (!taken) {
+    input_ = before;
+    width_[0] = widths[0];
+    width_[1] = widths[1];
+  } else {
+    Save();
+  }
+  Refresh();  // a refused text gives way to the value in force
+  busy_ = false;
+}
+
+void ToleranceWindow::Refresh() {
+  for (Field& f : fields_) Show(f.edit, f.shown());
+  std::optional<PairToleranceResult> r;
+  QString status;
+  MeasurementChoice choice[2];
+  if (auto* m = mainWindow_ ? mainWindow_->findChild<MeasurementWindow*>("Form3") : nullptr) {
+    choice[0] = m->Choice(0);
+    choice[1] = m->Choice(1);
+  }
+  try {
+    try {
+      r = TolerancesForSlot0(commands_, Input(), choice[0], choice[1]);
+    } catch (const CommandError&) {
+      r = TolerancesForSlot0(commands_, Input());  // a pin that no longer fits
+    }
+  } catch (const CommandError& e) {
+    status = Q(e.what());
+  }
+  if (!commands_.ResultsBelong()) status = QStringLiteral("計算が完了していないため表示できません");
+  std::size_t i = 0;
+  auto put = [&](const QString& text) { Show(results_[i++], r ? text : QString()); };
+  const GearToleranceResult* g[2] = {r ? &r->gear1 : nullptr, r ? &r->gear2 : nullptr};
+  auto both = [&](auto value) {
+    for (int k = 0; k < 2; ++k) put(g[k] ? value(*g[k]) : QString());
+  };
+  both([](const GearToleranceResult& x) { return QString::number(x.span_teeth); });
+  both([](const GearToleranceResult& x) { return Length(x.span.upper); });
+  both([](const GearToleranceResult& x) { return Length(x.span.lower); });
+  both([](const GearToleranceResult& x) { return Length(x.pin); });
+  both([](const GearToleranceResult& x) { return Length(x.over_pins.upper); });
+  both([](const GearToleranceResult& x) { return Length(x.over_pins.lower); });
+  both([](const GearToleranceResult& x) { return Length(x.chordal_thickness.upper); });
+  both([](const GearToleranceResult& x) { return Length(x.chordal_thickness.lower); });
+  put(r ? Length(r->backlash.normal_min) : QString());
+  put(r ? Length(r->backlash.normal_max) : QString());
+  put(r ? Length(r->backlash.circumferential_min) : QString());
+  put(r ? Length(r->backlash.circumferential_max) : QString());
+  double AccuracyTolerances::*iso[] = {
+      &AccuracyTolerances::single_pitch, &AccuracyTolerances::cumulative_pitch,
+      &AccuracyTolerances::profile_total, &AccuracyTolerances::profile_form,
+      &AccuracyTolerances::profile_slope, &AccuracyTolerances::helix_total,
+      &AccuracyTolerances::helix_form,   &AccuracyTolerances::helix_slope,
+      &AccuracyTolerances::runout};
+  for (auto member : iso) {
+    both([member](const GearToleranceResult& x) { return Microns(x.tolerances.*member); });
+  }
+  warning_->setText(r && r->backlash.negative_min
+                        ? QStringLiteral("注意：最小バックラッシが負、歯面が干渉する")
+                        : QString());
+  warning_->adjustSize();
+  QString note;
+  for (int k = 0; k < 2; ++k) {
+    if (g[k] && !g[k]->tolerances.covered) {
+      note += (note.isEmpty() ? QString() : QStringLiteral("・")) +
+              QStringLiteral("ギア%1").arg(k + 1);
+    }
+  }
+  if (!note.isEmpty()) {
+    note = QStringLiteral("※ %1 は ISO 1328-1:2013 の適用範囲（5 ≤ z ≤ 1000、5 ≤ d ≤ 15000 mm、"
+                          "0.5 ≤ m ≤ 70 mm、4 ≤ b ≤ 1200 mm）の外：式による参考値")
+               .arg(note);
+  }
+  note_->setText(note);
+  note_->adjustSize();
+  status_->setText(status);
+  status_->adjustSize();
+}
+
+void ToleranceWindow::Attach(TForm1& mainWindow, QWidget* historyWindow) {
+  QAction* item = mainWindow.Find<QAction>("N9");
+  if (!item) return;
+  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, historyWindow] {
+    auto* w = mainWindow.findChild<ToleranceWindow*>("FormTolerance");
+    if (!w) {
+      w = new ToleranceWindow(mainWindow.commands(), &mainWindow, historyWindow);
+      const QRect frame = mainWindow.frameGeometry();
+      w->move(frame.left() + 40, frame.top() + 40);
+    }
+    w->Refresh();
+    w->show();
+    w->raise();
+    w->activateWindow();
+  });
+}
+
+}  // namespace spurgear::ui

@@ -1,0 +1,66 @@
+#pragma once
+// "公差・バックラッシ": the limits of slot 0's two gears at their tooth
+// thickness deviations, the pair's backlash range and the ISO 1328-1:2013
+// tolerances. A non-modal window opened from ＴＯＯＬ; it follows slot 0.
+// Its inputs last the session and are remembered between sessions.
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "commands/design_commands.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace spurgear::ui {
+
+class TForm1;
+
+class ToleranceWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  ToleranceWindow(Commands& commands, QWidget* mainWindow, QWidget* historyWindow);
+  // The edits lose the focus while the window goes: no edit is taken then.
+  ~ToleranceWindow() override;
+
+  // Connects the ＴＯＯＬ menu's item to opening the window, made on first use.
+  static void Attach(TForm1& mainWindow, QWidget* historyWindow);
+
+  // Shows slot 0 with the inputs in force; blank results when its results
+  // do not belong to its inputs.
+  void Refresh();
+
+  // The inputs in force, the face widths resolved.
+  PairToleranceInput Input() const;
+
+ private:
+  // One input field and how its text goes into the inputs (throws
+  // CommandError when refused).
+  struct Field {
+    QLineEdit* edit;
+    std::function<void(const QString&)> take;
+    std::function<QString()> shown;
+  };
+
+  void Build();
+  void Edited(Field& f);
+  void Load();
+  void Save() const;
+  QLineEdit* Result(const QString& name, int x, int y);
+
+  Commands& commands_;
+  QWidget* mainWindow_;
+  PairToleranceInput input_;
+  // Face widths the user typed; none follows the strength page's 歯幅.
+  std::optional<double> width_[2];
+  std::vector<Field> fields_;
+  std::vector<QLineEdit*> results_;  // in the order Refresh fills them
+  QLabel* warning_ = nullptr;
+  QLabel* note_ = nullptr;
+  QLabel* status_ = nullptr;
+  bool busy_ = false;
+};
+
+}  // namespace spurgear::ui

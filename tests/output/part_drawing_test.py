@@ -1,0 +1,208 @@
+"""Reads the part drawing (spurgear-cli drawing) and the cutting template
+(spurgear-cli template) back with independent readers and holds them to the
+outline of the gear's DXF export (spurgear-cli dxf), whose bytes must not
+change.
+
+Usage: part_drawing_test.py PATH-TO-SPURGEAR-CLI
+"""
+import hashlib
+import json
+import math
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+import ezdxf
+
+CLI = sys.argv[1]
+failures = []
+
+# sha256 of the DXF export's files as they were before the part drawing
+# came; the export must stay byte for byte what it was.
+EXPORT_SHA256 = {
+    ("1",): "8d92de4794107d2233374f95d44cd41a4d78cf99d0606bcc01bb5d5af4a6891a",
+    ("2", "--teeth", "12", "47", "--shift", "0.4", "-0.2"): "3bfcfcbbf3551537b64de67f673503a59ddcc8a1fcb033525de2a47d69b908d3",
+}
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def cli(*args):
+    return subprocess.run([CLI, *args], capture_output=True, text=True, timeout=120)
+
+
+def export_outline(path):
+    """The old export's contour: per tooth the points 0..20, 22..41 in order,
+    and the tip arcs' sweep (degrees)."""
+    doc = ezdxf.readfile(path)
+    lines = [e for e in doc.modelspace() if e.dxftype() == "LINE"]
+    arcs = [e for e in doc.modelspace() if e.dxftype() == "ARC"]
+    z = len(arcs)
+    points = []
+    for e in range(z):
+        tooth = lines[40 * e:40 * e + 40]
+        points += [(l.dxf.start.x, l.dxf.start.y) for l in tooth[:20]]
+        points.append((tooth[19].dxf.end.x, tooth[19].dxf.end.y))
+        points += [(l.dxf.start.x, l.dxf.start.y) for l in tooth[20:39]]
+        points.append((tooth[38].dxf.end.x, tooth[38].dxf.end.y))
+    return points, arcs
+
+
+def check_drawing(args, label):
+    with tempfile.TemporaryDirectory() as tmp:
+        old, new, svg = (os.path.join(tmp, n) for n in ("old.dxf", "new.dxf", "t.svg"))
+        gear = args[0]
+        pair = list(args[1:])
+        r = cli("dxf", "--gear", gear, *pair, "--output", old)
+        check(r.returncode == 0, f"{label}: dxf written ({r.stderr.strip()})")
+        want = EXPORT_SHA256.get(tuple(args))
+        if want:
+            got = hashlib.sha256(open(old, "rb").read()).hexdigest()
+            check(got == want, f"{label}: the DXF export's bytes are unchanged ({got})")
+        r = cli("drawing", "--gear", gear, *pair, "--output", new)
+        check(r.returncode == 0, f"{label}: drawing written ({r.stderr.strip()})")
+        r = cli("template", "--gear", gear, *pair, "--output", svg)
+        check(r.returncode == 0, f"{label}: template written ({r.stderr.strip()})")
+        m = json.loads(cli("measure", *pair).stdout)
+        res = m["results"]
+        g = int(gear) - 1
+        z, module = res["teeth"][g], res["module"]
+        da, df = res["tip_diameter"][g], res["root_diameter"][g]
+        points, arcs = export_outline(old)
+        sweep = arcs[0].dxf.end_angle - arcs[0].dxf.start_angle
+        check_dxf(new, label, points, sweep, z, module, da, df, m["gear%s" % gear], res, g)
+        check_svg(svg, label, points, da)
+
+
+def check_dxf(path, label, points, sweep, z, module, da, df, measured, res, g):
+    raw = open(path, "rb").read()
+    check("要目表".encode("utf-8") in raw, f"{label}: the table's text is UTF-8 in the file")
+    doc = ezdxf.readfile(path)
+    check(doc.dxfversion == "AC1021", f"{label}: DXF R2007, got {doc.dxfversion}")
+    check(doc.header.get("$INSUNITS") == 4, f"{label}: $INSUNITS 4 (mm)")
+    check(doc.header.get("$MEASUREMENT") == 1, f"{label}: $MEASUREMENT 1 (metric)")
+    auditor = doc.audit()
+    check(not auditor.has_errors, f"{label}: no audit errors {[str(e) for e in auditor.errors]}")
+    check(not auditor.has_fixes, f"{label}: nothing to fix {[str(e) for e in auditor.fixes]}")
+    msp = doc.modelspace()
+    polys = msp.query("LWPOLYLINE")
+    check(len(polys) == 1, f"{label}: one polyline, got {len(polys)}")
+    p = polys[0]
+    check(p.closed and p.dxf.layer == "GEAR_OUTLINE", f"{label}: closed, on GEAR_OUTLINE")
+    verts = list(p.get_points("xyb"))
+    check(len(verts) == len(points) == 41 * z, f"{label}: 41 vertices a tooth")
+    worst = max(math.hypot(v[0] - q[0], v[1] - q[1]) for v, q in zip(verts, points))
+    check(worst <= 1e-9, f"{label}: vertices on the export's points (worst {worst:g})")
+    bulge = math.tan(math.radians(sweep) / 4)
+    bad = [i for i, v in enumerate(verts)
+           if abs(v[2] - (bulge if i % 41 == 20 else 0.0)) > 1e-12]
+    check(not bad, f"{label}: tip arcs as bulges, counter-clockwise, nothing else ({bad[:3]})")
+
+    def circle(layer):
+        c = [e for e in msp.query("CIRCLE") if e.dxf.layer == layer]
+        return c[0].dxf.radius if len(c) == 1 else None
+    def near(a, b):
+        return a is not None and abs(a - b) <= 1e-12 * max(1.0, b)
+    check(near(circle("TIP_CIRCLE"), da / 2), f"{label}: tip circle")
+    ref = circle("REFERENCE_CIRCLE")
+    check(near(ref, z * module / 2), f"{label}: reference circle")
+    check(near(circle("ROOT_CIRCLE"), df / 2), f"{label}: root circle")
+    layers = {e.dxf.layer: doc.layers.get(e.dxf.layer) for e in msp}
+    check(layers["REFERENCE_CIRCLE"].dxf.linetype == "CHAIN"
+          and layers["CENTER_LINES"].dxf.linetype == "CHAIN", f"{label}: chain lines")
+    check(layers["TIP_CIRCLE"].dxf.lineweight > layers["ROOT_CIRCLE"].dxf.lineweight,
+          f"{label}: tip circle thick, root thin")
+    check(len(msp.query('LINE[layer=="CENTER_LINES"]')) == 2, f"{label}: two centre lines")
+
+    texts = [e.dxf.text for e in msp.query("TEXT")]
+    for item in ("要目表　ギア" + "１２"[g], "歯車歯形", "基準ラック", "並歯", "モジュール",
+                 "圧力角", "歯数", "基準ピッチ円直径", "転位量", "全歯たけ", "歯厚", "またぎ歯厚",
+                 "またぎ歯数", "精度", "相手歯車歯数", "中心距離", "バックラッシ", "材料",
+                 "熱処理", "硬さ", "仕上方法"):
+        check(item in texts, f"{label}: table holds {item}")
+    w = "%.3f" % measured["span"]
+    check(any(t.startswith(w + " (") for t in texts), f"{label}: span {w} as measured")
+    check(str(measured["span_teeth"]) in texts, f"{label}: k {measured['span_teeth']}")
+    check("%.3f" % (z * module) in texts, f"{label}: reference diameter")
+    check("%.3f" % res["corrected_center_distance"] in texts, f"{label}: centre distance")
+    check("%.3f" % ((da - df) / 2) in texts, f"{label}: whole depth")
+    check(("標準" if res["shift"][g] == 0 else "転位") in texts, f"{label}: tooth form")
+    check(str(res["teeth"][1 - g]) in texts, f"{label}: mate's teeth")
+
+
+def arc_centre(x1, y1, x2, y2, r, large, sweep):
+    """The centre of an SVG arc (SVG 1.1, F.6.5) with equal radii."""
+    mx, my = (x1 - x2) / 2, (y1 - y2) / 2
+    d2 = mx * mx + my * my
+    k = math.sqrt(max(0.0, r * r / d2 - 1))
+    if large == sweep:
+        k = -k
+    cx, cy = k * my, -k * mx
+    return cx + (x1 + x2) / 2, cy + (y1 + y2) / 2
+
+
+def check_svg(path, label, points, da):
+    root = ET.parse(path).getroot()
+    ns = "{http://www.w3.org/2000/svg}"
+    size = "%r" % (da + 0.1)
+    check(root.get("width") == size + "mm" and root.get("height") == size + "mm",
+          f"{label}: SVG {size} mm square, got {root.get('width')}")
+    vb = [float(v) for v in root.get("viewBox").split()]
+    check(abs(vb[2] - (da + 0.1)) < 1e-12 and abs(vb[0] + (da + 0.1) / 2) < 1e-12,
+          f"{label}: viewBox the tip circle and the stroke")
+    paths = root.findall(f".//{ns}path")
+    check(len(paths) == 2, f"{label}: the outline and the centre mark only")
+    widths = {e.get("stroke-width") for e in root.iter() if e.get("stroke-width")}
+    check(widths == {"0.1"}, f"{label}: 0.1 mm hairline, got {widths}")
+    d = paths[0].get("d")
+    tokens = re.findall(r"[MLAZ]|[-+0-9.eE]+", d.replace(",", " "))
+    verts, at, i, arcs_bad = [], None, 0, []
+    while i < len(tokens):
+        t = tokens[i]
+        if t in "ML":
+            at = (float(tokens[i + 1]), -float(tokens[i + 2]))
+            verts.append(at)
+            i += 3
+        elif t == "A":
+            r1, r2, rot, large, sweep = (float(v) for v in tokens[i + 1:i + 6])
+            end = (float(tokens[i + 6]), -float(tokens[i + 7]))
+            cx, cy = arc_centre(at[0], -at[1], end[0], -end[1], r1, int(large), int(sweep))
+            if r1 != da / 2 or r2 != r1 or math.hypot(cx, cy) > 1e-6:
+                arcs_bad.append((len(verts), cx, cy))
+            at = end
+            verts.append(at)
+            i += 8
+        else:
+            i += 1
+    check(not arcs_bad, f"{label}: tip arcs about the centre, radius da/2 {arcs_bad[:2]}")
+    check(len(verts) == len(points), f"{label}: {len(points)} outline points, got {len(verts)}")
+    worst = max(math.hypot(v[0] - q[0], v[1] - q[1]) for v, q in zip(verts, points))
+    check(worst <= 1e-6, f"{label}: template on the fine outline (worst {worst:g} mm)")
+    check(d.count("A") == len(points) // 41, f"{label}: one arc a tooth")
+
+
+check_drawing(["1"], "default gear 1")
+check_drawing(["2", "--teeth", "12", "47", "--shift", "0.4", "-0.2"], "gear 2 of 12/47")
+check_drawing(["1", "--module", "10", "--teeth", "300", "20"], "gear 1 m10 300 teeth")
+
+with tempfile.TemporaryDirectory() as tmp:
+    out = os.path.join(tmp, "pointed.dxf")
+    r = cli("drawing", "--gear", "1", "--teeth", "10", "25", "--shift", "1.5", "0", "--output", out)
+    check(r.returncode == 1 and "部品図を出力できません" in r.stderr and not os.path.exists(out),
+          f"pointed tooth refused, nothing written ({r.returncode}: {r.stderr.strip()})")
+    out = os.path.join(tmp, "pointed.svg")
+    r = cli("template", "--gear", "1", "--teeth", "10", "25", "--shift", "1.5", "0", "--output", out)
+    check(r.returncode == 1 and "歯形テンプレートを出力できません" in r.stderr
+          and not os.path.exists(out), f"pointed template refused ({r.stderr.strip()})")
+
+if failures:
+    print(f"{len(failures)} check(s) failed")
+    sys.exit(1)
+print("part drawing test: all checks passed")

@@ -1,0 +1,119 @@
+// The windows "公差・バックラッシ" and "すべり率" and the balance button of
+// "歯厚と測定寸法", through the real program.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSettings>
+
+#include "commands/design_commands.h"
+#include "ui/window_test.h"
+
+namespace spurgear {
+namespace {
+
+class DesignWindowsTest : public WindowTest {
+ protected:
+  void SetUp() override { QSettings("spurgear", "spurgear").remove("tolerance"); }
+  QWidget* Open(const char* item, const char* name) {
+    p->Find<QAction>(item)->trigger();
+    auto* w = p->Find<QWidget>(name);
+    EXPECT_NE(w, nullptr);
+    EXPECT_TRUE(w && w->isVisible() && !w->isModal());
+    return w;
+  }
+  void Enter(const char* name, const char* text) {
+    QLineEdit* e = Edit(name);
+    e->setText(QString::fromUtf8(text));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, {});
+    QApplication::sendEvent(e, &press);
+  }
+  void Calculate() {
+    Click("BitBtn1");
+    QApplication::processEvents();
+  }
+  std::string Label(const char* name) { return p->Find<QLabel>(name)->text().toStdString(); }
+};
+
+TEST_F(DesignWindowsTest, ToleranceWindowRefusesFollowsAndWarns) {
+  EXPECT_EQ(p->Find<QAction>("N9")->text(), QStringLiteral("公差・バックラッシ"));
+  Open("N9", "FormTolerance");
+  Type("Edit2", "20");
+  Type("Edit3", "30");
+  Calculate();
+  EXPECT_EQ(Text("TolLimit1_1"), "7.660");  // W of 20 teeth, m 1, k 3, at E 0
+  EXPECT_EQ(Text("TolAccuracyClass1"), "7");
+  EXPECT_EQ(Text("TolFaceWidth2"), "10.000");  // the strength page's 歯幅
+
+  Enter("TolThicknessLower1", "-0.1");
+  Enter("TolThicknessUpper1", "-0.04");
+  EXPECT_TRUE(box.errors.empty());
+  EXPECT_EQ(Text("TolLimit2_1"), "7.566");  // 7.660 − 0.1 cos 20°
+
+  // An upper deviation below the lower one is refused, naming the field.
+  Enter("TolThicknessUpper1", "-0.2");
+  ASSERT_EQ(box.errors.size(), 1u);
+  EXPECT_NE(box.errors[0].find("ギア１の歯厚許容差"), std::string::npos) << box.errors[0];
+  EXPECT_EQ(Text("TolThicknessUpper1"), "-0.040");
+  // Not a number: the usual box, the value in force stays.
+  Enter("TolAccuracyClass2", "x");
+  ASSERT_EQ(box.errors.size(), 2u);
+  EXPECT_EQ(Text("TolAccuracyClass2"), "7");
+  EXPECT_EQ(Label("TolWarning"), "");
+
+  // Thick teeth on a short centre distance: the least backlash is negative.
+  Enter("TolCenterLower", "-0.1");
+  Enter("TolCenterUpper", "0.1");
+  Enter("TolThicknessUpper2", "0.05");
+  EXPECT_EQ(box.errors.size(), 2u);
+  EXPECT_EQ(Label("TolWarning"), "注意：最小バックラッシが負、歯面が干渉する");
+
+  // The inputs outlive the window's program.
+  p.reset();
+  p = std::make_unique<ui::Program>(&box, &dialogs);
+  Open("N9", "FormTolerance");
+  EXPECT_EQ(Text("TolThicknessLower1"), "-0.100");
+  EXPECT_EQ(Text("TolCenterLower"), "-0.100");
+}
+
+TEST_F(DesignWindowsTest, SlidingWindowShowsInterferenceAndTheEnds) {
+  EXPECT_EQ(p->Find<QAction>("N10")->text(), QStringLiteral("すべり率"));
+  Open("N10", "FormSliding");
+  Type("Edit2", "14");
+  Type("Edit3", "60");
+  Calculate();
+  EXPECT_EQ(Text("SlidingGear1Root"), "干渉");
+  EXPECT_EQ(Text("SlidingGear2Tip"), "干渉");
+  EXPECT_NE(Text("SlidingGear2Root"), "干渉");
+  EXPECT_NE(Label("SlidingWarning").find("干渉"), std::string::npos);
+  Type("Edit2", "25");
+  Type("Edit3", "25");
+  Calculate();
+  EXPECT_EQ(Text("SlidingGear1Root"), Text("SlidingGear2Root"));
+  EXPECT_EQ(Label("SlidingWarning"), "");
+}
+
+TEST_F(DesignWindowsTest, BalanceButtonSetsTheShiftThatEqualisesTheRoots) {
+  Type("Edit2", "20");
+  Type("Edit3", "40");
+  Calculate();
+  p->Find<QAction>("N8")->trigger();
+  Enter("InspTarget", "30.5");  // module 1
+  Click("InspShift1Balance");
+  Click("InspApply");
+  QApplication::processEvents();
+  ASSERT_TRUE(box.errors.empty()) << box.errors[0];
+  // The shifts written into the fields, in the pair's exact geometry (the
+  // main calculation solves α_w only to its solver's tolerance).
+  const GearPairRecord& s = p->commands().state.slot0();
+  const SlidingResult r = SpecificSliding(MeshFor(1, 20, 40, s.Shift1, s.Shift2, 20));
+  ASSERT_TRUE(r.root1 && r.root2);
+  EXPECT_NEAR(*r.root1, *r.root2, 1e-8);
+  EXPECT_NEAR(s.Shift1 + s.Shift2, ShiftForCenterDistance(1, 20, 40, 20, 30.5).shift_sum, 1e-9);
+
+}
+
+}  // namespace
+}  // namespace spurgear

@@ -1,0 +1,94 @@
+// Where the windows go: the placement rule over a table of screens, and the
+// real windows on whatever screen the test runs on (ctest runs it on a
+// 1366×768, a 1600×900 and a 1920×1080 screen).
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "ui/placement.h"
+#include "ui/window_test.h"
+
+namespace spurgear {
+namespace {
+
+using ui::BesideMain;
+using ui::KeptOn;
+
+TEST(Placement, KeepsWindowsOnTheAvailableArea) {
+  const QSize mainOuter(915, 648), historyOuter(691, 326);
+  struct Screen {
+    QRect available;
+    QSize measurement;  // the measurement window's outer size
+    QPoint main, history, beside;
+  };
+  const Screen screens[] = {
+      // Room at the main window's right.
+      {{0, 0, 1920, 1080}, {370, 560}, {388, 225}, {434, 425}, {1311, 225}},
+      // Room only at its left.
+      {{0, 0, 1600, 900}, {370, 560}, {388, 225}, {434, 425}, {10, 225}},
+      // The main window moved up just enough; beside it at its left.
+      {{0, 0, 1366, 768}, {370, 560}, {388, 120}, {434, 425}, {10, 120}},
+      // A panel at the top and one at the bottom: the history window too moves.
+      {{0, 27, 1366, 713}, {370, 560}, {388, 92}, {434, 414}, {10, 92}},
+      // A dock at the left leaves no room beside: over the main window's right part.
+      {{64, 0, 1302, 768}, {370, 560}, {388, 120}, {434, 425}, {933, 120}},
+      // A window too wide for either side on a laptop screen.
+      {{0, 0, 1366, 768}, {464, 560}, {388, 120}, {434, 425}, {839, 120}},
+      // A tall screen: below the main window, under its right part.
+      {{0, 0, 1280, 1600}, {370, 560}, {365, 225}, {434, 425}, {910, 881}},
+      // A screen smaller than the main window: its top-left corner stays on it.
+      {{0, 0, 800, 600}, {370, 560}, {0, 0}, {109, 274}, {430, 0}},
+  };
+  for (const Screen& s : screens) {
+    SCOPED_TRACE(testing::Message() << s.available.x() << "," << s.available.y() << " "
+                                    << s.available.width() << "x" << s.available.height());
+    const QPoint main = KeptOn(s.available, {388, 225}, mainOuter);
+    EXPECT_EQ(main, s.main);
+    EXPECT_EQ(KeptOn(s.available, {434, 425}, historyOuter), s.history);
+    EXPECT_EQ(BesideMain(s.available, QRect(main, mainOuter), s.measurement), s.beside);
+    const QRect beside(s.beside, s.measurement);
+    if (s.available.width() >= mainOuter.width()) {
+      EXPECT_TRUE(s.available.contains(QRect(main, mainOuter)));
+      EXPECT_TRUE(s.available.contains(beside));
+    }
+  }
+}
+
+class OnTheScreen : public WindowTest {};
+
+TEST_F(OnTheScreen, MainHistoryAndMeasurementWindowsLieOnIt) {
+  const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+  SCOPED_TRACE(testing::Message() << available.width() << "x" << available.height());
+  QWidget* main = p->form1.get();
+  // At its place where the screen holds the whole outer 915 × 648 there.
+  if (available.contains(QRect(388, 225, 915, 648))) {
+    EXPECT_EQ(main->pos(), QPoint(388, 225));
+  } else {
+    EXPECT_EQ(main->pos().x(), 388);
+    EXPECT_EQ(main->pos().y(), available.bottom() + 1 - 648);
+  }
+  EXPECT_TRUE(available.contains(main->frameGeometry()));
+
+  Click("BitBtn2");  // 登録 shows the history window
+  ASSERT_TRUE(p->form2->isVisible());
+  EXPECT_TRUE(available.contains(p->form2->frameGeometry()));
+
+  p->Find<QAction>("N8")->trigger();
+  auto* inspection = p->Find<QWidget>("Form3");
+  ASSERT_NE(inspection, nullptr);
+  EXPECT_TRUE(available.contains(inspection->frameGeometry()));
+  // Beside it, covering nothing of it, on each of the screens ctest uses.
+  EXPECT_FALSE(inspection->frameGeometry().intersects(main->frameGeometry()));
+
+  // Where the user puts it, it comes back for as long as the program runs.
+  inspection->move(40, 30);
+  inspection->close();
+  p->Find<QAction>("N8")->trigger();
+  EXPECT_TRUE(inspection->isVisible());
+  EXPECT_EQ(inspection->pos(), QPoint(40, 30));
+}
+
+}  // namespace
+}  // namespace spurgear

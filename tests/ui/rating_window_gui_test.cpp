@@ -1,0 +1,100 @@
+// The window "強度計算 (ISO 6336)" through the real program: opened from the
+// menu, rating slot 0 after each calculation with the rating command's
+// numbers, and naming the field it refuses.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTableWidget>
+
+#include "commands/rating_commands.h"
+#include "core/number_text.h"
+#include "ui/rating_window.h"
+#include "ui/window_test.h"
+
+namespace spurgear {
+namespace {
+
+class RatingWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    p->Find<QAction>("N11")->trigger();
+    window = p->Find<ui::RatingWindow>("Form4");
+    ASSERT_NE(window, nullptr);
+  }
+  void Calculate() {
+    Click("BitBtn1");
+    QApplication::processEvents();  // the window refreshes after the command
+  }
+  // The table's cell for a symbol's row, column 2 (gear 1) or 3 (gear 2).
+  QString Cell(const char* symbol, int column) {
+    auto* t = p->Find<QTableWidget>("RatingTable");
+    for (int r = 0; r < t->rowCount(); ++r) {
+      if (t->item(r, 0)->text() == QString::fromUtf8(symbol)) return t->item(r, column)->text();
+    }
+    return QStringLiteral("(none)");
+  }
+  std::string Status() { return p->Find<QLabel>("RatingStatus")->text().toStdString(); }
+  ui::RatingWindow* window = nullptr;
+};
+
+TEST_F(RatingWindowTest, FollowsTheCalculationWithTheCommandsNumbers) {
+  EXPECT_EQ(p->Find<QAction>("N11")->text(), QStringLiteral("強度計算 (ISO 6336)"));
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(window->isModal());
+  Type("Edit1", "2");
+  Type("Edit2", "18");
+  Type("Edit3", "41");
+  Type("Edit4", "0.3");
+  Calculate();
+  window->findChild<QLineEdit*>("RatingTorque")->setText("80");
+  window->findChild<QComboBox*>("RatingMaterial2")->setCurrentIndex(0);  // through-hardened
+  ASSERT_EQ(Status(), "");
+  const RatingRequest q = window->ReadRequest();
+  EXPECT_EQ(q.torque, 80);
+  EXPECT_EQ(q.material[1], rating::Material::ThroughHardened);
+  const auto r = RateSlot0(p->commands(), q);
+  ASSERT_TRUE(r.has_value());
+  EXPECT_EQ(r->gear[0].d, 36.0);  // the pair calculated: 18 teeth of module 2
+  EXPECT_EQ(Cell("S_H", 2).toStdString(), FormatFixed(r->gear[0].SH, 4, 12));
+  EXPECT_EQ(Cell("S_F", 3).toStdString(), FormatFixed(r->gear[1].SF, 4, 12));
+  EXPECT_EQ(Cell("K_v", 2).toStdString(), FormatFixed(r->Kv, 4, 12));
+  // Every factor has its row.
+  EXPECT_EQ(p->Find<QTableWidget>("RatingTable")->rowCount(),
+            static_cast<int>(rating::FactorLines(*r).size()));
+
+  // A refused calculation leaves nothing stale in the table.
+  Type("Edit2", "400");
+  Calculate();
+  EXPECT_EQ(p->Find<QTableWidget>("RatingTable")->rowCount(), 0);
+  EXPECT_NE(Status(), "");
+}
+
+TEST_F(RatingWindowTest, RefusalsNameTheirField) {
+  struct Case {
+    const char* field;
+    const char* text;
+    const char* named;
+  } cases[] = {
+      {"RatingFaceWidth2", "0", "歯幅（ギア２）"},
+      {"RatingTorque", "abc", "トルク T₁"},
+      {"RatingHardness1", "950", "硬さ（ギア１）"},
+      {"RatingGrade", "0", "精度等級"},
+  };
+  for (const Case& c : cases) {
+    QLineEdit* e = window->findChild<QLineEdit*>(c.field);
+    const QString before = e->text();
+    e->setText(QString::fromUtf8(c.text));
+    window->Refresh();
+    EXPECT_NE(Status().find(c.named), std::string::npos) << Status();
+    EXPECT_EQ(p->Find<QTableWidget>("RatingTable")->rowCount(), 0);
+    e->setText(before);
+    window->Refresh();
+    EXPECT_EQ(Status(), "");
+  }
+}
+
+}  // namespace
+}  // namespace spurgear
