@@ -65,18 +65,19 @@ constexpr const char* kExitStatus =
     "Exit status:\n"
     "  0   done\n"
     "  1   the calculation failed or ended in a red \"計算不可\" line (backlash\n"
-    "      --contact: \"接触計算不可\"); a value typed into the window's fields\n"
-    "      (the pair's --module, --teeth, --shift, --correction; --rotation,\n"
-    "      --width, --speed, --span-teeth, --pin, --center-distance, --shift1)\n"
-    "      that the window's conversion refuses, with the window's message; the\n"
-    "      command's own output failed or was refused, standard output included\n"
+    "      --contact: \"接触計算不可\"); a value the command converts as the\n"
+    "      window converts a field's text (the pair's --module, --teeth, --shift,\n"
+    "      --correction, and every other number or name passed as text) that the\n"
+    "      conversion refuses, with the window's message; the command's own\n"
+    "      output failed or was refused, standard output included\n"
     "      (\"出力を書き込めません: <reason>\"; a closed pipe: no message);\n"
     "      batch: a row failed or was refused, or the input could not be read\n"
     "  2   the tooth-count check refused the pair: the check's line on standard\n"
     "      error, the JSON still printed, no file written\n"
     "  64  usage error: an unknown command or option, a missing value, or a\n"
-    "      value the option parser rejects (--gear, --fillet, --shock,\n"
-    "      --material, --format and --jobs take only the listed choices)\n";
+    "      value outside an option's fixed choices (--gear, --fillet, --shock,\n"
+    "      lewis' and report's --material, --format, --jobs, --pressure-angle,\n"
+    "      --balance), rejected before anything runs\n";
 
 }  // namespace
 
