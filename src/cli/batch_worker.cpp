@@ -1,10 +1,11 @@
 // A batch row calculated as calc calculates it, and its output line: JSON
-// (results and check, or the error) or one CSV line under CsvHeader().
+// (results, check and messages, or the error) or one CSV line under CsvHeader().
 //
 // The worker puts its pair and its input fields back to the started state
 // before every row, so a row sees exactly what a fresh calc would.
 #include "cli/batch_worker.h"
 
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -41,17 +42,19 @@ std::string Dump(const nlohmann::json& j) {
   return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-// A row that did not calculate: its error, and the check's lines when the
-// check refused it.
-bool Fail(const Row& row, const std::string& error, const std::vector<std::string>& check,
-          BatchFormat format, std::string& out) {
+// A row that did not calculate: its error, and when the check refused it,
+// the check (2) and the messages, as calc prints them for the pair.
+bool Fail(const Row& row, const std::string& error, BatchFormat format, std::string& out,
+          std::optional<int> check = std::nullopt,
+          const std::vector<std::string>& messages = {}) {
   if (format == BatchFormat::JsonLines) {
     out += "{\"row\":" + std::to_string(row.number) + ",\"error\":" + Dump(error);
-    if (!check.empty()) out += ",\"check\":" + Dump(nlohmann::json(check));
+    if (check) out += ",\"check\":" + std::to_string(*check) + ",\"messages\":" + Dump(messages);
     out += "}\n";
   } else {
     out += std::to_string(row.number) + std::string(23, ',') + "," +
-           CsvCell(Join(check, "; ")) + "," + CsvCell(error) + "\n";
+           (check ? std::to_string(*check) : "") + "," + CsvCell(Join(messages, "; ")) + "," +
+           CsvCell(error) + "\n";
   }
   return false;
 }
@@ -64,7 +67,7 @@ std::string CsvHeader() {
          "corrected_center_distance,working_pitch_diameter1,working_pitch_diameter2,"
          "tip_diameter1,tip_diameter2,root_diameter1,root_diameter2,base_diameter1,"
          "base_diameter2,contact_ratio,tip_thickness1,tip_thickness2,normal_backlash,check,"
-         "error\n";
+         "messages,error\n";
 }
 
 PairWorker::PairWorker(const std::optional<std::string>& load, std::ostream& err) {
@@ -77,7 +80,7 @@ PairWorker::PairWorker(const std::optional<std::string>& load, std::ostream& err
 }
 
 bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out) {
-  if (!row.inputError.empty()) return Fail(row, row.inputError, {}, format, out);
+  if (!row.inputError.empty()) return Fail(row, row.inputError, format, out);
   // Back to the started pair: the inputs the row leaves out are the ones
   // the program started with, and nothing of the previous row remains.
   p_.state.slot0() = started_;
@@ -98,19 +101,19 @@ bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out)
   const PairRun run = CalculatePair(p_, o, why);
   const Verdict verdict = Judge(run.outcome, PairText(p_.fields));
   const std::vector<std::string>& lines = p_.messages.lines;
-  if (verdict.status == kExitFailed) return Fail(row, verdict.message, {}, format, out);
+  if (verdict.status == kExitFailed) return Fail(row, verdict.message, format, out);
   if (verdict.status == kExitRefused) {
-    std::vector<std::string> errors, check;
+    std::vector<std::string> errors;
     for (const CheckLine& l : run.outcome.checkLines) {
       if (l.severity == Severity::Error) errors.push_back(l.text);
-      check.push_back(l.text);
     }
-    return Fail(row, Join(errors, "; "), check, format, out);
+    return Fail(row, Join(errors, "; "), format, out, run.outcome.check, lines);
   }
   const nlohmann::json r = ResultsJson(p_.state.slot0());
   if (format == BatchFormat::JsonLines) {
     out += "{\"row\":" + std::to_string(row.number) + ",\"results\":" + Dump(r) +
-           ",\"check\":" + Dump(nlohmann::json(lines)) + "}\n";
+           ",\"check\":" + std::to_string(run.outcome.check) +
+           ",\"messages\":" + Dump(nlohmann::json(lines)) + "}\n";
   } else {
     out += std::to_string(row.number);
     for (const char* key : {"module"}) out += "," + CsvNumber(r[key]);
@@ -129,7 +132,7 @@ bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out)
     out += "," + CsvNumber(r["contact_ratio"]);
     out += "," + CsvNumber(r["tip_thickness"][0]) + "," + CsvNumber(r["tip_thickness"][1]);
     out += "," + CsvNumber(r["normal_backlash"]);
-    out += "," + CsvCell(Join(lines, "; ")) + ",\n";
+    out += "," + std::to_string(run.outcome.check) + "," + CsvCell(Join(lines, "; ")) + ",\n";
   }
   return true;
 }

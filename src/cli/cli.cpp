@@ -2,16 +2,17 @@
 // the chosen one run, and every line on standard error marked as the CLI's.
 #include "cli/cli.h"
 
+#include <unistd.h>
+
 #include <iostream>
 #include <streambuf>
 
+#include "cli/checked_output.h"
 #include "cli/cli_common.h"
 #include "cli/cli_drawing.h"
 #include "core/version.h"
 
 namespace spurgear {
-namespace cli {
-}  // namespace cli
 
 namespace {
 
@@ -63,12 +64,20 @@ class OptionFormatter : public CLI::Formatter {
 constexpr const char* kExitStatus =
     "Exit status:\n"
     "  0   done\n"
-    "  1   the calculation failed or ended in a red \"計算不可\" line, or the\n"
-    "      command's own output failed or was refused (message on standard\n"
-    "      error); batch: a row failed or was refused\n"
+    "  1   the calculation failed or ended in a red \"計算不可\" line (backlash\n"
+    "      --contact: \"接触計算不可\"); a value the command converts as the\n"
+    "      window converts a field's text (the pair's --module, --teeth, --shift,\n"
+    "      --correction, and every other number or name passed as text) that the\n"
+    "      conversion refuses, with the window's message; the command's own\n"
+    "      output failed or was refused, standard output included\n"
+    "      (\"出力を書き込めません: <reason>\"; a closed pipe: no message);\n"
+    "      batch: a row failed or was refused, or the input could not be read\n"
     "  2   the tooth-count check refused the pair: the check's line on standard\n"
     "      error, the JSON still printed, no file written\n"
-    "  64  usage error (unknown command or option, missing or bad value)\n";
+    "  64  usage error: an unknown command or option, a missing value, or a\n"
+    "      value outside an option's fixed choices (--gear, --fillet, --shock,\n"
+    "      lewis' and report's --material, --format, --jobs, --pressure-angle,\n"
+    "      --balance), rejected before anything runs\n";
 
 }  // namespace
 
@@ -150,7 +159,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 int RunCli(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  return RunCli(args, std::cin, std::cout, std::cerr);
+  cli::CheckedOutput checked(STDOUT_FILENO);
+  std::ostream out(&checked);
+  const int status = RunCli(args, std::cin, out, std::cerr);
+  const cli::Verdict v = cli::JudgeOutput(status, checked.Close());
+  if (!v.message.empty()) std::cerr << cli::kProgramName << ": " << v.message << "\n";
+  return v.status;
 }
 
 }  // namespace spurgear

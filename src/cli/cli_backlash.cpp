@@ -50,6 +50,14 @@ Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err) {
               if (!RunReported(p, err, [&] { page = p.commands.SearchContact(); })) {
                 return kExitFailed;
               }
+              // No rotation found: the red "接触計算不可" line, judged as an
+              // unsolved calculation is.
+              if (page.contactFound && !*page.contactFound) {
+                CalcOutcome unsolved;
+                unsolved.status = CalcStatus::Unsolved;
+                unsolved.message = p.messages.lines.empty() ? "" : p.messages.lines.back();
+                return Report(unsolved, PairText(p.fields), err);
+              }
             }
             const bool saved = SaveIfAsked(p, options->pair, err);
 
@@ -63,10 +71,7 @@ Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err) {
             j["upperOverlap"] = page.upperOverlap;
             if (options->contact) {
               if (act && page.contactFound) {
-                nlohmann::json contact;
-                contact["status"] = *page.contactFound ? 0 : 1;
-                if (*page.contactFound) contact["rotation"] = Number(page.contactRotation);
-                j["contact"] = contact;
+                j["contact"] = {{"status", 0}, {"rotation", Number(page.contactRotation)}};
               } else {
                 j["contact"] = nullptr;
               }

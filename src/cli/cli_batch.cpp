@@ -222,8 +222,11 @@ Subcommand AddBatch(CLI::App& app, std::istream& in, std::ostream& out, std::ost
       "result per row in input order. The input is CSV with a header naming any of\n"
       "module,z1,z2,x1,x2,correction, or JSON lines with those keys; a column left out\n"
       "takes the default (or the --load file's value). Each output line is\n"
-      "{\"row\": n, \"results\": {...}, \"check\": [...]} or {\"row\": n, \"error\": \"...\"}.\n"
-      "A bad row never stops the run; the exit status is 1 when any row failed.");
+      "{\"row\": n, \"results\": {...}, \"check\": 0|1, \"messages\": [...]} as calc prints\n"
+      "them, {\"row\": n, \"error\": \"...\", \"check\": 2, \"messages\": [...]} for a pair the\n"
+      "check refused, or {\"row\": n, \"error\": \"...\"}; the CSV has the same columns, its\n"
+      "messages joined by \"; \". A bad row never stops the run; the exit status is 1 when\n"
+      "any row failed.");
   AddLoadOption(*c, o->batch.load);
   c->add_option("--format", o->format, "json (JSON lines, the default) or csv (with a header)")
       ->type_name("json|csv")

@@ -1,6 +1,8 @@
 // The CLI's exit status and message for each way a calculation ends.
 #include "cli/outcome_policy.h"
 
+#include <cerrno>
+#include <cstring>
 #include <ostream>
 
 #include "commands/control_names.h"
@@ -54,6 +56,12 @@ int Report(const CalcOutcome& outcome, const std::string& pair, std::ostream& er
 int WithOutput(int status, bool outputDone) {
   if (status == kExitRefused) return kExitRefused;
   return outputDone ? status : kExitFailed;
+}
+
+Verdict JudgeOutput(int status, int writeError) {
+  if (writeError == 0) return {status, ""};
+  if (writeError == EPIPE) return {kExitFailed, ""};
+  return {kExitFailed, std::string("出力を書き込めません: ") + std::strerror(writeError)};
 }
 
 }  // namespace spurgear::cli

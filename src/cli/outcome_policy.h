@@ -40,6 +40,12 @@ int Report(const CalcOutcome& outcome, const std::string& pair, std::ostream& er
 // makes 1.
 int WithOutput(int status, bool outputDone);
 
+// The status once standard output is closed, `writeError` being the errno of
+// its first failed write, flush or close (0: none). A closed pipe is a quiet
+// end; any other failure is said ("出力を書き込めません: <reason>"). Both
+// make 1 whatever the command ended in: its output did not arrive whole.
+Verdict JudgeOutput(int status, int writeError);
+
 // The pair as the CLI names it in a message, in the texts the fields hold
 // (as typed, or as the calculation showed them): "module 1, teeth 15 25,
 // shift 0 0, correction 0.000".

@@ -48,9 +48,13 @@ TEST(CliBacklash, RotationContactAndExitCodes) {
   EXPECT_TRUE(r.json["contact"].is_null());
   EXPECT_EQ(r.json["messages"].back(), "warring：歯の隙間なし");
 
-  r = Backlash({"--correction", "1", "--contact"});  // not bracketed
-  ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(r.json["contact"], nlohmann::json({{"status", 1}}));
+  // Not bracketed: the red line ends the command as an unsolved calculation
+  // does, with 1 and no JSON.
+  r = Backlash({"--correction", "1", "--contact"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_TRUE(r.json.is_null());
+  EXPECT_EQ(r.err, "spurgear-cli: module 1, teeth 15 25, shift 0 0, correction 1.000: "
+                   "error：ギア２を 0.0608 ラジアン回しても歯面が接触しない、接触計算不可\n");
 
   r = Backlash({"--rotation", "1,5"});
   EXPECT_EQ(r.code, 1);

@@ -58,6 +58,7 @@ TEST(CliTerms, VersionUnknownCommandAndUsageErrors) {
       {{"calc", "--modul", "2"}, "--modul"},
       {{"dxf", "--gear", "3", "--output", "x.dxf"}, "--gear"},
       {{"batch", "--format", "xml"}, "--format"},
+      {{"batch", "--jobs", "x"}, "--jobs"},
   };
   for (const Case& c : cases) {
     const CliRun r = Cli(c.args);
