@@ -2,7 +2,7 @@
 # from its own folder and from lower layers, never from a sibling, and only
 # src/ui and src/app include Qt (the logic, the CLI and the report stay
 # usable without it). The layers, lowest first:
-#   core < backlash, strength, output, design < report < commands < ui, cli < app
+#   core < backlash, strength, output, design, rating < report < commands < ui, cli < app
 # Run as a test:
 #   cmake -DSOURCE_DIR=<checkout> -P cmake/check_layers.cmake
 set(rank_core 0)
@@ -10,6 +10,7 @@ set(rank_backlash 1)
 set(rank_strength 1)
 set(rank_output 1)
 set(rank_design 1)
+set(rank_rating 1)
 set(rank_report 2)
 set(rank_commands 3)
 set(rank_ui 4)

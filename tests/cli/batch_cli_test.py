@@ -190,9 +190,9 @@ class BatchCli(unittest.TestCase):
             "contact_ratio": (contact, 1e-3),
             "tip_thickness1": (tip_thickness(12, 0.6, da[0]), 1e-3),
             "tip_thickness2": (tip_thickness(24, 0.36, da[1]), 1e-3),
-            # The window's approximation: the correction along the line of
-            # action at the 20° of the rack.
-            "normal_backlash": (2 * 0.1 * math.sin(alpha), 1e-4),
+            # The first-order backlash of the correction: along the line of
+            # action at the working pressure angle.
+            "normal_backlash": (2 * 0.1 * math.sin(alpha_w), 1e-4),
         }
         self.assertEqual(sorted(wanted), sorted(header[:-3]))
         wrong = {column: (got[column], value) for column, (value, tolerance) in wanted.items()

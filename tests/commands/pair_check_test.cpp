@@ -109,14 +109,14 @@ TEST(PairCheck, EachFaultHasItsLineAndNeverTheAllClear) {
     rows += std::string(p.module) + "," + p.z1 + "," + p.z2 + "," + p.x1 + "," + p.x2 + "," +
             p.correction + "\n";
   }
-  // batch's check carries the same lines.
+  // batch carries the same lines, as calc does under messages.
   const CliRun batch = Cli({"batch", "--jobs", "1"}, rows);
   ASSERT_EQ(batch.code, 0) << batch.err;
   std::istringstream out(batch.out);
   std::string row;
   for (const nlohmann::json& want : calcMessages) {
     ASSERT_TRUE(std::getline(out, row));
-    EXPECT_EQ(nlohmann::json::parse(row)["check"], want);
+    EXPECT_EQ(nlohmann::json::parse(row)["messages"], want);
   }
 
   // The default pair keeps its all-clear, in blue.

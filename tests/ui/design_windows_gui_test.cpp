@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QSettings>
 
+#include "core/number_text.h"
 #include "commands/design_commands.h"
 #include "ui/window_test.h"
 
@@ -105,13 +106,16 @@ TEST_F(DesignWindowsTest, BalanceButtonSetsTheShiftThatEqualisesTheRoots) {
   Click("InspApply");
   QApplication::processEvents();
   ASSERT_TRUE(box.errors.empty()) << box.errors[0];
-  // The shifts written into the fields, in the pair's exact geometry (the
-  // main calculation solves α_w only to its solver's tolerance).
+  // x₁ is written as balanced for the exact sum; x₂ takes the shortest
+  // decimal that still shows the target, so the roots are compared at the
+  // exact sum.
   const GearPairRecord& s = p->commands().state.slot0();
-  const SlidingResult r = SpecificSliding(MeshFor(1, 20, 40, s.Shift1, s.Shift2, 20));
+  const double sum = ShiftForCenterDistance(1, 20, 40, 20, 30.5).shift_sum;
+  const SlidingResult r = SpecificSliding(MeshFor(1, 20, 40, s.Shift1, sum - s.Shift1, 20));
   ASSERT_TRUE(r.root1 && r.root2);
   EXPECT_NEAR(*r.root1, *r.root2, 1e-8);
-  EXPECT_NEAR(s.Shift1 + s.Shift2, ShiftForCenterDistance(1, 20, 40, 20, 30.5).shift_sum, 1e-9);
+  EXPECT_EQ(FormatResult(static_cast<long double>(s.CenterDistance) + s.DistanceCorrection),
+            "30.500");
 
 }
 

@@ -100,6 +100,7 @@ TEST_F(MeasurementPairTest, FocusTabAndEnter) {
   EXPECT_EQ(visited, QStringList({"InspSpanTeeth1", "InspSpanAuto1", "InspSpanTeeth2",
                                   "InspSpanAuto2", "InspPin1", "InspPinIdeal1", "InspPin2",
                                   "InspPinIdeal2", "InspTarget", "InspShift1", "InspShift1Auto",
+                                  "InspShift1Balance",
                                   "InspApply"}));
 
   // In the main window too, Tab passes over every field the user cannot change.
