@@ -168,6 +168,7 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool withStre
     const GearDataTableInputs tableInputs = CurrentTableInputs(c);
     d.dataTable1 = BuildGearDataTable(r, 1, tableInputs);
     d.dataTable2 = BuildGearDataTable(r, 2, tableInputs);
+    CollectSections(c, d);
   }
   return d;
 }
