@@ -147,7 +147,7 @@ std::optional<SheetSection> RatingSection(const Commands& c) {
                         verdict(r->gear[1].bendingPass), ""));
   s.rows.back().red = !r->gear[0].bendingPass || !r->gear[1].bendingPass;
   s.rows.push_back(Pair("最大トルク T₁max", fixed(r->maxTorque, 2), "N·m"));
-  s.notes.push_back({std::string("規格：") + rating::kStandardName, ListColor::Blue});
+  s.intro = std::string("規格：") + rating::kStandardName;
   return s;
 }
 

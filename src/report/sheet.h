@@ -42,6 +42,7 @@ struct SheetRow {
 
 struct SheetSection {
   std::string title;                 // without its number
+  std::string intro;                 // a line above the table, may be empty
   std::vector<std::string> heading;  // the four columns' captions
   std::vector<SheetRow> rows;
   std::vector<SheetCheckLine> notes;

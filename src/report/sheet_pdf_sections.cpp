@@ -75,6 +75,9 @@ void DrawSectionPages(cairo_t* cr, const SheetData& d, double left, double right
     // A heading with fewer than three rows under it starts on the next page.
     if (y > top && y + kHeadingHeight + 4 * kRowHeight > bottom) newPage();
     heading(title);
+    if (!s.intro.empty()) {
+      y += w.Paragraph(left + kPad, y, s.intro, 8.5, kGrey, right - left - kPad) + 1.0;
+    }
     HeadingRow(cr, w, c, y, s.heading);
     y += kRowHeight;
     for (const SheetRow& row : s.rows) {
