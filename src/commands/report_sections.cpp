@@ -117,12 +117,20 @@ std::optional<SheetSection> SlidingSection(const Commands& c) {
 std::optional<SheetSection> RatingSection(const Commands& c) {
   if (!c.ratingRequest) return std::nullopt;
   const RatingRequest& q = *c.ratingRequest;
-  const std::optional<rating::RatingResult> r = RateSlot0(c, q);
-  if (!r) return std::nullopt;
-  auto fixed = [](double v, int decimals) { return FormatFixed(v, decimals, 12); };
   SheetSection s;
   s.title = "強度計算（ISO 6336）";
   s.heading = {"記号・名称", "ギア１", "ギア２", "単位"};
+  // Inputs made for an earlier pair may not suit this one: the sheet says
+  // so rather than refusing the whole sheet.
+  std::optional<rating::RatingResult> r;
+  try {
+    r = RateSlot0(c, q);
+  } catch (const CommandError& e) {
+    s.intro = std::string("この組の強度計算はできません：") + e.what();
+    return s;
+  }
+  if (!r) return std::nullopt;
+  auto fixed = [](double v, int decimals) { return FormatFixed(v, decimals, 12); };
   s.rows.push_back(Pair("トルク T₁（ギア１）", fixed(q.torque, 2), "N·m"));
   s.rows.push_back(Pair("回転速度 n₁（ギア１）", fixed(q.speed, 1), "min⁻¹"));
   s.rows.push_back(Pair("寿命", fixed(q.life, 0), "h"));

@@ -78,6 +78,10 @@ void DrawSectionPages(cairo_t* cr, const SheetData& d, double left, double right
     if (!s.intro.empty()) {
       y += w.Paragraph(left + kPad, y, s.intro, 8.5, kGrey, right - left - kPad) + 1.0;
     }
+    if (s.rows.empty()) {
+      y += 5.0;
+      continue;
+    }
     HeadingRow(cr, w, c, y, s.heading);
     y += kRowHeight;
     for (const SheetRow& row : s.rows) {
