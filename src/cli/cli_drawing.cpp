@@ -6,6 +6,8 @@
 #include <ostream>
 #include <string>
 
+#include "cli/cli_tolerance.h"
+
 namespace spurgear::cli {
 namespace {
 
@@ -13,12 +15,13 @@ struct DrawingOptions {
   PairOptions pair;
   int gear = 1;
   std::string output;
+  ToleranceTexts tolerance;  // the part drawing's data table
 };
 
 using Handler = void (Commands::*)();
 
 Subcommand Add(CLI::App& app, std::ostream& err, const char* name, const char* description,
-               const char* fileHelp, Handler gear1, Handler gear2) {
+               const char* fileHelp, Handler gear1, Handler gear2, bool tolerances) {
   auto o = std::make_shared<DrawingOptions>();
   CLI::App* c = app.add_subcommand(name, description);
   AddPairOptions(*c, o->pair);
@@ -27,6 +30,7 @@ Subcommand Add(CLI::App& app, std::ostream& err, const char* name, const char* d
       ->required()
       ->check(CLI::Range(1, 2));
   c->add_option("--output", o->output, fileHelp)->type_name("FILE")->required();
+  if (tolerances) AddToleranceOptions(*c, o->tolerance, "--face-width");
   return {c, [o, &err, gear1, gear2]() {
             MemoryProgram p;
             const PairRun run = RunPair(p, o->pair, err);
@@ -34,7 +38,15 @@ Subcommand Add(CLI::App& app, std::ostream& err, const char* name, const char* d
             if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
             p.dialogs.answers.push_back(o->output);
             const bool written =
-                RunReported(p, err, [&] { (p.commands.*(o->gear == 1 ? gear1 : gear2))(); });
+                RunReported(p, err, [&] {
+                  // What the tolerance window would hold.
+                  p.commands.toleranceInput = ToleranceInputOf(o->tolerance);
+                  if (!o->tolerance.faceWidth.empty()) {
+                    p.commands.toleranceWidth = {p.commands.toleranceInput.gear1.face_width,
+                                                 p.commands.toleranceInput.gear2.face_width};
+                  }
+                  (p.commands.*(o->gear == 1 ? gear1 : gear2))();
+                });
             return WithOutput(kExitDone, written);
           }};
 }
@@ -46,10 +58,11 @@ Subcommand AddDrawing(CLI::App& app, std::ostream&, std::ostream& err) {
              "Calculate a pair as 計算 does, then write one gear's part drawing as the DXF\n"
              "menu's ギア１部品図 (DXF)… / ギア２部品図 (DXF)… does: the outline at 1:1 in mm,\n"
              "its circles and centre lines and the gear data table (要目表), DXF R2007\n"
-             "(UTF-8). FILE is replaced.\n"
+             "(UTF-8); the table's limits, classes and backlash range are those of the\n"
+             "tolerance options (as tolerance takes them). FILE is replaced.\n"
              "Exit 0 written; 1 the calculation failed or the drawing was refused (message on\n"
              "standard error, nothing written); 2 the input check refused the tooth counts.",
-             "the DXF file to write", &Commands::PartDxf1Click, &Commands::PartDxf2Click);
+             "the DXF file to write", &Commands::PartDxf1Click, &Commands::PartDxf2Click, true);
 }
 
 Subcommand AddTemplate(CLI::App& app, std::ostream&, std::ostream& err) {
@@ -60,7 +73,7 @@ Subcommand AddTemplate(CLI::App& app, std::ostream&, std::ostream& err) {
              "Exit 0 written; 1 the calculation failed or the template was refused (message\n"
              "on standard error, nothing written); 2 the input check refused the tooth counts.",
              "the SVG file to write", &Commands::ToothTemplate1Click,
-             &Commands::ToothTemplate2Click);
+             &Commands::ToothTemplate2Click, false);
 }
 
 }  // namespace spurgear::cli

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/cli_common.h"
+#include "cli/cli_rate.h"
 #include "commands/rating_commands.h"
 #include "core/errors.h"
 
@@ -15,46 +16,8 @@ namespace {
 
 struct RateOptions {
   PairOptions pair;
-  std::optional<std::string> torque, speed, life, applicationFactor, khbeta, grade, viscosity;
-  std::optional<std::string> shMin, sfMin, rackDedendum, rackRootRadius;
-  std::vector<std::string> faceWidth, material, hardness, sigmaHlim, sigmaFlim, roughness;
+  RatingTexts rating;
 };
-
-// Each text becomes its number or refuses naming its option.
-RatingRequest Request(const RateOptions& o) {
-  RatingRequest q;
-  auto number = [](const std::optional<std::string>& t, const char* name, double& to) {
-    if (t) to = ParseRatingNumber(*t, name);
-  };
-  number(o.torque, "--torque", q.torque);
-  number(o.speed, "--speed", q.speed);
-  number(o.life, "--life", q.life);
-  number(o.applicationFactor, "--application-factor", q.KA);
-  number(o.khbeta, "--khbeta", q.KHbeta);
-  number(o.viscosity, "--viscosity", q.viscosity);
-  number(o.shMin, "--sh-min", q.SHmin);
-  number(o.sfMin, "--sf-min", q.SFmin);
-  number(o.rackDedendum, "--rack-dedendum", q.rackDedendum);
-  number(o.rackRootRadius, "--rack-root-radius", q.rackRootRadius);
-  if (o.grade) q.accuracyGrade = ParseRatingWhole(*o.grade, "--accuracy-grade");
-  for (std::size_t i = 0; i < 2; ++i) {
-    const std::string n = i == 0 ? " (gear 1)" : " (gear 2)";
-    if (o.material.size() == 2) {
-      const std::optional<rating::Material> m = rating::MaterialFromKey(o.material[i]);
-      if (!m) {
-        throw CommandError("--material" + n + " '" + o.material[i] +
-                           "' は through-hardened, case-hardened, nitrided のいずれかです");
-      }
-      q.material[i] = *m;
-    }
-    if (o.faceWidth.size() == 2) q.faceWidth[i] = ParseRatingNumber(o.faceWidth[i], "--face-width" + n);
-    if (o.hardness.size() == 2) q.hardness[i] = ParseRatingNumber(o.hardness[i], "--hardness" + n);
-    if (o.sigmaHlim.size() == 2) q.sigmaHlim[i] = ParseRatingNumber(o.sigmaHlim[i], "--sigma-hlim" + n);
-    if (o.sigmaFlim.size() == 2) q.sigmaFlim[i] = ParseRatingNumber(o.sigmaFlim[i], "--sigma-flim" + n);
-    if (o.roughness.size() == 2) q.roughness[i] = ParseRatingNumber(o.roughness[i], "--roughness" + n);
-  }
-  return q;
-}
 
 nlohmann::json FactorsJson(const rating::RatingResult& r) {
   nlohmann::json j;
@@ -130,6 +93,99 @@ int Refuse(std::ostream& err, const std::string& message) {
 
 }  // namespace
 
+// Each text becomes its number or refuses naming its option.
+RatingRequest RatingRequestOf(const RatingTexts& o) {
+  RatingRequest q;
+  const std::string& p = o.prefix;
+  auto number = [&p](const std::optional<std::string>& t, const char* name, double& to) {
+    if (t) to = ParseRatingNumber(*t, "--" + p + name);
+  };
+  number(o.torque, "torque", q.torque);
+  number(o.speed, "speed", q.speed);
+  number(o.life, "life", q.life);
+  number(o.applicationFactor, "application-factor", q.KA);
+  number(o.khbeta, "khbeta", q.KHbeta);
+  number(o.viscosity, "viscosity", q.viscosity);
+  number(o.shMin, "sh-min", q.SHmin);
+  number(o.sfMin, "sf-min", q.SFmin);
+  number(o.rackDedendum, "rack-dedendum", q.rackDedendum);
+  number(o.rackRootRadius, "rack-root-radius", q.rackRootRadius);
+  if (o.grade) q.accuracyGrade = ParseRatingWhole(*o.grade, "--" + p + "accuracy-grade");
+  for (std::size_t i = 0; i < 2; ++i) {
+    const std::string n = i == 0 ? " (gear 1)" : " (gear 2)";
+    if (o.material.size() == 2) {
+      const std::optional<rating::Material> m = rating::MaterialFromKey(o.material[i]);
+      if (!m) {
+        throw CommandError("--" + p + "material" + n + " '" + o.material[i] +
+                           "' は through-hardened, case-hardened, nitrided のいずれかです");
+      }
+      q.material[i] = *m;
+    }
+    auto each = [&](const std::vector<std::string>& v, const char* name) {
+      return ParseRatingNumber(v[i], "--" + p + name + n);
+    };
+    if (o.faceWidth.size() == 2) q.faceWidth[i] = each(o.faceWidth, "face-width");
+    if (o.hardness.size() == 2) q.hardness[i] = each(o.hardness, "hardness");
+    if (o.sigmaHlim.size() == 2) q.sigmaHlim[i] = each(o.sigmaHlim, "sigma-hlim");
+    if (o.sigmaFlim.size() == 2) q.sigmaFlim[i] = each(o.sigmaFlim, "sigma-flim");
+    if (o.roughness.size() == 2) q.roughness[i] = each(o.roughness, "roughness");
+  }
+  return q;
+}
+
+bool AnyGiven(const RatingTexts& o) {
+  for (const auto* t : {&o.torque, &o.speed, &o.life, &o.applicationFactor, &o.khbeta, &o.grade,
+                        &o.viscosity, &o.shMin, &o.sfMin, &o.rackDedendum, &o.rackRootRadius}) {
+    if (t->has_value()) return true;
+  }
+  for (const auto* v : {&o.faceWidth, &o.material, &o.hardness, &o.sigmaHlim, &o.sigmaFlim,
+                        &o.roughness}) {
+    if (!v->empty()) return true;
+  }
+  return false;
+}
+
+void AddRatingOptions(CLI::App& c, RatingTexts& o) {
+  auto name = [&o](const char* option) { return "--" + o.prefix + option; };
+  c.add_option(name("torque"), o.torque, "torque on gear 1 in N·m (default 100)")->type_name("NM");
+  c.add_option(name("speed"), o.speed, "speed of gear 1 in min⁻¹ (default 1000)")->type_name("RPM");
+  c.add_option(name("life"), o.life, "life in hours (default 20000)")->type_name("H");
+  c.add_option(name("application-factor"), o.applicationFactor, "K_A (default 1)")->type_name("KA");
+  c.add_option(name("face-width"), o.faceWidth, "face widths in mm (default 10 modules)")
+      ->expected(2)
+      ->type_name("B");
+  c.add_option(name("material"), o.material,
+               "through-hardened, case-hardened or nitrided (default case-hardened)")
+      ->expected(2)
+      ->type_name("M");
+  c.add_option(name("hardness"), o.hardness, "surface hardness HV (default the MQ line's middle)")
+      ->expected(2)
+      ->type_name("H");
+  c.add_option(name("sigma-hlim"), o.sigmaHlim, "σ_Hlim in N/mm², instead of the MQ line's")
+      ->expected(2)
+      ->type_name("S");
+  c.add_option(name("sigma-flim"), o.sigmaFlim, "σ_Flim in N/mm², instead of the MQ line's")
+      ->expected(2)
+      ->type_name("S");
+  c.add_option(name("roughness"), o.roughness, "flank roughness Ra in µm (default 0.8)")
+      ->expected(2)
+      ->type_name("RA");
+  c.add_option(name("accuracy-grade"), o.grade, "ISO 1328-1:1995 grade 1..12 (default 6)")
+      ->type_name("Q");
+  c.add_option(name("viscosity"), o.viscosity, "lubricant ν40 in mm²/s (default 100)")
+      ->type_name("NU40");
+  c.add_option(name("khbeta"), o.khbeta, "face load factor K_Hβ (default 1)")->type_name("K");
+  c.add_option(name("sh-min"), o.shMin, "minimum pitting safety S_Hmin (default 1.0)")
+      ->type_name("S");
+  c.add_option(name("sf-min"), o.sfMin, "minimum bending safety S_Fmin (default 1.4)")
+      ->type_name("S");
+  c.add_option(name("rack-dedendum"), o.rackDedendum, "basic rack h_fP per module (default 1.25)")
+      ->type_name("H");
+  c.add_option(name("rack-root-radius"), o.rackRootRadius,
+               "basic rack root radius ρ_fP per module (default 0.38)")
+      ->type_name("R");
+}
+
 Subcommand AddRate(CLI::App& app, std::ostream& out, std::ostream& err) {
   auto o = std::make_shared<RateOptions>();
   CLI::App* c = app.add_subcommand(
@@ -139,50 +195,15 @@ Subcommand AddRate(CLI::App& app, std::ostream& out, std::ostream& err) {
       "ISO 6336-5 MQ material lines and ISO 1328-1:1995 accuracy. Prints JSON {\"factors\",\n"
       "\"gear1\", \"gear2\", \"max_torque\", \"results\"}; stresses in N/mm², torque in N·m.");
   AddPairOptions(*c, o->pair);
-  c->add_option("--torque", o->torque, "torque on gear 1 in N·m (default 100)")->type_name("NM");
-  c->add_option("--speed", o->speed, "speed of gear 1 in min⁻¹ (default 1000)")->type_name("RPM");
-  c->add_option("--life", o->life, "life in hours (default 20000)")->type_name("H");
-  c->add_option("--application-factor", o->applicationFactor, "K_A (default 1)")->type_name("KA");
-  c->add_option("--face-width", o->faceWidth, "face widths in mm (default 10 modules)")
-      ->expected(2)
-      ->type_name("B");
-  c->add_option("--material", o->material,
-                "through-hardened, case-hardened or nitrided (default case-hardened)")
-      ->expected(2)
-      ->type_name("M");
-  c->add_option("--hardness", o->hardness, "surface hardness HV (default the MQ line's middle)")
-      ->expected(2)
-      ->type_name("H");
-  c->add_option("--sigma-hlim", o->sigmaHlim, "σ_Hlim in N/mm², instead of the MQ line's")
-      ->expected(2)
-      ->type_name("S");
-  c->add_option("--sigma-flim", o->sigmaFlim, "σ_Flim in N/mm², instead of the MQ line's")
-      ->expected(2)
-      ->type_name("S");
-  c->add_option("--roughness", o->roughness, "flank roughness Ra in µm (default 0.8)")
-      ->expected(2)
-      ->type_name("RA");
-  c->add_option("--accuracy-grade", o->grade, "ISO 1328-1:1995 grade 1..12 (default 6)")
-      ->type_name("Q");
-  c->add_option("--viscosity", o->viscosity, "lubricant ν40 in mm²/s (default 100)")
-      ->type_name("NU40");
-  c->add_option("--khbeta", o->khbeta, "face load factor K_Hβ (default 1)")->type_name("K");
-  c->add_option("--sh-min", o->shMin, "minimum pitting safety S_Hmin (default 1.0)")
-      ->type_name("S");
-  c->add_option("--sf-min", o->sfMin, "minimum bending safety S_Fmin (default 1.4)")
-      ->type_name("S");
-  c->add_option("--rack-dedendum", o->rackDedendum, "basic rack h_fP per module (default 1.25)")
-      ->type_name("H");
-  c->add_option("--rack-root-radius", o->rackRootRadius,
-                "basic rack root radius ρ_fP per module (default 0.38)")
-      ->type_name("R");
+  AddRatingOptions(*c, o->rating);
   return {c, [o, &out, &err]() {
             MemoryProgram p;
             const PairRun run = RunPair(p, o->pair, err);
             const bool saved = SaveIfAsked(p, o->pair, err);
             if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
             try {
-              const std::optional<rating::RatingResult> r = RateSlot0(p.commands, Request(*o));
+              const std::optional<rating::RatingResult> r =
+                  RateSlot0(p.commands, RatingRequestOf(o->rating));
               if (!r) return Refuse(err, "計算結果がありません");
               PrintJson(out, {{"standard", rating::kStandardName},
                               {"factors", FactorsJson(*r)},

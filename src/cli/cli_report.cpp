@@ -9,6 +9,8 @@
 #include <string>
 
 #include "cli/cli_common.h"
+#include "cli/cli_rate.h"
+#include "cli/cli_tolerance.h"
 #include "commands/control_names.h"
 
 namespace spurgear::cli {
@@ -24,6 +26,14 @@ struct ReportOptions {
   std::optional<int> fillet;
   std::optional<int> shock;
   std::optional<int> material;
+  // The tolerance inputs and the rating the sheet carries.
+  ToleranceTexts tolerance;
+  RatingTexts rating = [] {
+    RatingTexts t;
+    t.prefix = "rating-";
+    return t;
+  }();
+  bool rate = false;
 };
 
 // The format from the file name's extension, either case: "pdf", "svg" or
@@ -56,7 +66,10 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
       "(FILE.svg, in millimetres) as DXF's かみ合い図 (SVG)… does; FILE is replaced.\n"
       "The sheet carries the strength estimate for --face-width, --speed, --fillet, --shock\n"
       "and --material (as lewis takes them; the strength page's defaults where not given)\n"
-      "and names them.\n"
+      "and names them; the tolerance section the limits for --thickness-deviation1/2,\n"
+      "--center-deviation, --accuracy-class and --tolerance-face-width (as tolerance takes\n"
+      "them). With --rating or any --rating-* option (rate's options, prefixed) the sheet\n"
+      "carries the ISO 6336 rating.\n"
       "Nothing is written when the calculation failed or was refused, or the file could\n"
       "not be written (message on standard error).");
   AddPairOptions(*c, o->pair);
@@ -76,6 +89,9 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
                 "material: the position 0..17 in the strength page's material list (default 0)")
       ->type_name("N")
       ->check(CLI::Range(0, kMaterialCount - 1));
+  AddToleranceOptions(*c, o->tolerance, "--tolerance-face-width");
+  c->add_flag("--rating", o->rate, "add the ISO 6336 rating (rate's defaults where not given)");
+  AddRatingOptions(*c, o->rating);
   return {c, [o, &err]() {
             const std::string format = FormatOf(o->output);
             if (format.empty()) {
@@ -98,6 +114,15 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
             if (run.status == kExitDone && saved) {
               p.dialogs.answers.push_back(o->output);
               written = RunReported(p, messages, [&] {
+                // What the tolerance and rating windows would hold.
+                p.commands.toleranceInput = ToleranceInputOf(o->tolerance);
+                if (!o->tolerance.faceWidth.empty()) {
+                  p.commands.toleranceWidth = {p.commands.toleranceInput.gear1.face_width,
+                                               p.commands.toleranceInput.gear2.face_width};
+                }
+                if (o->rate || AnyGiven(o->rating)) {
+                  p.commands.ratingRequest = RatingRequestOf(o->rating);
+                }
                 if (format == "pdf") {
                   p.commands.SheetPdf1Click();
                 } else {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/cli_common.h"
+#include "cli/cli_tolerance.h"
 #include "commands/design_commands.h"
 #include "core/errors.h"
 
@@ -15,11 +16,7 @@ namespace {
 
 struct ToleranceOptions {
   PairOptions pair;
-  std::vector<std::string> thickness1;
-  std::vector<std::string> thickness2;
-  std::vector<std::string> center;
-  std::vector<std::string> accuracy;
-  std::vector<std::string> faceWidth;
+  ToleranceTexts tolerance;
 };
 
 nlohmann::json LimitsJson(const Limits& l) {
@@ -65,6 +62,48 @@ int Refuse(std::ostream& err, const std::string& message) {
 
 }  // namespace
 
+void AddToleranceOptions(CLI::App& c, ToleranceTexts& o, const std::string& faceWidthOption) {
+  c.add_option("--thickness-deviation1", o.thickness1,
+               "upper and lower tooth thickness deviation of gear 1 on the reference circle, mm "
+               "(default 0 0)")
+      ->expected(2)
+      ->type_name("E");
+  c.add_option("--thickness-deviation2", o.thickness2,
+               "the same for gear 2 (default 0 0)")
+      ->expected(2)
+      ->type_name("E");
+  c.add_option("--center-deviation", o.center,
+               "upper and lower centre distance deviation, mm (default 0 0)")
+      ->expected(2)
+      ->type_name("D");
+  c.add_option("--accuracy-class", o.accuracy,
+               "ISO 1328-1:2013 accuracy class of gear 1 and gear 2, 1..11 (default 7 7)")
+      ->expected(2)
+      ->type_name("A");
+  c.add_option(faceWidthOption, o.faceWidth,
+               "face width of gear 1 and gear 2, mm (default: the strength page's, 10)")
+      ->expected(2)
+      ->type_name("B");
+}
+
+PairToleranceInput ToleranceInputOf(const ToleranceTexts& o) {
+  PairToleranceInput in;
+  Deviations(o.thickness1, "ギア１の歯厚許容差", in.gear1.thickness_upper,
+             in.gear1.thickness_lower);
+  Deviations(o.thickness2, "ギア２の歯厚許容差", in.gear2.thickness_upper,
+             in.gear2.thickness_lower);
+  Deviations(o.center, "中心距離許容差", in.center_upper, in.center_lower);
+  if (o.accuracy.size() == 2) {
+    in.gear1.accuracy_class = ParseAccuracyClass(o.accuracy[0]);
+    in.gear2.accuracy_class = ParseAccuracyClass(o.accuracy[1]);
+  }
+  if (o.faceWidth.size() == 2) {
+    in.gear1.face_width = ParseFaceWidth(o.faceWidth[0]);
+    in.gear2.face_width = ParseFaceWidth(o.faceWidth[1]);
+  }
+  return in;
+}
+
 Subcommand AddTolerance(CLI::App& app, std::ostream& out, std::ostream& err) {
   auto o = std::make_shared<ToleranceOptions>();
   CLI::App* c = app.add_subcommand(
@@ -74,47 +113,16 @@ Subcommand AddTolerance(CLI::App& app, std::ostream& out, std::ostream& err) {
       "\"backlash_circumferential\": [min, max], ...}: span, over-pins and chordal thickness at\n"
       "both tooth thickness deviations, and the ISO 1328-1:2013 tolerances in µm.");
   AddPairOptions(*c, o->pair);
-  c->add_option("--thickness-deviation1", o->thickness1,
-                "upper and lower tooth thickness deviation of gear 1 on the reference circle, mm "
-                "(default 0 0)")
-      ->expected(2)
-      ->type_name("E");
-  c->add_option("--thickness-deviation2", o->thickness2,
-                "the same for gear 2 (default 0 0)")
-      ->expected(2)
-      ->type_name("E");
-  c->add_option("--center-deviation", o->center,
-                "upper and lower centre distance deviation, mm (default 0 0)")
-      ->expected(2)
-      ->type_name("D");
-  c->add_option("--accuracy-class", o->accuracy,
-                "ISO 1328-1:2013 accuracy class of gear 1 and gear 2, 1..11 (default 7 7)")
-      ->expected(2)
-      ->type_name("A");
-  c->add_option("--face-width", o->faceWidth,
-                "face width of gear 1 and gear 2, mm (default: the strength page's, 10)")
-      ->expected(2)
-      ->type_name("B");
+  AddToleranceOptions(*c, o->tolerance, "--face-width");
   return {c, [o, &out, &err]() {
             MemoryProgram p;
             const PairRun run = RunPair(p, o->pair, err);
             const bool saved = SaveIfAsked(p, o->pair, err);
             if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
             try {
-              PairToleranceInput in;
-              in.gear1.face_width = in.gear2.face_width = DefaultFaceWidth(p.commands);
-              Deviations(o->thickness1, "ギア１の歯厚許容差", in.gear1.thickness_upper,
-                         in.gear1.thickness_lower);
-              Deviations(o->thickness2, "ギア２の歯厚許容差", in.gear2.thickness_upper,
-                         in.gear2.thickness_lower);
-              Deviations(o->center, "中心距離許容差", in.center_upper, in.center_lower);
-              if (o->accuracy.size() == 2) {
-                in.gear1.accuracy_class = ParseAccuracyClass(o->accuracy[0]);
-                in.gear2.accuracy_class = ParseAccuracyClass(o->accuracy[1]);
-              }
-              if (o->faceWidth.size() == 2) {
-                in.gear1.face_width = ParseFaceWidth(o->faceWidth[0]);
-                in.gear2.face_width = ParseFaceWidth(o->faceWidth[1]);
+              PairToleranceInput in = ToleranceInputOf(o->tolerance);
+              if (o->tolerance.faceWidth.empty()) {
+                in.gear1.face_width = in.gear2.face_width = DefaultFaceWidth(p.commands);
               }
               std::optional<PairToleranceResult> r = TolerancesForSlot0(p.commands, in);
               if (!r) return Refuse(err, "計算結果がありません");

@@ -5,14 +5,17 @@
 #include <array>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "commands/outcome.h"
 #include "commands/ports.h"
+#include "commands/rating_request.h"
 #include "core/app_state.h"
 #include "core/errors.h"
 #include "design/measurement.h"
+#include "design/tolerance.h"
 #include "strength/lewis.h"
 
 namespace spurgear {
@@ -169,6 +172,14 @@ class Commands {
   // chosen for; the sheet prints them while slot 0 is that pair.
   std::array<MeasurementChoice, 2> measurementChoices{};
   std::array<double, 4> measurementChoicesFor{};
+
+  // --- Tolerances and rating, for the sheet and the part drawings ---
+  // The tolerance window's inputs (a face width of nullopt follows the
+  // strength page's 歯幅), and the rating window's last readable inputs
+  // (nullopt: no rating was made, and the sheet has no rating section).
+  PairToleranceInput toleranceInput;
+  std::array<std::optional<double>, 2> toleranceWidth{};
+  std::optional<RatingRequest> ratingRequest;
 
   // --- Strength estimate ---
   // Computes the estimate from slot 0 and the page's inputs, shows its two

@@ -1,6 +1,8 @@
 // Tolerances and specific sliding of slot 0's pair.
 #include "commands/design_commands.h"
 
+#include <array>
+
 #include "commands/control_names.h"
 
 #include <string>
@@ -28,6 +30,24 @@ std::optional<PairToleranceResult> TolerancesForSlot0(const Commands& c,
       GearLimits(nominal->gear1, r.Module, r.Teeth1, r.Shift1, alpha, in.gear1),
       GearLimits(nominal->gear2, r.Module, r.Teeth2, r.Shift2, alpha, in.gear2),
       BacklashLimits(in, r.DistanceCorrection, alpha, r.WorkingPressureAngle)};
+}
+
+PairToleranceInput ToleranceInputInForce(const Commands& c) {
+  PairToleranceInput in = c.toleranceInput;
+  const double strength = DefaultFaceWidth(c);
+  in.gear1.face_width = c.toleranceWidth[0] ? *c.toleranceWidth[0] : strength;
+  in.gear2.face_width = c.toleranceWidth[1] ? *c.toleranceWidth[1] : strength;
+  return in;
+}
+
+std::optional<PairToleranceResult> TolerancesInForce(const Commands& c) {
+  const PairToleranceInput in = ToleranceInputInForce(c);
+  const std::array<MeasurementChoice, 2> choice = ChoicesInForce(c);
+  try {
+    return TolerancesForSlot0(c, in, choice[0], choice[1]);
+  } catch (const CommandError&) {
+    return TolerancesForSlot0(c, in);  // a pin that no longer fits
+  }
 }
 
 std::optional<MeshGeometry> MeshOfSlot0(const Commands& c) {

@@ -14,6 +14,14 @@ namespace spurgear {
 // The strength page's face width (Edit20), 10 mm when it is not a number.
 double DefaultFaceWidth(const Commands& commands);
 
+// The tolerance inputs in force (Commands::toleranceInput), the face widths
+// resolved.
+PairToleranceInput ToleranceInputInForce(const Commands& commands);
+
+// TolerancesForSlot0 with the inputs, k and pins in force; the automatic k
+// and pins where the chosen ones no longer fit.
+std::optional<PairToleranceResult> TolerancesInForce(const Commands& commands);
+
 // Limits, backlash range and tolerances of slot 0's pair with k and the
 // pins as chosen; nullopt when slot 0's results do not belong to its
 // inputs. Throws CommandError on a refused input.

@@ -2,7 +2,10 @@
 #include "commands/drawing_commands.h"
 
 #include "commands/control_names.h"
+#include "commands/design_commands.h"
+#include "commands/measurement_commands.h"
 
+#include <array>
 #include <optional>
 
 #include "core/file_io.h"
@@ -42,8 +45,39 @@ void Save(Commands& c, const char* dialog, const std::string& bytes) {
 
 }  // namespace
 
+// The limits, classes, texts and backlash range of the tolerance inputs in
+// force, with k and the pins chosen in the measurement window. A gear whose
+// pin was chosen and its k not is checked over pins, any other by its span.
 GearDataTableInputs CurrentTableInputs(const Commands& c) {
-  return NominalTableInputs(c.state.slot0());
+  GearDataTableInputs t = NominalTableInputs(c.state.slot0());
+  const std::optional<PairToleranceResult> r = TolerancesInForce(c);
+  if (!r) return t;
+  const PairToleranceInput in = ToleranceInputInForce(c);
+  const std::array<MeasurementChoice, 2> choice = ChoicesInForce(c);
+  const GearToleranceResult* limits[2] = {&r->gear1, &r->gear2};
+  const GearToleranceInput* texts[2] = {&in.gear1, &in.gear2};
+  GearDataTableGear* gear[2] = {&t.gear1, &t.gear2};
+  for (std::size_t g = 0; g < 2; ++g) {
+    const GearToleranceResult& l = *limits[g];
+    GearThicknessCheck& k = gear[g]->thickness;
+    k.overPins = choice[g].pin.has_value() && !choice[g].spanTeeth.has_value();
+    k.spanTeeth = l.span_teeth;
+    k.span = l.span.nominal;
+    k.spanUpper = l.span.upper;
+    k.spanLower = l.span.lower;
+    k.pin = l.pin;
+    k.overPinsSize = l.over_pins.nominal;
+    k.overPinsUpper = l.over_pins.upper;
+    k.overPinsLower = l.over_pins.lower;
+    gear[g]->accuracyClass = l.tolerances.accuracy_class;
+    gear[g]->material = texts[g]->material;
+    gear[g]->heatTreatment = texts[g]->heat_treatment;
+    gear[g]->hardness = texts[g]->hardness;
+    gear[g]->finishing = texts[g]->finishing;
+  }
+  t.backlashMin = r->backlash.normal_min;
+  t.backlashMax = r->backlash.normal_max;
+  return t;
 }
 
 std::string PartDrawingDxfBytes(const Commands& c, int gear) {

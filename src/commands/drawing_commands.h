@@ -8,8 +8,10 @@
 
 namespace spurgear {
 
-// What the gear data table states beyond the record: today the nominal
-// span, class 7 and no texts (NominalTableInputs of slot 0).
+// What the gear data table states beyond the record: the thickness limits,
+// accuracy classes, texts and backlash range of the tolerance inputs in
+// force, with k and the pins chosen in the measurement window (nominal
+// values when slot 0's results do not belong to its inputs).
 GearDataTableInputs CurrentTableInputs(const Commands& commands);
 
 // The files of gear 1 or 2 of slot 0. Refuse (CommandError) when slot 0's

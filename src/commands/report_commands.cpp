@@ -169,6 +169,7 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool forSheet
     const GearDataTableInputs tableInputs = CurrentTableInputs(c);
     d.dataTable1 = BuildGearDataTable(r, 1, tableInputs);
     d.dataTable2 = BuildGearDataTable(r, 2, tableInputs);
+    CollectSections(c, d);
   }
   return d;
 }

@@ -19,6 +19,12 @@ namespace spurgear {
 // inspection dimensions are read at all.
 SheetData CollectSheet(const Commands& commands, const std::string& date, bool forSheet = true);
 
+// The sheet's later sections into `data`: the tolerances and backlash
+// range with the inputs in force, the specific sliding and, when a rating
+// was made (Commands::ratingRequest), the rating. Throws what the tolerance
+// and rating commands throw.
+void CollectSections(const Commands& commands, SheetData& data);
+
 // Today's local date, "2026-12-07".
 std::string TodayText();
 

@@ -30,6 +30,24 @@ struct SheetStrength {
   std::string torque;      // T, kgf·mm
 };
 
+// A section of the sheet's later pages: a table of rows, each a caption,
+// one value over both gears' columns or one per gear, and a unit; notes
+// below it, in red where they warn.
+struct SheetRow {
+  std::string caption;
+  std::vector<std::string> values;  // one (the pair's) or two (per gear)
+  std::string unit;
+  bool red = false;
+};
+
+struct SheetSection {
+  std::string title;                 // without its number
+  std::string intro;                 // a line above the table, may be empty
+  std::vector<std::string> heading;  // the four columns' captions
+  std::vector<SheetRow> rows;
+  std::vector<SheetCheckLine> notes;
+};
+
 struct SheetData {
   // Heading.
   std::string date;     // e.g. "2026-12-07"
@@ -76,6 +94,10 @@ struct SheetData {
   // The gear data tables (要目表) of the second page; no page when both are
   // empty.
   DataTable dataTable1, dataTable2;
+
+  // Tolerances, specific sliding and the rating, numbered on from the first
+  // page's sections, on pages of their own after the data tables.
+  std::vector<SheetSection> sections;
 };
 
 // The drawing's extent in model millimetres, margins included.

@@ -281,6 +281,10 @@ std::string RenderSheetPdf(const SheetData& data) {
     DrawDataTablePage(cr, data, kMargin, kPageWidth - kMargin);
     cairo_show_page(cr);
   }
+  if (!data.sections.empty()) {
+    DrawSectionPages(cr, data, kMargin, kPageWidth - kMargin, 15.0, kPageHeight - 12.0, 6);
+    cairo_show_page(cr);
+  }
   const cairo_status_t drawn = cairo_status(cr);
   cairo_destroy(cr);
   cairo_surface_finish(surface);

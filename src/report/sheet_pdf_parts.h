@@ -65,4 +65,10 @@ void DrawPair(cairo_t* cr, Writer& w, const SheetData& d, double x, double y, do
 // The second page: the gear data tables of both gears, between the margins.
 void DrawDataTablePage(cairo_t* cr, const SheetData& d, double left, double right);
 
+// The sections after the data tables, from a new page, onto as many pages
+// as they need; a table too long for the rest of a page goes on under its
+// heading on the next. Numbers them from `firstNumber`.
+void DrawSectionPages(cairo_t* cr, const SheetData& d, double left, double right, double top,
+                      double bottom, int firstNumber);
+
 }  // namespace spurgear::sheet_pdf

@@ -48,7 +48,11 @@ QPalette Red(QPalette p) {
 }  // namespace
 
 ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window), commands_(commands), mainWindow_(mainWindow) {
+    : QWidget(mainWindow, Qt::Window),
+      commands_(commands),
+      mainWindow_(mainWindow),
+      input_(commands.toleranceInput),
+      width_(commands.toleranceWidth) {
   setObjectName("FormTolerance");
   setWindowTitle(QStringLiteral("公差・バックラッシ"));
   setFont(WindowFont());
@@ -65,13 +69,7 @@ ToleranceWindow::~ToleranceWindow() {
   for (Field& f : fields_) f.edit->disconnect(this);
 }
 
-PairToleranceInput ToleranceWindow::Input() const {
-  PairToleranceInput in = input_;
-  const double strength = DefaultFaceWidth(commands_);
-  in.gear1.face_width = width_[0] ? *width_[0] : strength;
-  in.gear2.face_width = width_[1] ? *width_[1] : strength;
-  return in;
-}
+PairToleranceInput ToleranceWindow::Input() const { return ToleranceInputInForce(commands_); }
 
 QLineEdit* ToleranceWindow::Result(const QString& name, int x, int y) {
   QLineEdit* e = MakeEdit(this, name, x, y, kColW, kFieldH, QString(), true, true);
@@ -333,6 +331,7 @@ void ToleranceWindow::Refresh() {
 void ToleranceWindow::Attach(TForm1& mainWindow) {
   QAction* item = mainWindow.Find<QAction>("N9");
   if (!item) return;
+  LoadInto(mainWindow.commands());
   QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow] {
     auto* w = mainWindow.findChild<ToleranceWindow*>("FormTolerance");
     if (!w) {

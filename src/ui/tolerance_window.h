@@ -4,6 +4,7 @@
 // tolerances. A non-modal window opened from ＴＯＯＬ; it follows slot 0.
 // Its inputs last the session and are remembered between sessions.
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -47,14 +48,22 @@ class ToleranceWindow : public QWidget {
   void Build();
   void Edited(Field& f);
   void Load();
+
+ public:
+  // The remembered inputs into the commands, before the window is first
+  // opened, so that the sheet carries them.
+  static void LoadInto(Commands& commands);
+
+ private:
   void Save() const;
   QLineEdit* Result(const QString& name, int x, int y);
 
   Commands& commands_;
   QWidget* mainWindow_;
-  PairToleranceInput input_;
-  // Face widths the user typed; none follows the strength page's 歯幅.
-  std::optional<double> width_[2];
+  // The inputs the commands keep for the sheet and the part drawings, and
+  // the face widths the user typed (none follows the strength page's 歯幅).
+  PairToleranceInput& input_;
+  std::array<std::optional<double>, 2>& width_;
   std::vector<Field> fields_;
   std::vector<QLineEdit*> results_;  // in the order Refresh fills them
   QLabel* warning_ = nullptr;

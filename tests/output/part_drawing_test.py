@@ -193,6 +193,39 @@ check_drawing(["1"], "default gear 1")
 check_drawing(["2", "--teeth", "12", "47", "--shift", "0.4", "-0.2"], "gear 2 of 12/47")
 check_drawing(["1", "--module", "10", "--teeth", "300", "20"], "gear 1 m10 300 teeth")
 
+def deviation(v):
+    digits = "%.3f" % abs(v)
+    return ("-" if v < 0 and digits != "0.000" else "+") + digits
+
+
+def check_table_limits():
+    """The table carries the limits, class and backlash range that tolerance
+    prints for the same deviations, not the nominal span twice."""
+    pair = ["--module", "2", "--teeth", "18", "40", "--shift", "0.2", "0"]
+    tol = ["--thickness-deviation1", "-0.05", "-0.09", "--thickness-deviation2", "-0.06", "-0.1",
+           "--center-deviation", "0.03", "-0.02", "--accuracy-class", "7", "8"]
+    r = cli("tolerance", *pair, *tol)
+    check(r.returncode == 0, f"tolerance ran ({r.stderr.strip()})")
+    limits = json.loads(r.stdout)
+    j = limits["backlash_normal"]
+    with tempfile.TemporaryDirectory() as tmp:
+        for g in (1, 2):
+            out = os.path.join(tmp, f"g{g}.dxf")
+            r = cli("drawing", "--gear", str(g), *pair, *tol, "--output", out)
+            check(r.returncode == 0, f"drawing with tolerances ({r.stderr.strip()})")
+            texts = [e.dxf.text for e in ezdxf.readfile(out).modelspace().query("TEXT")]
+            s = limits[f"gear{g}"]["span_limits"]
+            w = "%.3f (%s / %s)" % (s["nominal"], deviation(s["upper"] - s["nominal"]),
+                                    deviation(s["lower"] - s["nominal"]))
+            check(w in texts, f"gear {g}: span with limits {w}")
+            grade = "ISO 1328-1:2013 等級 " + str(limits[f"gear{g}"]["accuracy_class"])
+            check(grade in texts, f"gear {g}: {grade}")
+            b = "%.3f ～ %.3f（法線方向）" % (j[0], j[1])
+            check(b in texts and j[0] != j[1], f"gear {g}: backlash range {b}")
+
+
+check_table_limits()
+
 with tempfile.TemporaryDirectory() as tmp:
     out = os.path.join(tmp, "pointed.dxf")
     r = cli("drawing", "--gear", "1", "--teeth", "10", "25", "--shift", "1.5", "0", "--output", out)

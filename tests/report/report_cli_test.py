@@ -183,6 +183,76 @@ class ReportStrength(unittest.TestCase):
             self.assertEqual(code, 1)
             self.assertIn("歯幅 ｂ", err)
 
+    def test_sheet_sections_print_what_the_commands_print(self):
+        """The tolerance, sliding and rating sections hold the numbers that
+        tolerance, sliding and rate print for the same pair and options."""
+        if not shutil.which("pdftotext"):
+            self.skipTest("pdftotext is not installed")
+        pair = ["--module", "2", "--teeth", "18", "40", "--shift", "0.2", "0"]
+        tol = ["--thickness-deviation1", "-0.05", "-0.09", "--thickness-deviation2", "-0.06",
+               "-0.1", "--center-deviation", "0.03", "-0.02", "--accuracy-class", "7", "8"]
+
+        def cli(*args):
+            p = subprocess.run([CLI, *args], capture_output=True, text=True, timeout=60)
+            self.assertEqual(p.returncode, 0, p.stderr)
+            return json.loads(p.stdout)
+
+        def sheet(*args):
+            with tempfile.TemporaryDirectory() as tmp:
+                path = os.path.join(tmp, "sheet.pdf")
+                code, err = report(path, *args)
+                self.assertEqual(code, 0, err)
+                return subprocess.run(["pdftotext", "-layout", path, "-"], capture_output=True,
+                                      text=True, timeout=60).stdout
+
+        def row(text, caption, *values):
+            self.assertRegex(text, re.escape(caption) + "".join(r"\s+" + re.escape(v)
+                                                                for v in values))
+
+        t = cli("tolerance", *pair, *tol)
+        z = cli("sliding", *pair)
+        r = cli("rate", *pair, "--torque", "80", "--material", "through-hardened",
+                "nitrided")
+        text = sheet(*pair, *tol, "--rating-torque", "80", "--rating-material",
+                     "through-hardened", "nitrided")
+        f3 = lambda v: "%.3f" % v
+        g1, g2 = t["gear1"], t["gear2"]
+        for caption, key, end in (("またぎ歯厚 W（上）", "span_limits", "upper"),
+                                  ("またぎ歯厚 W（下）", "span_limits", "lower"),
+                                  ("オーバーピン寸法（上）", "over_pins_limits", "upper"),
+                                  ("弦歯厚（下）", "chordal_thickness_limits", "lower")):
+            row(text, caption, f3(g1[key][end]), f3(g2[key][end]))
+        for caption, key in (("法線方向バックラッシ j_n（最小／最大）", "backlash_normal"),
+                             ("円周方向バックラッシ j_t（最小／最大）", "backlash_circumferential")):
+            row(text, caption, f3(t[key][0]), "／", f3(t[key][1]))
+        um = lambda v: "%.0f" % v if v > 10 else "%.1f" % v
+        for caption, key in (("単一ピッチ偏差 f_pT", "single_pitch"),
+                             ("累積ピッチ偏差 F_pT", "cumulative_pitch"),
+                             ("つる巻線勾配偏差 f_HβT", "helix_slope")):
+            row(text, caption, um(g1["tolerances_um"][key]), um(g2["tolerances_um"][key]))
+        self.assertIn("ISO 1328-1:2013", text)
+        row(text, "歯元のすべり率 ζ", f3(z["gear1_root"]), f3(z["gear2_root"]))
+        row(text, "歯先のすべり率 ζ", f3(z["gear1_tip"]), f3(z["gear2_tip"]))
+        a, b = r["gear1"], r["gear2"]
+        f2, f4 = (lambda v: "%.2f" % v), (lambda v: "%.4f" % v)
+        for symbol, key, fmt in (("σ_H", "contact_stress", f2),
+                                 ("σ_HP", "permissible_contact_stress", f2),
+                                 ("S_H", "pitting_safety", f4), ("σ_F", "root_stress", f2),
+                                 ("σ_FP", "permissible_root_stress", f2),
+                                 ("S_F", "bending_safety", f4)):
+            self.assertRegex(text, re.escape(symbol) + r"\s+\S+\s+" + re.escape(fmt(a[key]))
+                             + r"\s+" + re.escape(fmt(b[key])))
+        row(text, "最大トルク T₁max", f2(r["max_torque"]))
+        self.assertIn("ISO 6336-1/-2/-3:2006", text)
+
+        # No rating asked, no rating section; interference and a negative
+        # least backlash are said, not hidden behind a number.
+        text = sheet("--module", "1", "--teeth", "14", "60", "--thickness-deviation1",
+                     "0.2", "0.1")
+        self.assertNotIn("ISO 6336", text)
+        row(text, "歯元のすべり率 ζ", "干渉")
+        self.assertIn("注意：最小バックラッシが負、歯面が干渉する", text)
+
 
 if __name__ == "__main__":
     CLI = sys.argv.pop(1)

@@ -1,0 +1,30 @@
+#pragma once
+// The tolerance options of spurgear-cli tolerance, shared with report, whose
+// sheet and data tables carry the limits they give.
+#include <CLI/CLI.hpp>
+#include <string>
+#include <vector>
+
+#include "design/tolerance.h"
+
+namespace spurgear::cli {
+
+struct ToleranceTexts {
+  std::vector<std::string> thickness1;
+  std::vector<std::string> thickness2;
+  std::vector<std::string> center;
+  std::vector<std::string> accuracy;
+  std::vector<std::string> faceWidth;
+};
+
+// --thickness-deviation1/2, --center-deviation, --accuracy-class and the
+// face widths under `faceWidthOption` (report's --face-width is the
+// strength page's).
+void AddToleranceOptions(CLI::App& command, ToleranceTexts& texts,
+                         const std::string& faceWidthOption);
+
+// The inputs the texts give, the defaults elsewhere; face widths 0 where
+// none were given. Throws CommandError naming the field.
+PairToleranceInput ToleranceInputOf(const ToleranceTexts& texts);
+
+}  // namespace spurgear::cli
