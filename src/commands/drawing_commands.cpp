@@ -60,15 +60,18 @@ GearDataTableInputs CurrentTableInputs(const Commands& c) {
   for (std::size_t g = 0; g < 2; ++g) {
     const GearToleranceResult& l = *limits[g];
     GearThicknessCheck& k = gear[g]->thickness;
-    k.overPins = choice[g].pin.has_value() && !choice[g].spanTeeth.has_value();
+    // Over pins only where a pin was chosen (and so exists) and k was not.
+    k.overPins = choice[g].pin.has_value() && !choice[g].spanTeeth.has_value() && l.over_pins;
     k.spanTeeth = l.span_teeth;
     k.span = l.span.nominal;
     k.spanUpper = l.span.upper;
     k.spanLower = l.span.lower;
-    k.pin = l.pin;
-    k.overPinsSize = l.over_pins.nominal;
-    k.overPinsUpper = l.over_pins.upper;
-    k.overPinsLower = l.over_pins.lower;
+    if (l.pin && l.over_pins) {
+      k.pin = *l.pin;
+      k.overPinsSize = l.over_pins->nominal;
+      k.overPinsUpper = l.over_pins->upper;
+      k.overPinsLower = l.over_pins->lower;
+    }
     gear[g]->accuracyClass = l.tolerances.accuracy_class;
     gear[g]->material = texts[g]->material;
     gear[g]->heatTreatment = texts[g]->heat_treatment;

@@ -49,9 +49,15 @@ std::optional<SheetSection> ToleranceSection(const Commands& c) {
       Both("またぎ歯数 k", std::to_string(a.span_teeth), std::to_string(b.span_teeth), "枚"));
   lengths("またぎ歯厚 W（上）", a.span.upper, b.span.upper);
   lengths("またぎ歯厚 W（下）", a.span.lower, b.span.lower);
-  lengths("ピン径", a.pin, b.pin);
-  lengths("オーバーピン寸法（上）", a.over_pins.upper, b.over_pins.upper);
-  lengths("オーバーピン寸法（下）", a.over_pins.lower, b.over_pins.lower);
+  // A gear whose pin cannot exist shows "—" in the pin rows.
+  const auto maybe = [](const std::optional<double>& v) { return v ? Length(*v) : std::string("—"); };
+  const auto pins = [&](const char* caption, auto value) {
+    s.rows.push_back(Both(caption, a.over_pins ? Length(value(*a.over_pins)) : "—",
+                          b.over_pins ? Length(value(*b.over_pins)) : "—", "mm"));
+  };
+  s.rows.push_back(Both("ピン径", maybe(a.pin), maybe(b.pin), "mm"));
+  pins("オーバーピン寸法（上）", [](const Limits& l) { return l.upper; });
+  pins("オーバーピン寸法（下）", [](const Limits& l) { return l.lower; });
   lengths("弦歯厚（上）", a.chordal_thickness.upper, b.chordal_thickness.upper);
   lengths("弦歯厚（下）", a.chordal_thickness.lower, b.chordal_thickness.lower);
   const BacklashRange& j = r->backlash;
