@@ -64,11 +64,6 @@ nlohmann::json GearJson(const GearMeasurement& g) {
   return j;
 }
 
-int Refuse(std::ostream& err, const std::string& message) {
-  err << message << ".\n";
-  return 1;
-}
-
 }  // namespace
 
 Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {

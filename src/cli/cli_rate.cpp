@@ -86,11 +86,6 @@ nlohmann::json GearJson(const rating::GearRating& g) {
   return j;
 }
 
-int Refuse(std::ostream& err, const std::string& message) {
-  err << message << ".\n";
-  return 1;
-}
-
 }  // namespace
 
 // Each text becomes its number or refuses naming its option.

@@ -23,11 +23,6 @@ nlohmann::json Maybe(const std::optional<double>& v) {
   return v ? Number(*v) : nlohmann::json(nullptr);
 }
 
-int Refuse(std::ostream& err, const std::string& message) {
-  err << message << ".\n";
-  return 1;
-}
-
 }  // namespace
 
 Subcommand AddSliding(CLI::App& app, std::ostream& out, std::ostream& err) {

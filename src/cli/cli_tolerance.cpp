@@ -55,11 +55,6 @@ void Deviations(const std::vector<std::string>& texts, const char* field, double
   lower = ParseDeviation(texts[1], field);
 }
 
-int Refuse(std::ostream& err, const std::string& message) {
-  err << message << ".\n";
-  return 1;
-}
-
 }  // namespace
 
 void AddToleranceOptions(CLI::App& c, ToleranceTexts& o, const std::string& faceWidthOption) {

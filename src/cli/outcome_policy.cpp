@@ -64,4 +64,9 @@ Verdict JudgeOutput(int status, int writeError) {
   return {kExitFailed, std::string("出力を書き込めません: ") + std::strerror(writeError)};
 }
 
+int Refuse(std::ostream& err, const std::string& message) {
+  err << message << ".\n";
+  return kExitFailed;
+}
+
 }  // namespace spurgear::cli

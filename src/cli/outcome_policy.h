@@ -46,6 +46,10 @@ int WithOutput(int status, bool outputDone);
 // make 1 whatever the command ended in: its output did not arrive whole.
 Verdict JudgeOutput(int status, int writeError);
 
+// A command's own output refused after its calculation: the message with
+// a period on `err`, as the window's box would end it; returns kExitFailed.
+int Refuse(std::ostream& err, const std::string& message);
+
 // The pair as the CLI names it in a message, in the texts the fields hold
 // (as typed, or as the calculation showed them): "module 1, teeth 15 25,
 // shift 0 0, correction 0.000".

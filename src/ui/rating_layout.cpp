@@ -168,20 +168,7 @@ void RatingWindow::Build() {
 }
 
 void RatingWindow::Attach(TForm1& mainWindow) {
-  QAction* item = mainWindow.Find<QAction>("N11");
-  if (!item) return;
-  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow] {
-    auto* w = mainWindow.findChild<RatingWindow*>("Form4");
-    if (!w) {
-      w = new RatingWindow(mainWindow.commands(), &mainWindow);
-      const QRect frame = mainWindow.frameGeometry();
-      w->move(frame.left() + 40, frame.top() + 40);
-    }
-    w->Refresh();
-    w->show();
-    w->raise();
-    w->activateWindow();
-  });
+  AttachToolWindow<RatingWindow>(mainWindow, "N11", "Form4", 40);
 }
 
 }  // namespace spurgear::ui

@@ -206,20 +206,7 @@ void SlidingWindow::Refresh() {
 }
 
 void SlidingWindow::Attach(TForm1& mainWindow) {
-  QAction* item = mainWindow.Find<QAction>("N10");
-  if (!item) return;
-  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow] {
-    auto* w = mainWindow.findChild<SlidingWindow*>("FormSliding");
-    if (!w) {
-      w = new SlidingWindow(mainWindow.commands(), &mainWindow);
-      const QRect frame = mainWindow.frameGeometry();
-      w->move(frame.left() + 60, frame.top() + 60);
-    }
-    w->Refresh();
-    w->show();
-    w->raise();
-    w->activateWindow();
-  });
+  AttachToolWindow<SlidingWindow>(mainWindow, "N10", "FormSliding", 60);
 }
 
 }  // namespace spurgear::ui

@@ -329,21 +329,9 @@ void ToleranceWindow::Refresh() {
 }
 
 void ToleranceWindow::Attach(TForm1& mainWindow) {
-  QAction* item = mainWindow.Find<QAction>("N9");
-  if (!item) return;
+  // The inputs remembered from earlier sessions are in force from the start.
   LoadInto(mainWindow.commands());
-  QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow] {
-    auto* w = mainWindow.findChild<ToleranceWindow*>("FormTolerance");
-    if (!w) {
-      w = new ToleranceWindow(mainWindow.commands(), &mainWindow);
-      const QRect frame = mainWindow.frameGeometry();
-      w->move(frame.left() + 40, frame.top() + 40);
-    }
-    w->Refresh();
-    w->show();
-    w->raise();
-    w->activateWindow();
-  });
+  AttachToolWindow<ToleranceWindow>(mainWindow, "N9", "FormTolerance", 40);
 }
 
 }  // namespace spurgear::ui
