@@ -108,8 +108,10 @@ class Out {
   DxfLines& l_;
 };
 
+
 // Width of a text in the table's font, estimated from its characters: a
-// full-width character is as wide as the text is high, others about 0.6.
+// full-width character is as wide as the text is high, others up to 0.85
+// (CAD programs substitute fonts whose digits run wider than the text's own).
 double TextWidth(std::string_view s) {
   double w = 0;
   for (std::size_t i = 0; i < s.size();) {
@@ -119,7 +121,7 @@ double TextWidth(std::string_view s) {
     for (std::size_t k = 1; k < n && i + k < s.size(); ++k) {
       cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
     }
-    w += cp >= 0x2E80 ? 1.0 : 0.6;
+    w += cp >= 0x2E80 ? 1.0 : 0.85;
     i += n;
   }
   return w * kTextHeight;
