@@ -188,11 +188,20 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "the sliding window did not open\n");
     ok = false;
   }
-  // ＴＯＯＬ → 強度計算 (ISO 6336) for the same pair, module 3, through-hardened
-  // wheel, the table scrolled to the safeties.
+  // ＴＯＯＬ → 強度計算 (ISO 6336) for the module 3 pair again, 20 N·m,
+  // through-hardened wheel, the table scrolled to the safeties.
+  type("Edit1", "3");
+  type("Edit2", "12");
+  type("Edit3", "24");
+  type("Edit4", "0.48");
+  type("Edit5", "0.48");
+  click("BitBtn1");
   p.Find<QAction>("N11")->trigger();
   if (auto* rating = p.form1->findChild<QWidget*>("Form4")) {
-    if (auto* w = rating->findChild<QLineEdit*>("RatingTorque")) w->setText("150");
+    if (auto* w = rating->findChild<QLineEdit*>("RatingTorque")) {
+      w->setText("20");
+      emit w->editingFinished();
+    }
     if (auto* m = rating->findChild<QComboBox*>("RatingMaterial2")) m->setCurrentIndex(0);
     ok &= Save(rating, out + "/rating.png");
     if (auto* t = rating->findChild<QTableWidget*>("RatingTable")) t->scrollToBottom();
