@@ -49,11 +49,12 @@ void MemoryFields::SetIndex(std::string_view name, int index) {
 }
 
 void MemoryFields::SetRed(std::string_view name, bool red) {
-  if (!texts_.contains(name)) NoSuchControl(name);
+  auto it = texts_.find(name);
+  if (it == texts_.end()) NoSuchControl(name);
   if (red) {
-    red_.emplace(name);
-  } else if (auto it = red_.find(name); it != red_.end()) {
-    red_.erase(it);
+    red_.insert(it->first);
+  } else {
+    red_.erase(name);
   }
 }
 

@@ -5,8 +5,10 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "commands/commands.h"
@@ -27,9 +29,11 @@ class MemoryFields : public FieldPort {
   int writes = 0;  // writes that changed a text
 
  private:
-  std::map<std::string, std::string, std::less<>> texts_;
-  std::map<std::string, int, std::less<>> indices_;
-  std::set<std::string, std::less<>> red_;
+  // Keyed by the control names of the initial tables, which live as long as
+  // the program; hashed because batch looks names up millions of times.
+  std::unordered_map<std::string_view, std::string> texts_;
+  std::unordered_map<std::string_view, int> indices_;
+  std::unordered_set<std::string_view> red_;
 };
 
 class MemoryMessages : public MessagePort {
