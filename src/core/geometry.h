@@ -88,12 +88,19 @@ void CheckFaults();
 // must not leave flags behind for a later calculation to report.
 class FaultFlagsKept {
  public:
-  FaultFlagsKept() { std::fegetexceptflag(&flags_, FE_ALL_EXCEPT); }
-  ~FaultFlagsKept() { std::fesetexceptflag(&flags_, FE_ALL_EXCEPT); }
+  FaultFlagsKept() : raised_(std::fetestexcept(FE_ALL_EXCEPT)) {
+    std::fegetexceptflag(&flags_, FE_ALL_EXCEPT);
+  }
+  // Writing the flags back is dear and mostly needless: only when they
+  // changed.
+  ~FaultFlagsKept() {
+    if (std::fetestexcept(FE_ALL_EXCEPT) != raised_) std::fesetexceptflag(&flags_, FE_ALL_EXCEPT);
+  }
   FaultFlagsKept(const FaultFlagsKept&) = delete;
   FaultFlagsKept& operator=(const FaultFlagsKept&) = delete;
 
  private:
+  int raised_;
   std::fexcept_t flags_;
 };
 
