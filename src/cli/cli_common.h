@@ -31,6 +31,22 @@ void AddPairOptions(CLI::App& command, PairOptions& options);
 // --load FILE alone, for commands that take the pair from elsewhere.
 void AddLoadOption(CLI::App& command, std::optional<std::string>& load);
 
+// The strength page's inputs (歯幅, 回転数, 歯元丸み, 衝撃, 材料); the page's
+// defaults where not given.
+struct StrengthPageOptions {
+  std::optional<std::string> width;
+  std::optional<std::string> speed;
+  std::optional<int> fillet;
+  std::optional<int> shock;
+  std::optional<int> material;
+};
+// The face width under `widthOption`, then --speed, --fillet, --shock and
+// --material.
+void AddStrengthPageOptions(CLI::App& command, StrengthPageOptions& options,
+                            const char* widthOption);
+// Sets the page's controls as the user would before its 計算.
+void SetStrengthPage(FieldPort& fields, const StrengthPageOptions& options);
+
 // A pair calculated for a subcommand: what the calculate command returned,
 // and the exit status the outcome policy gives it so far (its message is
 // already on `err`). A subcommand stops at kExitFailed; at kExitRefused it

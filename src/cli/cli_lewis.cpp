@@ -13,14 +13,35 @@ namespace {
 
 struct LewisOptions {
   PairOptions pair;
-  std::optional<std::string> width;
-  std::optional<std::string> speed;
-  std::optional<int> fillet;
-  std::optional<int> shock;
-  std::optional<int> material;
+  StrengthPageOptions page;
 };
 
 }  // namespace
+
+void AddStrengthPageOptions(CLI::App& c, StrengthPageOptions& o, const char* widthOption) {
+  c.add_option(widthOption, o.width, "face width in mm (default 10)")->type_name("MM");
+  c.add_option("--speed", o.speed, "speed of gear 1 in r.p.m. (default 100)")
+      ->type_name("RPM");
+  c.add_option("--fillet", o.fillet,
+               "root fillet: 0 なし (factor 2), 1 あり (factor 1) (default 1)")
+      ->type_name("0|1")
+      ->check(CLI::Range(0, 1));
+  c.add_option("--shock", o.shock, "shock: 0 小 (small), 1 中 (medium), 2 大 (large) (default 0)")
+      ->type_name("0..2")
+      ->check(CLI::Range(0, 2));
+  c.add_option("--material", o.material,
+               "material: the position 0..17 in the strength page's material list (default 0)")
+      ->type_name("N")
+      ->check(CLI::Range(0, kMaterialCount - 1));
+}
+
+void SetStrengthPage(FieldPort& f, const StrengthPageOptions& o) {
+  if (o.width) f.SetText(kFaceWidthField, *o.width);
+  if (o.speed) f.SetText(kSpeedField, *o.speed);
+  if (o.fillet) f.SetIndex(kFilletGroup, *o.fillet);
+  if (o.shock) f.SetIndex(kShockGroup, *o.shock);
+  if (o.material) f.SetIndex(kMaterialBox, *o.material);
+}
 
 Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err) {
   auto o = std::make_shared<LewisOptions>();
@@ -31,20 +52,7 @@ Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err) {
       "A gear 1 outside 12..300 teeth is refused (message on standard error); a pair the\n"
       "check refused exits 2 even when gear 1 could be estimated.");
   AddPairOptions(*c, o->pair);
-  c->add_option("--width", o->width, "face width in mm (default 10)")->type_name("MM");
-  c->add_option("--speed", o->speed, "speed of gear 1 in r.p.m. (default 100)")
-      ->type_name("RPM");
-  c->add_option("--fillet", o->fillet,
-                "root fillet: 0 なし (factor 2), 1 あり (factor 1) (default 1)")
-      ->type_name("0|1")
-      ->check(CLI::Range(0, 1));
-  c->add_option("--shock", o->shock, "shock: 0 小 (small), 1 中 (medium), 2 大 (large) (default 0)")
-      ->type_name("0..2")
-      ->check(CLI::Range(0, 2));
-  c->add_option("--material", o->material,
-                "material: the position 0..17 in the strength page's material list (default 0)")
-      ->type_name("N")
-      ->check(CLI::Range(0, kMaterialCount - 1));
+  AddStrengthPageOptions(*c, o->page, "--width");
   return {c, [o, &out, &err]() {
             MemoryProgram p;
             const PairRun run = RunPair(p, o->pair, err);
@@ -53,11 +61,7 @@ Subcommand AddLewis(CLI::App& app, std::ostream& out, std::ostream& err) {
             // A refused calculation still leaves its inputs in slot 0, and
             // the estimate works from there, as the page does.
             FieldPort& f = p.fields;
-            if (o->width) f.SetText(kFaceWidthField, *o->width);
-            if (o->speed) f.SetText(kSpeedField, *o->speed);
-            if (o->fillet) f.SetIndex(kFilletGroup, *o->fillet);
-            if (o->shock) f.SetIndex(kShockGroup, *o->shock);
-            if (o->material) f.SetIndex(kMaterialBox, *o->material);
+            SetStrengthPage(f, o->page);
             const std::string inputs = "module " + f.Text(kModuleField) + ", z1 " +
                                        f.Text(kTeeth1Field) + ", face width " +
                                        f.Text(kFaceWidthField) + ", speed " + f.Text(kSpeedField);

@@ -21,11 +21,7 @@ struct ReportOptions {
   std::string output;
   // The strength page's inputs the sheet's estimate uses; the page's
   // defaults where not given.
-  std::optional<std::string> width;
-  std::optional<std::string> speed;
-  std::optional<int> fillet;
-  std::optional<int> shock;
-  std::optional<int> material;
+  StrengthPageOptions page;
   // The tolerance inputs and the rating the sheet carries.
   ToleranceTexts tolerance;
   RatingTexts rating = [] {
@@ -74,21 +70,7 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
       "not be written (message on standard error).");
   AddPairOptions(*c, o->pair);
   c->add_option("--output", o->output, "the file to write: FILE.pdf or FILE.svg")->required();
-  c->add_option("--face-width", o->width, "face width in mm (default 10)")
-      ->type_name("MM");
-  c->add_option("--speed", o->speed, "speed of gear 1 in r.p.m. (default 100)")
-      ->type_name("RPM");
-  c->add_option("--fillet", o->fillet,
-                "root fillet: 0 なし (factor 2), 1 あり (factor 1) (default 1)")
-      ->type_name("0|1")
-      ->check(CLI::Range(0, 1));
-  c->add_option("--shock", o->shock, "shock: 0 小 (small), 1 中 (medium), 2 大 (large) (default 0)")
-      ->type_name("0..2")
-      ->check(CLI::Range(0, 2));
-  c->add_option("--material", o->material,
-                "material: the position 0..17 in the strength page's material list (default 0)")
-      ->type_name("N")
-      ->check(CLI::Range(0, kMaterialCount - 1));
+  AddStrengthPageOptions(*c, o->page, "--face-width");
   AddToleranceOptions(*c, o->tolerance, "--tolerance-face-width");
   c->add_flag("--rating", o->rate, "add the ISO 6336 rating (rate's defaults where not given)");
   AddRatingOptions(*c, o->rating);
@@ -104,12 +86,7 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
             const PairRun run = RunPair(p, o->pair, messages);
             const bool saved = SaveIfAsked(p, o->pair, messages);
             // The strength page's inputs, as the user sets them before 計算書.
-            FieldPort& f = p.fields;
-            if (o->width) f.SetText(kFaceWidthField, *o->width);
-            if (o->speed) f.SetText(kSpeedField, *o->speed);
-            if (o->fillet) f.SetIndex(kFilletGroup, *o->fillet);
-            if (o->shock) f.SetIndex(kShockGroup, *o->shock);
-            if (o->material) f.SetIndex(kMaterialBox, *o->material);
+            SetStrengthPage(p.fields, o->page);
             bool written = false;
             if (run.status == kExitDone && saved) {
               p.dialogs.answers.push_back(o->output);

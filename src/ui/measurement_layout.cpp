@@ -20,9 +20,6 @@
 namespace spurgear::ui {
 namespace {
 
-// The main window's colours.
-const QColor kSilver(192, 192, 192);
-
 // Narrow enough (with a window frame) for the 388 pixels left of the main
 // window at its first place, so that the two lie side by side on a
 // 1366-pixel screen.
@@ -40,13 +37,7 @@ constexpr int kFieldH = 21;
 
 MeasurementWindow::MeasurementWindow(Commands& commands, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), commands_(commands) {
-  setObjectName("Form3");
-  setWindowTitle(QStringLiteral("歯厚と測定寸法"));
-  setFont(WindowFont());
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, kSilver);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  SetToolWindowFace(this, "Form3", QStringLiteral("歯厚と測定寸法"));
   WatchCommands();
   Build();
 }

@@ -20,7 +20,6 @@
 namespace spurgear::ui {
 namespace {
 
-const QColor kSilver(192, 192, 192);
 
 constexpr int kMargin = 8;
 constexpr int kLabelX = 10;       // inside a group
@@ -37,13 +36,7 @@ constexpr int kTableW = 740;
 
 RatingWindow::RatingWindow(Commands& commands, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), commands_(commands) {
-  setObjectName("Form4");
-  setWindowTitle(QStringLiteral("強度計算 (ISO 6336)"));
-  setFont(WindowFont());
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, kSilver);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  SetToolWindowFace(this, "Form4", QStringLiteral("強度計算 (ISO 6336)"));
   FollowSlot0(this, commands_, [this] { Refresh(); });
   Build();
 }

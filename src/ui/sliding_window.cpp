@@ -17,7 +17,6 @@
 namespace spurgear::ui {
 namespace {
 
-const QColor kSilver(192, 192, 192);
 const QColor kGear1(0, 0, 160);
 const QColor kGear2(200, 0, 0);
 constexpr int kPoints = 241;
@@ -139,13 +138,7 @@ void SlidingChart::paintEvent(QPaintEvent*) {
 
 SlidingWindow::SlidingWindow(Commands& commands, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), commands_(commands) {
-  setObjectName("FormSliding");
-  setWindowTitle(QStringLiteral("すべり率"));
-  setFont(WindowFont());
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, kSilver);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  SetToolWindowFace(this, "FormSliding", QStringLiteral("すべり率"));
   FollowSlot0(this, commands_, [this] { Refresh(); });
   Build();
 }

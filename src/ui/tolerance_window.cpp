@@ -19,7 +19,6 @@
 namespace spurgear::ui {
 namespace {
 
-const QColor kSilver(192, 192, 192);
 constexpr int kLabelX = 12;
 constexpr int kCol[2] = {214, 324};
 constexpr int kColW = 104;
@@ -53,13 +52,7 @@ ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow)
       mainWindow_(mainWindow),
       input_(commands.toleranceInput),
       width_(commands.toleranceWidth) {
-  setObjectName("FormTolerance");
-  setWindowTitle(QStringLiteral("公差・バックラッシ"));
-  setFont(WindowFont());
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, kSilver);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  SetToolWindowFace(this, "FormTolerance", QStringLiteral("公差・バックラッシ"));
   FollowSlot0(this, commands_, [this] { Refresh(); });
   Load();
   Build();

@@ -15,6 +15,16 @@ QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+void SetToolWindowFace(QWidget* window, const char* name, const QString& title) {
+  window->setObjectName(name);
+  window->setWindowTitle(title);
+  window->setFont(WindowFont());
+  QPalette pal = window->palette();
+  pal.setColor(QPalette::Window, QColor(192, 192, 192));  // the main window's silver
+  window->setPalette(pal);
+  window->setAutoFillBackground(true);
+}
+
 QFont WindowFont() {
   QFont font;
   font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),

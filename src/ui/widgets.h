@@ -77,6 +77,9 @@ QString Q(std::string_view text);
 // The program's face: 15 pixels, proportional Gothic. The IPA face stands in
 // where the Windows face is not installed; both carry the Japanese glyphs.
 QFont WindowFont();
+// A tool window in the program's face: its name, title, font and silver
+// ground.
+void SetToolWindowFace(QWidget* window, const char* name, const QString& title);
 // A picture's size in logical pixels.
 QSize LogicalSize(const QImage& image);
 
