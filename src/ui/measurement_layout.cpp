@@ -42,6 +42,8 @@ MeasurementWindow::MeasurementWindow(Commands& commands, QWidget* mainWindow)
   Build();
 }
 
+MeasurementWindow::~MeasurementWindow() { DisconnectEdits(this); }
+
 void MeasurementWindow::WatchCommands() {
   // The commands tell after every command that may change slot 0, however
   // it was started (a button, Enter, a history row, a file); the window may

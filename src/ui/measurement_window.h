@@ -23,6 +23,8 @@ class MeasurementWindow : public QWidget {
   // The window shows slot 0 anew after every command that may change it
   // (the commands' calculation notice). Parent is the main window.
   MeasurementWindow(Commands& commands, QWidget* mainWindow);
+  // The fields lose the focus while the window goes: no edit is taken then.
+  ~MeasurementWindow() override;
 
   // Connects the menu item N8 of the main window to opening the window,
   // which is made on first use.

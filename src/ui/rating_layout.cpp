@@ -41,6 +41,8 @@ RatingWindow::RatingWindow(Commands& commands, QWidget* mainWindow)
   Build();
 }
 
+RatingWindow::~RatingWindow() { DisconnectEdits(this); }
+
 void RatingWindow::Build() {
   // A group of rows: caption at the left, fields, unit at the right.
   int y = kMargin;

@@ -23,6 +23,8 @@ class RatingWindow : public QWidget {
   // It follows slot 0 through the commands' notice after every calculation;
   // window rates slot 0 anew. Parent is the main window.
   RatingWindow(Commands& commands, QWidget* mainWindow);
+  // The fields lose the focus while the window goes: no edit is taken then.
+  ~RatingWindow() override;
 
   // Connects the menu item N9 of the main window to opening the window,
   // which is made on first use.

@@ -58,9 +58,7 @@ ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow)
   Build();
 }
 
-ToleranceWindow::~ToleranceWindow() {
-  for (Field& f : fields_) f.edit->disconnect(this);
-}
+ToleranceWindow::~ToleranceWindow() { DisconnectEdits(this); }
 
 PairToleranceInput ToleranceWindow::Input() const { return ToleranceInputInForce(commands_); }
 

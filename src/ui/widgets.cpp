@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyle>
 #include <QtMath>
@@ -23,6 +24,10 @@ void SetToolWindowFace(QWidget* window, const char* name, const QString& title) 
   pal.setColor(QPalette::Window, QColor(192, 192, 192));  // the main window's silver
   window->setPalette(pal);
   window->setAutoFillBackground(true);
+}
+
+void DisconnectEdits(QWidget* window) {
+  for (QLineEdit* e : window->findChildren<QLineEdit*>()) e->disconnect(window);
 }
 
 QFont WindowFont() {

@@ -80,6 +80,9 @@ QFont WindowFont();
 // A tool window in the program's face: its name, title, font and silver
 // ground.
 void SetToolWindowFace(QWidget* window, const char* name, const QString& title);
+// For a window's destructor: a field that loses the focus while the window
+// goes would otherwise run the window's handler on a half-destroyed window.
+void DisconnectEdits(QWidget* window);
 // A picture's size in logical pixels.
 QSize LogicalSize(const QImage& image);
 
