@@ -155,9 +155,9 @@ bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out)
     o.shift = {row.texts[3].value_or(startedTexts_[3]), row.texts[4].value_or(startedTexts_[4])};
   }
   o.correction = row.texts[5];
-  std::ostringstream why;  // the row's own line says it
-  const PairRun run = CalculatePair(p_, o, why);
-  const Verdict verdict = Judge(run.outcome, PairText(p_.fields));
+  const PairRun run = CalculatePair(p_, o, unsaid_);
+  unsaid_.str({});
+  const Verdict verdict = Judge(run.outcome, p_.fields);
   const std::vector<std::string>& lines = p_.messages.lines;
   if (verdict.status == kExitFailed) return Fail(row, verdict.message, format, out);
   if (verdict.status == kExitRefused) {
@@ -171,8 +171,12 @@ bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out)
   if (format == BatchFormat::JsonLines) {
     out += "{\"row\":" + std::to_string(row.number) + ",\"results\":";
     AppendResults(out, r);
-    out += ",\"check\":" + std::to_string(run.outcome.check) +
-           ",\"messages\":" + Dump(nlohmann::json(lines)) + "}\n";
+    if (lines != lastLines_ || lastLinesJson_.empty()) {
+      lastLines_ = lines;
+      lastLinesJson_ = Dump(nlohmann::json(lines));
+    }
+    out += ",\"check\":" + std::to_string(run.outcome.check) + ",\"messages\":" + lastLinesJson_ +
+           "}\n";
   } else {
     out += std::to_string(row.number);
     AppendCells(out, {r.Module});

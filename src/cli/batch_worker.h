@@ -4,7 +4,9 @@
 #include <array>
 #include <iosfwd>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/batch.h"
 #include "cli/batch_input.h"
@@ -31,6 +33,11 @@ class PairWorker {
   GearPairRecord started_{};
   std::array<std::string, kColumns.size()> startedTexts_;
   std::string startedRotation_;
+  std::ostringstream unsaid_;  // the row's own line says what calc would say
+  // Most rows end in the same few message lists: the last one written, kept
+  // with its JSON.
+  std::vector<std::string> lastLines_;
+  std::string lastLinesJson_;
 };
 
 }  // namespace spurgear::cli::batch

@@ -56,7 +56,7 @@ Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err) {
                 CalcOutcome unsolved;
                 unsolved.status = CalcStatus::Unsolved;
                 unsolved.message = p.messages.lines.empty() ? "" : p.messages.lines.back();
-                return Report(unsolved, PairText(p.fields), err);
+                return Report(unsolved, p.fields, err);
               }
             }
             const bool saved = SaveIfAsked(p, options->pair, err);

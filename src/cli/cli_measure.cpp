@@ -151,7 +151,7 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
             if (o->pressureAngle == "14.5") {
               // As a 14.5° file leaves it: in force for the pair calculated next.
               p.state.slot0().PressureAngleIndex = 0;
-              const int again = Report(p.commands.Calculate(), PairText(p.fields), err);
+              const int again = Report(p.commands.Calculate(), p.fields, err);
               if (again != kExitDone) return again;
             }
             try {

@@ -64,7 +64,7 @@ PairRun CalculatePair(MemoryProgram& p, const PairOptions& o, std::ostream& err)
   p.commands.Run([&] { run.outcome = p.commands.Calculate(); });
   // A failure throws out of the command; what it ended in is recorded.
   run.outcome = p.commands.LastOutcome();
-  run.status = Report(run.outcome, PairText(p.fields), err);
+  run.status = Report(run.outcome, p.fields, err);
   return run;
 }
 

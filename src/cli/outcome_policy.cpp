@@ -23,16 +23,18 @@ std::string OptionOf(const std::string& input) {
   return input;
 }
 
-Verdict Judge(const CalcOutcome& outcome, const std::string& pair) {
+Verdict Judge(const CalcOutcome& outcome, const FieldPort& fields) {
+  // Named only when a message needs it: most pairs calculate.
+  const auto pair = [&] { return PairText(fields); };
   switch (outcome.status) {
     case CalcStatus::Calculated:
       return {kExitDone, ""};
     case CalcStatus::Failed: {
-      const std::string where = outcome.input.empty() ? pair : OptionOf(outcome.input);
+      const std::string where = outcome.input.empty() ? pair() : OptionOf(outcome.input);
       return {kExitFailed, where + ": " + outcome.message};
     }
     case CalcStatus::Unsolved:
-      return {kExitFailed, pair + ": " + outcome.message};
+      return {kExitFailed, pair() + ": " + outcome.message};
     case CalcStatus::Refused:
       break;
   }
@@ -43,12 +45,12 @@ Verdict Judge(const CalcOutcome& outcome, const std::string& pair) {
     if (l.input != "module") teeth = true;
     lines += (lines.empty() ? "" : "\n") + l.text;
   }
-  if (!teeth) return {kExitFailed, pair + ": " + outcome.message};
+  if (!teeth) return {kExitFailed, pair() + ": " + outcome.message};
   return {kExitRefused, lines};
 }
 
-int Report(const CalcOutcome& outcome, const std::string& pair, std::ostream& err) {
-  const Verdict v = Judge(outcome, pair);
+int Report(const CalcOutcome& outcome, const FieldPort& fields, std::ostream& err) {
+  const Verdict v = Judge(outcome, fields);
   if (!v.message.empty()) err << v.message << "\n";
   return v.status;
 }

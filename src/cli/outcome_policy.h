@@ -29,11 +29,11 @@ struct Verdict {
 // it is a failure: 1, as are a failed calculation (the message behind the
 // option whose text did not convert, or behind the pair) and an unsolved
 // one (the red line behind the pair).
-// `pair` names the pair as PairText does.
-Verdict Judge(const CalcOutcome& outcome, const std::string& pair);
+// The pair is named as PairText names it from `fields`.
+Verdict Judge(const CalcOutcome& outcome, const FieldPort& fields);
 
 // Judge, its message written to `err`; returns the status.
-int Report(const CalcOutcome& outcome, const std::string& pair, std::ostream& err);
+int Report(const CalcOutcome& outcome, const FieldPort& fields, std::ostream& err);
 
 // The status of a command that went on to its own output after a
 // calculation that ended in `status`: a refusal stays 2, a failed output

@@ -1,5 +1,6 @@
 #include "commands/memory_ports.h"
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 
@@ -21,17 +22,26 @@ MemoryFields::MemoryFields() {
   for (const auto& [name, index] : kInitialIndices) indices_.emplace(name, index);
 }
 
-std::string MemoryFields::Text(std::string_view name) const {
+MemoryFields::TextEntry& MemoryFields::Find(std::string_view name) const {
+  const auto address = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(name.data()));
+  TextEntry*& recent = recent_.at[(address * 0x9E3779B97F4A7C15u) >> (64 - kRecentBits)];
+  if (recent != nullptr &&
+      ((recent->first.data() == name.data() && recent->first.size() == name.size()) ||
+       recent->first == name)) {
+    return *recent;
+  }
   auto it = texts_.find(name);
   if (it == texts_.end()) NoSuchControl(name);
-  return it->second;
+  recent = const_cast<TextEntry*>(&*it);
+  return *recent;
 }
 
+std::string MemoryFields::Text(std::string_view name) const { return Find(name).second; }
+
 bool MemoryFields::SetText(std::string_view name, std::string_view text) {
-  auto it = texts_.find(name);
-  if (it == texts_.end()) NoSuchControl(name);
-  if (it->second == text) return false;
-  it->second = std::string(text);
+  std::string& shown = Find(name).second;
+  if (shown == text) return false;
+  shown.assign(text);
   ++writes;
   return true;
 }
@@ -49,10 +59,9 @@ void MemoryFields::SetIndex(std::string_view name, int index) {
 }
 
 void MemoryFields::SetRed(std::string_view name, bool red) {
-  auto it = texts_.find(name);
-  if (it == texts_.end()) NoSuchControl(name);
+  const std::string_view key = Find(name).first;
   if (red) {
-    red_.insert(it->first);
+    red_.insert(key);
   } else {
     red_.erase(name);
   }

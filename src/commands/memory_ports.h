@@ -1,6 +1,8 @@
 #pragma once
 // The ports held in memory: the headless CLI runs the commands over these,
 // and the tests use them as fakes.
+#include <array>
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <memory>
@@ -29,9 +31,28 @@ class MemoryFields : public FieldPort {
   int writes = 0;  // writes that changed a text
 
  private:
+  using TextEntry = std::pair<const std::string_view, std::string>;
+  TextEntry& Find(std::string_view name) const;
+
   // Keyed by the control names of the initial tables, which live as long as
   // the program; hashed because batch looks names up millions of times.
   std::unordered_map<std::string_view, std::string> texts_;
+  // The commands pass the same few name constants again and again: a small
+  // table indexed by the name's address finds them without hashing. An
+  // entry is only taken when its key reads the same as the name, so an
+  // address reused by another text can never give the wrong field.
+  // A copy starts with it empty: its entries are the original's.
+  static constexpr int kRecentBits = 8;
+  struct Recent {
+    std::array<TextEntry*, std::size_t{1} << kRecentBits> at{};
+    Recent() = default;
+    Recent(const Recent&) {}
+    Recent& operator=(const Recent&) {
+      at = {};
+      return *this;
+    }
+  };
+  mutable Recent recent_;
   std::unordered_map<std::string_view, int> indices_;
   std::unordered_set<std::string_view> red_;
 };

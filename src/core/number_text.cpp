@@ -1,6 +1,6 @@
 #include "core/number_text.h"
 
-#include <charconv>
+#include <bit>
 #include <cfenv>
 #include <charconv>
 #include <cstdint>
@@ -85,27 +85,48 @@ bool ShortDigits(long double mag, int n, Digits& out) {
 }
 
 // Fixed format with up to 4 decimals of a double below 10^(precision −
-// decimals): value × 10^decimals is exact in extended precision (at most 53
-// + 10 bits), so the rounding half away from zero is done on the exact value.
+// decimals), rounded half away from zero on the exact value. The double is
+// M × 2^E with a 53-bit M, so M × 10^decimals (at most 67 bits) and its
+// shift by −E are exact in 128-bit integers, and the remainder decides the
+// rounding; no floating-point rounding mode is touched.
 bool FixedFromDouble(long double value, int decimals, int precision, std::string& out) {
   static constexpr std::uint64_t kTen[] = {1,         10,         100,         1000,
                                            10000,     100000,     1000000,     10000000,
                                            100000000, 1000000000, 10000000000, 100000000000,
                                            1000000000000, 10000000000000, 100000000000000};
-  const long double mag = std::fabs(value);
   const int whole = precision - decimals;
   if (decimals < 0 || decimals > 4 || whole < 1 || whole > 14) return false;
-  if (static_cast<long double>(static_cast<double>(mag)) != mag) return false;
-  if (!(mag < static_cast<long double>(kTen[whole]))) return false;
-  const long double p = mag * static_cast<long double>(kTen[decimals]);
-  long double q = std::floor(p);
-  if (p - q >= 0.5L) q += 1;
-  std::uint64_t n = static_cast<std::uint64_t>(q);
+  const double d = static_cast<double>(value);
+  if (static_cast<long double>(d) != value) return false;
+  const double mag = std::fabs(d);
+  if (!(mag < static_cast<double>(kTen[whole]))) return false;
+  const auto bits = std::bit_cast<std::uint64_t>(mag);
+  const int biased = static_cast<int>(bits >> 52);
+  std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+  int exponent = biased - 1075;
+  if (biased == 0) {
+    exponent = -1074;  // subnormal
+  } else {
+    mantissa |= std::uint64_t{1} << 52;
+  }
+  __extension__ typedef unsigned __int128 U128;
+  const U128 scaled = static_cast<U128>(mantissa) * kTen[decimals];
+  std::uint64_t n;
+  if (exponent >= 0) {
+    n = static_cast<std::uint64_t>(scaled << exponent);  // below 10^18
+  } else if (-exponent >= 127) {
+    n = 0;  // below 2^67 / 2^127: far under a half
+  } else {
+    const int shift = -exponent;
+    n = static_cast<std::uint64_t>(scaled >> shift);
+    const U128 rest = scaled & ((U128{1} << shift) - 1);
+    if (rest >= (U128{1} << (shift - 1))) ++n;
+  }
   // Written from the last digit backwards.
   char buf[32];
   char* p0 = buf + sizeof buf;
   char* b = p0;
-  const bool negative = std::signbit(value) && n != 0;
+  const bool negative = std::signbit(d) && n != 0;
   for (int i = 0; i < decimals; ++i, n /= 10) *--b = static_cast<char>('0' + n % 10);
   if (decimals > 0) *--b = '.';
   do {
@@ -279,6 +300,16 @@ bool TryParseDecimal(std::string_view text, double& out) {
     if (expDigits == 0) return false;
   }
   if (i != s.size()) return false;
+  // The correctly rounded value straight from the text, raising no fault
+  // flag; only a text beyond the range goes on to the C library below.
+  const std::string_view body = s[0] == '+' ? s.substr(1) : s;
+  double parsed;
+  const auto [ptr, ec] =
+      std::from_chars(body.data(), body.data() + body.size(), parsed);
+  if (ec == std::errc() && ptr == body.data() + body.size()) {
+    out = parsed;
+    return true;
+  }
   std::string copy(s);
   errno = 0;
   char* end = nullptr;

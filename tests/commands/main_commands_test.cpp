@@ -340,5 +340,23 @@ TEST(MemoryFieldsNames, AnUnknownControlIsAProgrammingError) {
   EXPECT_EQ(f.Text("Edit1"), "1");
 }
 
+// Names are looked up by their address first: a name whose buffer another
+// name later reuses, and a copy of the fields, must still find their own.
+TEST(MemoryFieldsNames, ANameIsFoundByItsTextNotItsAddress) {
+  MemoryFields f;
+  std::string name = "Edit2";
+  EXPECT_EQ(f.Text(name), "15");
+  name[4] = '3';
+  EXPECT_EQ(f.Text(name), "25");
+  name += '9';  // "Edit39", the same buffer
+  EXPECT_THROW(f.Text(name), std::logic_error);
+  name = "Edit1";
+  EXPECT_EQ(f.Text(name), "1");
+  MemoryFields copy = f;
+  ASSERT_TRUE(copy.SetText(name, "2"));
+  EXPECT_EQ(f.Text(name), "1");
+  EXPECT_EQ(copy.Text(name), "2");
+}
+
 }  // namespace
 }  // namespace spurgear

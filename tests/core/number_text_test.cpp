@@ -70,6 +70,13 @@ TEST(FixedFormat, Examples) {
   EXPECT_EQ(FormatFixed(0.0030149, 4, 11), "0.0030");
   EXPECT_EQ(FormatFixed(0.0935567, 4, 11), "0.0936");
   EXPECT_EQ(FormatFixed(-0.00004, 4, 11), "0.0000");
+  // Exact halves in binary go away from zero; a subnormal is zero.
+  EXPECT_EQ(FormatFixed(0.0625, 3, 11), "0.063");
+  EXPECT_EQ(FormatFixed(-0.0625, 3, 11), "-0.063");
+  EXPECT_EQ(FormatFixed(0.03125, 4, 11), "0.0313");
+  EXPECT_EQ(FormatFixed(2.5, 0, 11), "3");
+  EXPECT_EQ(FormatFixed(-5e-324, 4, 11), "0.0000");
+  EXPECT_EQ(FormatFixed(0.00050000000000000001, 3, 11), "0.001");
 }
 
 TEST(FixedFormat, ExtendedPrecisionEntry) {
