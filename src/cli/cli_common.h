@@ -11,6 +11,7 @@
 
 #include "cli/outcome_policy.h"
 #include "commands/memory_ports.h"
+#include "core/errors.h"
 
 namespace spurgear::cli {
 
@@ -72,6 +73,13 @@ PairRun CalculatePair(MemoryProgram& program, const PairOptions& options, std::o
 // Writes the table when --save was given; false (message on err) on failure.
 bool SaveIfAsked(MemoryProgram& program, const PairOptions& options, std::ostream& err);
 
+// The frame of a command whose own output needs a calculated pair: RunPair
+// and SaveIfAsked, then, only when both went through, `output(program)`
+// gives the status. A CommandError out of it is a refused output (Refuse).
+//   return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) { ...; return 0; });
+template <class F>
+int WithCalculatedPair(const PairOptions& options, std::ostream& err, F&& output);
+
 nlohmann::json RecordJson(const GearPairRecord& record);
 // The pair in gear terms: module, teeth, shift, pressure_angle_deg, ... as
 // `results` carries them in every command that calculates.
@@ -117,6 +125,19 @@ bool RunReported(MemoryProgram& program, std::ostream& err, F&& command,
   if (!concerning.empty()) err << concerning << ": ";
   err << program.box.errors.back() << "\n";
   return false;
+}
+
+template <class F>
+int WithCalculatedPair(const PairOptions& options, std::ostream& err, F&& output) {
+  MemoryProgram p;
+  const PairRun run = RunPair(p, options, err);
+  const bool saved = SaveIfAsked(p, options, err);
+  if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
+  try {
+    return std::forward<F>(output)(p);
+  } catch (const CommandError& e) {
+    return Refuse(err, e.what());
+  }
 }
 
 }  // namespace spurgear::cli

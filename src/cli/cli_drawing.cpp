@@ -32,22 +32,20 @@ Subcommand Add(CLI::App& app, std::ostream& err, const char* name, const char* d
   c->add_option("--output", o->output, fileHelp)->type_name("FILE")->required();
   if (tolerances) AddToleranceOptions(*c, o->tolerance, "--face-width");
   return {c, [o, &err, gear1, gear2]() {
-            MemoryProgram p;
-            const PairRun run = RunPair(p, o->pair, err);
-            const bool saved = SaveIfAsked(p, o->pair, err);
-            if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
-            p.dialogs.answers.push_back(o->output);
-            const bool written =
-                RunReported(p, err, [&] {
-                  // What the tolerance window would hold.
-                  p.commands.toleranceInput = ToleranceInputOf(o->tolerance);
-                  if (!o->tolerance.faceWidth.empty()) {
-                    p.commands.toleranceWidth = {p.commands.toleranceInput.gear1.face_width,
-                                                 p.commands.toleranceInput.gear2.face_width};
-                  }
-                  (p.commands.*(o->gear == 1 ? gear1 : gear2))();
-                });
-            return WithOutput(kExitDone, written);
+            return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
+              p.dialogs.answers.push_back(o->output);
+              const bool written =
+                  RunReported(p, err, [&] {
+                    // What the tolerance window would hold.
+                    p.commands.toleranceInput = ToleranceInputOf(o->tolerance);
+                    if (!o->tolerance.faceWidth.empty()) {
+                      p.commands.toleranceWidth = {p.commands.toleranceInput.gear1.face_width,
+                                                   p.commands.toleranceInput.gear2.face_width};
+                    }
+                    (p.commands.*(o->gear == 1 ? gear1 : gear2))();
+                  });
+              return WithOutput(kExitDone, written);
+            });
           }};
 }
 

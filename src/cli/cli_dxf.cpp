@@ -30,19 +30,17 @@ Subcommand AddDxf(CLI::App& app, std::ostream&, std::ostream& err) {
       ->check(CLI::Range(1, 2));
   c->add_option("--output", o->output, "the DXF file to write")->type_name("FILE")->required();
   return {c, [o, &err]() {
-            MemoryProgram p;
-            const PairRun run = RunPair(p, o->pair, err);
-            const bool saved = SaveIfAsked(p, o->pair, err);
-            if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
-            p.dialogs.answers.push_back(o->output);
-            const bool written = RunReported(p, err, [&] {
-              if (o->gear == 1) {
-                p.commands.N6Click();
-              } else {
-                p.commands.N7Click();
-              }
+            return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
+              p.dialogs.answers.push_back(o->output);
+              const bool written = RunReported(p, err, [&] {
+                if (o->gear == 1) {
+                  p.commands.N6Click();
+                } else {
+                  p.commands.N7Click();
+                }
+              });
+              return WithOutput(kExitDone, written);
             });
-            return WithOutput(run.status, written);
           }};
 }
 

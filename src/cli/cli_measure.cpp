@@ -89,11 +89,7 @@ Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {
       ->expected(2)
       ->type_name("D");
   return {c, [o, &out, &err]() {
-            MemoryProgram p;
-            const PairRun run = RunPair(p, o->pair, err);
-            const bool saved = SaveIfAsked(p, o->pair, err);
-            if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
-            try {
+            return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
               std::optional<PairMeasurement> r =
                   MeasureSlot0(p.commands, {SpanChoice(o->spanTeeth, 0), PinChoice(o->pin, 0)},
                                {SpanChoice(o->spanTeeth, 1), PinChoice(o->pin, 1)});
@@ -104,9 +100,7 @@ Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {
                               {"gear2", GearJson(r->gear2)},
                               {"results", CurrentResults(p)}});
               return 0;
-            } catch (const CommandError& e) {
-              return Refuse(err, e.what());
-            }
+            });
           }};
 }
 

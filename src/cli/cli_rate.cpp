@@ -192,11 +192,7 @@ Subcommand AddRate(CLI::App& app, std::ostream& out, std::ostream& err) {
   AddPairOptions(*c, o->pair);
   AddRatingOptions(*c, o->rating);
   return {c, [o, &out, &err]() {
-            MemoryProgram p;
-            const PairRun run = RunPair(p, o->pair, err);
-            const bool saved = SaveIfAsked(p, o->pair, err);
-            if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
-            try {
+            return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
               const std::optional<rating::RatingResult> r =
                   RateSlot0(p.commands, RatingRequestOf(o->rating));
               if (!r) return Refuse(err, "計算結果がありません");
@@ -207,9 +203,7 @@ Subcommand AddRate(CLI::App& app, std::ostream& out, std::ostream& err) {
                               {"max_torque", Number(r->maxTorque)},
                               {"results", CurrentResults(p)}});
               return 0;
-            } catch (const CommandError& e) {
-              return Refuse(err, e.what());
-            }
+            });
           }};
 }
 

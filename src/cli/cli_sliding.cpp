@@ -38,11 +38,7 @@ Subcommand AddSliding(CLI::App& app, std::ostream& out, std::ostream& err) {
                 "points along the path of contact, both ends included (default 0)")
       ->type_name("N");
   return {c, [o, &out, &err]() {
-            MemoryProgram p;
-            const PairRun run = RunPair(p, o->pair, err);
-            const bool saved = SaveIfAsked(p, o->pair, err);
-            if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
-            try {
+            return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
               int32_t n = 0;
               if (!TryParseWhole(o->points, n) || n < 0) {
                 throw CommandError("点の数 '" + o->points + "' は 0 以上の整数ではありません");
@@ -78,9 +74,7 @@ Subcommand AddSliding(CLI::App& app, std::ostream& out, std::ostream& err) {
                               {"balanced_shift1", balanced},
                               {"results", CurrentResults(p)}});
               return 0;
-            } catch (const CommandError& e) {
-              return Refuse(err, e.what());
-            }
+            });
           }};
 }
 

@@ -110,11 +110,7 @@ Subcommand AddTolerance(CLI::App& app, std::ostream& out, std::ostream& err) {
   AddPairOptions(*c, o->pair);
   AddToleranceOptions(*c, o->tolerance, "--face-width");
   return {c, [o, &out, &err]() {
-            MemoryProgram p;
-            const PairRun run = RunPair(p, o->pair, err);
-            const bool saved = SaveIfAsked(p, o->pair, err);
-            if (run.status != kExitDone || !saved) return WithOutput(run.status, saved);
-            try {
+            return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
               PairToleranceInput in = ToleranceInputOf(o->tolerance);
               if (o->tolerance.faceWidth.empty()) {
                 in.gear1.face_width = in.gear2.face_width = DefaultFaceWidth(p.commands);
@@ -133,9 +129,7 @@ Subcommand AddTolerance(CLI::App& app, std::ostream& out, std::ostream& err) {
                          {"tolerance_standard", kToleranceEdition},
                          {"results", CurrentResults(p)}});
               return 0;
-            } catch (const CommandError& e) {
-              return Refuse(err, e.what());
-            }
+            });
           }};
 }
 
