@@ -111,13 +111,10 @@ bool FixedFromDouble(long double value, int decimals, int precision, std::string
   }
   __extension__ typedef unsigned __int128 U128;
   const U128 scaled = static_cast<U128>(mantissa) * kTen[decimals];
-  std::uint64_t n;
-  if (exponent >= 0) {
-    n = static_cast<std::uint64_t>(scaled << exponent);  // below 10^18
-  } else if (-exponent >= 127) {
-    n = 0;  // below 2^67 / 2^127: far under a half
-  } else {
-    const int shift = -exponent;
+  // Below 10^14 < 2^47 the exponent is at most −6: the value has a fraction.
+  const int shift = -exponent;
+  std::uint64_t n = 0;  // far under a half when shifted by 127 or more
+  if (shift < 127) {
     n = static_cast<std::uint64_t>(scaled >> shift);
     const U128 rest = scaled & ((U128{1} << shift) - 1);
     if (rest >= (U128{1} << (shift - 1))) ++n;
