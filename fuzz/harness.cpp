@@ -1,6 +1,7 @@
 #include "fuzz/harness.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <sstream>
@@ -82,6 +83,11 @@ void Parsers(const uint8_t* data, std::size_t size) {
   double d;
   if (TryParseDecimal(text, d)) {
     if (!std::isfinite(d)) Fail();
+    // The C library reads the same text to the same bits.
+    const std::size_t b = text.find_first_not_of(' ');
+    const std::string trimmed(text.substr(b, text.find_last_not_of(' ') + 1 - b));
+    const double c = std::strtod(trimmed.c_str(), nullptr);
+    if (std::memcmp(&c, &d, sizeof d) != 0) Fail();
     for (int precision : {6, 11, 15}) {
       double back;
       std::string g = FormatGeneral(d, precision);
