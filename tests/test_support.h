@@ -1,8 +1,11 @@
 #pragma once
-// Small helpers shared by the tests: a temporary directory and whole-file I/O.
+// Small helpers shared by the tests: a temporary directory, whole-file I/O
+// and a command's output.
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,18 @@ struct TempDir {
 inline std::vector<uint8_t> ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+// Runs a command line and returns its standard output; nullopt when the
+// tool is missing or fails.
+inline std::optional<std::string> Capture(const std::string& command) {
+  FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
+  if (!pipe) return std::nullopt;
+  std::string out;
+  char buffer[4096];
+  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+  if (::pclose(pipe) != 0) return std::nullopt;
+  return out;
 }
 
 }  // namespace spurgear

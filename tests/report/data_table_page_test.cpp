@@ -15,16 +15,6 @@
 namespace spurgear {
 namespace {
 
-std::optional<std::string> Capture(const std::string& command) {
-  FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
-  if (!pipe) return std::nullopt;
-  std::string out;
-  char buffer[4096];
-  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  if (::pclose(pipe) != 0) return std::nullopt;
-  return out;
-}
-
 TEST(ReportSheet, SecondPageHoldsTheGearDataTables) {
   MemoryProgram p;
   p.StartUp();

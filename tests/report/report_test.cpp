@@ -39,18 +39,6 @@ void Calculate(MemoryProgram& p, const char* module = "3", const char* z1 = "12"
   ASSERT_TRUE(p.commands.Run([&] { p.commands.BitBtn1Click(); }));
 }
 
-// Runs a command line and returns its standard output; nullopt when the
-// tool is missing or fails.
-std::optional<std::string> Capture(const std::string& command) {
-  FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
-  if (!pipe) return std::nullopt;
-  std::string out;
-  char buffer[4096];
-  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  if (::pclose(pipe) != 0) return std::nullopt;
-  return out;
-}
-
 std::string Contents(const std::string& path) {
   const std::vector<uint8_t> bytes = ReadAll(path);
   return std::string(bytes.begin(), bytes.end());

@@ -30,17 +30,6 @@ void Calculate(MemoryProgram& p) {
   ASSERT_TRUE(p.commands.Run([&] { p.commands.BitBtn1Click(); }));
 }
 
-// A command's standard output; nullopt when it fails.
-std::optional<std::string> Capture(const std::string& command) {
-  FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
-  if (!pipe) return std::nullopt;
-  std::string out;
-  char buffer[4096];
-  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  if (::pclose(pipe) != 0) return std::nullopt;
-  return out;
-}
-
 // The words that follow `caption` on its line of the page as pdftotext lays
 // it out (the two columns of the page side by side).
 std::vector<std::string> After(const std::string& page, const std::string& caption) {
