@@ -13,12 +13,23 @@ namespace {
 constexpr const char* kGear[2] = {"ギア１", "ギア２"};
 constexpr const char* kShiftInput[2] = {"x1", "x2"};
 
-// The tooth-count line covers 13 teeth and fewer; from 14 on, the practical
-// limit it follows (14 unshifted teeth being the fewest without harmful
-// undercut) is x = (14 − z) / 17. 17x is exact in extended precision, so the
-// comparison is too.
-bool Undercut(int32_t z, double x) {
-  return z >= 14 && 17.0L * x < 14.0L - static_cast<long double>(z);
+// The practical limit of the shift against undercut, x = (z_p − z) / z_t:
+// z_t = 2 / sin²α teeth are the fewest a rack cuts unshifted without any
+// undercut, and z_p ≈ 5/6 z_t the fewest whose slight undercut does no harm.
+// At 20° that is (14 − z)/17, at 14.5° (26 − z)/32. The tooth-count line
+// covers 13 teeth and fewer at either angle; this check starts at 14.
+struct UndercutLimit {
+  long double practical;    // z_p
+  long double theoretical;  // z_t, a power of two or 17: z_t·x is exact in extended precision
+};
+
+UndercutLimit LimitAt(int32_t pressureAngleIndex) {
+  if (PressureAngleDegrees(pressureAngleIndex) == 14.5) return {26.0L, 32.0L};
+  return {14.0L, 17.0L};
+}
+
+bool Undercut(const UndercutLimit& l, int32_t z, double x) {
+  return z >= 14 && l.theoretical * x < l.practical - static_cast<long double>(z);
 }
 
 }  // namespace
@@ -41,10 +52,12 @@ std::vector<CheckLine> CheckResults(const GearPairRecord& r) {
   }
   const int32_t z[2] = {r.Teeth1, r.Teeth2};
   const double x[2] = {r.Shift1, r.Shift2};
+  const UndercutLimit limit = LimitAt(r.PressureAngleIndex);
   for (int g = 0; g < 2; ++g) {
-    if (Undercut(z[g], x[g])) {
+    if (Undercut(limit, z[g], x[g])) {
       warn(std::string("注意：") + kGear[g] + "の転位係数 " + FormatInput(x[g]) + " が限界 " +
-               FormatResult((14.0L - z[g]) / 17) + " より小さい、ｱﾝﾀﾞｰｶｯﾄ発生",
+               FormatResult((limit.practical - z[g]) / limit.theoretical) +
+               " より小さい、ｱﾝﾀﾞｰｶｯﾄ発生",
            kShiftInput[g]);
     }
   }

@@ -4,13 +4,16 @@
 // leaves no centre distance is refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
 #include "cli/cli_run.h"
 #include "commands/memory_ports.h"
 #include "commands/report_sheet.h"
+#include "core/geometry.h"
 #include "core/number_text.h"
+#include "core/pair_check.h"
 
 namespace spurgear {
 namespace {
@@ -125,6 +128,61 @@ TEST(PairCheck, EachFaultHasItsLineAndNeverTheAllClear) {
   EXPECT_EQ(j["check"], 0);
   EXPECT_EQ(j["messages"], nlohmann::json::array({kAllClear}));
   EXPECT_EQ(SheetLines(plain), std::vector<std::string>{kAllClear});
+}
+
+// The undercut line's limit follows the pair's pressure angle. Limits worked
+// out apart (mpmath): z_t = 2/sin²α teeth cut unshifted without undercut
+// (17.10 at 20°, 31.90 at 14.5°, taken as 17 and 32), z_p = ⌊5/6 z_t⌋ the
+// fewest with harmless undercut (14 and 26); the limit is (z_p − z)/z_t.
+// Every case below the 14.5° limit is below the theoretical one,
+// 1 − z sin²α/2, too.
+TEST(PairCheck, UndercutLimitOfThePairsOwnPressureAngle) {
+  struct Case {
+    int32_t angleIndex;  // 0: 14.5°, 1: 20°
+    int32_t z1, z2;
+    double x1, x2;
+    std::vector<std::string> undercut;  // the undercut lines, in order
+  };
+  auto line = [](int gear, const char* x, const char* limit) {
+    return std::string("注意：ギア") + (gear == 1 ? "１" : "２") + "の転位係数 " + x + " が限界 " +
+           limit + " より小さい、ｱﾝﾀﾞｰｶｯﾄ発生";
+  };
+  const Case cases[] = {
+      {0, 14, 18, 0.2, 0.2, {line(1, "0.2", "0.375"), line(2, "0.2", "0.250")}},
+      {0, 18, 60, 0.25, 0, {}},  // on the limit 8/32, not below it
+      {0, 18, 60, 0.24, 0, {line(1, "0.24", "0.250")}},
+      {0, 25, 26, 0, 0, {line(1, "0", "0.031")}},  // 26 teeth need no shift
+      {0, 30, 40, -0.13, -0.125, {line(1, "-0.13", "-0.125")}},
+      {0, 21, 40, 0.15625, 0, {}},
+      {0, 21, 40, 0.15, 0, {line(1, "0.15", "0.156")}},
+      {0, 40, 21, 0, 0.15, {line(2, "0.15", "0.156")}},
+      {0, 13, 40, 0, 0, {}},  // the tooth-count line's, not this one
+      {1, 15, 25, -0.06, 0, {line(1, "-0.06", "-0.059")}},
+      {1, 15, 25, -0.05, 0, {}},
+      {1, 14, 18, 0.2, 0.2, {}},
+      {1, 14, 60, 0, 0, {}},
+  };
+  for (const Case& c : cases) {
+    GearPairRecord r{};
+    r.PressureAngleIndex = c.angleIndex;
+    r.Module = 1;
+    r.Teeth1 = c.z1;
+    r.Teeth2 = c.z2;
+    r.Shift1 = c.x1;
+    r.Shift2 = c.x2;
+    ComputeGeometry(r);
+    const CheckResult check = CheckCalculatedPair(r);
+    std::vector<std::string> undercut;
+    for (const CheckLine& l : check.findings) {
+      if (l.text.find("転位係数") != std::string::npos) undercut.push_back(l.text);
+    }
+    EXPECT_EQ(undercut, c.undercut) << c.angleIndex << " " << c.z1 << "/" << c.z2;
+    if (!c.undercut.empty()) {
+      EXPECT_EQ(check.result, 1);
+      EXPECT_EQ(check.color, ListColor::Red);
+      EXPECT_EQ(std::count(check.lines.begin(), check.lines.end(), kAllClear), 0);
+    }
+  }
 }
 
 TEST(PairCheck, NoCentreDistanceIsRefusedAndDrawsNothing) {
