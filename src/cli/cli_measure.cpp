@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cli/cli_common.h"
+#include "commands/design_commands.h"
 #include "commands/measurement_commands.h"
-#include "design/sliding.h"
 #include "core/errors.h"
 #include "core/number_text.h"
 
@@ -156,9 +156,7 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
                 // The same sum, split so that the two roots slide alike.
                 const std::optional<ShiftForCenter> even = ShiftsForSlot0(p.commands, a, std::nullopt);
                 if (!even) return Refuse(err, "計算結果がありません");
-                const GearPairRecord& r = p.state.slot0();
-                x1 = BalancedShift1(r.Module, r.Teeth1, r.Teeth2, even->shift_sum,
-                                    PressureAngleDegrees(r.PressureAngleIndex));
+                x1 = BalancedShift1ForSlot0(p.commands, even->shift_sum);
               }
               const std::optional<ShiftForCenter> s = ShiftsForSlot0(p.commands, a, x1);
               if (!s) return Refuse(err, "計算結果がありません");

@@ -54,9 +54,8 @@ std::optional<MeshGeometry> MeshOfSlot0(const Commands& c) {
   if (!c.ResultsBelong()) return std::nullopt;
   const GearPairRecord& r = c.state.slot0();
   const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
-  // The pair meshing without backlash: the distance correction opens a gap
-  // between the flanks, it does not move the contact on the driving ones
-  // appreciably.
+  // The pair as it runs: a correction that opens the centre distance moves
+  // the start and end of contact away from the roots and shortens the path.
   MeshGeometry g{};
   g.teeth1 = r.Teeth1;
   g.teeth2 = r.Teeth2;
@@ -66,6 +65,11 @@ std::optional<MeshGeometry> MeshOfSlot0(const Commands& c) {
   g.base_dia2 = r.BaseDia2;
   g.center_distance = r.CenterDistance;
   g.working_pressure_angle_deg = r.WorkingPressureAngle;
+  if (r.DistanceCorrection > 0) {
+    const RunningMesh running = RunningMeshOf(r);
+    g.center_distance = static_cast<double>(running.centerDistance);
+    g.working_pressure_angle_deg = static_cast<double>(running.workingAngle * 180 / kPiL);
+  }
   g.base_pitch = MeshFor(r.Module, 1, 1, 0, 0, alpha).base_pitch;
   return g;
 }
@@ -79,7 +83,7 @@ std::optional<SlidingResult> SlidingForSlot0(const Commands& c, int points) {
 double BalancedShift1ForSlot0(const Commands& c, double shiftSum) {
   const GearPairRecord& r = c.state.slot0();
   return BalancedShift1(r.Module, r.Teeth1, r.Teeth2, shiftSum,
-                        PressureAngleDegrees(r.PressureAngleIndex));
+                        PressureAngleDegrees(r.PressureAngleIndex), r.DistanceCorrection);
 }
 
 double ParseDeviation(std::string_view text, const char* field) {

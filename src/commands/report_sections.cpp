@@ -105,6 +105,10 @@ std::optional<SheetSection> SlidingSection(const Commands& c) {
   auto zeta = [](const std::optional<double>& v) { return v ? FormatFixed(*v, 3, 11) : "干渉"; };
   SheetSection s;
   s.title = "すべり率（かみ合いの両端）";
+  const GearPairRecord& pair = c.state.slot0();
+  if (pair.DistanceCorrection > 0) {
+    s.intro = "距離修正後の中心距離 " + FormatResult(CorrectedCenterDistance(pair)) + " mm でのかみ合い";
+  }
   s.heading = kGearHeading;
   s.rows.push_back(Both("歯元のすべり率 ζ", zeta(r->root1), zeta(r->root2), ""));
   s.rows.push_back(Both("歯先のすべり率 ζ", zeta(r->tip1), zeta(r->tip2), ""));

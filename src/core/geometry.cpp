@@ -271,4 +271,24 @@ void ComputeGeometry(GearPairRecord& record) {
   record = r;
 }
 
+RunningMesh RunningMeshOf(const GearPairRecord& r) {
+  const long double a = r.CenterDistance;
+  const long double angle = static_cast<long double>(r.WorkingPressureAngle) * kPiL / 180;
+  if (!(r.DistanceCorrection > 0)) return {a, angle, a * std::sin(angle)};
+  const long double running = CorrectedCenterDistance(r);
+  const long double rb = (static_cast<long double>(r.BaseDia1) + r.BaseDia2) / 2;
+  return {running, std::acos(rb / running), std::sqrt(running * running - rb * rb)};
+}
+
+double RunningContactRatio(const GearPairRecord& r) {
+  if (!(r.DistanceCorrection > 0)) return r.ContactRatio;
+  const long double da1 = r.TipDia1, da2 = r.TipDia2, db1 = r.BaseDia1, db2 = r.BaseDia2;
+  const long double ca = std::cos(static_cast<long double>(
+      PairPressureAngle(PressureAngleDegrees(r.PressureAngleIndex))));
+  const long double tips =
+      std::sqrt(da1 * da1 / 4 - db1 * db1 / 4) + std::sqrt(da2 * da2 / 4 - db2 * db2 / 4);
+  return static_cast<double>((tips - RunningMeshOf(r).line) /
+                             (ca * (kPi10 * static_cast<long double>(r.Module))));
+}
+
 }  // namespace spurgear

@@ -38,6 +38,23 @@ inline long double CorrectedCenterDistance(const GearPairRecord& r) {
   return static_cast<long double>(r.CenterDistance) + r.DistanceCorrection;
 }
 
+// The pair as it runs: a positive correction opens the centre distance to
+// a + c, the flanks of the driving side stay in contact and the working
+// pressure angle grows to cos α' = (r_b1 + r_b2) / (a + c); the line of
+// action between the base tangent points lengthens and the path of contact
+// shortens. A correction of zero or less leaves the pair at a: the flanks
+// cannot come closer than without backlash.
+struct RunningMesh {
+  long double centerDistance;  // a, or a + c
+  long double workingAngle;    // radians
+  long double line;            // between the base tangent points, a' sin α'
+};
+RunningMesh RunningMeshOf(const GearPairRecord& record);
+
+// The contact ratio of the pair as it runs: ContactRatio itself unless the
+// correction is positive, else the same formula at a + c.
+double RunningContactRatio(const GearPairRecord& record);
+
 // Examines the tooth counts and the module of a record; touches nothing.
 CheckResult CheckInputs(const GearPairRecord& record);
 

@@ -41,6 +41,10 @@ std::vector<CheckLine> CheckResults(const GearPairRecord& r) {
   };
   if (r.ContactRatio < 1) {
     warn("注意：噛合率が１未満（" + FormatResult(r.ContactRatio) + "）、かみ合いが途切れる", "");
+  } else if (const double running = RunningContactRatio(r); running < 1) {
+    // The shown ratio holds without backlash; the pair runs at a + c.
+    warn("注意：距離修正後の噛合率が１未満（" + FormatResult(running) + "）、かみ合いが途切れる",
+         "correction");
   }
   const double tip[2] = {r.TipThickness1, r.TipThickness2};
   for (int g = 0; g < 2; ++g) {
@@ -62,10 +66,11 @@ std::vector<CheckLine> CheckResults(const GearPairRecord& r) {
     }
   }
   // Along the line of action, the mating tip reaches √(r_a² − r_b²) from its
-  // own base circle's tangent point; past a_w sin α_w it is beyond this
-  // gear's tangent point, below the involute of this gear's flank.
-  const long double reach = static_cast<long double>(r.CenterDistance) *
-                            std::sin(static_cast<long double>(r.WorkingPressureAngle) * kPiL / 180);
+  // own base circle's tangent point; past the line between the tangent
+  // points it is beyond this gear's, below the involute of this gear's
+  // flank. The pair as it runs: a correction that opens the distance moves
+  // the tangent points apart.
+  const long double reach = RunningMeshOf(r).line;
   const long double ra[2] = {static_cast<long double>(r.TipDia1) / 2,
                              static_cast<long double>(r.TipDia2) / 2};
   const long double rb[2] = {static_cast<long double>(r.BaseDia1) / 2,

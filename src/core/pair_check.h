@@ -12,11 +12,13 @@ namespace spurgear {
 inline constexpr char kCenterDistanceRefused[] = "error：修正後の中心距離が０以下、計算不可";
 
 // Warnings from the results of a complete calculation, in this order:
-// contact ratio below 1, a pointed tip, undercut by a shift below the
-// practical limit of the pair's pressure angle on a gear the tooth-count
-// line leaves alone, involute interference (each gear's tip against the
-// other's root), a negative correction. Each names the input it concerns
-// ("x1", "x2", "correction"; "" for the pair as a whole).
+// contact ratio below 1 (or, above 1 without backlash, below 1 at the
+// corrected distance the pair runs at), a pointed tip, undercut by a shift
+// below the practical limit of the pair's pressure angle on a gear the
+// tooth-count line leaves alone, involute interference of the pair as it
+// runs (each gear's tip against the other's root), a negative correction.
+// Each names the input it concerns ("x1", "x2", "correction"; "" for the
+// pair as a whole).
 std::vector<CheckLine> CheckResults(const GearPairRecord& record);
 
 // Adds `warnings` to an input check that did not refuse: after its lines,

@@ -62,13 +62,14 @@ long double RootBalance(const MeshGeometry& g) {
 }  // namespace
 
 MeshGeometry MeshFor(double module, int z1, int z2, double shift1, double shift2,
-                     double pressureAngleDeg) {
+                     double pressureAngleDeg, double correction) {
   FaultFlagsKept kept;
   Require(std::isfinite(module) && module > 0, "モジュールは 0 より大きい数で指定してください");
   Require(z1 >= 1 && z2 >= 1, "歯数は 1 以上で指定してください");
   Require(std::isfinite(pressureAngleDeg) && pressureAngleDeg > 0 && pressureAngleDeg < 90,
           "圧力角は 0° と 90° の間で指定してください");
   Require(std::isfinite(shift1) && std::isfinite(shift2), "転位係数が数ではありません");
+  Require(std::isfinite(correction), "距離修正が数ではありません");
   const long double m = module, a = pressureAngleDeg * kPiL / 180;
   const long double zs = static_cast<long double>(z1) + z2;
   const long double x1 = shift1, x2 = shift2;
@@ -86,6 +87,12 @@ MeshGeometry MeshFor(double module, int z1, int z2, double shift1, double shift2
   g.base_dia1 = static_cast<double>(z1 * m * std::cos(a));
   g.base_dia2 = static_cast<double>(z2 * m * std::cos(a));
   g.base_pitch = static_cast<double>(kPiL * m * std::cos(a));
+  if (correction > 0) {
+    const long double running = (zs / 2 + y) * m + correction;
+    const long double rb = zs * m * std::cos(a) / 2;
+    g.center_distance = static_cast<double>(running);
+    g.working_pressure_angle_deg = static_cast<double>(std::acos(rb / running) * 180 / kPiL);
+  }
   return g;
 }
 
@@ -131,11 +138,12 @@ SlidingResult SpecificSliding(const MeshGeometry& g, int points) {
   return r;
 }
 
-double BalancedShift1(double module, int z1, int z2, double shiftSum, double pressureAngleDeg) {
+double BalancedShift1(double module, int z1, int z2, double shiftSum, double pressureAngleDeg,
+                      double correction) {
   FaultFlagsKept kept;
   Require(std::isfinite(shiftSum), "転位係数の和が数ではありません");
   auto balance = [&](double x1) {
-    return RootBalance(MeshFor(module, z1, z2, x1, shiftSum - x1, pressureAngleDeg));
+    return RootBalance(MeshFor(module, z1, z2, x1, shiftSum - x1, pressureAngleDeg, correction));
   };
   // Widen a bracket around half the sum until the balance changes sign.
   double lo = shiftSum / 2, hi = shiftSum / 2;

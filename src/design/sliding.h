@@ -23,9 +23,11 @@ struct MeshGeometry {
 
 // The pair of module m, tooth counts and shifts as the main calculation
 // makes it: a_w from inv α_w, tips shortened by the centre distance
-// modification so that the clearance stays 0.25 m.
+// modification so that the clearance stays 0.25 m. A positive correction
+// c mounts it at a_w + c, its working pressure angle then
+// cos α' = (r_b1 + r_b2) / (a_w + c); none or a negative one leaves a_w.
 MeshGeometry MeshFor(double module, int z1, int z2, double shift1, double shift2,
-                     double pressureAngleDeg);
+                     double pressureAngleDeg, double correction = 0);
 
 struct SlidingPoint {
   double position;  // along the line of action from the start of contact, mm
@@ -58,8 +60,10 @@ struct SlidingResult {
 SlidingResult SpecificSliding(const MeshGeometry& mesh, int points = 0);
 
 // The x₁ for the shift sum x₁ + x₂ = shiftSum at which ζ₁ at gear 1's root
-// equals ζ₂ at gear 2's root, by bisection to the last bit. Throws
-// CommandError when no split in reach balances them.
-double BalancedShift1(double module, int z1, int z2, double shiftSum, double pressureAngleDeg);
+// equals ζ₂ at gear 2's root, mounted with `correction` as MeshFor mounts
+// it, by bisection to the last bit. Throws CommandError when no split in
+// reach balances them.
+double BalancedShift1(double module, int z1, int z2, double shiftSum, double pressureAngleDeg,
+                      double correction = 0);
 
 }  // namespace spurgear

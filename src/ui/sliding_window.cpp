@@ -158,8 +158,8 @@ void SlidingWindow::Build() {
     }
     y += kStep;
   }
-  MakeLabel(this, "SlidingLabelRatio", kCol[1] + kW + 24, 36,
-            QStringLiteral("かみ合い率 ε_α"));
+  ratioLabel_ = MakeLabel(this, "SlidingLabelRatio", kCol[1] + kW + 24, 36,
+                          QStringLiteral("かみ合い率 ε_α"));
   contactRatio_ = MakeEdit(this, "SlidingContactRatio", kCol[1] + kW + 24, 34 + kStep, kW, 21,
                            QString(), true, true);
   warning_ = MakeLabel(this, "SlidingWarning", kLabelX, y + 2, QString());
@@ -187,6 +187,12 @@ void SlidingWindow::Refresh() {
     ends_[i]->setCursorPosition(0);
   }
   contactRatio_->setText(r ? Q(FormatFixed(r->path_length / r->base_pitch, 3, 11)) : QString());
+  // With an opened centre distance the ratio is the running pair's, not the
+  // main window's 噛合率.
+  const bool opened = commands_.ResultsBelong() && commands_.state.slot0().DistanceCorrection > 0;
+  ratioLabel_->setText(opened ? QStringLiteral("かみ合い率 ε_α（a + c）")
+                              : QStringLiteral("かみ合い率 ε_α"));
+  ratioLabel_->adjustSize();
   if (r && (r->interference1 || r->interference2)) {
     warning = QStringLiteral("注意：かみ合いが基礎円の内側から始まる（干渉）：%1")
                   .arg(r->interference1 && r->interference2 ? QStringLiteral("ギア１・ギア２の歯元")

@@ -49,6 +49,7 @@ class SlidingWindow : public QWidget {
 
   Commands& commands_;
   QLineEdit* ends_[4] = {};  // gear 1 root, tip, gear 2 root, tip
+  QLabel* ratioLabel_ = nullptr;
   QLineEdit* contactRatio_ = nullptr;
   SlidingChart* chart_ = nullptr;
   QLabel* warning_ = nullptr;

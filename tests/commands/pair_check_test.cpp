@@ -90,6 +90,12 @@ TEST(PairCheck, EachFaultHasItsLineAndNeverTheAllClear) {
        {"warring：歯数Ｚ１が小さい、ｱﾝﾀﾞｰｶｯﾄ発生の可能性あり", tip2Into1}},
       {{"1", "15", "25", "0", "0", "-0.1"},
        {"注意：距離修正が負、歯面が干渉する（法線ﾊﾞｯｸﾗｯｼ " + backlash + "）"}},
+      // As mounted at a + c: ε_α 1.008 at a, 0.941 at a + c; gear 2's tip
+      // into gear 1's root at a, clear of it at a + c.
+      {{"2", "14", "16", "0.8", "0.8", "0.2"},
+       {"注意：距離修正後の噛合率が１未満（0.941）、かみ合いが途切れる"}},
+      {{"1", "13", "60", "0.1", "0", "0.05"},
+       {"warring：歯数Ｚ１が小さい、ｱﾝﾀﾞｰｶｯﾄ発生の可能性あり"}},
   };
   std::string rows = "module,z1,z2,x1,x2,correction\n";
   std::vector<nlohmann::json> calcMessages;
@@ -182,6 +188,43 @@ TEST(PairCheck, UndercutLimitOfThePairsOwnPressureAngle) {
       EXPECT_EQ(check.color, ListColor::Red);
       EXPECT_EQ(std::count(check.lines.begin(), check.lines.end(), kAllClear), 0);
     }
+  }
+}
+
+// A correction opens the centre distance to a + c and shortens the path of
+// contact. Module 2, 14/16, shifts 0.8/0.8: contact ratios at a + c worked
+// out apart (mpmath, exact working pressure angle, the pair mounted at a + c
+// with cos α' = (r_b1 + r_b2)/(a + c)).
+TEST(PairCheck, ContactRatioOfThePairAsMounted) {
+  struct Case {
+    double correction;
+    double running;  // ε_α at a + c
+    const char* line;
+  };
+  const Case cases[] = {
+      {0, 1.00793228862, nullptr},
+      {0.02, 1.00116292224, nullptr},
+      {0.03, 0.997782895462, "注意：距離修正後の噛合率が１未満（0.998）、かみ合いが途切れる"},
+      {0.2, 0.940786061041, "注意：距離修正後の噛合率が１未満（0.941）、かみ合いが途切れる"},
+      {-0.1, 1.00793228862, nullptr},  // no closer than a
+  };
+  for (const Case& c : cases) {
+    GearPairRecord r{};
+    r.PressureAngleIndex = 1;
+    r.Module = 2;
+    r.Teeth1 = 14;
+    r.Teeth2 = 16;
+    r.Shift1 = r.Shift2 = 0.8;
+    r.DistanceCorrection = c.correction;
+    ComputeGeometry(r);
+    EXPECT_NEAR(r.ContactRatio, 1.00793228862, 1e-7);  // shown as at a, whatever c
+    EXPECT_NEAR(RunningContactRatio(r), c.running, 1e-7) << c.correction;
+    std::vector<std::string> lines;
+    for (const CheckLine& l : CheckCalculatedPair(r).findings) {
+      if (l.text.find("噛合率") != std::string::npos) lines.push_back(l.text);
+    }
+    EXPECT_EQ(lines, c.line ? std::vector<std::string>{c.line} : std::vector<std::string>{})
+        << c.correction;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "cli/cli_run.h"
+#include "core/number_text.h"
 #include "design/sliding.h"
 
 namespace spurgear {
@@ -52,6 +53,39 @@ TEST(DesignCli, SlidingReportsInterferenceAndBalances) {
                  "--balance", "sliding", "--shift1", "0.2"})
                 .code,
             64);  // a usage error
+}
+
+// The sliding of the pair as it runs at a + c, against values worked out
+// apart (mpmath: exact working pressure angle, the pair mounted at a + c with
+// cos α' = (r_b1 + r_b2)/(a + c), the tips as calculated).
+TEST(DesignCli, SlidingOfThePairAsMounted) {
+  CliRun r = Cli({"sliding", "--teeth", "15", "25", "--correction", "0.1"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  nlohmann::json j = r.Json();
+  EXPECT_NEAR(j["gear1_root"].get<double>(), -7.43481630520421, 1e-6);  // −20.44 at a
+  EXPECT_NEAR(j["gear1_tip"].get<double>(), 0.700034444482563, 1e-6);
+  EXPECT_NEAR(j["gear2_root"].get<double>(), -2.33371609375288, 1e-6);
+  EXPECT_NEAR(j["gear2_tip"].get<double>(), 0.881443772594904, 1e-6);
+  EXPECT_NEAR(j["path_length"].get<double>(), 4.27850684882605, 1e-6);
+  EXPECT_NEAR(j["path_length"].get<double>() / j["base_pitch"].get<double>(), 1.4492941606239,
+              1e-6);
+  // The balanced split balances the roots as the pair runs.
+  const double x1 = j["balanced_shift1"];
+  j = Cli({"sliding", "--teeth", "15", "25", "--shift", FormatGeneral(x1, 17),
+           FormatGeneral(-x1, 17), "--correction", "0.1"})
+          .Json();
+  EXPECT_NEAR(j["gear1_root"].get<double>(), j["gear2_root"].get<double>(), 1e-6);
+
+  // Gear 2's tip reaches inside gear 1's base circle at a, not at a + c.
+  r = Cli({"sliding", "--teeth", "13", "60", "--shift", "0.1", "0", "--correction", "0.05"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  j = r.Json();
+  EXPECT_FALSE(j["interference1"].get<bool>());
+  EXPECT_FALSE(j["interference2"].get<bool>());
+  ASSERT_FALSE(j["gear1_root"].is_null());
+  EXPECT_NEAR(j["gear1_root"].get<double>() / -136.355941528565, 1, 1e-6);
+  EXPECT_NEAR(j["gear2_tip"].get<double>(), 0.992719645114208, 1e-6);
+  EXPECT_NEAR(j["gear2_root"].get<double>(), -1.48624497384709, 1e-6);
 }
 
 }  // namespace

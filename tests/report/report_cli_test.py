@@ -253,6 +253,12 @@ class ReportStrength(unittest.TestCase):
         row(text, "歯元のすべり率 ζ", "干渉")
         self.assertIn("注意：最小バックラッシが負、歯面が干渉する", text)
 
+        # The sliding of the pair as it runs at a + c (mpmath, apart from
+        # the program: −7.4348 and −2.3337; −20.436 and −2.792 at a).
+        text = sheet("--teeth", "15", "25", "--correction", "0.1")
+        self.assertIn("距離修正後の中心距離 20.100 mm でのかみ合い", text)
+        row(text, "歯元のすべり率 ζ", "-7.435", "-2.334")
+
 
 if __name__ == "__main__":
     CLI = sys.argv.pop(1)

@@ -94,6 +94,16 @@ TEST_F(DesignWindowsTest, SlidingWindowShowsInterferenceAndTheEnds) {
   Calculate();
   EXPECT_EQ(Text("SlidingGear1Root"), Text("SlidingGear2Root"));
   EXPECT_EQ(Label("SlidingWarning"), "");
+  EXPECT_EQ(Label("SlidingLabelRatio"), "かみ合い率 ε_α");
+  // Mounted at a + c: ζ₁ at the root −7.4348 and ε_α 1.4493 (mpmath, apart
+  // from the program), against −20.436 and 1.547 at a.
+  Type("Edit2", "15");
+  Type("Edit3", "25");
+  Type("Edit15", "0.1");
+  Calculate();
+  EXPECT_EQ(Text("SlidingGear1Root"), "-7.435");
+  EXPECT_EQ(Text("SlidingContactRatio"), "1.449");
+  EXPECT_EQ(Label("SlidingLabelRatio"), "かみ合い率 ε_α（a + c）");
 }
 
 TEST_F(DesignWindowsTest, BalanceButtonSetsTheShiftThatEqualisesTheRoots) {
