@@ -32,7 +32,8 @@ Subcommand AddSliding(CLI::App& app, std::ostream& out, std::ostream& err) {
       "Calculate a pair as 計算 does, then print the specific sliding, gear 1 driving, as JSON\n"
       "{\"gear1_root\", \"gear1_tip\", \"gear2_root\", \"gear2_tip\", \"points\": [...],\n"
       "\"balanced_shift1\", ...}; an end value is null where contact would run inside the base\n"
-      "circle (interference). Positions along the line of action from the start of contact, mm.");
+      "circle (interference). Positions along the line of action from the start of contact, mm.\n"
+      "The pair as mounted: a positive --correction opens the centre distance it runs at.");
   AddPairOptions(*c, o->pair);
   c->add_option("--points", o->points,
                 "points along the path of contact, both ends included (default 0)")
