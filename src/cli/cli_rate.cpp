@@ -183,9 +183,9 @@ bool AnyGiven(const RatingTexts& o) {
 
 void AddRatingOptions(CLI::App& c, RatingTexts& o) {
   auto name = [&o](const char* option) { return "--" + o.prefix + option; };
-  c.add_option(name("torque"), o.torque, "torque on gear 1 in N·m (default 100)")->type_name("NM");
-  c.add_option(name("speed"), o.speed, "speed of gear 1 in min⁻¹ (default 1000)")->type_name("RPM");
-  c.add_option(name("life"), o.life, "life in hours (default 20000)")->type_name("H");
+  c.add_option(name("torque"), o.torque, "torque on gear 1 in N·m, up to 1e8 (default 100)")->type_name("NM");
+  c.add_option(name("speed"), o.speed, "speed of gear 1 in min⁻¹, up to 1e5 (default 1000)")->type_name("RPM");
+  c.add_option(name("life"), o.life, "life in hours, up to 1e6 (default 20000)")->type_name("H");
   c.add_option(name("application-factor"), o.applicationFactor, "K_A (default 1)")->type_name("KA");
   c.add_option(name("face-width"), o.faceWidth, "face widths in mm (default 10 modules)")
       ->expected(2)
@@ -197,10 +197,10 @@ void AddRatingOptions(CLI::App& c, RatingTexts& o) {
   c.add_option(name("hardness"), o.hardness, "surface hardness HV (default the MQ line's middle)")
       ->expected(2)
       ->type_name("H");
-  c.add_option(name("sigma-hlim"), o.sigmaHlim, "σ_Hlim in N/mm², instead of the MQ line's")
+  c.add_option(name("sigma-hlim"), o.sigmaHlim, "σ_Hlim in N/mm², up to 2500, instead of the MQ line's")
       ->expected(2)
       ->type_name("S");
-  c.add_option(name("sigma-flim"), o.sigmaFlim, "σ_Flim in N/mm², instead of the MQ line's")
+  c.add_option(name("sigma-flim"), o.sigmaFlim, "σ_Flim in N/mm², up to 1000, instead of the MQ line's")
       ->expected(2)
       ->type_name("S");
   c.add_option(name("roughness"), o.roughness, "flank roughness Ra in µm (default 0.8)")

@@ -68,15 +68,15 @@ void ToleranceWindow::LoadInto(Commands& commands) {
   GearToleranceInput* gear[2] = {&in.gear1, &in.gear2};
   const double shift[2] = {r.Shift1, r.Shift2};
   for (int g = 0; g < 2; ++g) {
-    try {
-      if (commands.ResultsBelong()) {
+    bool fits = gear[g]->thickness_upper >= gear[g]->thickness_lower;
+    if (fits && commands.ResultsBelong()) {
+      try {
         CheckThicknessDeviations(*gear[g], r.Module, shift[g], alpha, "");
-      } else if (!(gear[g]->thickness_upper >= gear[g]->thickness_lower)) {
-        throw CommandError("");
+      } catch (const CommandError&) {
+        fits = false;
       }
-    } catch (const CommandError&) {
-      gear[g]->thickness_upper = gear[g]->thickness_lower = 0;
     }
+    if (!fits) gear[g]->thickness_upper = gear[g]->thickness_lower = 0;
   }
   if (!(in.center_upper >= in.center_lower)) in.center_upper = in.center_lower = 0;
 }

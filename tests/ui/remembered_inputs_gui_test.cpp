@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QSettings>
@@ -116,6 +118,7 @@ TEST_F(RememberedInputsTest, TwoRunningProgramsKeepEachOthersInputs) {
 // made whole.
 TEST_F(RememberedInputsTest, NoSettingsFileBreaksAnOutput) {
   const QString file = QSettings("spurgear", "spurgear").fileName();
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
   // The other windows' settings come back after the test.
   QByteArray kept;
   if (QFile f(file); f.open(QIODevice::ReadOnly)) kept = f.readAll();
