@@ -12,6 +12,8 @@
 #include "commands/memory_ports.h"
 #include "core/errors.h"
 #include "core/free_text.h"
+#include "output/fine_outline.h"
+#include "output/template_svg.h"
 #include "test_support.h"
 
 namespace spurgear {
@@ -105,6 +107,18 @@ TEST(FreeText, APartDrawingKeepsItsStructureWhateverTheTexts) {
   EXPECT_EQ(Count(hostile, 1, "0 SECTION   2 ENTITIES"), 1);
   EXPECT_EQ(Count(hostile, 1, "HB 200"), 1);
   EXPECT_EQ(Count(hostile, 1, "\xef\xbf\xbd\xef\xbf\xbd"), 1);
+}
+
+TEST(FreeText, ATemplatesTitleIsOneLineOfCharacterData) {
+  MemoryProgram p;
+  p.StartUp();
+  ASSERT_TRUE(p.commands.Run([&] { p.commands.BitBtn1Click(); }));
+  const GearPairRecord& r = p.state.slot0();
+  const FineOutline f = BuildFineOutline(
+      DxfGear{1, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1}, "");
+  const std::string svg = RenderTemplateSvg(f, "a\n</title><x y=\"1\"/> & b");
+  EXPECT_NE(svg.find("<title>a &lt;/title&gt;&lt;x y=\"1\"/&gt; &amp; b</title>\n"),
+            std::string::npos);
 }
 
 TEST(FreeText, TheSheetsDataTableShowsAPastedCellOnOneLine) {
