@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <csignal>
 #include <iostream>
 #include <streambuf>
 
@@ -69,8 +70,10 @@ constexpr const char* kExitStatus =
     "      window converts a field's text (the pair's --module, --teeth, --shift,\n"
     "      --correction, and every other number or name passed as text) that the\n"
     "      conversion refuses, with the window's message; the command's own\n"
-    "      output failed or was refused, standard output included\n"
-    "      (\"出力を書き込めません: <reason>\"; a closed pipe: no message);\n"
+    "      output failed or was refused, the system's reason after the message\n"
+    "      (\"ファイル F を作成できません. 理由: <reason>\"), standard output\n"
+    "      included (\"出力を書き込めません: <reason>\"; a closed pipe: no\n"
+    "      message, status 1, never a signal);\n"
     "      batch: a row failed or was refused, or the input could not be read\n"
     "  2   the tooth-count check refused the pair: the check's line on standard\n"
     "      error, the JSON still printed, no file written\n"
@@ -158,6 +161,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 }
 
 int RunCli(int argc, char** argv) {
+  // A reader that goes away (`| head`) makes the next write fail with EPIPE,
+  // which ends the command quietly with status 1, instead of killing it.
+  std::signal(SIGPIPE, SIG_IGN);
   std::vector<std::string> args(argv + 1, argv + argc);
   cli::CheckedOutput checked(STDOUT_FILENO);
   std::ostream out(&checked);

@@ -123,7 +123,7 @@ bool RunReported(MemoryProgram& program, std::ostream& err, F&& command,
   program.commands.Run(std::forward<F>(command));
   if (program.box.errors.size() == before) return true;
   if (!concerning.empty()) err << concerning << ": ";
-  err << program.box.errors.back() << "\n";
+  err << WithReason(program.box.errors.back(), program.box.details.back()) << "\n";
   return false;
 }
 

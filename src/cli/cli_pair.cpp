@@ -83,6 +83,9 @@ bool SaveIfAsked(MemoryProgram& p, const PairOptions& o, std::ostream& err) {
   try {
     WriteGearFile(p.state.table, *o.save);
     return true;
+  } catch (const FileError& e) {
+    err << WithReason(std::string(e.what()) + ".", e.reason()) << "\n";
+    return false;
   } catch (const CommandError& e) {
     err << e.what() << ".\n";
     return false;

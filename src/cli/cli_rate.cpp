@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_common.h"
@@ -86,7 +87,47 @@ nlohmann::json GearJson(const rating::GearRating& g) {
   return j;
 }
 
+// The option that sets a rating input the rating names by its window's
+// field ("トルク", "σ_Hlim（ギア１）"); empty for an input no option sets.
+std::string RatingOptionOf(const std::string& field, const std::string& prefix) {
+  static const std::pair<const char*, const char*> kOptions[] = {
+      {"トルク", "torque"},
+      {"回転速度", "speed"},
+      {"寿命", "life"},
+      {"使用係数 K_A", "application-factor"},
+      {"K_Hβ", "khbeta"},
+      {"精度等級", "accuracy-grade"},
+      {"潤滑油動粘度 ν40", "viscosity"},
+      {"基準ラック歯元たけ", "rack-dedendum"},
+      {"基準ラック歯元丸み", "rack-root-radius"},
+      {"S_Hmin", "sh-min"},
+      {"S_Fmin", "sf-min"},
+      {"歯幅", "face-width"},
+      {"硬さ", "hardness"},
+      {"σ_Hlim", "sigma-hlim"},
+      {"σ_Flim", "sigma-flim"},
+      {"表面粗さ Ra", "roughness"}};
+  std::string name = field, gear;
+  for (const auto& [suffix, said] : {std::pair{"（ギア１）", " (gear 1)"},
+                                     std::pair{"（ギア２）", " (gear 2)"}}) {
+    const std::string s = suffix;
+    if (name.size() > s.size() && name.compare(name.size() - s.size(), s.size(), s) == 0) {
+      name.resize(name.size() - s.size());
+      gear = said;
+    }
+  }
+  for (const auto& [f, option] : kOptions) {
+    if (name == f) return "--" + prefix + option + gear;
+  }
+  return "";
+}
+
 }  // namespace
+
+std::string RatingRefusal(const rating::RatingRefused& e, const std::string& prefix) {
+  const std::string option = RatingOptionOf(e.field, prefix);
+  return option.empty() ? e.what() : option + ": " + e.what();
+}
 
 // Each text becomes its number or refuses naming its option.
 RatingRequest RatingRequestOf(const RatingTexts& o) {
@@ -142,9 +183,9 @@ bool AnyGiven(const RatingTexts& o) {
 
 void AddRatingOptions(CLI::App& c, RatingTexts& o) {
   auto name = [&o](const char* option) { return "--" + o.prefix + option; };
-  c.add_option(name("torque"), o.torque, "torque on gear 1 in N·m (default 100)")->type_name("NM");
-  c.add_option(name("speed"), o.speed, "speed of gear 1 in min⁻¹ (default 1000)")->type_name("RPM");
-  c.add_option(name("life"), o.life, "life in hours (default 20000)")->type_name("H");
+  c.add_option(name("torque"), o.torque, "torque on gear 1 in N·m, up to 1e8 (default 100)")->type_name("NM");
+  c.add_option(name("speed"), o.speed, "speed of gear 1 in min⁻¹, up to 1e5 (default 1000)")->type_name("RPM");
+  c.add_option(name("life"), o.life, "life in hours, up to 1e6 (default 20000)")->type_name("H");
   c.add_option(name("application-factor"), o.applicationFactor, "K_A (default 1)")->type_name("KA");
   c.add_option(name("face-width"), o.faceWidth, "face widths in mm (default 10 modules)")
       ->expected(2)
@@ -156,10 +197,10 @@ void AddRatingOptions(CLI::App& c, RatingTexts& o) {
   c.add_option(name("hardness"), o.hardness, "surface hardness HV (default the MQ line's middle)")
       ->expected(2)
       ->type_name("H");
-  c.add_option(name("sigma-hlim"), o.sigmaHlim, "σ_Hlim in N/mm², instead of the MQ line's")
+  c.add_option(name("sigma-hlim"), o.sigmaHlim, "σ_Hlim in N/mm², up to 2500, instead of the MQ line's")
       ->expected(2)
       ->type_name("S");
-  c.add_option(name("sigma-flim"), o.sigmaFlim, "σ_Flim in N/mm², instead of the MQ line's")
+  c.add_option(name("sigma-flim"), o.sigmaFlim, "σ_Flim in N/mm², up to 1000, instead of the MQ line's")
       ->expected(2)
       ->type_name("S");
   c.add_option(name("roughness"), o.roughness, "flank roughness Ra in µm (default 0.8)")
@@ -193,8 +234,12 @@ Subcommand AddRate(CLI::App& app, std::ostream& out, std::ostream& err) {
   AddRatingOptions(*c, o->rating);
   return {c, [o, &out, &err]() {
             return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
-              const std::optional<rating::RatingResult> r =
-                  RateSlot0(p.commands, RatingRequestOf(o->rating));
+              std::optional<rating::RatingResult> r;
+              try {
+                r = RateSlot0(p.commands, RatingRequestOf(o->rating));
+              } catch (const rating::RatingRefused& e) {
+                throw CommandError(RatingRefusal(e, o->rating.prefix));
+              }
               if (!r) return Refuse(err, "計算結果がありません");
               PrintJson(out, {{"standard", rating::kStandardName},
                               {"factors", FactorsJson(*r)},

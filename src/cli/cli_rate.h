@@ -27,5 +27,8 @@ void AddRatingOptions(CLI::App& command, RatingTexts& texts);
 
 // Each text becomes its number, or throws CommandError naming its option.
 RatingRequest RatingRequestOf(const RatingTexts& texts);
+// The rating's refusal behind the option that sets the input it names
+// ("--torque: トルク：…"), as the pair's options are named.
+std::string RatingRefusal(const rating::RatingRefused& refusal, const std::string& prefix);
 
 }  // namespace spurgear::cli

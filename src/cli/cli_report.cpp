@@ -12,6 +12,7 @@
 #include "cli/cli_rate.h"
 #include "cli/cli_tolerance.h"
 #include "commands/control_names.h"
+#include "commands/report_sheet.h"
 
 namespace spurgear::cli {
 namespace {
@@ -103,6 +104,9 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
                 if (format == "pdf") {
                   p.commands.SheetPdf1Click();
                 } else {
+                  // The drawing carries none of the sheet's inputs, but an
+                  // option given wrong is refused whatever the file.
+                  CheckStrengthPageTexts(p.commands);
                   p.commands.MeshSvg1Click();
                 }
               });

@@ -48,11 +48,26 @@ nlohmann::json GearJson(const GearToleranceResult& g, const GearToleranceInput& 
           {"tolerances_covered", g.tolerances.covered}};
 }
 
-void Deviations(const std::vector<std::string>& texts, const char* field, double& upper,
-                double& lower) {
+constexpr const char* kThickness1 = "--thickness-deviation1";
+constexpr const char* kThickness2 = "--thickness-deviation2";
+constexpr const char* kCenter = "--center-deviation";
+constexpr const char* kAccuracy = "--accuracy-class";
+
+// A conversion's message behind the option whose text it refused.
+template <class F>
+auto Named(const std::string& option, F&& convert) {
+  try {
+    return convert();
+  } catch (const CommandError& e) {
+    throw CommandError(option + ": " + e.what());
+  }
+}
+
+void Deviations(const std::vector<std::string>& texts, const char* option, const char* field,
+                double& upper, double& lower) {
   if (texts.size() != 2) return;
-  upper = ParseDeviation(texts[0], field);
-  lower = ParseDeviation(texts[1], field);
+  upper = Named(option, [&] { return ParseDeviation(texts[0], field); });
+  lower = Named(option, [&] { return ParseDeviation(texts[1], field); });
 }
 
 }  // namespace
@@ -75,6 +90,7 @@ void AddToleranceOptions(CLI::App& c, ToleranceTexts& o, const std::string& face
                "ISO 1328-1:2013 accuracy class of gear 1 and gear 2, 1..11 (default 7 7)")
       ->expected(2)
       ->type_name("A");
+  o.faceWidthOption = faceWidthOption;
   c.add_option(faceWidthOption, o.faceWidth,
                "face width of gear 1 and gear 2, mm (default: the strength page's, 10)")
       ->expected(2)
@@ -83,20 +99,34 @@ void AddToleranceOptions(CLI::App& c, ToleranceTexts& o, const std::string& face
 
 PairToleranceInput ToleranceInputOf(const ToleranceTexts& o) {
   PairToleranceInput in;
-  Deviations(o.thickness1, "ギア１の歯厚許容差", in.gear1.thickness_upper,
+  Deviations(o.thickness1, kThickness1, "ギア１の歯厚許容差", in.gear1.thickness_upper,
              in.gear1.thickness_lower);
-  Deviations(o.thickness2, "ギア２の歯厚許容差", in.gear2.thickness_upper,
+  Deviations(o.thickness2, kThickness2, "ギア２の歯厚許容差", in.gear2.thickness_upper,
              in.gear2.thickness_lower);
-  Deviations(o.center, "中心距離許容差", in.center_upper, in.center_lower);
+  Deviations(o.center, kCenter, "中心距離許容差", in.center_upper, in.center_lower);
   if (o.accuracy.size() == 2) {
-    in.gear1.accuracy_class = ParseAccuracyClass(o.accuracy[0]);
-    in.gear2.accuracy_class = ParseAccuracyClass(o.accuracy[1]);
+    in.gear1.accuracy_class = Named(kAccuracy, [&] { return ParseAccuracyClass(o.accuracy[0]); });
+    in.gear2.accuracy_class = Named(kAccuracy, [&] { return ParseAccuracyClass(o.accuracy[1]); });
   }
   if (o.faceWidth.size() == 2) {
-    in.gear1.face_width = ParseFaceWidth(o.faceWidth[0]);
-    in.gear2.face_width = ParseFaceWidth(o.faceWidth[1]);
+    in.gear1.face_width = Named(o.faceWidthOption, [&] { return ParseFaceWidth(o.faceWidth[0]); });
+    in.gear2.face_width = Named(o.faceWidthOption, [&] { return ParseFaceWidth(o.faceWidth[1]); });
+  }
+  try {
+    CheckToleranceInput(in);
+  } catch (const ToleranceRefused& e) {
+    throw CommandError(ToleranceRefusal(e));
   }
   return in;
+}
+
+std::string ToleranceRefusal(const ToleranceRefused& e) {
+  const std::string& f = e.field();
+  const char* option = f == "ギア１の歯厚許容差"   ? kThickness1
+                       : f == "ギア２の歯厚許容差" ? kThickness2
+                       : f == "中心距離許容差"     ? kCenter
+                                                   : nullptr;
+  return option ? std::string(option) + ": " + e.what() : std::string(e.what());
 }
 
 Subcommand AddTolerance(CLI::App& app, std::ostream& out, std::ostream& err) {
@@ -115,7 +145,12 @@ Subcommand AddTolerance(CLI::App& app, std::ostream& out, std::ostream& err) {
               if (o->tolerance.faceWidth.empty()) {
                 in.gear1.face_width = in.gear2.face_width = DefaultFaceWidth(p.commands);
               }
-              std::optional<PairToleranceResult> r = TolerancesForSlot0(p.commands, in);
+              std::optional<PairToleranceResult> r;
+              try {
+                r = TolerancesForSlot0(p.commands, in);
+              } catch (const ToleranceRefused& e) {
+                throw CommandError(ToleranceRefusal(e));
+              }
               if (!r) return Refuse(err, "計算結果がありません");
               const BacklashRange& b = r->backlash;
               PrintJson(out,

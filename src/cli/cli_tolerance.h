@@ -15,6 +15,7 @@ struct ToleranceTexts {
   std::vector<std::string> center;
   std::vector<std::string> accuracy;
   std::vector<std::string> faceWidth;
+  std::string faceWidthOption = "--face-width";  // as AddToleranceOptions named it
 };
 
 // --thickness-deviation1/2, --center-deviation, --accuracy-class and the
@@ -24,7 +25,11 @@ void AddToleranceOptions(CLI::App& command, ToleranceTexts& texts,
                          const std::string& faceWidthOption);
 
 // The inputs the texts give, the defaults elsewhere; face widths 0 where
-// none were given. Throws CommandError naming the field.
+// none were given. Throws CommandError naming the option and the field
+// ("--thickness-deviation1: ギア１の歯厚許容差 'abc' は数ではありません").
 PairToleranceInput ToleranceInputOf(const ToleranceTexts& texts);
+
+// A refused tolerance input behind the option that sets it.
+std::string ToleranceRefusal(const ToleranceRefused& refusal);
 
 }  // namespace spurgear::cli

@@ -71,4 +71,8 @@ int Refuse(std::ostream& err, const std::string& message) {
   return kExitFailed;
 }
 
+std::string WithReason(const std::string& text, const std::string& reason) {
+  return reason.empty() ? text : text + " 理由: " + reason;
+}
+
 }  // namespace spurgear::cli

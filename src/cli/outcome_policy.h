@@ -50,6 +50,11 @@ Verdict JudgeOutput(int status, int writeError);
 // a period on `err`, as the window's box would end it; returns kExitFailed.
 int Refuse(std::ostream& err, const std::string& message);
 
+// A message box's text as the CLI says it: the text, then the reason when
+// there is one ("ファイル r.pdf を作成できません. 理由: No space left on
+// device").
+std::string WithReason(const std::string& text, const std::string& reason);
+
 // The pair as the CLI names it in a message, in the texts the fields hold
 // (as typed, or as the calculation showed them): "module 1, teeth 15 25,
 // shift 0 0, correction 0.000".

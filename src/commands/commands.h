@@ -78,6 +78,8 @@ class Commands {
       ran = true;
     } catch (const NoSolution& e) {
       ReportNoSolution(e.what());
+    } catch (const FileError& e) {
+      ports.box.ShowError(std::string(e.what()) + ".", e.reason());
     } catch (const std::exception& e) {
       ports.box.ShowError(std::string(e.what()) + ".");
     }

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/free_text.h"
 #include "core/number_text.h"
 
 namespace spurgear {
@@ -15,6 +16,15 @@ double DefaultFaceWidth(const Commands& c) {
   double b = 0;
   if (TryParseDecimal(c.ports.fields.Text(kFaceWidthField), b) && b > 0) return b;
   return 10;
+}
+
+void CheckDeviationsForSlot0(const Commands& c, const PairToleranceInput& in) {
+  CheckToleranceInput(in);
+  if (!c.ResultsBelong()) return;
+  const GearPairRecord& r = c.state.slot0();
+  const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
+  CheckThicknessDeviations(in.gear1, r.Module, r.Shift1, alpha, "ギア１の歯厚許容差");
+  CheckThicknessDeviations(in.gear2, r.Module, r.Shift2, alpha, "ギア２の歯厚許容差");
 }
 
 std::optional<PairToleranceResult> TolerancesForSlot0(const Commands& c,
@@ -26,6 +36,7 @@ std::optional<PairToleranceResult> TolerancesForSlot0(const Commands& c,
   if (!nominal) return std::nullopt;
   const GearPairRecord& r = c.state.slot0();
   const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
+  CheckDeviationsForSlot0(c, in);
   return PairToleranceResult{
       GearLimits(nominal->gear1, r.Module, r.Teeth1, r.Shift1, alpha, in.gear1),
       GearLimits(nominal->gear2, r.Module, r.Teeth2, r.Shift2, alpha, in.gear2),
@@ -106,7 +117,20 @@ int ParseAccuracyClass(std::string_view text) {
 double ParseFaceWidth(std::string_view text) {
   const double b = ParseDeviation(text, "歯幅");
   if (!(b > 0)) throw CommandError("歯幅は 0 より大きい数で指定してください");
+  // Wider than any gear is made: a slip of the keyboard, or a value that
+  // only overflows the tolerances' formulas.
+  if (b > kMaxFaceWidth) {
+    throw CommandError("歯幅は " + FormatInput(kMaxFaceWidth) + " mm 以下で指定してください");
+  }
   return b;
+}
+
+std::string ParseFreeText(std::string_view text, const std::string& field) {
+  if (CharacterCount(text) > kFreeTextLimit) {
+    throw CommandError(field + "は " + std::to_string(kFreeTextLimit) +
+                       " 文字以内で入力してください");
+  }
+  return OneLine(text);
 }
 
 }  // namespace spurgear

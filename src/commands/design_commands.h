@@ -2,6 +2,7 @@
 // The commands of the tolerance and the specific sliding windows, over slot
 // 0 as its last complete calculation left it; the CLI runs the same.
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "commands/commands.h"
@@ -17,6 +18,10 @@ double DefaultFaceWidth(const Commands& commands);
 // The tolerance inputs in force (Commands::toleranceInput), the face widths
 // resolved.
 PairToleranceInput ToleranceInputInForce(const Commands& commands);
+
+// CheckToleranceInput, then, while slot 0's results belong to its inputs,
+// the thickness deviations against its pair (CheckThicknessDeviations).
+void CheckDeviationsForSlot0(const Commands& commands, const PairToleranceInput& input);
 
 // TolerancesForSlot0 with the inputs, k and pins in force; the automatic k
 // and pins where the chosen ones no longer fit.
@@ -45,5 +50,11 @@ double BalancedShift1ForSlot0(const Commands& commands, double shiftSum);
 double ParseDeviation(std::string_view text, const char* field);
 int ParseAccuracyClass(std::string_view text);
 double ParseFaceWidth(std::string_view text);
+inline constexpr double kMaxFaceWidth = 10000;  // mm
+// A free text of the drawings (材料, 熱処理 …) on one line: control
+// characters and line breaks folded to a space (a pasted spreadsheet cell
+// keeps its words); longer than kFreeTextLimit characters is refused naming
+// the field.
+std::string ParseFreeText(std::string_view text, const std::string& field);
 
 }  // namespace spurgear

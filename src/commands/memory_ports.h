@@ -113,12 +113,16 @@ class ScriptedDialogs : public DialogPort {
 
 class MemoryBox : public MessageBoxPort {
  public:
-  void ShowError(std::string_view text) override { errors.emplace_back(text); }
+  void ShowError(std::string_view text, std::string_view detail = {}) override {
+    errors.emplace_back(text);
+    details.emplace_back(detail);
+  }
   bool Ask(std::string_view question) override {
     questions.emplace_back(question);
     return yes;
   }
   std::vector<std::string> errors;
+  std::vector<std::string> details;  // one for each error, empty where none
   std::vector<std::string> questions;
   bool yes = false;  // the answer to every question
 };

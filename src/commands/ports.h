@@ -101,7 +101,9 @@ class DialogPort {
 class MessageBoxPort {
  public:
   virtual ~MessageBoxPort() = default;
-  virtual void ShowError(std::string_view text) = 0;
+  // `detail` (a failed file's reason, say) is shown apart from the text,
+  // on request.
+  virtual void ShowError(std::string_view text, std::string_view detail = {}) = 0;
   // A question with the buttons yes and no; true for yes.
   virtual bool Ask(std::string_view question) = 0;
 };

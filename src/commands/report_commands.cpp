@@ -47,8 +47,7 @@ void BuildPair(const GearPairRecord& r, SheetData& d) {
   d.centre2 = {a, 0.0};
 }
 
-void CollectStrength(const GearPairRecord& r, const FieldPort& fields, SheetData& d) {
-  const LewisInputs in = ReadLewisInputs(r, fields);
+void CheckStrengthTexts(const LewisInputs& in) {
   // A text the page cannot read is named with its field and page: the
   // sheet is made from another page.
   for (const auto& [text, name] : {std::pair{in.WidthText, "歯幅 ｂ"},
@@ -59,6 +58,11 @@ void CollectStrength(const GearPairRecord& r, const FieldPort& fields, SheetData
                          DecimalMessage(text));
     }
   }
+}
+
+void CollectStrength(const GearPairRecord& r, const FieldPort& fields, SheetData& d) {
+  const LewisInputs in = ReadLewisInputs(r, fields);
+  CheckStrengthTexts(in);
   if (!LinearInterpolate(LewisToothCounts.data(), LewisFormFactors.data(), kLewisPoints,
                          in.Teeth1)) {
     d.strengthOmitted = "ギア１の歯数 " + std::to_string(in.Teeth1) +
@@ -176,5 +180,9 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool forSheet
 
 void Commands::SheetPdf1Click() { Export(*this, "計算書", kSaveSheetDialog, true); }
 void Commands::MeshSvg1Click() { Export(*this, "かみ合い図", kSaveMeshSvgDialog, false); }
+
+void CheckStrengthPageTexts(const Commands& c) {
+  CheckStrengthTexts(ReadLewisInputs(c.state.slot0(), c.ports.fields));
+}
 
 }  // namespace spurgear

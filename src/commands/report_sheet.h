@@ -25,6 +25,10 @@ SheetData CollectSheet(const Commands& commands, const std::string& date, bool f
 // and rating commands throw.
 void CollectSections(const Commands& commands, SheetData& data);
 
+// Refuses, as the sheet does, a text of the strength page (歯幅, 回転数)
+// that does not convert, naming its field and page.
+void CheckStrengthPageTexts(const Commands& commands);
+
 // Today's local date, "2026-12-07".
 std::string TodayText();
 

@@ -3,6 +3,7 @@
 // caught once, at the command boundary, which reports it to the user.
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace spurgear {
 
@@ -28,6 +29,14 @@ class ArithmeticFault : public CommandError {
 class FileError : public CommandError {
  public:
   using CommandError::CommandError;
+  FileError(const std::string& text, std::string reason)
+      : CommandError(text), reason_(std::move(reason)) {}
+  // Why, where the system said ("Read-only file system", "Is a directory"):
+  // told after the text, never in place of it.
+  const std::string& reason() const { return reason_; }
+
+ private:
+  std::string reason_;
 };
 
 // A root finder whose bracket holds no sign change, or that did not settle.

@@ -21,8 +21,12 @@ namespace {
 FileError CannotOpen(const std::string& path) {
   return FileError("ファイル " + path + " は開けません");
 }
-FileError CannotCreate(const std::string& path) {
-  return FileError("ファイル " + path + " を作成できません");
+FileError CannotCreate(const std::string& path, const std::string& reason) {
+  return FileError("ファイル " + path + " を作成できません", reason);
+}
+// `error` an errno value, taken at once after the call that failed.
+FileError CannotCreate(const std::string& path, int error) {
+  return CannotCreate(path, std::string(std::strerror(error)));
 }
 
 // One file descriptor, closed when it goes out of scope.
@@ -110,12 +114,14 @@ void RemoveAbandonedTemporaries(int dirfd) {
   ::closedir(dir);
 }
 
+// False with errno set when a write fails.
 bool WriteAllAt(int fd, std::string_view bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n =
         ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;
     if (n <= 0) return false;
     done += static_cast<std::size_t>(n);
   }
@@ -128,16 +134,16 @@ bool WriteAllAt(int fd, std::string_view bytes) {
 // before the old contents are touched.
 void WriteInPlace(const std::string& real, const std::string& path, std::string_view bytes) {
   Descriptor fd(::open(real.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (fd.get() < 0) throw CannotCreate(path);
+  if (fd.get() < 0) throw CannotCreate(path, errno);
   if (!bytes.empty() &&
       ::fallocate(fd.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
       errno != EOPNOTSUPP) {
-    throw CannotCreate(path);
+    throw CannotCreate(path, errno);
   }
   if (!WriteAllAt(fd.get(), bytes) ||
       ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd.get()) != 0 ||
       !fd.Close()) {
-    throw CannotCreate(path);
+    throw CannotCreate(path, errno);
   }
 }
 
@@ -211,14 +217,16 @@ std::vector<uint8_t> ReadFilePrefix(const std::string& path, std::size_t limit) 
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes, TemporaryFile temporary) {
-  if (path.empty()) throw CannotCreate(path);
+  if (path.empty()) throw CannotCreate(path, ENOENT);
   // A link is followed, so the file it names is replaced and the link stays.
   std::string real = path;
   struct stat link {};
   if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
-    if (PlantedLink(path, link)) throw CannotCreate(path);
+    if (PlantedLink(path, link)) {
+      throw CannotCreate(path, "a link in a shared folder made by another user is not followed");
+    }
     char* resolved = ::realpath(path.c_str(), nullptr);
-    if (resolved == nullptr) throw CannotCreate(path);
+    if (resolved == nullptr) throw CannotCreate(path, errno);
     real = resolved;
     std::free(resolved);
   }
@@ -226,18 +234,20 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, Tempor
   const bool exists = ::stat(real.c_str(), &target) == 0;
   // Only a regular file is ever replaced: renaming over a directory, a
   // device or a pipe would destroy it rather than write to it.
-  if (exists && !S_ISREG(target.st_mode)) throw CannotCreate(path);
+  if (exists && S_ISDIR(target.st_mode)) throw CannotCreate(path, EISDIR);
+  if (exists && S_ISFIFO(target.st_mode)) throw CannotCreate(path, "a FIFO, not a regular file");
+  if (exists && !S_ISREG(target.st_mode)) throw CannotCreate(path, "not a regular file");
   // The rename needs only the folder's permission; the file's own decides,
   // as it does for a direct create.
   if (exists && ::faccessat(AT_FDCWD, real.c_str(), W_OK, AT_EACCESS) != 0) {
-    throw CannotCreate(path);
+    throw CannotCreate(path, errno);
   }
 
   const std::size_t slash = real.rfind('/');
   const std::string folder =
       slash == std::string::npos ? "." : (slash == 0 ? "/" : real.substr(0, slash));
   const std::string name = slash == std::string::npos ? real : real.substr(slash + 1);
-  if (name.empty()) throw CannotCreate(path);
+  if (name.empty()) throw CannotCreate(path, EISDIR);
   // A folder the user may search but not list is still a place to save in;
   // it then goes without the cleanup and the folder sync.
   bool listable = true;
@@ -245,7 +255,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, Tempor
   if (dir.get() < 0) {
     listable = false;
     dir.Reset(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() < 0) throw CannotCreate(path);
+    if (dir.get() < 0) throw CannotCreate(path, errno);
   }
   if (listable) RemoveAbandonedTemporaries(dir.get());
 
@@ -266,34 +276,35 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, Tempor
         tmp = TemporaryName();
         fd.Reset(::openat(dir.get(), tmp.c_str(),
                           O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, createMode));
-        if (fd.get() < 0 && errno != EEXIST) throw CannotCreate(path);
+        if (fd.get() < 0 && errno != EEXIST) throw CannotCreate(path, errno);
       }
-      if (fd.get() < 0) throw CannotCreate(path);
+      if (fd.get() < 0) throw CannotCreate(path, EEXIST);
     }
-    auto discard = [&]() {
+    // Gives up this temporary; `error` the errno of the call that failed.
+    auto discard = [&](int error) {
       fd.Reset();
       if (!tmp.empty()) ::unlinkat(dir.get(), tmp.c_str(), 0);
-      return CannotCreate(path);
+      return CannotCreate(path, error);
     };
     if (exists) {
       struct stat made {};
-      if (::fstat(fd.get(), &made) != 0) throw discard();
+      if (::fstat(fd.get(), &made) != 0) throw discard(errno);
       // Owner first: a change of owner clears set-id bits that the mode then
       // puts back.
       if ((made.st_uid != target.st_uid || made.st_gid != target.st_gid) &&
           ::fchown(fd.get(), target.st_uid, target.st_gid) != 0) {
-        discard();
+        discard(errno);
         return Attempt::InPlace;
       }
-      if (::fchmod(fd.get(), target.st_mode & 07777) != 0) throw discard();
+      if (::fchmod(fd.get(), target.st_mode & 07777) != 0) throw discard(errno);
       // Attributes that cannot be carried over stay where they are: the
       // file is then written in place, as for an owner that cannot be kept.
       if (!CopyAttributes(real, fd.get())) {
-        discard();
+        discard(errno);
         return Attempt::InPlace;
       }
     }
-    if (!WriteAllAt(fd.get(), bytes) || ::fsync(fd.get()) != 0) throw discard();
+    if (!WriteAllAt(fd.get(), bytes) || ::fsync(fd.get()) != 0) throw discard(errno);
     if (unnamed) {
       // The unnamed file gets a (temporary) name only once it is complete.
       const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
@@ -305,16 +316,18 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, Tempor
       }
       if (!linked) {
         tmp.clear();
-        throw discard();
+        throw discard(EEXIST);
       }
     }
     if (!fd.Close()) {
+      const int error = errno;
       ::unlinkat(dir.get(), tmp.c_str(), 0);
-      throw CannotCreate(path);
+      throw CannotCreate(path, error);
     }
     if (::renameat(dir.get(), tmp.c_str(), dir.get(), name.c_str()) != 0) {
+      const int error = errno;
       ::unlinkat(dir.get(), tmp.c_str(), 0);
-      throw CannotCreate(path);
+      throw CannotCreate(path, error);
     }
     return Attempt::Done;
   };
@@ -329,7 +342,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, Tempor
   // sync a folder does not fail the save.
   if (listable && ::fsync(dir.get()) != 0 && errno != EINVAL && errno != EROFS &&
       errno != ENOTSUP) {
-    throw CannotCreate(path);
+    throw CannotCreate(path, errno);
   }
 }
 

@@ -165,6 +165,13 @@ ShiftForCenter ShiftForCenterDistance(double module, int z1, int z2, double pres
   Require(c < 1 - 1e-12L, "目標中心距離 " + Mm(centerDistance) + " mm は基礎円で決まる限界 " +
                               Mm(limit) + " mm 以下です");
   const long double aw = std::acos(c);
+  // The pair's calculation finds working pressure angles up to its solver's
+  // upper end only: a farther target has no pair that calculates.
+  const long double farthest = limit / std::cos(static_cast<long double>(kWorkingAngleHi));
+  Require(aw < kWorkingAngleHi,
+          "目標中心距離 " + Mm(centerDistance) + " mm は遠すぎます（噛合い圧力角が " +
+              FormatFixed(kWorkingAngleHi * 180 / kPiL, 2, 11) + "° を超えます。" +
+              "最大 " + Mm(farthest) + " mm）");
   const long double sum = zs * (Inv(aw) - (ta - a)) / (2 * ta);
   const long double x1 = shift1 ? static_cast<long double>(*shift1) : sum / 2;
   const long double x2 = sum - x1;

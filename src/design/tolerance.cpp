@@ -46,9 +46,13 @@ long double Chord(long double m, int teeth, long double x, long double a, long d
 }
 
 void CheckDeviation(double upper, double lower, const std::string& field) {
-  Require(std::isfinite(upper) && std::isfinite(lower), field + "が数ではありません");
-  Require(upper >= lower, field + "の上の許容差 " + FormatResult(upper) +
-                              " が下の許容差 " + FormatResult(lower) + " より小さい");
+  if (!(std::isfinite(upper) && std::isfinite(lower))) {
+    throw ToleranceRefused(field, field + "が数ではありません");
+  }
+  if (!(upper >= lower)) {
+    throw ToleranceRefused(field, field + "の上の許容差 " + FormatResult(upper) +
+                                      " が下の許容差 " + FormatResult(lower) + " より小さい");
+  }
 }
 
 }  // namespace
@@ -138,6 +142,25 @@ BacklashRange BacklashLimits(const PairToleranceInput& in, double distanceCorrec
   r.circumferential_max = static_cast<double>(most / cw);
   r.negative_min = least < 0;
   return r;
+}
+
+void CheckThicknessDeviations(const GearToleranceInput& in, double module, double shift,
+                              double pressureAngleDeg, const std::string& field) {
+  CheckDeviation(in.thickness_upper, in.thickness_lower, field);
+  const long double m = module, a = Radians(pressureAngleDeg);
+  const long double nominal = m * (kPiL / 2 + 2 * static_cast<long double>(shift) * std::tan(a));
+  const long double pitch = kPiL * m;
+  if (!(nominal + in.thickness_lower > 0)) {
+    throw ToleranceRefused(field, field + "の下の許容差 " + FormatResult(in.thickness_lower) +
+                                      " mm では歯厚（基準円上 " + FormatResult(nominal) +
+                                      " mm）が 0 以下になります");
+  }
+  if (!(nominal + in.thickness_upper < pitch)) {
+    throw ToleranceRefused(field, field + "の上の許容差 " + FormatResult(in.thickness_upper) +
+                                      " mm では歯厚（基準円上 " + FormatResult(nominal) +
+                                      " mm）が円ピッチ " + FormatResult(pitch) +
+                                      " mm 以上になります");
+  }
 }
 
 void CheckToleranceInput(const PairToleranceInput& in) {

@@ -5,7 +5,9 @@
 // pressure angle is always passed in.
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "core/errors.h"
 #include "design/measurement.h"
 
 namespace spurgear {
@@ -100,7 +102,25 @@ GearToleranceResult GearLimits(const GearMeasurement& nominal, double module, in
 BacklashRange BacklashLimits(const PairToleranceInput& input, double distanceCorrection,
                              double pressureAngleDeg, double workingPressureAngleDeg);
 
+// A refused tolerance input; `field` names it as the window does
+// ("ギア１の歯厚許容差", "中心距離許容差"), so that a client can name its own
+// control for it.
+class ToleranceRefused : public CommandError {
+ public:
+  ToleranceRefused(std::string field, const std::string& text)
+      : CommandError(text), field_(std::move(field)) {}
+  const std::string& field() const { return field_; }
+
+ private:
+  std::string field_;
+};
+
 // Refuses deviations with upper < lower, naming the field.
 void CheckToleranceInput(const PairToleranceInput& input);
+
+// Refuses thickness deviations that leave the tooth no thickness on the
+// reference circle or make it as thick as the circular pitch, naming `field`.
+void CheckThicknessDeviations(const GearToleranceInput& input, double module, double shift,
+                              double pressureAngleDeg, const std::string& field);
 
 }  // namespace spurgear

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <utility>
 
+#include "core/free_text.h"
 #include "output/dxf.h"
 
 namespace spurgear {
@@ -58,11 +59,13 @@ constexpr Layer kLayers[] = {
 class Out {
  public:
   explicit Out(DxfLines& lines) : l_(lines) {}
+  // A value is one line whatever it came from: a line break in a text
+  // would end the value and let the rest be read as group codes.
   void G(int code, std::string_view value) {
     char c[8];
     std::snprintf(c, sizeof c, "%3d", code);
     l_.Add(c);
-    l_.Add(value);
+    l_.Add(OneLine(value));
   }
   void G(int code, int value) { G(code, std::string_view(std::to_string(value))); }
   void N(int code, double value) {

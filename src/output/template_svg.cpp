@@ -6,6 +6,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/free_text.h"
+
 namespace spurgear {
 namespace {
 
@@ -18,6 +20,20 @@ std::string Num(double v) {
 
 std::string Point(const Point2D& p) { return Num(p.x) + "," + Num(-p.y); }
 
+// A text as XML character data on one line, whatever it came from.
+std::string Text(std::string_view raw) {
+  std::string out;
+  for (const char c : OneLine(raw)) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string RenderTemplateSvg(const FineOutline& f, std::string_view title) {
@@ -29,7 +45,7 @@ std::string RenderTemplateSvg(const FineOutline& f, std::string_view title) {
   s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + Num(size) +
        "mm\" height=\"" + Num(size) + "mm\" viewBox=\"" + Num(-half) + " " + Num(-half) + " " +
        Num(size) + " " + Num(size) + "\">\n";
-  s += "<title>" + std::string(title) + "</title>\n";
+  s += "<title>" + Text(title) + "</title>\n";
   s += "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"" + Num(kTemplateStroke) +
        "\" stroke-linejoin=\"round\">\n";
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "core/constants.h"
 
@@ -24,6 +25,16 @@ void Positive(double v, const char* field) {
   if (!(v > 0) || !std::isfinite(v)) Refuse(field, "正の数を入力してください");
 }
 
+// The largest load, speed, life and strength a rating takes: beyond any
+// gear made, where the stresses would overflow instead of saying anything.
+void AtMost(double v, double most, const std::string& field, const char* unit) {
+  if (v > most) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.0f %s 以下で入力してください", most, unit);
+    Refuse(field, text);
+  }
+}
+
 void Validate(const PairInput& in) {
   Positive(in.mn, "モジュール");
   if (!(in.alphaNDeg > 0 && in.alphaNDeg < 45)) Refuse("圧力角", "0〜45° の範囲で入力してください");
@@ -32,6 +43,9 @@ void Validate(const PairInput& in) {
   Positive(in.torque1, "トルク");
   Positive(in.speed1, "回転速度");
   Positive(in.lifeHours, "寿命");
+  AtMost(in.torque1, 1e8, "トルク", "N·m");
+  AtMost(in.speed1, 1e5, "回転速度", "min⁻¹");
+  AtMost(in.lifeHours, 1e6, "寿命", "h");
   if (!(in.KA >= 1 && in.KA < 10)) Refuse("使用係数 K_A", "1 以上 10 未満で入力してください");
   if (!(in.KHbeta >= 1 && in.KHbeta < 10)) Refuse("K_Hβ", "1 以上 10 未満で入力してください");
   if (in.accuracyGrade < 1 || in.accuracyGrade > 12) Refuse("精度等級", "1〜12 の整数で入力してください");
@@ -50,6 +64,8 @@ void Validate(const PairInput& in) {
     if (!(g.Ra >= 0 && g.Ra < 100)) Refuse("表面粗さ Ra" + n, "0 以上 100 µm 未満で入力してください");
     if (g.sigmaHlim) Positive(*g.sigmaHlim, ("σ_Hlim" + n).c_str());
     if (g.sigmaFlim) Positive(*g.sigmaFlim, ("σ_Flim" + n).c_str());
+    if (g.sigmaHlim) AtMost(*g.sigmaHlim, 2500, "σ_Hlim" + n, "N/mm²");
+    if (g.sigmaFlim) AtMost(*g.sigmaFlim, 1000, "σ_Flim" + n, "N/mm²");
   }
 }
 

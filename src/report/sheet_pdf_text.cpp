@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/free_text.h"
 #include "report/sheet_pdf_parts.h"
 
 namespace spurgear::sheet_pdf {
@@ -44,8 +45,10 @@ void Writer::Measure(std::string_view text, double size, double& width, double& 
   height = static_cast<double>(logical.height) / PANGO_SCALE;
 }
 
-double Writer::Text(double x, double middle, std::string_view text, double size, Align align,
+double Writer::Text(double x, double middle, std::string_view raw, double size, Align align,
                     Rgb colour, double maxWidth) {
+  // A cell holds one line, whatever its text came from.
+  const std::string text = OneLine(raw);
   double w, h;
   Measure(text, size, w, h);
   if (maxWidth > 0 && w > maxWidth) {

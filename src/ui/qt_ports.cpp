@@ -299,10 +299,11 @@ bool QtMessageBox::Ask(std::string_view question) {
   return box.exec() == QMessageBox::Yes;
 }
 
-void QtMessageBox::ShowError(std::string_view text) {
+void QtMessageBox::ShowError(std::string_view text, std::string_view detail) {
   QMessageBox box(QMessageBox::Critical, ApplicationTitle(), Q(text), QMessageBox::Ok, parent_);
   // The text may carry a file's name or an echoed input: never markup.
   box.setTextFormat(Qt::PlainText);
+  if (!detail.empty()) box.setDetailedText(Q(detail));
   box.exec();
 }
 

@@ -123,7 +123,7 @@ class QtDialogs : public DialogPort {
 class QtMessageBox : public MessageBoxPort {
  public:
   explicit QtMessageBox(QWidget* parent) : parent_(parent) {}
-  void ShowError(std::string_view text) override;
+  void ShowError(std::string_view text, std::string_view detail = {}) override;
   bool Ask(std::string_view question) override;
 
  private:

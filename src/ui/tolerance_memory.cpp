@@ -8,66 +8,82 @@
 
 namespace spurgear::ui {
 
+RememberedInputs ToleranceWindow::Memory(Commands& commands) {
+  PairToleranceInput& in = commands.toleranceInput;
+  std::array<std::optional<double>, 2>& width = commands.toleranceWidth;
+  std::vector<RememberedKey> keys;
+  auto number = [](double& to, const char* field) {
+    return RememberedKey{{},
+                         [&to, field](const QString& t) { to = ParseDeviation(t.toStdString(), field); },
+                         [&to] { return QVariant(to); }};
+  };
+  auto text = [](std::string& to, std::string field) {
+    return RememberedKey{{},
+                         [&to, field](const QString& t) { to = ParseFreeText(t.toStdString(), field); },
+                         [&to] { return QVariant(Q(to)); }};
+  };
+  auto named = [&keys](const QString& name, RememberedKey k) {
+    k.name = name;
+    keys.push_back(std::move(k));
+  };
+  GearToleranceInput* gear[2] = {&in.gear1, &in.gear2};
+  const char* deviation[2] = {"ギア１の歯厚許容差", "ギア２の歯厚許容差"};
+  const std::string gearName[2] = {"ギア１の", "ギア２の"};
+  for (std::size_t g = 0; g < 2; ++g) {
+    const QString n = QString::number(g + 1);
+    GearToleranceInput& e = *gear[g];
+    named("thickness_upper" + n, number(e.thickness_upper, deviation[g]));
+    named("thickness_lower" + n, number(e.thickness_lower, deviation[g]));
+    named("accuracy_class" + n,
+          {{},
+           [&e](const QString& t) { e.accuracy_class = ParseAccuracyClass(t.toStdString()); },
+           [&e] { return QVariant(e.accuracy_class); }});
+    std::optional<double>& b = width[g];
+    named("face_width" + n, {{},
+                             [&b](const QString& t) { b = ParseFaceWidth(t.toStdString()); },
+                             [&b] { return b ? QVariant(*b) : QVariant(); }});
+    named("material" + n, text(e.material, gearName[g] + "材料"));
+    named("heat_treatment" + n, text(e.heat_treatment, gearName[g] + "熱処理"));
+    named("hardness" + n, text(e.hardness, gearName[g] + "硬さ"));
+    named("finishing" + n, text(e.finishing, gearName[g] + "仕上げ"));
+  }
+  named("center_upper", number(in.center_upper, "中心距離許容差"));
+  named("center_lower", number(in.center_lower, "中心距離許容差"));
+  return RememberedInputs("tolerance", std::move(keys));
+}
+
 void ToleranceWindow::Load() { LoadInto(commands_); }
 
 void ToleranceWindow::LoadInto(Commands& commands) {
   PairToleranceInput& in = commands.toleranceInput;
-  std::array<std::optional<double>, 2>& width = commands.toleranceWidth;
+  in = {};
+  commands.toleranceWidth = {};
   QSettings s("spurgear", "spurgear");
-  s.beginGroup("tolerance");
+  Memory(commands).Load(s);
+  // A pair of limits the window would refuse together goes together: an
+  // upper below the lower, or, for the pair calculated now, a tooth thinner
+  // than nothing or thicker than the pitch.
+  const GearPairRecord& r = commands.state.slot0();
+  const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
   GearToleranceInput* gear[2] = {&in.gear1, &in.gear2};
+  const double shift[2] = {r.Shift1, r.Shift2};
   for (int g = 0; g < 2; ++g) {
-    const QString n = QString::number(g + 1);
-    gear[g]->thickness_upper = s.value("thickness_upper" + n, 0.0).toDouble();
-    gear[g]->thickness_lower = s.value("thickness_lower" + n, 0.0).toDouble();
-    gear[g]->accuracy_class = s.value("accuracy_class" + n, 7).toInt();
-    if (s.contains("face_width" + n)) width[g] = s.value("face_width" + n).toDouble();
-    gear[g]->material = s.value("material" + n).toString().toStdString();
-    gear[g]->heat_treatment = s.value("heat_treatment" + n).toString().toStdString();
-    gear[g]->hardness = s.value("hardness" + n).toString().toStdString();
-    gear[g]->finishing = s.value("finishing" + n).toString().toStdString();
-  }
-  in.center_upper = s.value("center_upper", 0.0).toDouble();
-  in.center_lower = s.value("center_lower", 0.0).toDouble();
-  // Values from elsewhere that the window would refuse are not taken.
-  const bool usable = [&] {
-    try {
-      CheckToleranceInput(in);
-      return in.gear1.accuracy_class >= 1 && in.gear1.accuracy_class <= 11 &&
-             in.gear2.accuracy_class >= 1 && in.gear2.accuracy_class <= 11 &&
-             (!width[0] || *width[0] > 0) && (!width[1] || *width[1] > 0);
-    } catch (const CommandError&) {
-      return false;
+    bool fits = gear[g]->thickness_upper >= gear[g]->thickness_lower;
+    if (fits && commands.ResultsBelong()) {
+      try {
+        CheckThicknessDeviations(*gear[g], r.Module, shift[g], alpha, "");
+      } catch (const CommandError&) {
+        fits = false;
+      }
     }
-  }();
-  if (!usable) {
-    in = {};
-    width[0].reset();
-    width[1].reset();
+    if (!fits) gear[g]->thickness_upper = gear[g]->thickness_lower = 0;
   }
+  if (!(in.center_upper >= in.center_lower)) in.center_upper = in.center_lower = 0;
 }
 
-void ToleranceWindow::Save() const {
+void ToleranceWindow::Save(const std::vector<QVariant>& before) const {
   QSettings s("spurgear", "spurgear");
-  s.beginGroup("tolerance");
-  const GearToleranceInput* gear[2] = {&input_.gear1, &input_.gear2};
-  for (int g = 0; g < 2; ++g) {
-    const QString n = QString::number(g + 1);
-    s.setValue("thickness_upper" + n, gear[g]->thickness_upper);
-    s.setValue("thickness_lower" + n, gear[g]->thickness_lower);
-    s.setValue("accuracy_class" + n, gear[g]->accuracy_class);
-    if (width_[g]) {
-      s.setValue("face_width" + n, *width_[g]);
-    } else {
-      s.remove("face_width" + n);
-    }
-    s.setValue("material" + n, Q(gear[g]->material));
-    s.setValue("heat_treatment" + n, Q(gear[g]->heat_treatment));
-    s.setValue("hardness" + n, Q(gear[g]->hardness));
-    s.setValue("finishing" + n, Q(gear[g]->finishing));
-  }
-  s.setValue("center_upper", input_.center_upper);
-  s.setValue("center_lower", input_.center_lower);
+  Memory(commands_).Save(s, before);
 }
 
 }  // namespace spurgear::ui

@@ -101,6 +101,7 @@ void ToleranceWindow::Build() {
     Shown shown;
   };
   const char* field[2] = {"ギア１の歯厚許容差", "ギア２の歯厚許容差"};
+  const std::string gearPrefix[2] = {"ギア１の", "ギア２の"};
   const Row rows[] = {
       {QStringLiteral("歯厚の上の許容差 E_sns"), QStringLiteral("mm"), "TolThicknessUpper",
        [=](int g, const QString& t) { gear[g]->thickness_upper = ParseDeviation(t.toStdString(), field[g]); },
@@ -121,16 +122,24 @@ void ToleranceWindow::Build() {
          return Length(g == 0 ? in.gear1.face_width : in.gear2.face_width);
        }},
       {QStringLiteral("材料"), QString(), "TolMaterial",
-       [=](int g, const QString& t) { gear[g]->material = t.toStdString(); },
+       [=](int g, const QString& t) {
+         gear[g]->material = ParseFreeText(t.toStdString(), gearPrefix[g] + "材料");
+       },
        [=](int g) { return Q(gear[g]->material); }},
       {QStringLiteral("熱処理"), QString(), "TolHeatTreatment",
-       [=](int g, const QString& t) { gear[g]->heat_treatment = t.toStdString(); },
+       [=](int g, const QString& t) {
+         gear[g]->heat_treatment = ParseFreeText(t.toStdString(), gearPrefix[g] + "熱処理");
+       },
        [=](int g) { return Q(gear[g]->heat_treatment); }},
       {QStringLiteral("硬さ"), QString(), "TolHardness",
-       [=](int g, const QString& t) { gear[g]->hardness = t.toStdString(); },
+       [=](int g, const QString& t) {
+         gear[g]->hardness = ParseFreeText(t.toStdString(), gearPrefix[g] + "硬さ");
+       },
        [=](int g) { return Q(gear[g]->hardness); }},
       {QStringLiteral("仕上げ"), QString(), "TolFinishing",
-       [=](int g, const QString& t) { gear[g]->finishing = t.toStdString(); },
+       [=](int g, const QString& t) {
+         gear[g]->finishing = ParseFreeText(t.toStdString(), gearPrefix[g] + "仕上げ");
+       },
        [=](int g) { return Q(gear[g]->finishing); }},
   };
   for (const Row& r : rows) {
@@ -233,17 +242,18 @@ void ToleranceWindow::Edited(Field& f) {
   busy_ = true;
   const PairToleranceInput before = input_;
   const std::optional<double> widths[2] = {width_[0], width_[1]};
+  const std::vector<QVariant> remembered = Memory(commands_).Values();
   const QString text = f.edit->text().trimmed();
   const bool taken = commands_.Run([&] {
     f.take(text);
-    CheckToleranceInput(input_);
+    CheckDeviationsForSlot0(commands_, input_);
   });
   if (!taken) {
     input_ = before;
     width_[0] = widths[0];
     width_[1] = widths[1];
   } else {
-    Save();
+    Save(remembered);
   }
   Refresh();  // a refused text gives way to the value in force
   busy_ = false;

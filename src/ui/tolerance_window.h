@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commands/design_commands.h"
+#include "ui/remembered_inputs.h"
 
 class QLabel;
 class QLineEdit;
@@ -55,7 +56,10 @@ class ToleranceWindow : public QWidget {
   static void LoadInto(Commands& commands);
 
  private:
-  void Save() const;
+  // The remembered inputs over the commands' tolerance inputs.
+  static RememberedInputs Memory(Commands& commands);
+  // Writes the inputs that differ from `before` (Memory's Values).
+  void Save(const std::vector<QVariant>& before) const;
   QLineEdit* Result(const QString& name, int x, int y);
 
   Commands& commands_;
