@@ -195,5 +195,60 @@ TEST(Iso6336Size, RootAndFlankSizeFactors) {
   }
 }
 
+
+// The permissible stresses over the limited life, log-log between the
+// static strength and the reference one at the knee: module 3, 20/40, a
+// case-hardened pinion on a through-hardened wheel (Z_W 1.1088), Ra 0.2 µm,
+// ν40 460 mm²/s, so that Z_L·Z_v·Z_R = 1.2025. The expected values are
+// mpmath's, from the standard's exponents (0.3705·lg(5·10⁷/N) and the like)
+// and, as inputs, the rating's own Z_L, Z_v, Z_R, Y_S, Y_δrelT and Y_RrelT at
+// endurance (each checked against independent values elsewhere).
+TEST(Iso6336Life, StaticKneeAndBetween) {
+  PairInput in;
+  in.mn = 3;
+  in.a = 90;
+  const int z[2] = {20, 40};
+  const Material m[2] = {Material::CaseHardened, Material::ThroughHardened};
+  const double hv[2] = {700, 300};
+  for (std::size_t i = 0; i < 2; ++i) {
+    in.gear[i].z = z[i];
+    in.gear[i].da = 3.0 * (z[i] + 2);
+    in.gear[i].b = 30;
+    in.gear[i].material = m[i];
+    in.gear[i].hardness = hv[i];
+    in.gear[i].Ra = 0.2;
+  }
+  in.nu40 = 460;
+  in.torque1 = 100;
+  in.speed1 = 1000;
+  struct Case {
+    double NL1;  // gear 2 turns half as often
+    double HP1, HP2, FP1, FP2;
+  } cases[] = {
+      // Static throughout: 1.6·σ_Hlim·Z_W, and the static root factors.
+      {1e3, 2400, 1360.57082352941, 1394.95461306575, 1112.31280154715},
+      // The static end of the contact curve; the root between.
+      {1e5, 2400, 1360.57082352941, 909.676419612295, 883.385838367612},
+      {1e6, 2159.02843256531, 1263.57629203641, 734.599057963341, 635.291911943879},
+      // The pinion's knee of the contact curve: the reference value.
+      {5e7, 1803.78926037193, 1055.67175997202, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.NL1);
+    in.lifeHours = c.NL1 / 60000;
+    const RatingResult r = RateAtTorque(in);
+    ASSERT_NEAR(r.gear[0].NL, c.NL1, 1e-6 * c.NL1);
+    EXPECT_NEAR(r.gear[0].sigmaHP, c.HP1, 1e-9 * c.HP1);
+    EXPECT_NEAR(r.gear[1].sigmaHP, c.HP2, 1e-9 * c.HP2);
+    if (c.FP1 > 0) {
+      EXPECT_NEAR(r.gear[0].sigmaFP, c.FP1, 1e-9 * c.FP1);
+      EXPECT_NEAR(r.gear[1].sigmaFP, c.FP2, 1e-9 * c.FP2);
+    }
+    // The safeties are the permissible stresses over the stresses.
+    EXPECT_NEAR(r.gear[0].SH, r.gear[0].sigmaHP / r.gear[0].sigmaH, 1e-12);
+    EXPECT_NEAR(r.gear[1].SF, r.gear[1].sigmaFP * 1.4 / r.gear[1].sigmaF, 1e-12);
+  }
+}
+
 }  // namespace
 }  // namespace spurgear::rating
