@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "rating/iso6336.h"
 
@@ -84,6 +85,23 @@ TEST(Iso6336Dynamic, BelowEpsilonGammaTwo) {
   EXPECT_NEAR(a.Kv, 1.175517009625, 1e-9);
   EXPECT_NEAR(a.KHalpha, 1.269884505015, 1e-9);
   EXPECT_NEAR(a.KFalpha, 1.412443801608, 1e-9);
+  // Single-pair contact of the pinion, the softer flank's lubricant factor,
+  // the contact stress with its K_Hα, the root's surface factor (Rz 6·Ra).
+  EXPECT_NEAR(a.gear[0].ZBD, 1.0634712398602, 1e-12);
+  EXPECT_EQ(a.gear[1].ZBD, 1.0);
+  EXPECT_NEAR(a.ZL, 0.965800111600223, 1e-12);
+  EXPECT_NEAR(a.gear[0].sigmaH, 744.53896483499, 1e-8);
+  EXPECT_NEAR(a.gear[1].YRRelT, 1.03136337070333, 1e-12);
+  // The pinion as gear 2: its inner point of single-pair contact.
+  std::swap(limits.gear[0], limits.gear[1]);
+  limits.a = 59;
+  limits.gear[0].z = 41;
+  limits.gear[0].da = 86;
+  limits.gear[1].z = 18;
+  limits.gear[1].da = 40;
+  const RatingResult swapped = RateAtTorque(limits);
+  EXPECT_EQ(swapped.gear[0].ZBD, 1.0);
+  EXPECT_NEAR(swapped.gear[1].ZBD, 1.08389787253303, 1e-12);
 
   PairInput mixed;
   mixed.mn = 2;
@@ -108,6 +126,30 @@ TEST(Iso6336Dynamic, BelowEpsilonGammaTwo) {
   EXPECT_EQ(r.range, SpeedRange::Subcritical);
   EXPECT_NEAR(r.Kv, 1.026107721007, 1e-9);
   EXPECT_EQ(r.KHalpha, 1.0);
+  EXPECT_NEAR(r.KFbeta, 1.22835401325179, 1e-12);
+  EXPECT_NEAR(r.gear[0].ZBD, 1.03128413443512, 1e-12);
+  EXPECT_NEAR(r.ZL, 0.935400210800422, 1e-12);  // the through-hardened flank's
+  EXPECT_NEAR(r.gear[1].ZNT, 0.880454696467835, 1e-12);  // nitrided, past its knee
+  EXPECT_NEAR(r.gear[0].YRRelT, 1.03136337070333, 1e-12);
+  EXPECT_NEAR(r.gear[1].YRRelT, 1.00300966823253, 1e-12);
+  // The wider face carries the root stress over one module beyond each side.
+  EXPECT_EQ(r.gear[0].bRoot, 24.0);
+  EXPECT_EQ(r.gear[1].bRoot, 20.0);
+  // The factor table shows each gear's own values.
+  for (const FactorLine& l : FactorLines(r)) {
+    if (!l.value2) continue;
+    SCOPED_TRACE(l.symbol);
+    const std::pair<const char*, double GearRating::*> own[] = {
+        {"f_pb", &GearRating::fpb}, {"f_fα", &GearRating::ffalpha}, {"Z_B / Z_D", &GearRating::ZBD},
+        {"Z_NT", &GearRating::ZNT}, {"σ_Flim", &GearRating::sigmaFlim}, {"S_H", &GearRating::SH},
+        {"S_F", &GearRating::SF},   {"Y_RrelT", &GearRating::YRRelT}};
+    for (const auto& [symbol, member] : own) {
+      if (l.symbol != symbol) continue;
+      EXPECT_EQ(l.value1, r.gear[0].*member);
+      EXPECT_EQ(*l.value2, r.gear[1].*member);
+    }
+  }
+  EXPECT_NE(r.gear[0].fpb, r.gear[1].fpb);
 }
 
 // The lines of ISO 6336-5 (alloyed through-hardened, case-hardened and
@@ -221,9 +263,10 @@ TEST(Iso6336Life, StaticKneeAndBetween) {
   in.nu40 = 460;
   in.torque1 = 100;
   in.speed1 = 1000;
+  in.SHmin = 1.25;
   struct Case {
     double NL1;  // gear 2 turns half as often
-    double HP1, HP2, FP1, FP2;
+    double HP1, HP2, FP1, FP2;  // σ_HP·S_Hmin, σ_FP at S_Fmin 1.4
   } cases[] = {
       // Static throughout: 1.6·σ_Hlim·Z_W, and the static root factors.
       {1e3, 2400, 1360.57082352941, 1394.95461306575, 1112.31280154715},
@@ -238,14 +281,19 @@ TEST(Iso6336Life, StaticKneeAndBetween) {
     in.lifeHours = c.NL1 / 60000;
     const RatingResult r = RateAtTorque(in);
     ASSERT_NEAR(r.gear[0].NL, c.NL1, 1e-6 * c.NL1);
-    EXPECT_NEAR(r.gear[0].sigmaHP, c.HP1, 1e-9 * c.HP1);
-    EXPECT_NEAR(r.gear[1].sigmaHP, c.HP2, 1e-9 * c.HP2);
+    EXPECT_NEAR(r.gear[0].sigmaHP * 1.25, c.HP1, 1e-9 * c.HP1);
+    EXPECT_NEAR(r.gear[1].sigmaHP * 1.25, c.HP2, 1e-9 * c.HP2);
     if (c.FP1 > 0) {
       EXPECT_NEAR(r.gear[0].sigmaFP, c.FP1, 1e-9 * c.FP1);
       EXPECT_NEAR(r.gear[1].sigmaFP, c.FP2, 1e-9 * c.FP2);
     }
     // The safeties are the permissible stresses over the stresses.
-    EXPECT_NEAR(r.gear[0].SH, r.gear[0].sigmaHP / r.gear[0].sigmaH, 1e-12);
+    EXPECT_NEAR(r.gear[0].SH, r.gear[0].sigmaHP * 1.25 / r.gear[0].sigmaH, 1e-12);
+    EXPECT_EQ(r.gear[0].pittingPass, r.gear[0].SH >= 1.25);
+    if (c.NL1 == 1e5) {  // the root's life factors between their static end and knee
+      EXPECT_NEAR(r.gear[0].YNT, 1.47587477544673, 1e-12);  // case-hardened
+      EXPECT_NEAR(r.gear[1].YNT, 1.93042602552239, 1e-12);  // through-hardened
+    }
     EXPECT_NEAR(r.gear[1].SF, r.gear[1].sigmaFP * 1.4 / r.gear[1].sigmaF, 1e-12);
   }
 }

@@ -122,6 +122,52 @@ TEST(RateCli, QualityGradeChoosesTheLines) {
 }
 
 
+// What rate prints is the rating of the pair with the options' values and
+// the defaults for the rest (ten modules of face width): every printed
+// field its own quantity, the minimum safeties where they were given.
+TEST(RateCli, PrintsEachFieldOfTheRating) {
+  CliRun run = Cli({"rate", "--module", "2", "--teeth", "20", "41", "--accuracy-grade", "11",
+                    "--torque", "90", "--sf-min", "1.9", "--sh-min", "0.8"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  const nlohmann::json j = run.Json();
+  rating::PairInput in;
+  in.mn = 2;
+  in.a = 61;
+  const int z[2] = {20, 41};
+  for (std::size_t i = 0; i < 2; ++i) {
+    in.gear[i].z = z[i];
+    in.gear[i].da = 2.0 * (z[i] + 2);
+    in.gear[i].b = 20;
+    in.gear[i].hardness = 700;
+    in.gear[i].Ra = 0.8;
+  }
+  in.torque1 = 90;
+  in.speed1 = 1000;
+  in.accuracyGrade = 11;
+  in.SFmin = 1.9;
+  in.SHmin = 0.8;
+  const rating::RatingResult r = rating::Rate(in);
+  ASSERT_NE(r.KHalpha, r.KFalpha);
+  EXPECT_EQ(j["factors"]["KHalpha"].get<double>(), r.KHalpha);
+  EXPECT_EQ(j["factors"]["KFalpha"].get<double>(), r.KFalpha);
+  EXPECT_EQ(j["max_torque"].get<double>(), r.maxTorque);
+  for (std::size_t i = 0; i < 2; ++i) {
+    const nlohmann::json& g = j[i == 0 ? "gear1" : "gear2"];
+    const rating::GearRating& e = r.gear[i];
+    EXPECT_EQ(g["bending_safety"].get<double>(), e.SF);
+    EXPECT_EQ(g["permissible_root_stress"].get<double>(), e.sigmaFP);
+    EXPECT_EQ(g["permissible_contact_stress"].get<double>(), e.sigmaHP);
+    EXPECT_EQ(g["pitting_pass"].get<bool>(), e.pittingPass);
+    EXPECT_EQ(g["bending_pass"].get<bool>(), e.bendingPass);
+    EXPECT_EQ(g["tip_form_factor"].get<double>(), e.YFa);
+    EXPECT_EQ(g["tip_stress_correction_factor"].get<double>(), e.YSa);
+    EXPECT_NE(e.YFa, e.YF);
+  }
+  // The verdicts differ between the two kinds here, so that each is read
+  // from its own safety.
+  EXPECT_NE(r.gear[0].pittingPass, r.gear[0].bendingPass);
+}
+
 // The sheet's rating section: the grade named in its standard line, a
 // safety below its own minimum in red and each gear's verdict its own
 // (module 2, 41/18 at 300 N·m: gear 2's S_F 1.38 under S_Fmin 1.4 but
