@@ -20,6 +20,16 @@ struct RateOptions {
   RatingTexts rating;
 };
 
+// The materials' keys in the order they are offered, joined.
+std::string MaterialKeys(const char* separator) {
+  std::string keys;
+  for (rating::Material m : rating::kMaterials) {
+    if (!keys.empty()) keys += separator;
+    keys += rating::MaterialKey(m);
+  }
+  return keys;
+}
+
 nlohmann::json FactorsJson(const rating::RatingResult& r) {
   nlohmann::json j;
   j["Ft"] = Number(r.Ft);
@@ -147,13 +157,15 @@ RatingRequest RatingRequestOf(const RatingTexts& o) {
   number(o.rackDedendum, "rack-dedendum", q.rackDedendum);
   number(o.rackRootRadius, "rack-root-radius", q.rackRootRadius);
   if (o.grade) q.accuracyGrade = ParseRatingWhole(*o.grade, "--" + p + "accuracy-grade");
+  // The option's own check admits only the grades.
+  if (o.quality) q.quality = *rating::QualityFromKey(*o.quality);
   for (std::size_t i = 0; i < 2; ++i) {
     const std::string n = i == 0 ? " (gear 1)" : " (gear 2)";
     if (o.material.size() == 2) {
       const std::optional<rating::Material> m = rating::MaterialFromKey(o.material[i]);
       if (!m) {
-        throw CommandError("--" + p + "material" + n + " '" + o.material[i] +
-                           "' は through-hardened, case-hardened, nitrided のいずれかです");
+        throw CommandError("--" + p + "material" + n + " '" + o.material[i] + "' は " +
+                           MaterialKeys(", ") + " のいずれかです");
       }
       q.material[i] = *m;
     }
@@ -171,7 +183,8 @@ RatingRequest RatingRequestOf(const RatingTexts& o) {
 
 bool AnyGiven(const RatingTexts& o) {
   for (const auto* t : {&o.torque, &o.speed, &o.life, &o.applicationFactor, &o.khbeta, &o.grade,
-                        &o.viscosity, &o.shMin, &o.sfMin, &o.rackDedendum, &o.rackRootRadius}) {
+                        &o.viscosity, &o.shMin, &o.sfMin, &o.rackDedendum, &o.rackRootRadius,
+                        &o.quality}) {
     if (t->has_value()) return true;
   }
   for (const auto* v : {&o.faceWidth, &o.material, &o.hardness, &o.sigmaHlim, &o.sigmaFlim,
@@ -191,16 +204,23 @@ void AddRatingOptions(CLI::App& c, RatingTexts& o) {
       ->expected(2)
       ->type_name("B");
   c.add_option(name("material"), o.material,
-               "through-hardened, case-hardened or nitrided (default case-hardened)")
+               MaterialKeys(", ") + " (default case-hardened)")
       ->expected(2)
       ->type_name("M");
-  c.add_option(name("hardness"), o.hardness, "surface hardness HV (default the MQ line's middle)")
+  std::vector<std::string> grades;
+  for (rating::Quality q : rating::kQualities) grades.emplace_back(rating::QualityKey(q));
+  c.add_option(name("quality"), o.quality,
+               "ISO 6336-5 material quality grade of the lines: ML, MQ or ME (default MQ)")
+      ->check(CLI::IsMember(grades))
+      ->type_name("GRADE");
+  c.add_option(name("hardness"), o.hardness,
+               "surface hardness HV (default a value inside every grade's line)")
       ->expected(2)
       ->type_name("H");
-  c.add_option(name("sigma-hlim"), o.sigmaHlim, "σ_Hlim in N/mm², up to 2500, instead of the MQ line's")
+  c.add_option(name("sigma-hlim"), o.sigmaHlim, "σ_Hlim in N/mm², up to 2500, instead of the line's")
       ->expected(2)
       ->type_name("S");
-  c.add_option(name("sigma-flim"), o.sigmaFlim, "σ_Flim in N/mm², up to 1000, instead of the MQ line's")
+  c.add_option(name("sigma-flim"), o.sigmaFlim, "σ_Flim in N/mm², up to 1000, instead of the line's")
       ->expected(2)
       ->type_name("S");
   c.add_option(name("roughness"), o.roughness, "flank roughness Ra in µm (default 0.8)")
@@ -228,20 +248,22 @@ Subcommand AddRate(CLI::App& app, std::ostream& out, std::ostream& err) {
       "rate",
       "Calculate a pair as 計算 does, then rate it to ISO 6336-1/-2/-3:2006 method B (spur,\n"
       "the pair's own tip diameters, shifts and centre distance with its correction), with the\n"
-      "ISO 6336-5 MQ material lines and ISO 1328-1:1995 accuracy. Prints JSON {\"factors\",\n"
-      "\"gear1\", \"gear2\", \"max_torque\", \"results\"}; stresses in N/mm², torque in N·m.");
+      "ISO 6336-5 material lines of the grade chosen and ISO 1328-1:1995 accuracy. Prints\n"
+      "JSON {\"standard\", \"factors\", \"gear1\", \"gear2\", \"max_torque\", \"results\"};\n"
+      "stresses in N/mm², torque in N·m.");
   AddPairOptions(*c, o->pair);
   AddRatingOptions(*c, o->rating);
   return {c, [o, &out, &err]() {
             return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
+              const RatingRequest q = RatingRequestOf(o->rating);
               std::optional<rating::RatingResult> r;
               try {
-                r = RateSlot0(p.commands, RatingRequestOf(o->rating));
+                r = RateSlot0(p.commands, q);
               } catch (const rating::RatingRefused& e) {
                 throw CommandError(RatingRefusal(e, o->rating.prefix));
               }
               if (!r) return Refuse(err, "計算結果がありません");
-              PrintJson(out, {{"standard", rating::kStandardName},
+              PrintJson(out, {{"standard", rating::StandardName(q.quality)},
                               {"factors", FactorsJson(*r)},
                               {"gear1", GearJson(r->gear[0])},
                               {"gear2", GearJson(r->gear[1])},

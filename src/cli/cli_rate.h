@@ -16,7 +16,7 @@ namespace spurgear::cli {
 struct RatingTexts {
   std::string prefix;
   std::optional<std::string> torque, speed, life, applicationFactor, khbeta, grade, viscosity;
-  std::optional<std::string> shMin, sfMin, rackDedendum, rackRootRadius;
+  std::optional<std::string> shMin, sfMin, rackDedendum, rackRootRadius, quality;
   std::vector<std::string> faceWidth, material, hardness, sigmaHlim, sigmaFlim, roughness;
 };
 

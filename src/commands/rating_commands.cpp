@@ -41,6 +41,7 @@ rating::PairInput RatingInput(const GearPairRecord& r, const RatingRequest& q) {
   in.rhofP = q.rackRootRadius;
   in.SHmin = q.SHmin;
   in.SFmin = q.SFmin;
+  in.quality = q.quality;
   return in;
 }
 

@@ -28,6 +28,7 @@ struct RatingRequest {
   double SFmin = 1.4;
   double rackDedendum = 1.25;  // h_fP / m
   double rackRootRadius = 0.38;  // ρ_fP / m
+  rating::Quality quality = rating::Quality::MQ;  // ISO 6336-5 grade of the lines
 };
 
 }  // namespace spurgear

@@ -165,7 +165,7 @@ std::optional<SheetSection> RatingSection(const Commands& c) {
                         verdict(r->gear[1].bendingPass), ""));
   s.rows.back().red = !r->gear[0].bendingPass || !r->gear[1].bendingPass;
   s.rows.push_back(Pair("最大トルク T₁max", fixed(r->maxTorque, 2), "N·m"));
-  s.intro = std::string("規格：") + rating::kStandardName;
+  s.intro = "規格：" + rating::StandardName(q.quality);
   return s;
 }
 

@@ -80,6 +80,20 @@ double SlipLayer(Material m) {
   return 0;
 }
 
+// Relative notch sensitivity under static stress, from the stress
+// correction factor (through-hardened at the same 0.2 % proof stress).
+double StaticNotch(Material m, double YS) {
+  switch (m) {
+    case Material::ThroughHardened: {
+      const double k = 0.82 * std::pow(300.0 / 800.0, 0.25);
+      return (1 + k * (YS - 1)) / (1 + k);
+    }
+    case Material::CaseHardened: return 0.44 * YS + 0.12;
+    case Material::Nitrided: return 0.20 * YS + 0.60;
+  }
+  return 1;
+}
+
 double RelativeSurface(Material m, double Rz) {
   const bool smooth = Rz < 1;
   switch (m) {
@@ -90,11 +104,12 @@ double RelativeSurface(Material m, double Rz) {
   }
 }
 
+// Size factor of the root at endurance: from 1 at m_n 5 down to 0.85 at
+// m_n 30 (through-hardened) or 0.80 at m_n 25 (surface-hardened), then flat.
 double RootSize(Material m, double mn) {
-  const bool hardened = m != Material::ThroughHardened;
   if (mn <= 5) return 1.0;
-  if (mn >= 30) return hardened ? 0.75 : 0.85;
-  return hardened ? 1.05 - 0.01 * mn : 1.03 - 0.006 * mn;
+  if (m == Material::ThroughHardened) return mn >= 30 ? 0.85 : 1.03 - 0.006 * mn;
+  return mn >= 25 ? 0.80 : 1.05 - 0.01 * mn;
 }
 
 // Running-in allowance of the base pitch, µm, for a material.
@@ -141,8 +156,11 @@ RatingResult RateAtTorque(const PairInput& in) {
     g.zn = gi.z / (Sqr(std::cos(betaB)) * std::cos(beta));
     if (!(gi.da > g.db)) Refuse("歯先円直径" + n, "基礎円直径より大きくしてください");
     if (!(gi.da > g.df)) Refuse("歯先円直径" + n, "歯底円直径より大きくしてください");
-    sigmaHlim[i] = gi.sigmaHlim ? *gi.sigmaHlim : QualitySigmaHlim(gi.material, gi.hardness, "硬さ" + n);
-    sigmaFlim[i] = gi.sigmaFlim ? *gi.sigmaFlim : QualitySigmaFlim(gi.material, gi.hardness, "硬さ" + n);
+    const std::string field = "硬さ" + n;
+    sigmaHlim[i] =
+        gi.sigmaHlim ? *gi.sigmaHlim : QualitySigmaHlim(gi.material, in.quality, gi.hardness, field);
+    sigmaFlim[i] =
+        gi.sigmaFlim ? *gi.sigmaFlim : QualitySigmaFlim(gi.material, in.quality, gi.hardness, field);
     g.sigmaHlim = sigmaHlim[i];
     g.sigmaFlim = sigmaFlim[i];
   }
@@ -205,7 +223,7 @@ RatingResult RateAtTorque(const PairInput& in) {
   const double cv1 = 0.32;
   const double cv2 = eg <= 2 ? 0.34 : 0.57 / (eg - 0.3);
   const double cv3 = eg <= 2 ? 0.23 : 0.096 / (eg - 1.56);
-  const double cv4 = eg <= 2 ? 0.90 : 0.57 - 0.05 * eg / (eg - 1.44);
+  const double cv4 = eg <= 2 ? 0.90 : (0.57 - 0.05 * eg) / (eg - 1.44);
   const double cv5 = 0.47;
   const double cv6 = eg <= 2 ? 0.47 : 0.12 / (eg - 1.74);
   const double cv7 = eg <= 1.5 ? 0.75 : eg <= 2.5 ? 0.125 * std::sin(kPi * (eg - 2)) + 0.875 : 1.0;
@@ -308,7 +326,15 @@ RatingResult RateAtTorque(const PairInput& in) {
     g.ZX = 1.0;
     g.ZNT = LifeFactorContact(m, g.NL);
     g.sigmaH = g.ZBD * r.sigmaH0 * std::sqrt(in.KA * r.Kv * in.KHbeta * r.KHalpha);
-    const double sigmaHG = sigmaHlim[i] * g.ZNT * r.ZL * r.Zv * r.ZR * g.ZW * g.ZX;
+    double sigmaHG = sigmaHlim[i] * g.ZNT * r.ZL * r.Zv * r.ZR * g.ZW * g.ZX;
+    const LifeRange contactLife = LifeRangeContact(m);
+    if (g.NL < contactLife.atReference) {
+      // Below the knee the lubricant, speed and roughness lose their hold:
+      // the static strength takes Z_L·Z_v·Z_R = 1 and Z_X = 1.
+      const double atKnee = sigmaHlim[i] * r.ZL * r.Zv * r.ZR * g.ZW * g.ZX;
+      const double atStatic = sigmaHlim[i] * LifeFactorContact(m, contactLife.atStatic) * g.ZW;
+      sigmaHG = LimitedLife(atStatic, atKnee, contactLife, g.NL);
+    }
     g.sigmaHP = sigmaHG / in.SHmin;
     g.SH = sigmaHG / g.sigmaH;
     g.pittingPass = g.SH >= in.SHmin;
@@ -347,7 +373,15 @@ RatingResult RateAtTorque(const PairInput& in) {
     g.YRRelT = RelativeSurface(m, 6 * gi.Ra);
     g.YX = RootSize(m, mn);
     g.YNT = LifeFactorRoot(m, g.NL);
-    const double sigmaFG = sigmaFlim[i] * r.YST * g.YNT * g.YdeltaRelT * g.YRRelT * g.YX;
+    double sigmaFG = sigmaFlim[i] * r.YST * g.YNT * g.YdeltaRelT * g.YRRelT * g.YX;
+    const LifeRange rootLife = LifeRangeRoot(m);
+    if (g.NL < rootLife.atReference) {
+      // The static strength: the static notch sensitivity, Y_RrelT = Y_X = 1.
+      const double atKnee = sigmaFlim[i] * r.YST * g.YdeltaRelT * g.YRRelT * g.YX;
+      const double atStatic =
+          sigmaFlim[i] * r.YST * LifeFactorRoot(m, rootLife.atStatic) * StaticNotch(m, f.YS);
+      sigmaFG = LimitedLife(atStatic, atKnee, rootLife, g.NL);
+    }
     g.sigmaFP = sigmaFG / in.SFmin;
     g.SF = sigmaFG / g.sigmaF;
     g.bendingPass = g.SF >= in.SFmin;

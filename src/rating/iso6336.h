@@ -1,6 +1,6 @@
 #pragma once
 // Load capacity of a cylindrical gear pair to ISO 6336-1, -2 and -3:2006,
-// method B, with the material quality lines (MQ) of ISO 6336-5 and the
+// method B, with the material quality lines (ML, MQ, ME) of ISO 6336-5 and the
 // accuracy of ISO 1328-1:1995: pitting and tooth-root safety factors, with
 // every factor kept so that the window, the CLI and the sheet can show it.
 #include <array>
@@ -12,9 +12,19 @@
 
 namespace spurgear::rating {
 
-inline constexpr char kStandardName[] = "ISO 6336-1/-2/-3:2006 方式B, ISO 6336-5:2003 (MQ), ISO 1328-1:1995";
-
 enum class Material { ThroughHardened, CaseHardened, Nitrided };
+// The materials offered, in the order the window lists them.
+inline constexpr Material kMaterials[] = {Material::ThroughHardened, Material::CaseHardened,
+                                          Material::Nitrided};
+
+// The material quality grades of ISO 6336-5: modest, normal and high demands.
+enum class Quality { ML, MQ, ME };
+inline constexpr Quality kQualities[] = {Quality::ML, Quality::MQ, Quality::ME};
+const char* QualityKey(Quality q);  // ML, MQ, ME
+std::optional<Quality> QualityFromKey(const std::string& key);
+
+// The standards the rating follows, the material grade named.
+std::string StandardName(Quality q);
 
 // A refused input: `field` is the key of the input (as the CLI option and
 // the window's field are named), the text names it for the user.
@@ -55,6 +65,7 @@ struct PairInput {
   double rhofP = 0.38;      // basic rack root radius / m_n
   double SHmin = 1.0;
   double SFmin = 1.4;
+  Quality quality = Quality::MQ;  // the grade of the materials' lines
 };
 
 // The ranges of the resonance ratio N that the dynamic factor tells apart.
@@ -104,12 +115,13 @@ struct RatingResult {
   double SHmin = 1, SFmin = 1.4;
 };
 
-// The ISO 6336-5 MQ quality line at a hardness (HV); throws RatingRefused
-// naming `field` outside the line's hardness range.
-double QualitySigmaHlim(Material m, double hardnessHV, const std::string& field);
-double QualitySigmaFlim(Material m, double hardnessHV, const std::string& field);
-// The hardness range (HV) of a material's MQ line, and a middle value.
-std::array<double, 2> QualityHardnessRange(Material m);
+// The ISO 6336-5 quality line of a grade at a hardness (HV); throws
+// RatingRefused naming `field` and the range outside the line's hardness range.
+double QualitySigmaHlim(Material m, Quality q, double hardnessHV, const std::string& field);
+double QualitySigmaFlim(Material m, Quality q, double hardnessHV, const std::string& field);
+// The hardness range (HV) of a material's line of a grade, and a value
+// inside the lines of every grade.
+std::array<double, 2> QualityHardnessRange(Material m, Quality q);
 double DefaultHardness(Material m);
 const char* MaterialKey(Material m);   // through-hardened, case-hardened, nitrided
 const char* MaterialName(Material m);  // Japanese
@@ -150,5 +162,15 @@ double IsoFfalpha(int grade, double mn, double d);
 // Life factor by the material's curve at N_L load cycles.
 double LifeFactorContact(Material m, double NL);
 double LifeFactorRoot(Material m, double NL);
+// The limited-life range of a material's curve: up to `atStatic` cycles the
+// static strength holds, from `atReference` (the knee) the endurance one.
+struct LifeRange {
+  double atStatic, atReference;
+};
+LifeRange LifeRangeContact(Material m);
+LifeRange LifeRangeRoot(Material m);
+// A permissible stress in the limited-life range, on the straight line
+// between the static and the reference value on log-log scales.
+double LimitedLife(double atStatic, double atReference, LifeRange range, double NL);
 
 }  // namespace spurgear::rating

@@ -1,4 +1,4 @@
-// The tables the rating reads: ISO 6336-5 MQ quality lines, ISO 1328-1:1995
+// The tables the rating reads: ISO 6336-5 quality lines, ISO 1328-1:1995
 // pitch and profile deviations, the life factor curves, and the factor list.
 #include <cmath>
 #include <cstdio>
@@ -14,23 +14,27 @@ struct QualityLine {
   double aF, bF;  // σ_Flim = aF·HV + bF
 };
 
-// MQ lines: alloyed through-hardened wrought steel, case-hardened wrought
-// steel, nitrided nitriding steel.
-QualityLine Line(Material m) {
-  switch (m) {
-    case Material::ThroughHardened: return {200, 360, 1.313, 373, 0.423, 104};
-    case Material::CaseHardened: return {600, 800, 0, 1500, 0, 425};
-    case Material::Nitrided: return {650, 900, 0, 1250, 0, 420};
-  }
-  return {};
+// The lines of ISO 6336-5 for alloyed through-hardened wrought steel,
+// case-hardened wrought steel and nitrided nitriding steel, by grade ML, MQ,
+// ME; the contact and the bending line of a grade hold over one range.
+constexpr QualityLine kLines[3][3] = {
+    {{200, 360, 1.313, 188, 0.423, 104},
+     {200, 360, 1.313, 373, 0.425, 187},
+     {200, 390, 2.213, 260, 0.358, 231}},
+    {{600, 800, 0, 1300, 0, 312}, {600, 800, 0, 1500, 0, 425}, {660, 800, 0, 1650, 0, 525}},
+    {{650, 900, 0, 1125, 0, 270}, {650, 900, 0, 1250, 0, 420}, {650, 900, 0, 1450, 0, 468}},
+};
+
+QualityLine Line(Material m, Quality q) {
+  return kLines[static_cast<int>(m)][static_cast<int>(q)];
 }
 
-void CheckHardness(Material m, double hv, const std::string& field) {
-  const QualityLine l = Line(m);
+void CheckHardness(Material m, Quality q, double hv, const std::string& field) {
+  const QualityLine l = Line(m, q);
   if (!(hv >= l.hvLow && hv <= l.hvHigh)) {
-    char text[160];
-    std::snprintf(text, sizeof text, "%s：%s の品質線は %.0f〜%.0f HV の範囲です",
-                  field.c_str(), MaterialName(m), l.hvLow, l.hvHigh);
+    char text[200];
+    std::snprintf(text, sizeof text, "%s：%s の品質線 (%s) は %.0f〜%.0f HV の範囲です",
+                  field.c_str(), MaterialName(m), QualityKey(q), l.hvLow, l.hvHigh);
     throw RatingRefused(field, text);
   }
 }
@@ -96,14 +100,35 @@ const char* MaterialName(Material m) {
 }
 
 std::optional<Material> MaterialFromKey(const std::string& key) {
-  for (Material m : {Material::ThroughHardened, Material::CaseHardened, Material::Nitrided}) {
+  for (Material m : kMaterials) {
     if (key == MaterialKey(m)) return m;
   }
   return std::nullopt;
 }
 
-std::array<double, 2> QualityHardnessRange(Material m) {
-  const QualityLine l = Line(m);
+const char* QualityKey(Quality q) {
+  switch (q) {
+    case Quality::ML: return "ML";
+    case Quality::MQ: return "MQ";
+    case Quality::ME: return "ME";
+  }
+  return "";
+}
+
+std::optional<Quality> QualityFromKey(const std::string& key) {
+  for (Quality q : kQualities) {
+    if (key == QualityKey(q)) return q;
+  }
+  return std::nullopt;
+}
+
+std::string StandardName(Quality q) {
+  return std::string("ISO 6336-1/-2/-3:2006 方式B, ISO 6336-5:2003 (") + QualityKey(q) +
+         "), ISO 1328-1:1995";
+}
+
+std::array<double, 2> QualityHardnessRange(Material m, Quality q) {
+  const QualityLine l = Line(m, q);
   return {l.hvLow, l.hvHigh};
 }
 
@@ -116,15 +141,15 @@ double DefaultHardness(Material m) {
   return 0;
 }
 
-double QualitySigmaHlim(Material m, double hv, const std::string& field) {
-  CheckHardness(m, hv, field);
-  const QualityLine l = Line(m);
+double QualitySigmaHlim(Material m, Quality q, double hv, const std::string& field) {
+  CheckHardness(m, q, hv, field);
+  const QualityLine l = Line(m, q);
   return l.aH * hv + l.bH;
 }
 
-double QualitySigmaFlim(Material m, double hv, const std::string& field) {
-  CheckHardness(m, hv, field);
-  const QualityLine l = Line(m);
+double QualitySigmaFlim(Material m, Quality q, double hv, const std::string& field) {
+  CheckHardness(m, q, hv, field);
+  const QualityLine l = Line(m, q);
   return l.aF * hv + l.bF;
 }
 
@@ -138,24 +163,43 @@ double IsoFfalpha(int grade, double mn, double d) {
   return Graded(2.5 * std::sqrt(m) + 0.17 * std::sqrt(dd) + 0.5, grade);
 }
 
+namespace {
+
 // Pitting without pits allowed, the long-life end at 0.85 (good
-// lubrication, material and manufacture).
-double LifeFactorContact(Material m, double NL) {
+// lubrication, material and manufacture): static, knee, long-life end.
+using CurvePoints = double[3][2];
+const CurvePoints& ContactCurve(Material m) {
   static const double hardened[][2] = {{1e5, 1.6}, {5e7, 1.0}, {1e10, 0.85}};
   static const double nitrided[][2] = {{1e5, 1.3}, {2e6, 1.0}, {1e10, 0.85}};
-  return m == Material::Nitrided ? Curve(nitrided, 3, NL) : Curve(hardened, 3, NL);
+  return m == Material::Nitrided ? nitrided : hardened;
 }
 
-double LifeFactorRoot(Material m, double NL) {
+const CurvePoints& RootCurve(Material m) {
   static const double through[][2] = {{1e4, 2.5}, {3e6, 1.0}, {1e10, 0.85}};
   static const double cased[][2] = {{1e3, 2.5}, {3e6, 1.0}, {1e10, 0.85}};
   static const double nitrided[][2] = {{1e3, 1.6}, {3e6, 1.0}, {1e10, 0.85}};
   switch (m) {
-    case Material::ThroughHardened: return Curve(through, 3, NL);
-    case Material::CaseHardened: return Curve(cased, 3, NL);
-    case Material::Nitrided: return Curve(nitrided, 3, NL);
+    case Material::ThroughHardened: return through;
+    case Material::CaseHardened: return cased;
+    case Material::Nitrided: return nitrided;
   }
-  return 1;
+  return cased;
+}
+
+}  // namespace
+
+double LifeFactorContact(Material m, double NL) { return Curve(ContactCurve(m), 3, NL); }
+
+double LifeFactorRoot(Material m, double NL) { return Curve(RootCurve(m), 3, NL); }
+
+LifeRange LifeRangeContact(Material m) { return {ContactCurve(m)[0][0], ContactCurve(m)[1][0]}; }
+
+LifeRange LifeRangeRoot(Material m) { return {RootCurve(m)[0][0], RootCurve(m)[1][0]}; }
+
+double LimitedLife(double atStatic, double atReference, LifeRange range, double NL) {
+  if (NL <= range.atStatic) return atStatic;
+  const double e = std::log(range.atReference / NL) / std::log(range.atReference / range.atStatic);
+  return atReference * std::pow(atStatic / atReference, e);
 }
 
 const char* SpeedRangeName(SpeedRange r) {

@@ -79,7 +79,7 @@ void RatingWindow::Build() {
   ka_ = line("RatingKA", QStringLiteral("使用係数 K_A"), "1", QString());
   khbeta_ = line("RatingKHbeta", QStringLiteral("荷重分布係数 K_Hβ"), "1", QString());
 
-  group("RatingGearBox", QStringLiteral("歯車"), 9);
+  group("RatingGearBox", QStringLiteral("歯車"), 10);
   label("RatingGear1Heading", kFieldX + 4, QStringLiteral("ギア１"));
   label("RatingGear2Heading", kFieldX + kFieldW + kGap + 4, QStringLiteral("ギア２"));
   row += kStep - 4;
@@ -93,22 +93,19 @@ void RatingWindow::Build() {
        &GearFields::faceWidth},
       {"RatingHardness", QStringLiteral("表面硬さ"), QString(), QStringLiteral("HV"),
        &GearFields::hardness},
-      {"RatingSigmaHlim", QStringLiteral("σ_Hlim (空欄: MQ)"), QString(), QStringLiteral("N/mm²"),
-       &GearFields::sigmaHlim},
-      {"RatingSigmaFlim", QStringLiteral("σ_Flim (空欄: MQ)"), QString(), QStringLiteral("N/mm²"),
-       &GearFields::sigmaFlim},
+      {"RatingSigmaHlim", QStringLiteral("σ_Hlim (空欄: 品質線)"), QString(),
+       QStringLiteral("N/mm²"), &GearFields::sigmaHlim},
+      {"RatingSigmaFlim", QStringLiteral("σ_Flim (空欄: 品質線)"), QString(),
+       QStringLiteral("N/mm²"), &GearFields::sigmaFlim},
       {"RatingRoughness", QStringLiteral("表面粗さ Ra"), "0.8", QStringLiteral("µm"),
        &GearFields::roughness},
   };
-  label("RatingMaterialLabel", kLabelX, QStringLiteral("材料 (ISO 6336-5 MQ)"));
+  label("RatingMaterialLabel", kLabelX, QStringLiteral("材料 (ISO 6336-5)"));
   row += kStep - 4;
   for (int g = 0; g < 2; ++g) {
     auto* c = new QComboBox(box);
     c->setObjectName(QStringLiteral("RatingMaterial%1").arg(g + 1));
-    for (rating::Material m : {rating::Material::ThroughHardened, rating::Material::CaseHardened,
-                               rating::Material::Nitrided}) {
-      c->addItem(Q(rating::MaterialName(m)));
-    }
+    for (rating::Material m : rating::kMaterials) c->addItem(Q(rating::MaterialName(m)));
     c->setCurrentIndex(1);
     c->setGeometry(kLabelX + 6 + g * (kGroupW - 2 * kLabelX - 6) / 2, row,
                    (kGroupW - 2 * kLabelX - 6) / 2 - 6, kFieldH + 4);
@@ -116,6 +113,15 @@ void RatingWindow::Build() {
     gears_[static_cast<std::size_t>(g)].material = c;
   }
   row += kStep + 2;
+  // One grade for the lines of both gears, MQ unless chosen.
+  label("RatingQualityLabel", kLabelX, QStringLiteral("品質等級 (ISO 6336-5)"));
+  quality_ = new QComboBox(box);
+  quality_->setObjectName("RatingQuality");
+  for (rating::Quality q : rating::kQualities) quality_->addItem(rating::QualityKey(q));
+  quality_->setCurrentIndex(1);
+  quality_->setGeometry(kFieldX, row, kFieldW, kFieldH + 4);
+  connect(quality_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+  row += kStep;
   for (const GearRow& r : rows) {
     label(QString::fromUtf8(r.name) + "Label", kLabelX, r.caption);
     for (int g = 0; g < 2; ++g) {
@@ -135,9 +141,10 @@ void RatingWindow::Build() {
   rackRootRadius_ = line("RatingRackRootRadius", QStringLiteral("歯元丸み ρ_fP"), "0.38", QStringLiteral("× m"));
 
   // The standard and its edition above the table, the verdict below it.
-  QLabel* standard = MakeLabel(this, "RatingStandard", kTableX, kMargin,
-                               Q(rating::kStandardName) + QStringLiteral("　平歯車 β = 0"));
-  standard->adjustSize();
+  standard_ = MakeLabel(this, "RatingStandard", kTableX, kMargin,
+                        Q(rating::StandardName(rating::Quality::MQ)) +
+                            QStringLiteral("　平歯車 β = 0"));
+  standard_->adjustSize();
   table_ = new QTableWidget(0, 5, this);
   table_->setObjectName("RatingTable");
   table_->setHorizontalHeaderLabels({QStringLiteral("記号"), QStringLiteral("名称"),

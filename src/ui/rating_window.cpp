@@ -18,10 +18,6 @@ std::string Text(const QLineEdit* e) { return e->text().trimmed().toStdString();
 
 QString Value(double v, int decimals) { return Q(FormatFixed(v, decimals, 12)); }
 
-const rating::Material kMaterials[] = {rating::Material::ThroughHardened,
-                                       rating::Material::CaseHardened,
-                                       rating::Material::Nitrided};
-
 }  // namespace
 
 RatingRequest RatingWindow::ReadRequest() const {
@@ -37,6 +33,7 @@ RatingRequest RatingWindow::ReadRequest() const {
   q.SFmin = ParseRatingNumber(Text(sfMin_), "S_Fmin");
   q.rackDedendum = ParseRatingNumber(Text(rackDedendum_), "基準ラック歯元たけ");
   q.rackRootRadius = ParseRatingNumber(Text(rackRootRadius_), "基準ラック歯元丸み");
+  q.quality = rating::kQualities[std::max(0, quality_->currentIndex())];
   for (std::size_t i = 0; i < 2; ++i) {
     const GearFields& g = gears_[i];
     const std::string n = i == 0 ? "（ギア１）" : "（ギア２）";
@@ -47,7 +44,7 @@ RatingRequest RatingWindow::ReadRequest() const {
       return ParseRatingNumber(t, name + n);
     };
     q.faceWidth[i] = optional(g.faceWidth, "歯幅");
-    q.material[i] = kMaterials[std::max(0, g.material->currentIndex())];
+    q.material[i] = rating::kMaterials[std::max(0, g.material->currentIndex())];
     q.hardness[i] = optional(g.hardness, "硬さ");
     q.sigmaHlim[i] = optional(g.sigmaHlim, "σ_Hlim");
     q.sigmaFlim[i] = optional(g.sigmaFlim, "σ_Flim");
@@ -59,7 +56,7 @@ RatingRequest RatingWindow::ReadRequest() const {
 void RatingWindow::Refresh() {
   // The hardness a blank field stands for follows the material.
   for (GearFields& g : gears_) {
-    const rating::Material m = kMaterials[std::max(0, g.material->currentIndex())];
+    const rating::Material m = rating::kMaterials[std::max(0, g.material->currentIndex())];
     g.hardness->setPlaceholderText(QString::number(rating::DefaultHardness(m)));
   }
   const GearPairRecord& s = commands_.state.slot0();
@@ -79,6 +76,9 @@ void RatingWindow::Refresh() {
   } catch (const std::exception& e) {
     status = Q(e.what());
   }
+  const rating::Quality grade = rating::kQualities[std::max(0, quality_->currentIndex())];
+  standard_->setText(Q(rating::StandardName(grade)) + QStringLiteral("　平歯車 β = 0"));
+  standard_->adjustSize();
   ShowResult(r ? &*r : nullptr, status);
 }
 

@@ -59,6 +59,7 @@ class RatingWindow : public QWidget {
   QLineEdit* ka_ = nullptr;
   QLineEdit* khbeta_ = nullptr;
   std::array<GearFields, 2> gears_{};
+  QComboBox* quality_ = nullptr;
   QLineEdit* grade_ = nullptr;
   QLineEdit* viscosity_ = nullptr;
   QLineEdit* shMin_ = nullptr;
@@ -68,6 +69,7 @@ class RatingWindow : public QWidget {
   QTableWidget* table_ = nullptr;
   QLabel* summary_ = nullptr;
   QLabel* status_ = nullptr;
+  QLabel* standard_ = nullptr;
 };
 
 }  // namespace spurgear::ui

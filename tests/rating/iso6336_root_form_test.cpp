@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "rating/iso6336.h"
 
@@ -165,8 +166,14 @@ TEST(Iso6336Load, SafetiesScaleWithTorqueWhereFactorsDoNot) {
 // the last bits; a hair more torque fails. Run at a speed where K_v and
 // K_Hα follow the load, for each kind of limit.
 TEST(Iso6336Load, LargestTorqueGivesTheMinimumSafety) {
-  for (double SFmin : {1.4, 4.0}) {
-    PairInput in = SpurPair(19, 57, 0.25, 0.0, 1.25, 0.38);
+  // The smaller gear first and second, with flanks strong enough that
+  // either gear's root is the scarcer margin.
+  for (auto [z1, z2, SFmin, hlim] : {std::tuple{19, 57, 1.4, 0.0}, std::tuple{19, 57, 4.0, 0.0},
+                                     std::tuple{57, 19, 4.0, 3000.0}}) {
+    PairInput in = SpurPair(z1, z2, 0.25, 0.0, 1.25, 0.38);
+    if (hlim > 0) {
+      for (GearInput& g : in.gear) g.sigmaHlim = hlim;
+    }
     in.speed1 = 3000;
     in.SFmin = SFmin;
     const RatingResult r = Rate(in);

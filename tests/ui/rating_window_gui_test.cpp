@@ -96,5 +96,29 @@ TEST_F(RatingWindowTest, RefusalsNameTheirField) {
   }
 }
 
+// The grade of the material lines: MQ at first, the one chosen read into
+// the request, shown in the table's σ_Flim and named above the table; a
+// hardness outside the grade's line is refused with its range.
+TEST_F(RatingWindowTest, QualityGradeChoosesTheLines) {
+  Calculate();
+  auto* grade = window->findChild<QComboBox*>("RatingQuality");
+  ASSERT_NE(grade, nullptr);
+  ASSERT_EQ(grade->count(), 3);
+  EXPECT_EQ(grade->currentText(), QStringLiteral("MQ"));
+  EXPECT_EQ(window->ReadRequest().quality, rating::Quality::MQ);
+  EXPECT_EQ(Cell("σ_Flim", 2).toStdString(), "425.0");
+  grade->setCurrentIndex(2);  // refreshes
+  EXPECT_EQ(window->ReadRequest().quality, rating::Quality::ME);
+  EXPECT_EQ(Cell("σ_Flim", 2).toStdString(), "525.0");
+  const QString standard = p->Find<QLabel>("RatingStandard")->text();
+  EXPECT_TRUE(standard.contains(QStringLiteral("(ME)"))) << standard.toStdString();
+  window->findChild<QLineEdit*>("RatingHardness1")->setText("650");
+  window->Refresh();
+  EXPECT_NE(Status().find("660〜800 HV"), std::string::npos) << Status();
+  EXPECT_NE(Status().find("硬さ（ギア１）"), std::string::npos) << Status();
+  grade->setCurrentIndex(1);
+  EXPECT_EQ(Status(), "");
+}
+
 }  // namespace
 }  // namespace spurgear
