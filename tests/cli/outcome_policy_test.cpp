@@ -81,7 +81,8 @@ TEST(CliOutcome, MessagesAndExitStatuses) {
   };
   for (const Case& c : cases) {
     const CliRun r = Cli(c.args, c.input);
-    const std::string what = c.args[0] + " " + c.args[1] + " " + c.input;
+    std::string what = c.input;
+    for (const std::string& a : c.args) what += " " + a;
     EXPECT_EQ(r.code, c.code) << what << ": " << r.err;
     if (c.whole) {
       EXPECT_EQ(r.err, c.err) << what;
