@@ -75,6 +75,8 @@ TEST(CliOutcome, MessagesAndExitStatuses) {
         "-1.5"},
        "", 1, "ピン径が小さすぎて薄くした歯の歯溝の両歯面に届きません", false, ""},
       {{"measure", "--teeth", "20", "30", "--pin", "自動", "1.7"}, "", 0, "", true, "\"pin\""},
+      {{"measure", "--teeth", "20", "30", "--pin", "1.196", "auto"}, "", 0, "", true,
+       "\"pin_contact_outside\": true"},
       {{"measure", "--teeth", "40", "40", "--shift", "1.5", "0", "--pin", "0", "auto"}, "", 1,
        "ピン径は 0 より大きい数で指定してください", false, ""},
       {{"report", "--face-width", "0", "--output", dir.Path("r.pdf")}, "", 0, "", true, ""},

@@ -135,6 +135,12 @@ TEST(PartDrawingLayout, HandlesTableAndTemplate) {
       top = std::max({top, s.y1, s.y2});
     }
     EXPECT_GT(left, reach) << gear << ": the table clear of the gear and its centre line";
+    // The frame's foot is the lowest line: no column runs on below it.
+    double foot = 1e300;
+    for (const Segment& s : lines) {
+      if (s.y1 == s.y2) foot = std::min(foot, s.y1);
+    }
+    EXPECT_EQ(foot, low) << gear;
     for (const Text& t : texts) {
       const double w = Width(t.s, h, 0.5), wide = Width(t.s, h, 0.8);
       EXPECT_TRUE(t.x > left && t.x + wide < right && t.y - h / 2 > low && t.y + h / 2 < top)
@@ -155,6 +161,28 @@ TEST(PartDrawingLayout, HandlesTableAndTemplate) {
     std::map<std::string, double> y;
     for (const Text& t : texts) y.emplace(t.s, t.y);
     EXPECT_DOUBLE_EQ(y["歯厚"], (y["またぎ歯厚"] + y["またぎ歯数"]) / 2) << gear;
+  }
+
+  // The table's own numbers: the corrected centre distance, and limits
+  // that round to zero printed without a minus sign.
+  {
+    const std::string path = dir.Path("c.dxf");
+    const CliRun run = Cli({"drawing", "--gear", "1", "--module", "2", "--teeth", "18", "41",
+                            "--correction", "0.1", "--thickness-deviation1", "-0.0001", "-0.0002",
+                            "--output", path});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::vector<uint8_t> bytes = ReadAll(path);
+    std::vector<std::string> texts;
+    for (const Pairs& o : Objects(std::string(bytes.begin(), bytes.end()))) {
+      if (o.front().second == "TEXT") texts.push_back(*Find(o, 1));
+    }
+    auto has = [&](const std::string& part) {
+      return std::any_of(texts.begin(), texts.end(),
+                         [&](const std::string& t) { return t.find(part) != std::string::npos; });
+    };
+    EXPECT_TRUE(has("59.100")) << "59 + 0.1";
+    EXPECT_TRUE(has("(+0.000 / +0.000)"));
+    EXPECT_FALSE(has("-0.000"));
   }
 
   // The template's outline is one closed path; its centre mark a small

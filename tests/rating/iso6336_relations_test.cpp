@@ -108,6 +108,9 @@ TEST(Iso6336Relations, SafetiesVerdictsAndLoadFactors) {
     EXPECT_EQ(r.SHmin, in.SHmin);
     EXPECT_EQ(r.SFmin, in.SFmin);
   }
+  // Module 6, case-hardened: Y_X = 1.05 − 0.01 m_n = 0.99 by the size
+  // factor's table (5 < m_n ≤ 25).
+  for (const GearRating& g : Rate(Made(kCases[5])).gear) EXPECT_NEAR(g.YX, 0.99, 1e-12);
   // The case of S_Hmin 1.5: gear 2 has S_H near 1.06 and fails it.
   const RatingResult strict = Rate(Made(kCases[3]));
   EXPECT_GT(strict.gear[1].SH, 1.0);

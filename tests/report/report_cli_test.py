@@ -427,6 +427,19 @@ class ReportSheetCells(unittest.TestCase):
         title2 = [w for w in self.words_of(sheet, "要目表", page) if w[2] > finish[4]][0]
         self.assertGreater(mid(title2) - mid(finish), 2 * (mid(finish) - mid(hard)))
 
+    def test_notes_and_whole_microns(self):
+        # Gear 1's tip cuts into gear 2's root only: the note names gear 2.
+        sheet = self.sheet("--teeth", "40", "10")
+        notes = [w[5] for w in sheet.words if w[5].startswith("注意：かみ合いが基礎円の内側")]
+        self.assertEqual(len(notes), 1, notes)
+        self.assertTrue(notes[0].endswith("：ギア２の歯元"), notes[0])
+        self.assertTrue(sheet.red(self.words_of(sheet, notes[0])[0]))
+        # Class 2, m 10: F_pT is 10.0 µm for 25 and 30 teeth (worked by hand
+        # in the tolerance tests): whole microns only above 10.
+        sheet = self.sheet("--module", "10", "--teeth", "25", "30", "--accuracy-class", "2", "2")
+        page = self.words_of(sheet, "6.")[0][0]
+        self.assertCells(sheet, page, "累積ピッチ偏差 F_pT", ["10.0", "10.0"])
+
     def words_of(self, sheet, text, page=None):
         return [w for w in sheet.words if w[5] == text and (page is None or w[0] == page)]
 
