@@ -80,6 +80,9 @@ TEST(CliOutcome, MessagesAndExitStatuses) {
       {{"measure", "--teeth", "40", "40", "--shift", "1.5", "0", "--pin", "0", "auto"}, "", 1,
        "ピン径は 0 より大きい数で指定してください", false, ""},
       {{"report", "--face-width", "0", "--output", dir.Path("r.pdf")}, "", 0, "", true, ""},
+      // A rating the pair cannot take is said on the sheet, not a refusal.
+      {{"report", "--rating", "--rating-hardness", "100", "100", "--output", dir.Path("h.pdf")},
+       "", 0, "", true, ""},
   };
   for (const Case& c : cases) {
     const CliRun r = Cli(c.args, c.input);

@@ -115,13 +115,14 @@ class ReportSvg(unittest.TestCase):
     def test_labels_clear_of_both_gears_and_line_weights_fixed(self):
         # A small gear beside a large one: a label above the small gear would
         # lie across the large one.
-        for m, z1, z2 in (("1", "12", "300"), ("0.5", "300", "300"), ("10", "40", "12")):
+        for m, z1, z2, *shift in (("1", "12", "300"), ("0.5", "300", "300"), ("10", "40", "12"),
+                                  ("3", "12", "24", "--shift", "0.6", "0.36")):
             with self.subTest(m=m, z=(z1, z2)), tempfile.TemporaryDirectory() as tmp:
                 path = os.path.join(tmp, "kamiai.svg")
-                code, err = report(path, "--module", m, "--teeth", z1, z2)
+                code, err = report(path, "--module", m, "--teeth", z1, z2, *shift)
                 self.assertEqual(code, 0, err)
                 calc = json.loads(subprocess.run(
-                    [CLI, "calc", "--module", m, "--teeth", z1, z2], capture_output=True,
+                    [CLI, "calc", "--module", m, "--teeth", z1, z2, *shift], capture_output=True,
                     text=True, timeout=60).stdout)
                 res = calc["results"]
                 a = res["corrected_center_distance"]
@@ -135,6 +136,21 @@ class ReportSvg(unittest.TestCase):
                         continue
                     want = "0.35" if e.get("class") == "outline" else "0.18"
                     self.assertEqual(w, want, e.get("class") or e.tag)
+                # Each outline closed; each gear's vertical centre line past
+                # its tip circle both ways.
+                for e in root.iter(SVG + "path"):
+                    if e.get("class") == "outline":
+                        self.assertTrue(e.get("d").rstrip().endswith("Z"))
+                for cx, r in circles:
+                    ends = [(float(e.get("y1")), float(e.get("y2"))) for e in root.iter(SVG + "line")
+                            if e.get("x1") == e.get("x2") and abs(float(e.get("x1")) - cx) < 1e-3
+                            and e.get("stroke-dasharray")]
+                    self.assertTrue(ends and min(ends[0]) < -r and max(ends[0]) > r, (cx, ends))
+                view = [float(v) for v in root.get("viewBox").split()]
+                for t in root.iter(SVG + "text"):
+                    x, y = float(t.get("x")), float(t.get("y"))
+                    self.assertTrue(view[0] < x < view[0] + view[2]
+                                    and view[1] < y < view[1] + view[3], t.text)
                 labels = [t for t in root.iter(SVG + "text") if t.get("class")]
                 texts = [t.text for t in labels]
                 self.assertIn("ギア１", texts)
