@@ -161,6 +161,8 @@ class ReportSvg(unittest.TestCase):
                     # The text's box, generously: full-width characters one
                     # size wide, others 0.7; from the baseline up one size.
                     size = float(t.get("font-size"))
+                    # Lettering in proportion: well below the larger gear's size.
+                    self.assertLess(size, max(r for _, r in circles) / 4, t.text)
                     width = sum(size if ord(c) > 0x2000 else 0.7 * size for c in t.text)
                     x, y = float(t.get("x")), float(t.get("y"))
                     x0 = x - width if t.get("text-anchor") == "end" else x
