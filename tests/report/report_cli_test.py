@@ -420,6 +420,14 @@ class ReportSheetCells(unittest.TestCase):
         self.assertEqual(len(warning), 1)
         self.assertTrue(sheet.red(warning[0]))
 
+        # A caption longer than its cell is set smaller, keeping the cell's
+        # padding (1.6 mm; half of it allowed) to the gear 1 column.
+        centre = {w[5]: (w[1] + w[3]) / 2 for w in sheet.line(0, "項目")
+                  if w[1] > 210 / 2 * PT_PER_MM}  # the right-hand table
+        column = centre["ギア１"] - (centre["ギア２"] - centre["ギア１"]) / 2
+        caption = self.words_of(sheet, "法線ﾊﾞｯｸﾗｯｼ(公式近似値）", 0)[0]
+        self.assertLess(caption[3], column - 0.8 * PT_PER_MM)
+
         # Sections 1 to 8 in order, the continued one repeating its number.
         headings = sorted((w for w in sheet.words if re.fullmatch(r"\d+\.", w[5])
                            and w[4] - w[2] > 10), key=lambda w: (w[0], w[2], w[1]))
