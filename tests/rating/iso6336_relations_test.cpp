@@ -147,6 +147,24 @@ TEST(Iso6336Relations, LargestTorqueAndApplicationFactor) {
   }
 }
 
+// Unequal face widths: the contact takes the narrower; the wider gear's
+// root may carry up to one module beyond it at each end, and no more.
+TEST(Iso6336Relations, UnequalFaceWidths) {
+  auto rate = [](double b1, double b2) {
+    PairInput in = Made(kCases[0]);
+    in.torque1 = 300;
+    in.gear[0].b = b1;
+    in.gear[1].b = b2;
+    return Rate(in);
+  };
+  const RatingResult wide = rate(25, 20), edge = rate(24, 20), equal = rate(20, 20);
+  EXPECT_EQ(wide.Kv, equal.Kv);
+  for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(wide.gear[i].sigmaH, equal.gear[i].sigmaH) << i;
+  EXPECT_EQ(wide.gear[0].sigmaF, edge.gear[0].sigmaF);
+  EXPECT_LT(wide.gear[0].sigmaF, equal.gear[0].sigmaF);
+  EXPECT_EQ(wide.gear[1].sigmaF, equal.gear[1].sigmaF);
+}
+
 // The pair turned round, the same tangential load and pitch line speed:
 // each gear rates as it did in the other place, Z_B and Z_D changing over
 // with it, whichever is the smaller gear.
