@@ -157,11 +157,13 @@ TEST(Iso6336Relations, UnequalFaceWidths) {
     in.gear[1].b = b2;
     return Rate(in);
   };
-  const RatingResult wide = rate(25, 20), edge = rate(24, 20), equal = rate(20, 20);
+  const RatingResult wide = rate(25, 20), edge = rate(24, 20), inner = rate(22, 20);
+  const RatingResult equal = rate(20, 20);
   EXPECT_EQ(wide.Kv, equal.Kv);
   for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(wide.gear[i].sigmaH, equal.gear[i].sigmaH) << i;
   EXPECT_EQ(wide.gear[0].sigmaF, edge.gear[0].sigmaF);
-  EXPECT_LT(wide.gear[0].sigmaF, equal.gear[0].sigmaF);
+  EXPECT_LT(wide.gear[0].sigmaF, inner.gear[0].sigmaF);
+  EXPECT_LT(inner.gear[0].sigmaF, equal.gear[0].sigmaF);
   EXPECT_EQ(wide.gear[1].sigmaF, equal.gear[1].sigmaF);
 }
 
