@@ -70,6 +70,11 @@ TEST(CliOutcome, MessagesAndExitStatuses) {
        "\"check\":1,\"messages\":[\"warring：歯数Ｚ１が小さい、ｱﾝﾀﾞｰｶｯﾄ発生の可能性あり\"]}"},
       {{"batch"}, "module, z1\n2, \"18\"\n", 0, "", true, "\"teeth\":[18,25]"},
       {{"batch"}, "\nz1\n20\n", 0, "", true, "\"teeth\":[20,25]"},
+      // A row with only x₁ keeps the loaded pair's x₂.
+      {{"calc", "--module", "2", "--teeth", "18", "41", "--shift", "0.3", "-0.1", "--save",
+        dir.Path("p.hgd")},
+       "", 0, "", true, ""},
+      {{"batch", "--load", dir.Path("p.hgd")}, "x1\n0.2\n", 0, "", true, "\"shift\":[0.2,-0.1]"},
       {{"sliding", "--points", "-3"}, "", 1, "点の数 '-3' は 0 以上の整数ではありません", false, ""},
       {{"tolerance", "--module", "1", "--teeth", "20", "30", "--thickness-deviation1", "-1.2",
         "-1.5"},
