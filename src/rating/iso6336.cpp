@@ -202,17 +202,24 @@ RatingResult RateAtTorque(const PairInput& in) {
   const double cay = 0.5 * (Sqr(sigmaHlim[0] / 97 - 18.45) + Sqr(sigmaHlim[1] / 97 - 18.45)) / 18 + 1.5;
   r.Ca = in.tipRelief ? *in.tipRelief : cay;
 
-  // Mesh stiffness of solid steel gears.
-  const double x1 = in.gear[0].x, x2 = in.gear[1].x;
-  const double q = 0.04723 + 0.15551 / g1.zn + 0.25791 / g2.zn - 0.00635 * x1 - 0.11654 * x1 / g1.zn -
-                   0.00193 * x2 - 0.24188 * x2 / g2.zn + 0.00529 * x1 * x1 + 0.00182 * x2 * x2;
+  // Mesh stiffness of solid steel gears. The formula's first gear is the
+  // pinion, the one with fewer teeth, whichever place it has in the pair.
+  const std::size_t pin = z2 < z1 ? 1 : 0;
+  const double zp = r.gear[pin].zn, zw = r.gear[1 - pin].zn;
+  const double x1 = in.gear[pin].x, x2 = in.gear[1 - pin].x;
+  const double q = 0.04723 + 0.15551 / zp + 0.25791 / zw - 0.00635 * x1 - 0.11654 * x1 / zp -
+                   0.00193 * x2 - 0.24188 * x2 / zw + 0.00529 * x1 * x1 + 0.00182 * x2 * x2;
   r.cThPrime = 1 / q;
   r.CB = (1 + 0.5 * (1.2 - in.hfP)) * (1 - 0.02 * (20 - in.alphaNDeg));
   r.cPrime = r.cThPrime * 0.8 * r.CB * std::cos(beta) * (load < 100 ? std::pow(load / 100, 0.25) : 1.0);
   r.cGammaAlpha = r.cPrime * (0.75 * r.epsAlpha + 0.25);
 
   // Dynamic factor: the resonance ratio decides the formula.
-  r.mRed = kPi / 8 * Sqr(g1.dm / g1.db) * Sqr(g1.dm) * kDensity / (1 + 1 / Sqr(r.u));
+  // The reduced mass per unit face width is referred to the pinion's base
+  // circle: its size and u = z_wheel / z_pinion.
+  const GearRating& p = r.gear[pin];
+  const double uPinion = pin == 0 ? r.u : 1 / r.u;
+  r.mRed = kPi / 8 * Sqr(p.dm / p.db) * Sqr(p.dm) * kDensity / (1 + 1 / Sqr(uPinion));
   r.nE1 = 30000 / (kPi * z1) * std::sqrt(r.cGammaAlpha / r.mRed);
   r.N = in.speed1 / r.nE1;
   r.NS = load < 100 ? 0.5 + 0.35 * std::sqrt(load / 100) : 0.85;

@@ -106,6 +106,17 @@ class Output(unittest.TestCase):
                     self.assertEqual((p.returncode, p.stderr),
                                      (1, "spurgear-cli: " + message + "\n"))
 
+    def test_a_command_writing_a_file_needs_no_standard_output(self):
+        # Started with standard output closed, a command that prints nothing
+        # there writes its file and ends well.
+        with tempfile.TemporaryDirectory() as tmp:
+            out = os.path.join(tmp, "g.dxf")
+            p = subprocess.run([CLI, "drawing", "--gear", "1", "--output", out],
+                               stderr=subprocess.PIPE, text=True, timeout=120,
+                               preexec_fn=lambda: os.close(1))
+            self.assertEqual((p.returncode, p.stderr), (0, ""))
+            self.assertTrue(os.path.getsize(out) > 0)
+
 
 if __name__ == "__main__":
     CLI = os.path.abspath(sys.argv.pop(1))

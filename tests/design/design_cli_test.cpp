@@ -5,8 +5,11 @@
 #include <cmath>
 
 #include "cli/cli_run.h"
+#include "core/errors.h"
 #include "core/number_text.h"
+#include "design/measurement.h"
 #include "design/sliding.h"
+#include "design/tolerance.h"
 
 namespace spurgear {
 namespace {
@@ -31,6 +34,163 @@ TEST(DesignCli, ToleranceCarriesTheLimitsAndTheRange) {
   CliRun bad = Cli({"tolerance", "--center-deviation", "-0.01", "0.01"});
   EXPECT_EQ(bad.code, 1);
   EXPECT_NE(bad.err.find("中心距離許容差"), std::string::npos) << bad.err;
+}
+
+void ExpectLimits(const nlohmann::json& j, const Limits& l, const std::string& what) {
+  EXPECT_EQ(j["nominal"].get<double>(), l.nominal) << what;
+  EXPECT_EQ(j["upper"].get<double>(), l.upper) << what;
+  EXPECT_EQ(j["lower"].get<double>(), l.lower) << what;
+}
+
+// Every field of `tolerance` is, by its name, the library's value for the
+// pair as printed: each gear with its own shift, deviations, class and
+// width, the backlash at the working pressure angle. Unequal inputs, so a
+// field printing its neighbour's or the other gear's value differs.
+TEST(DesignCli, EveryToleranceFieldIsTheLibrarysForThePrintedPair) {
+  struct Case {
+    std::vector<std::string> args;
+    PairToleranceInput in;
+    bool negative;
+  };
+  auto gear = [](double upper, double lower, int cls, double b) {
+    GearToleranceInput g;
+    g.thickness_upper = upper;
+    g.thickness_lower = lower;
+    g.accuracy_class = cls;
+    g.face_width = b;
+    return g;
+  };
+  const std::vector<std::string> pair = {"tolerance", "--module", "2", "--teeth", "18",
+                                         "41",        "--shift",  "0.3", "-0.1"};
+  auto with = [&](std::vector<std::string> more) {
+    std::vector<std::string> a = pair;
+    a.insert(a.end(), more.begin(), more.end());
+    return a;
+  };
+  const Case cases[] = {
+      {with({"--thickness-deviation1", "-0.05", "-0.1", "--thickness-deviation2", "-0.04",
+             "-0.09", "--center-deviation", "0.03", "-0.02", "--accuracy-class", "6", "8",
+             "--face-width", "20", "25"}),
+       {gear(-0.05, -0.1, 6, 20), gear(-0.04, -0.09, 8, 25), 0.03, -0.02},
+       false},
+      // Thick teeth on a short centre distance; widths from the strength page's 10.
+      {with({"--thickness-deviation1", "0.2", "0.1", "--center-deviation", "0", "-0.3"}),
+       {gear(0.2, 0.1, 7, 10), gear(0, 0, 7, 10), 0, -0.3},
+       true},
+  };
+  for (const Case& c : cases) {
+    CliRun run = Cli(c.args);
+    ASSERT_EQ(run.code, 0) << run.err;
+    const nlohmann::json j = run.Json();
+    const nlohmann::json& res = j["results"];
+    const double m = res["module"], alpha = res["pressure_angle_deg"];
+    ASSERT_EQ(res["shift"][1].get<double>(), -0.1);
+    const GearToleranceInput* in[2] = {&c.in.gear1, &c.in.gear2};
+    for (int i = 0; i < 2; ++i) {
+      const std::string what = "gear" + std::to_string(i + 1);
+      const nlohmann::json& g = j[what];
+      const int z = res["teeth"][i];
+      const double x = res["shift"][i], da = res["tip_diameter"][i];
+      const GearToleranceResult e = GearLimits(MeasureGear(m, z, x, da, alpha), m, z, x, alpha,
+                                               *in[i]);
+      EXPECT_EQ(g["span_teeth"].get<int>(), e.span_teeth) << what;
+      EXPECT_EQ(g["pin"].get<double>(), *e.pin) << what;
+      EXPECT_EQ(g["thickness_deviation"][0].get<double>(), in[i]->thickness_upper) << what;
+      EXPECT_EQ(g["thickness_deviation"][1].get<double>(), in[i]->thickness_lower) << what;
+      ExpectLimits(g["span_limits"], e.span, what + " span");
+      ExpectLimits(g["over_pins_limits"], *e.over_pins, what + " over pins");
+      ExpectLimits(g["chordal_thickness_limits"], e.chordal_thickness, what + " chordal");
+      EXPECT_EQ(g["accuracy_class"].get<int>(), in[i]->accuracy_class) << what;
+      EXPECT_EQ(g["face_width"].get<double>(), in[i]->face_width) << what;
+      const AccuracyTolerances& t = e.tolerances;
+      const std::pair<const char*, double> named[] = {
+          {"single_pitch", t.single_pitch}, {"cumulative_pitch", t.cumulative_pitch},
+          {"profile_total", t.profile_total}, {"profile_form", t.profile_form},
+          {"profile_slope", t.profile_slope}, {"helix_total", t.helix_total},
+          {"helix_form", t.helix_form},     {"helix_slope", t.helix_slope},
+          {"runout", t.runout}};
+      for (const auto& [name, v] : named) {
+        EXPECT_EQ(g["tolerances_um"][name].get<double>(), v) << what << " " << name;
+      }
+      EXPECT_EQ(g["tolerances_covered"].get<bool>(), t.covered) << what;
+    }
+    const BacklashRange b = BacklashLimits(c.in, res["distance_correction"], alpha,
+                                           res["working_pressure_angle_deg"]);
+    EXPECT_EQ(j["center_deviation"][0].get<double>(), c.in.center_upper);
+    EXPECT_EQ(j["center_deviation"][1].get<double>(), c.in.center_lower);
+    EXPECT_EQ(j["backlash_normal"][0].get<double>(), b.normal_min);
+    EXPECT_EQ(j["backlash_normal"][1].get<double>(), b.normal_max);
+    EXPECT_EQ(j["backlash_circumferential"][0].get<double>(), b.circumferential_min);
+    EXPECT_EQ(j["backlash_circumferential"][1].get<double>(), b.circumferential_max);
+    EXPECT_EQ(j["backlash_min_negative"].get<bool>(), c.negative);
+    EXPECT_EQ(b.negative_min, c.negative);
+  }
+}
+
+// Every field of `sliding` is the library's value for the printed pair as
+// it meshes without backlash; gear 1 cut into by gear 2's tip, gear 2
+// clear, x₁ ≠ x₂, and a corrected centre distance that does not move the
+// contact.
+TEST(DesignCli, EverySlidingFieldIsTheLibrarysForThePrintedPair) {
+  const std::vector<std::string> cases[] = {
+      {"sliding", "--module", "3", "--teeth", "12", "24", "--shift", "0.6", "0.36", "--points",
+       "7"},
+      {"sliding", "--module", "2", "--teeth", "12", "30", "--points", "5"},
+      {"sliding", "--module", "2", "--teeth", "18", "41", "--shift", "0.3", "-0.1",
+       "--correction", "0.5", "--points", "3"},
+      {"sliding", "--module", "1", "--teeth", "12", "12", "--shift", "1.2", "1.2"},
+  };
+  auto maybe = [](const nlohmann::json& v, const std::optional<double>& e, const std::string& w) {
+    ASSERT_EQ(v.is_null(), !e) << w;
+    if (e) EXPECT_EQ(v.get<double>(), *e) << w;
+  };
+  for (const auto& args : cases) {
+    CliRun run = Cli(args);
+    ASSERT_EQ(run.code, 0) << run.err;
+    const nlohmann::json j = run.Json();
+    const nlohmann::json& res = j["results"];
+    const double m = res["module"], alpha = res["pressure_angle_deg"];
+    const int z1 = res["teeth"][0], z2 = res["teeth"][1];
+    const MeshGeometry g{z1,
+                         z2,
+                         res["tip_diameter"][0],
+                         res["tip_diameter"][1],
+                         res["base_diameter"][0],
+                         res["base_diameter"][1],
+                         res["center_distance"],
+                         res["working_pressure_angle_deg"],
+                         MeshFor(m, 1, 1, 0, 0, alpha).base_pitch};
+    const int n = static_cast<int>(j["points"].size());
+    const SlidingResult e = SpecificSliding(g, n);
+    const std::string w = args[4] + "/" + args[5];
+    maybe(j["gear1_root"], e.root1, w + " gear1_root");
+    maybe(j["gear1_tip"], e.tip1, w + " gear1_tip");
+    maybe(j["gear2_root"], e.root2, w + " gear2_root");
+    maybe(j["gear2_tip"], e.tip2, w + " gear2_tip");
+    EXPECT_EQ(j["interference1"].get<bool>(), e.interference1) << w;
+    EXPECT_EQ(j["interference2"].get<bool>(), e.interference2) << w;
+    EXPECT_EQ(j["path_length"].get<double>(), e.path_length) << w;
+    EXPECT_EQ(j["base_pitch"].get<double>(), e.base_pitch) << w;
+    EXPECT_EQ(j["single_contact"][0].get<double>(), e.single_from) << w;
+    EXPECT_EQ(j["single_contact"][1].get<double>(), e.single_to) << w;
+    EXPECT_LE(e.single_to, e.path_length) << w;
+    for (int i = 0; i < n; ++i) {
+      const nlohmann::json& p = j["points"][i];
+      const SlidingPoint& q = e.points[i];
+      EXPECT_EQ(p["position"].get<double>(), q.position) << w << " " << i;
+      EXPECT_EQ(p["rho1"].get<double>(), q.rho1) << w << " " << i;
+      EXPECT_EQ(p["rho2"].get<double>(), q.rho2) << w << " " << i;
+      maybe(p["zeta1"], q.zeta1, w + " zeta1");
+      maybe(p["zeta2"], q.zeta2, w + " zeta2");
+    }
+    const double x1 = res["shift"][0], x2 = res["shift"][1];
+    try {
+      const double x = BalancedShift1(m, z1, z2, x1 + x2, alpha);
+      EXPECT_EQ(j["balanced_shift1"].get<double>(), x) << w;
+    } catch (const CommandError&) {
+      EXPECT_TRUE(j["balanced_shift1"].is_null()) << w;
+    }
+  }
 }
 
 TEST(DesignCli, SlidingReportsInterferenceAndBalances) {

@@ -55,6 +55,21 @@ TEST(Sliding, InterferenceIsReportedNotANumber) {
   EXPECT_TRUE(r.points.back().zeta1.has_value());
   // A positive shift on the pinion clears it.
   EXPECT_FALSE(SpecificSliding(MeshFor(1, 14, 60, 0.3, 0, 20)).interference1);
+  // The same pair turned round: now gear 2 is the one cut into.
+  const SlidingResult mirror = SpecificSliding(MeshFor(1, 60, 14, 0, 0, 20));
+  EXPECT_FALSE(mirror.interference1);
+  EXPECT_TRUE(mirror.interference2);
+  EXPECT_FALSE(mirror.root2.has_value());
+  EXPECT_TRUE(mirror.root1.has_value());
+}
+
+// Below a contact ratio of 1 the whole path is single contact: its span
+// ends where the path does, not a base pitch on.
+TEST(Sliding, ShortPathIsSingleContactThroughout) {
+  const SlidingResult r = SpecificSliding(MeshFor(1, 12, 12, 1.2, 1.2, 20));
+  ASSERT_LT(r.path_length, r.base_pitch);
+  EXPECT_EQ(r.single_from, 0.0);
+  EXPECT_EQ(r.single_to, r.path_length);
 }
 
 TEST(Sliding, BalancedShiftEqualisesTheRoots) {

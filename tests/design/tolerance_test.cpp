@@ -49,6 +49,11 @@ TEST(Tolerance, IsoValuesWorkedByHand) {
     }
     EXPECT_TRUE(t.covered);
   }
+  // Class 3, m 2: f_fαT = (0.55·2 + 5)·√2^(3−5) = 3.05 exactly, half up to 3.1.
+  EXPECT_DOUBLE_EQ(ToleranceValues(3, 10, 2, 10).profile_form, 3.1);
+  // The covered sizes include their ends: z 5 and d 5 mm, m 0.5, b 4.
+  EXPECT_TRUE(ToleranceValues(7, 5, 1, 4).covered);
+  EXPECT_TRUE(ToleranceValues(7, 10, 0.5, 20).covered);
   // Outside the standard's sizes the values still come, marked.
   EXPECT_FALSE(ToleranceValues(7, 4, 2, 20).covered);
   EXPECT_FALSE(ToleranceValues(7, 20, 0.4, 20).covered);
@@ -125,6 +130,7 @@ TEST(Tolerance, BacklashRangeAgainstTheExactInvoluteBacklash) {
   EXPECT_NEAR(r.normal_max, exact(-0.10, -0.08, 0.04), 0.04 * 0.06 * 0.06);
   EXPECT_GT(std::fabs(r.normal_max - exact(-0.10, -0.08, -0.01)), 0.01);  // ends not swapped
   EXPECT_NEAR(r.circumferential_max, r.normal_max / std::cos(aw), 1e-15);
+  EXPECT_NEAR(r.circumferential_min, r.normal_min / std::cos(aw), 1e-15);
   EXPECT_FALSE(r.negative_min);
 
   // Thick teeth and a short centre distance: the flanks interfere.

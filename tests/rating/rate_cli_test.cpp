@@ -4,6 +4,8 @@
 // the sheet's rating section.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "cli/cli_run.h"
 #include "commands/memory_ports.h"
 #include "commands/report_sheet.h"
@@ -55,6 +57,110 @@ TEST(RateCli, RatesThePairAsCalculated) {
   EXPECT_EQ(j["gear2"]["ZW"].get<double>(), r.gear[1].ZW);
   EXPECT_GT(r.gear[1].ZW, 1.0);  // the softer wheel against a case-hardened pinion
   EXPECT_EQ(j["max_torque"].get<double>(), r.maxTorque);
+}
+
+// Every printed field is, by its name, the library's value for the pair as
+// printed with the options as documented (a face width of ten modules,
+// Ra 0.8, S_Hmin 1.0, S_Fmin 1.4 unless given). Cases where neighbouring
+// fields differ: K_Hα ≠ K_Fα, Y_F ≠ Y_Fa, a gear passing one check and
+// failing the other, S_Fmin ≠ S_Hmin given.
+TEST(RateCli, EveryFieldIsTheLibrarysByName) {
+  struct Case {
+    std::vector<std::string> args;
+    std::function<void(rating::PairInput&)> set;
+  };
+  using rating::Material;
+  const Case cases[] = {
+      {{"--module", "2", "--teeth", "18", "41", "--shift", "0.3", "-0.1"}, {}},
+      {{"--module", "2", "--teeth", "20", "41", "--accuracy-grade", "11", "--torque", "20"},
+       [](rating::PairInput& in) {
+         in.accuracyGrade = 11;
+         in.torque1 = 20;
+       }},
+      {{"--module", "2", "--teeth", "41", "18", "--torque", "300"},
+       [](rating::PairInput& in) { in.torque1 = 300; }},
+      {{"--module", "2", "--teeth", "18", "41", "--shift", "0.3", "-0.1", "--torque", "300",
+        "--speed", "3000", "--material", "case-hardened", "nitrided", "--roughness", "1.6", "0.4",
+        "--face-width", "25", "20", "--accuracy-grade", "8", "--viscosity", "220", "--khbeta",
+        "1.3", "--sf-min", "1.5", "--sh-min", "1.1", "--application-factor", "1.25"},
+       [](rating::PairInput& in) {
+         in.torque1 = 300;
+         in.speed1 = 3000;
+         in.gear[1].material = Material::Nitrided;
+         in.gear[1].hardness = rating::DefaultHardness(Material::Nitrided);
+         in.gear[0].Ra = 1.6;
+         in.gear[1].Ra = 0.4;
+         in.gear[0].b = 25;
+         in.gear[1].b = 20;
+         in.accuracyGrade = 8;
+         in.nu40 = 220;
+         in.KHbeta = 1.3;
+         in.SFmin = 1.5;
+         in.SHmin = 1.1;
+         in.KA = 1.25;
+       }},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"rate"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    CliRun run = Cli(args);
+    ASSERT_EQ(run.code, 0) << run.err;
+    const nlohmann::json j = run.Json();
+    const nlohmann::json& res = j["results"];
+    rating::PairInput in;
+    in.mn = res["module"];
+    in.a = res["corrected_center_distance"];
+    for (std::size_t i = 0; i < 2; ++i) {
+      in.gear[i].z = res["teeth"][i];
+      in.gear[i].x = res["shift"][i];
+      in.gear[i].da = res["tip_diameter"][i];
+      in.gear[i].b = 10 * in.mn;
+      in.gear[i].material = Material::CaseHardened;
+      in.gear[i].hardness = rating::DefaultHardness(Material::CaseHardened);
+      in.gear[i].Ra = 0.8;
+    }
+    in.torque1 = 100;
+    in.speed1 = 1000;
+    in.SHmin = 1.0;
+    in.SFmin = 1.4;
+    if (c.set) c.set(in);
+    const rating::RatingResult r = rating::Rate(in);
+    const std::string w = c.args[3] + "/" + c.args[4] + " " + c.args.back();
+    const std::pair<const char*, double> factors[] = {
+        {"Ft", r.Ft}, {"v", r.v}, {"KA", r.KA}, {"Kv", r.Kv}, {"resonance_ratio", r.N},
+        {"subcritical_limit", r.NS}, {"cprime", r.cPrime}, {"cgamma_alpha", r.cGammaAlpha},
+        {"KHbeta", r.KHbeta}, {"KFbeta", r.KFbeta}, {"KHalpha", r.KHalpha},
+        {"KFalpha", r.KFalpha}, {"ZH", r.ZH}, {"ZE", r.ZE}, {"Zeps", r.Zeps},
+        {"Zbeta", r.Zbeta}, {"ZL", r.ZL}, {"Zv", r.Zv}, {"ZR", r.ZR},
+        {"nominal_contact_stress", r.sigmaH0}, {"Ybeta", r.Ybeta}, {"Yeps", r.Yeps},
+        {"YST", r.YST}, {"YB", r.YB}, {"YDT", r.YDT}, {"eps_alpha", r.epsAlpha},
+        {"eps_beta", r.epsBeta}, {"working_pressure_angle_deg", r.alphaWtDeg}};
+    for (const auto& [name, v] : factors) {
+      EXPECT_EQ(j["factors"][name].get<double>(), v) << w << " " << name;
+    }
+    EXPECT_EQ(j["factors"]["speed_range"], rating::SpeedRangeKey(r.range)) << w;
+    EXPECT_EQ(j["max_torque"].get<double>(), r.maxTorque) << w;
+    for (std::size_t i = 0; i < 2; ++i) {
+      const rating::GearRating& g = r.gear[i];
+      const nlohmann::json& o = j[i == 0 ? "gear1" : "gear2"];
+      const std::pair<const char*, double> named[] = {
+          {"contact_stress", g.sigmaH}, {"permissible_contact_stress", g.sigmaHP},
+          {"pitting_safety", g.SH}, {"root_stress", g.sigmaF},
+          {"permissible_root_stress", g.sigmaFP}, {"bending_safety", g.SF},
+          {"form_factor", g.YF}, {"stress_correction_factor", g.YS}, {"tip_form_factor", g.YFa},
+          {"tip_stress_correction_factor", g.YSa}, {"ZBD", g.ZBD}, {"ZNT", g.ZNT},
+          {"ZW", g.ZW}, {"ZX", g.ZX}, {"YNT", g.YNT}, {"YdeltarelT", g.YdeltaRelT},
+          {"YRrelT", g.YRRelT}, {"YX", g.YX}, {"sigma_hlim", g.sigmaHlim},
+          {"sigma_flim", g.sigmaFlim}, {"load_cycles", g.NL}, {"fpb", g.fpb},
+          {"ffalpha", g.ffalpha}, {"critical_section_thickness", g.sFn},
+          {"bending_moment_arm", g.hFe}, {"fillet_radius", g.rhoF}};
+      for (const auto& [name, v] : named) {
+        EXPECT_EQ(o[name].get<double>(), v) << w << " gear " << i + 1 << " " << name;
+      }
+      EXPECT_EQ(o["pitting_pass"].get<bool>(), g.pittingPass) << w << " gear " << i + 1;
+      EXPECT_EQ(o["bending_pass"].get<bool>(), g.bendingPass) << w << " gear " << i + 1;
+    }
+  }
 }
 
 TEST(RateCli, RefusalsNameTheirInput) {

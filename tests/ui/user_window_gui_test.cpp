@@ -308,17 +308,28 @@ TEST(RichTextNames, AFileNameWithMarkupIsShownAsPlainText) {
   QString shown;
   Qt::TextFormat format = Qt::AutoText;
   QSize size;
-  QTimer::singleShot(0, [&] {
-    if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      shown = b->text();
-      if (auto* l = b->findChild<QLabel*>("qt_msgbox_label")) {
-        format = l->textFormat();
-        size = l->sizeHint();
-      }
-      b->accept();
+  // The box opens inside OpenFile's own event loop, some turns later under
+  // load: look for it until it is there, for as long as a slow machine needs.
+  QTimer poll;
+  QElapsedTimer waited;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!b) {
+      if (waited.elapsed() > 60000) poll.stop();
+      return;
     }
+    poll.stop();
+    shown = b->text();
+    if (auto* l = b->findChild<QLabel*>("qt_msgbox_label")) {
+      format = l->textFormat();
+      size = l->sizeHint();
+    }
+    b->accept();
   });
+  waited.start();
+  poll.start(20);
   p.OpenFile(path);
+  poll.stop();
   EXPECT_TRUE(shown.contains(QString::fromStdString(name))) << shown.toStdString();
   EXPECT_EQ(format, Qt::PlainText);
   EXPECT_LT(size.height(), 80);  // one line of ordinary text, not size 7
