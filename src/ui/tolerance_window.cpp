@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPointer>
 
 #include "core/number_text.h"
 #include "ui/follow_slot0.h"
@@ -54,6 +55,10 @@ ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow)
       width_(commands.toleranceWidth) {
   SetToolWindowFace(this, "FormTolerance", QStringLiteral("公差・バックラッシ"));
   FollowSlot0(this, commands_, [this] { Refresh(); });
+  // A k or pin chosen in the measurement window shows here at once.
+  commands_.AddChoiceListener([guard = QPointer<ToleranceWindow>(this)] {
+    if (guard) guard->Refresh();
+  });
   Load();
   Build();
 }
@@ -255,7 +260,7 @@ void ToleranceWindow::Refresh() {
   QString status;
   // k and the pins in force in the measurement window (automatic where
   // none was chosen), as the sheet takes them.
-  const std::array<MeasurementChoice, 2> choice = commands_.measurementChoices;
+  const std::array<MeasurementChoice, 2> choice = ChoicesInForce(commands_);
   try {
     try {
       r = TolerancesForSlot0(commands_, Input(), choice[0], choice[1]);
@@ -322,7 +327,7 @@ void ToleranceWindow::Refresh() {
 void ToleranceWindow::Attach(TForm1& mainWindow) {
   // The inputs remembered from earlier sessions are in force from the start.
   LoadInto(mainWindow.commands());
-  AttachToolWindow<ToleranceWindow>(mainWindow, "N9", "FormTolerance", 40);
+  AttachToolWindow<ToleranceWindow>(mainWindow, "N9", "FormTolerance");
 }
 
 }  // namespace spurgear::ui
