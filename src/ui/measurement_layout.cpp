@@ -237,9 +237,7 @@ void MeasurementWindow::Attach(TForm1& mainWindow) {
       w = new MeasurementWindow(mainWindow.commands(), &mainWindow);
       // Beside the main window, wholly on the screen; afterwards where the
       // user puts it, for as long as the program runs (closing only hides).
-      const QRect frame = mainWindow.frameGeometry();
-      const QSize decoration = frame.size() - mainWindow.geometry().size();
-      w->move(BesideMain(AvailableArea(&mainWindow), frame, w->size() + decoration));
+      PlaceToolWindow(mainWindow, w);
     }
     w->Refresh();
     w->show();

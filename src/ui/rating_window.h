@@ -66,6 +66,7 @@ class RatingWindow : public QWidget {
   QLineEdit* rackDedendum_ = nullptr;
   QLineEdit* rackRootRadius_ = nullptr;
   QTableWidget* table_ = nullptr;
+  QLabel* checks_ = nullptr;
   QLabel* summary_ = nullptr;
   QLabel* status_ = nullptr;
 };

@@ -199,7 +199,7 @@ void SlidingWindow::Refresh() {
 }
 
 void SlidingWindow::Attach(TForm1& mainWindow) {
-  AttachToolWindow<SlidingWindow>(mainWindow, "N10", "FormSliding", 60);
+  AttachToolWindow<SlidingWindow>(mainWindow, "N10", "FormSliding");
 }
 
 }  // namespace spurgear::ui

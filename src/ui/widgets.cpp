@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyle>
 #include <QtMath>
 
@@ -24,6 +25,11 @@ void SetToolWindowFace(QWidget* window, const char* name, const QString& title) 
   pal.setColor(QPalette::Window, QColor(192, 192, 192));  // the main window's silver
   window->setPalette(pal);
   window->setAutoFillBackground(true);
+  // Escape closes it as it closes a dialog; closing only hides it.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+  escape->setObjectName(QString::fromUtf8(name) + QStringLiteral("Escape"));
+  escape->setContext(Qt::WidgetWithChildrenShortcut);
+  QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
 }
 
 void DisconnectEdits(QWidget* window) {

@@ -78,7 +78,7 @@ QString Q(std::string_view text);
 // where the Windows face is not installed; both carry the Japanese glyphs.
 QFont WindowFont();
 // A tool window in the program's face: its name, title, font and silver
-// ground.
+// ground; Escape closes it.
 void SetToolWindowFace(QWidget* window, const char* name, const QString& title);
 // For a window's destructor: a field that loses the focus while the window
 // goes would otherwise run the window's handler on a half-destroyed window.

@@ -1,0 +1,102 @@
+// The four tool windows as the user meets them: Escape closes each, the
+// tolerance window follows a k chosen in the measurement window at once, and
+// the rating says when the pair it rates cannot work as calculated.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "ui/window_test.h"
+
+namespace spurgear {
+namespace {
+
+class ToolWindowsTest : public WindowTest {
+ protected:
+  QWidget* Open(const char* item, const char* name) {
+    p->Find<QAction>(item)->trigger();
+    QApplication::processEvents();
+    return p->Find<QWidget>(name);
+  }
+  void Calculate(const char* z2, const char* x1, const char* x2) {
+    Type("Edit3", z2);
+    Type("Edit4", x1);
+    Type("Edit5", x2);
+    Click("BitBtn1");
+    QApplication::processEvents();
+  }
+  void Enter(QLineEdit* e, const char* text) {
+    e->setText(QString::fromUtf8(text));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, {});
+    QApplication::sendEvent(e, &press);
+  }
+  QString Label(const char* name) { return p->Find<QLabel>(name)->text(); }
+};
+
+TEST_F(ToolWindowsTest, EscapeClosesEachToolWindow) {
+  p->Show();
+  for (const auto& [item, name] : {std::pair{"N8", "Form3"}, std::pair{"N9", "FormTolerance"},
+                                   std::pair{"N10", "FormSliding"}, std::pair{"N11", "Form4"}}) {
+    SCOPED_TRACE(name);
+    QWidget* w = Open(item, name);
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(w->isVisible());
+    // From whatever has the focus inside it, a field or a button.
+    QWidget* inside = w->focusWidget() ? w->focusWidget() : w;
+    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Escape, {});
+    QApplication::sendEvent(inside, &press);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, {});
+    QApplication::sendEvent(inside, &key);
+    QApplication::processEvents();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(p->form1->isVisible());
+  }
+}
+
+// Choosing k in the measurement window once left the tolerance window on the
+// old k until the next calculation.
+TEST_F(ToolWindowsTest, ToleranceFollowsTheSpannedTeethChosen) {
+  Open("N9", "FormTolerance");
+  Open("N8", "Form3");
+  // 15 teeth unshifted: k = 2 by the nearest-k rule.
+  ASSERT_EQ(Text("TolLimit0_1"), "2");
+  Enter(Edit("InspSpanTeeth1"), "3");
+  EXPECT_EQ(Text("InspSpanTeeth1"), "3");
+  EXPECT_EQ(Text("TolLimit0_1"), "3");
+  Enter(Edit("InspSpanTeeth1"), "自動");
+  EXPECT_EQ(Text("TolLimit0_1"), "2");
+  EXPECT_TRUE(box.errors.empty());
+}
+
+// Module 1, 15 and 40 teeth, shifts 1.1 and −0.8: the pinion's tip comes to a
+// point (tip thickness −0.085, the involute function evaluated apart) though
+// the contact ratio is 1.24; with 25 teeth and 1.5 / 1.5 it is 0.738.
+TEST_F(ToolWindowsTest, TheRatingOfAPairThatCannotWorkSaysSo) {
+  Open("N11", "Form4");
+  // A sound pair: no findings, a plain verdict with the safeties and their
+  // minimums.
+  EXPECT_EQ(Label("RatingChecks"), QString());
+  const QString sound = Label("RatingSummary");
+  EXPECT_TRUE(sound.startsWith(QStringLiteral("歯面:"))) << sound.toStdString();
+  EXPECT_TRUE(sound.contains(QStringLiteral("(S_Hmin 1.00)"))) << sound.toStdString();
+  EXPECT_TRUE(sound.contains(QStringLiteral("(S_Fmin 1.40)"))) << sound.toStdString();
+  EXPECT_TRUE(sound.contains(QStringLiteral("S_H "))) << sound.toStdString();
+
+  Calculate("40", "1.1", "-0.8");
+  EXPECT_EQ(Text("Edit47"), "-0.085");
+  EXPECT_TRUE(Label("RatingChecks").contains(QStringLiteral("ギア１の歯先がとがる（歯先歯厚 -0.085）")))
+      << Label("RatingChecks").toStdString();
+  EXPECT_TRUE(Label("RatingSummary").startsWith(QStringLiteral("【この歯車対には無効】")))
+      << Label("RatingSummary").toStdString();
+
+  Calculate("25", "1.5", "1.5");
+  const QString refused = Label("RatingStatus");
+  EXPECT_FALSE(refused.startsWith(QStringLiteral("歯先円直径"))) << refused.toStdString();
+  EXPECT_TRUE(refused.contains(QStringLiteral("正面かみ合い率"))) << refused.toStdString();
+  EXPECT_TRUE(Label("RatingChecks").contains(QStringLiteral("噛合率が１未満（0.738）")));
+}
+
+}  // namespace
+}  // namespace spurgear
