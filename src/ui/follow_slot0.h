@@ -9,6 +9,7 @@
 #include "commands/commands.h"
 #include "ui/main_window.h"
 #include "ui/placement.h"
+#include "ui/widgets.h"
 
 namespace spurgear::ui {
 
@@ -28,6 +29,7 @@ void AttachToolWindow(TForm1& mainWindow, const char* item, const char* name) {
     auto* w = mainWindow.findChild<Window*>(name);
     if (!w) {
       w = new Window(mainWindow.commands(), &mainWindow);
+      SetUpToolWindowKeys(w);
       PlaceToolWindow(mainWindow, w);
     }
     w->Refresh();

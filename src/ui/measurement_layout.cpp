@@ -237,6 +237,7 @@ void MeasurementWindow::Attach(TForm1& mainWindow) {
       w = new MeasurementWindow(mainWindow.commands(), &mainWindow);
       // Beside the main window, wholly on the screen; afterwards where the
       // user puts it, for as long as the program runs (closing only hides).
+      SetUpToolWindowKeys(w);
       PlaceToolWindow(mainWindow, w);
     }
     w->Refresh();

@@ -116,6 +116,7 @@ void ScrollInside(QWidget* window, QSize client) {
   auto* area = new QScrollArea(window);
   area->setObjectName(window->objectName() + QStringLiteral("Scroll"));
   area->setFrameShape(QFrame::NoFrame);
+  area->setFocusPolicy(Qt::NoFocus);  // the Tab chain stays on the fields
   area->setWidget(content);
   area->viewport()->setAutoFillBackground(false);
   area->setGeometry(QRect(QPoint(0, 0), client));

@@ -148,6 +148,12 @@ void ToleranceWindow::Build() {
     }
     y += kStep;
   }
+  // Names and grades typed in full width stay as typed.
+  for (const char* name : {"TolMaterial", "TolHeatTreatment", "TolHardness", "TolFinishing"}) {
+    for (int g = 1; g <= 2; ++g) {
+      if (auto* e = findChild<QLineEdit*>(name + QString::number(g))) e->setProperty(kFreeText, true);
+    }
+  }
   label("TolCenterUpperLabel", kLabelX, y, QStringLiteral("中心距離の上の許容差"));
   fields_.push_back({input("TolCenterUpper", kCol[0], y, kColW),
                      [this](const QString& t) {

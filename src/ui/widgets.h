@@ -106,6 +106,18 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, int x, int y, int 
 // Space does; outside a dialog Qt passes it over.
 void PressButtonsOnEnter(QWidget* window);
 
+// The property that marks a tool window's field of free text (a material's
+// name), whose digits stay as typed.
+inline constexpr char kFreeText[] = "freeText";
+// The text with full-width digits, point, signs, exponent letters and
+// spaces as their ASCII forms; nothing else changes.
+QString NarrowDigits(const QString& text);
+// Readies a tool window's fields for the keyboard: read-only fields and
+// tables leave the Tab chain (a click still reaches them), and what a
+// Japanese input method types in full width into an editable field that is
+// not free text becomes the ASCII digits the parsers read.
+void SetUpToolWindowKeys(QWidget* window);
+
 QLabel* MakeLabel(QWidget* parent, const QString& name, int x, int y, const QString& caption);
 
 }  // namespace spurgear::ui

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -45,14 +46,64 @@ TEST_F(ToolWindowsTest, EscapeClosesEachToolWindow) {
     ASSERT_TRUE(w->isVisible());
     // From whatever has the focus inside it, a field or a button.
     QWidget* inside = w->focusWidget() ? w->focusWidget() : w;
-    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Escape, {});
-    QApplication::sendEvent(inside, &press);
     QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, {});
     QApplication::sendEvent(inside, &key);
     QApplication::processEvents();
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(p->form1->isVisible());
   }
+}
+
+// Tab walks only what the user can change or press: it once walked 38
+// read-only fields in the tolerance window and stayed in the rating's table.
+TEST_F(ToolWindowsTest, TabVisitsOnlyEditableFieldsAndButtons) {
+  p->Show();
+  for (const auto& [item, name] : {std::pair{"N8", "Form3"}, std::pair{"N9", "FormTolerance"},
+                                   std::pair{"N10", "FormSliding"}, std::pair{"N11", "Form4"}}) {
+    SCOPED_TRACE(name);
+    QWidget* w = Open(item, name);
+    ASSERT_NE(w, nullptr);
+    QWidget* start = w->nextInFocusChain();
+    QWidget* at = start;
+    int steps = 0;
+    do {
+      if (at->focusPolicy() & Qt::TabFocus && at->isVisibleTo(w) && at->isEnabled()) {
+        auto* edit = qobject_cast<QLineEdit*>(at);
+        const bool input = (edit && !edit->isReadOnly()) || at->inherits("QAbstractButton") ||
+                           at->inherits("QComboBox");
+        EXPECT_TRUE(input) << at->objectName().toStdString() << " "
+                           << at->metaObject()->className();
+      }
+      at = at->nextInFocusChain();
+    } while (at != start && ++steps < 1000);
+    w->close();
+  }
+}
+
+// What a Japanese input method commits in full width is taken as the digits
+// it shows; a material's name keeps its own characters.
+TEST_F(ToolWindowsTest, FullWidthDigitsAreTakenInTheToolWindowsFields) {
+  Open("N11", "Form4");
+  QLineEdit* torque = Edit("RatingTorque");
+  torque->setFocus();
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("１２．５"));
+  torque->selectAll();
+  QApplication::sendEvent(torque, &commit);
+  EXPECT_EQ(torque->text(), QStringLiteral("12.5"));
+  Open("N9", "FormTolerance");
+  QLineEdit* upper = Edit("TolThicknessUpper1");
+  upper->setFocus();
+  upper->selectAll();
+  QInputMethodEvent minus;
+  minus.setCommitString(QStringLiteral("－０．０５"));
+  QApplication::sendEvent(upper, &minus);
+  EXPECT_EQ(upper->text(), QStringLiteral("-0.05"));
+  QLineEdit* material = Edit("TolMaterial1");
+  QInputMethodEvent name;
+  name.setCommitString(QStringLiteral("ＳＣＭ４４０"));
+  QApplication::sendEvent(material, &name);
+  EXPECT_EQ(material->text(), QStringLiteral("ＳＣＭ４４０"));
 }
 
 // Choosing k in the measurement window once left the tolerance window on the
