@@ -4,6 +4,7 @@
 #include "ui/tolerance_window.h"
 
 #include <array>
+#include <utility>
 
 #include <QAction>
 #include <QLabel>
@@ -239,14 +240,55 @@ void ToleranceWindow::Build() {
   }
 }
 
+ToleranceWindow::Field* ToleranceWindow::Partner(const Field& f) {
+  QString name = f.edit->objectName();
+  if (name.contains(QStringLiteral("Upper"))) {
+    name.replace(QStringLiteral("Upper"), QStringLiteral("Lower"));
+  } else if (name.contains(QStringLiteral("Lower"))) {
+    name.replace(QStringLiteral("Lower"), QStringLiteral("Upper"));
+  } else {
+    return nullptr;
+  }
+  for (Field& other : fields_) {
+    if (other.edit->objectName() == name) return &other;
+  }
+  return nullptr;
+}
+
+void ToleranceWindow::TakePending() {
+  Field* f = std::exchange(pending_, nullptr);
+  if (f) f->take(f->edit->text().trimmed());
+}
+
 void ToleranceWindow::Edited(Field& f) {
   if (busy_ || f.edit->text().trimmed() == f.edit->property("shown").toString()) return;
   busy_ = true;
   const PairToleranceInput before = input_;
   const std::optional<double> widths[2] = {width_[0], width_[1]};
   const QString text = f.edit->text().trimmed();
+  // A bound that reads as a number but is out of order with a partner the
+  // user has not typed yet waits for it: the upper may be typed first.
+  Field* partner = Partner(f);
+  if (partner && pending_ != partner && !partner->edit->property("typed").toBool()) {
+    bool read = false;
+    try {
+      f.take(text);
+      read = true;
+      CheckToleranceInput(input_);
+    } catch (const CommandError&) {
+      if (read) pending_ = &f;
+    }
+    input_ = before;
+    if (pending_ == &f) {
+      status_->setText(QStringLiteral("もう一方の許容差を入力してください"));
+      busy_ = false;
+      return;
+    }
+  }
   const bool taken = commands_.Run([&] {
+    if (pending_ == &f) pending_ = nullptr;
     f.take(text);
+    if (pending_ == partner) TakePending();  // the pair typed, checked together
     CheckToleranceInput(input_);
   });
   if (!taken) {
@@ -254,6 +296,8 @@ void ToleranceWindow::Edited(Field& f) {
     width_[0] = widths[0];
     width_[1] = widths[1];
   } else {
+    f.edit->setProperty("typed", true);
+    if (partner) partner->edit->setProperty("typed", true);
     Save();
   }
   Refresh();  // a refused text gives way to the value in force
@@ -261,9 +305,21 @@ void ToleranceWindow::Edited(Field& f) {
 }
 
 void ToleranceWindow::Refresh() {
+  QString status;
+  if (pending_) {
+    // A calculation checks the bound still waiting, with no message box.
+    const PairToleranceInput before = input_;
+    try {
+      TakePending();
+      CheckToleranceInput(input_);
+      Save();
+    } catch (const CommandError& e) {
+      input_ = before;
+      status = Q(e.what());
+    }
+  }
   for (Field& f : fields_) Show(f.edit, f.shown());
   std::optional<PairToleranceResult> r;
-  QString status;
   // k and the pins in force in the measurement window (automatic where
   // none was chosen), as the sheet takes them.
   const std::array<MeasurementChoice, 2> choice = ChoicesInForce(commands_);
