@@ -39,6 +39,7 @@ RatingWindow::RatingWindow(Commands& commands, QWidget* mainWindow)
   SetToolWindowFace(this, "Form4", QStringLiteral("強度計算 (ISO 6336)"));
   FollowSlot0(this, commands_, [this] { Refresh(); });
   Build();
+  Load();
 }
 
 RatingWindow::~RatingWindow() { DisconnectEdits(this); }

@@ -84,8 +84,11 @@ void RatingWindow::Refresh() {
     const RatingRequest q = ReadRequest();
     r = RateSlot0(commands_, q);
     if (!r) status = QStringLiteral("計算が完了していないため表示できません");
-    // A rating made is what the sheet carries.
-    if (r) commands_.ratingRequest = q;
+    // A rating made is what the sheet carries, and the next session finds.
+    if (r) {
+      commands_.ratingRequest = q;
+      Save();
+    }
   } catch (const std::exception& e) {
     status = Q(e.what());
   }

@@ -8,6 +8,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSettings>
 
 #include "ui/window_test.h"
 
@@ -130,6 +131,34 @@ TEST_F(ToolWindowsTest, DeviationsAreCheckedAsAPair) {
   EXPECT_EQ(box.errors.size(), 1u);
   EXPECT_EQ(p->commands().toleranceInput.center_upper, 0.03);
   EXPECT_EQ(p->commands().toleranceInput.center_lower, 0.01);
+}
+
+// The rating's inputs outlive the program, as the tolerance window's do; a
+// value the window would refuse, written there from elsewhere, is not taken.
+TEST_F(ToolWindowsTest, TheRatingInputsAreRememberedBetweenSessions) {
+  QWidget* w = Open("N11", "Form4");
+  Enter(Edit("RatingTorque"), "42");
+  Enter(Edit("RatingSFmin"), "1.6");
+  ASSERT_EQ(Label("RatingStatus"), QString());
+  w->close();
+  {
+    ui::Program next(&box, &dialogs);
+    next.Find<QAction>("N11")->trigger();
+    EXPECT_EQ(next.Find<QLineEdit>("RatingTorque")->text(), QStringLiteral("42"));
+    EXPECT_EQ(next.Find<QLineEdit>("RatingSFmin")->text(), QStringLiteral("1.6"));
+  }
+  {
+    QSettings s("spurgear", "spurgear");
+    s.setValue("rating/RatingKA", "0.5");  // K_A below 1 is refused
+  }
+  ui::Program later(&box, &dialogs);
+  later.Find<QAction>("N11")->trigger();
+  EXPECT_EQ(later.Find<QLineEdit>("RatingKA")->text(), QStringLiteral("1"));
+  EXPECT_EQ(later.Find<QLineEdit>("RatingTorque")->text(), QStringLiteral("100"));
+  EXPECT_EQ(later.Find<QLabel>("RatingStatus")->text(), QString());
+  // Back to the defaults for whatever runs next.
+  QSettings("spurgear", "spurgear").remove("rating");
+  EXPECT_TRUE(box.errors.empty());
 }
 
 // Choosing k in the measurement window once left the tolerance window on the
