@@ -65,6 +65,11 @@ void RatingWindow::Refresh() {
     g.hardness->setPlaceholderText(QString::number(rating::DefaultHardness(m)));
   }
   const GearPairRecord& s = commands_.state.slot0();
+  if (auto* standard = findChild<QLabel*>("RatingStandard")) {
+    standard->setText(Q(rating::kStandardName) + QStringLiteral("　平歯車 β = 0　") +
+                      PressureAngleText(s));
+    standard->adjustSize();
+  }
   // The design check's findings on the pair rated, as the message list
   // shows them.
   QStringList findings;

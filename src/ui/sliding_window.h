@@ -51,6 +51,7 @@ class SlidingWindow : public QWidget {
   QLineEdit* ends_[4] = {};  // gear 1 root, tip, gear 2 root, tip
   QLineEdit* contactRatio_ = nullptr;
   SlidingChart* chart_ = nullptr;
+  QLabel* angle_ = nullptr;
   QLabel* warning_ = nullptr;
 };
 

@@ -95,6 +95,7 @@ void ToleranceWindow::Build() {
   GearToleranceInput* gear[2] = {&input_.gear1, &input_.gear2};
   const QString gearName[2] = {QStringLiteral("ギア１"), QStringLiteral("ギア２")};
 
+  angle_ = label("TolPressureAngle", kLabelX, 8, QString());
   label("TolHeading1", kCol[0] + 4, 8, gearName[0]);
   label("TolHeading2", kCol[1] + 4, 8, gearName[1]);
   int y = 34;
@@ -305,6 +306,8 @@ void ToleranceWindow::Edited(Field& f) {
 }
 
 void ToleranceWindow::Refresh() {
+  angle_->setText(PressureAngleText(commands_.state.slot0()));
+  angle_->adjustSize();
   QString status;
   if (pending_) {
     // A calculation checks the bound still waiting, with no message box.

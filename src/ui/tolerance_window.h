@@ -71,6 +71,7 @@ class ToleranceWindow : public QWidget {
   std::array<std::optional<double>, 2>& width_;
   std::vector<Field> fields_;
   std::vector<QLineEdit*> results_;  // in the order Refresh fills them
+  QLabel* angle_ = nullptr;
   QLabel* warning_ = nullptr;
   QLabel* note_ = nullptr;
   QLabel* status_ = nullptr;

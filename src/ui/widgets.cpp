@@ -10,6 +10,7 @@
 #include <QtMath>
 
 #include "commands/form_defaults.h"
+#include "core/number_text.h"
 
 namespace spurgear::ui {
 
@@ -50,6 +51,10 @@ void SetToolWindowFace(QWidget* window, const char* name, const QString& title) 
   window->setAutoFillBackground(true);
   // Escape closes it as it closes a dialog; closing only hides it.
   window->installEventFilter(new EscapeCloses(window));
+}
+
+QString PressureAngleText(const GearPairRecord& pair) {
+  return QStringLiteral("圧力角 %1°").arg(Q(FormatInput(PressureAngleDegrees(pair.PressureAngleIndex))));
 }
 
 QString NarrowDigits(const QString& text) {

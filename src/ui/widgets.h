@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/gear_record.h"
+
 namespace spurgear::ui {
 
 // A radio group: a framed box with a caption and items in columns; the
@@ -112,6 +114,8 @@ inline constexpr char kFreeText[] = "freeText";
 // The text with full-width digits, point, signs, exponent letters and
 // spaces as their ASCII forms; nothing else changes.
 QString NarrowDigits(const QString& text);
+// "圧力角 20°": the pressure angle a tool window's values are for.
+QString PressureAngleText(const GearPairRecord& pair);
 // Readies a tool window's fields for the keyboard: read-only fields and
 // tables leave the Tab chain (a click still reaches them), and what a
 // Japanese input method types in full width into an editable field that is

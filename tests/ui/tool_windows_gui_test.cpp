@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QSettings>
 
+#include "core/file_io.h"
+#include "test_support.h"
 #include "ui/window_test.h"
 
 namespace spurgear {
@@ -159,6 +161,27 @@ TEST_F(ToolWindowsTest, TheRatingInputsAreRememberedBetweenSessions) {
   // Back to the defaults for whatever runs next.
   QSettings("spurgear", "spurgear").remove("rating");
   EXPECT_TRUE(box.errors.empty());
+}
+
+// Each window names the pressure angle its values are for: 14.5° for a pair
+// read from a file that holds it.
+TEST_F(ToolWindowsTest, EachWindowNamesThePressureAngleInForce) {
+  Open("N9", "FormTolerance");
+  Open("N10", "FormSliding");
+  Open("N11", "Form4");
+  EXPECT_EQ(Label("TolPressureAngle"), QStringLiteral("圧力角 20°"));
+  TempDir dir;
+  HistoryTable table{};
+  InitHistoryTable(table);
+  table[0].PressureAngleIndex = 0;
+  WriteGearFile(table, dir.Path("p145.hgd"));
+  dialogs.answers = {dir.Path("p145.hgd")};
+  p->Find<QAction>("N1")->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(Label("TolPressureAngle"), QStringLiteral("圧力角 14.5°"));
+  EXPECT_EQ(Label("SlidingPressureAngle"), QStringLiteral("圧力角 14.5°"));
+  EXPECT_TRUE(Label("RatingStandard").endsWith(QStringLiteral("圧力角 14.5°")))
+      << Label("RatingStandard").toStdString();
 }
 
 // Choosing k in the measurement window once left the tolerance window on the
