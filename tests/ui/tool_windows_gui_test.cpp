@@ -184,6 +184,18 @@ TEST_F(ToolWindowsTest, EachWindowNamesThePressureAngleInForce) {
       << Label("RatingStandard").toStdString();
 }
 
+// The shift group's fields and buttons lie inside its box's frame, clear of
+// the frame line at its edge; the exact sum once ran over that line.
+TEST_F(ToolWindowsTest, TheShiftGroupHoldsItsFields) {
+  QWidget* w = Open("N8", "Form3");
+  const QRect box = w->findChild<QWidget*>("InspShiftBox")->geometry().adjusted(2, 0, -2, 0);
+  for (const char* name : {"InspTarget", "InspShift1", "InspShift1Auto", "InspShift1Balance",
+                           "InspShiftSum", "InspExactSum", "InspShift2", "InspApply"}) {
+    const QRect r = w->findChild<QWidget*>(name)->geometry();
+    EXPECT_TRUE(box.contains(r)) << name << " " << r.right() << " > " << box.right();
+  }
+}
+
 // Choosing k in the measurement window once left the tolerance window on the
 // old k until the next calculation.
 TEST_F(ToolWindowsTest, ToleranceFollowsTheSpannedTeethChosen) {
