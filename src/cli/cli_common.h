@@ -12,6 +12,7 @@
 #include "cli/outcome_policy.h"
 #include "commands/memory_ports.h"
 #include "core/errors.h"
+#include "design/measurement.h"
 
 namespace spurgear::cli {
 
@@ -31,6 +32,16 @@ struct PairOptions {
 void AddPairOptions(CLI::App& command, PairOptions& options);
 // --load FILE alone, for commands that take the pair from elsewhere.
 void AddLoadOption(CLI::App& command, std::optional<std::string>& load);
+
+// The measurement window's choices of k and pins: --span-teeth K1 K2 and
+// --pin D1 D2, "auto" keeping the automatic one for a gear.
+struct ChoiceOptions {
+  std::vector<std::string> spanTeeth;
+  std::vector<std::string> pin;
+};
+void AddChoiceOptions(CLI::App& command, ChoiceOptions& options);
+// The choice for gear 0 or 1; throws CommandError naming a refused text.
+MeasurementChoice ChoiceOf(const ChoiceOptions& options, std::size_t gear);
 
 // The strength page's inputs (歯幅, 回転数, 歯元丸み, 衝撃, 材料); the page's
 // defaults where not given.

@@ -17,8 +17,7 @@ namespace {
 
 struct MeasureOptions {
   PairOptions pair;
-  std::vector<std::string> spanTeeth;
-  std::vector<std::string> pin;
+  ChoiceOptions choices;
 };
 
 struct ShiftOptions {
@@ -29,18 +28,6 @@ struct ShiftOptions {
   std::optional<std::string> balance;
   std::string pressureAngle = "20";
 };
-
-bool IsAuto(const std::string& text) { return text == "auto" || text == "自動"; }
-
-std::optional<int> SpanChoice(const std::vector<std::string>& texts, std::size_t i) {
-  if (texts.size() != 2 || IsAuto(texts[i])) return std::nullopt;
-  return ParseSpanTeeth(texts[i]);
-}
-
-std::optional<double> PinChoice(const std::vector<std::string>& texts, std::size_t i) {
-  if (texts.size() != 2 || IsAuto(texts[i])) return std::nullopt;
-  return ParsePin(texts[i]);
-}
 
 nlohmann::json GearJson(const GearMeasurement& g) {
   nlohmann::json j;
@@ -64,7 +51,36 @@ nlohmann::json GearJson(const GearMeasurement& g) {
   return j;
 }
 
+bool IsAuto(const std::string& text) { return text == "auto" || text == "自動"; }
+
+std::optional<int> SpanChoice(const std::vector<std::string>& texts, std::size_t i) {
+  if (texts.size() != 2 || IsAuto(texts[i])) return std::nullopt;
+  return ParseSpanTeeth(texts[i]);
+}
+
+std::optional<double> PinChoice(const std::vector<std::string>& texts, std::size_t i) {
+  if (texts.size() != 2 || IsAuto(texts[i])) return std::nullopt;
+  return ParsePin(texts[i]);
+}
+
 }  // namespace
+
+void AddChoiceOptions(CLI::App& c, ChoiceOptions& o) {
+  c.add_option("--span-teeth", o.spanTeeth,
+               "teeth spanned on gear 1 and gear 2, 1..z (default: the nearest k; \"auto\" "
+               "keeps it for one gear)")
+      ->expected(2)
+      ->type_name("K");
+  c.add_option("--pin", o.pin,
+               "pin (ball) diameters for gear 1 and gear 2 in mm (default: the ideal pin; "
+               "\"auto\" keeps it for one gear)")
+      ->expected(2)
+      ->type_name("D");
+}
+
+MeasurementChoice ChoiceOf(const ChoiceOptions& o, std::size_t gear) {
+  return {SpanChoice(o.spanTeeth, gear), PinChoice(o.pin, gear)};
+}
 
 Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {
   auto o = std::make_shared<MeasureOptions>();
@@ -78,21 +94,11 @@ Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {
       "that does not stand out of the tip circle sets `pin_below_tip`, one touching outside\n"
       "the flank `pin_contact_outside` (as `span_contact_outside` does for the span).");
   AddPairOptions(*c, o->pair);
-  c->add_option("--span-teeth", o->spanTeeth,
-                "teeth spanned on gear 1 and gear 2, 1..z (default: the nearest k; \"auto\" "
-                "keeps it for one gear)")
-      ->expected(2)
-      ->type_name("K");
-  c->add_option("--pin", o->pin,
-                "pin (ball) diameters for gear 1 and gear 2 in mm (default: the ideal pin; "
-                "\"auto\" keeps it for one gear)")
-      ->expected(2)
-      ->type_name("D");
+  AddChoiceOptions(*c, o->choices);
   return {c, [o, &out, &err]() {
             return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
               std::optional<PairMeasurement> r =
-                  MeasureSlot0(p.commands, {SpanChoice(o->spanTeeth, 0), PinChoice(o->pin, 0)},
-                               {SpanChoice(o->spanTeeth, 1), PinChoice(o->pin, 1)});
+                  MeasureSlot0(p.commands, ChoiceOf(o->choices, 0), ChoiceOf(o->choices, 1));
               if (!r) return Refuse(err, "計算結果がありません");
               // The pair's own results ride along, as with every command that
               // calculates one.

@@ -17,6 +17,7 @@ namespace {
 struct ToleranceOptions {
   PairOptions pair;
   ToleranceTexts tolerance;
+  ChoiceOptions choices;
 };
 
 nlohmann::json LimitsJson(const Limits& l) {
@@ -136,9 +137,11 @@ Subcommand AddTolerance(CLI::App& app, std::ostream& out, std::ostream& err) {
       "Calculate a pair as 計算 does, then print the limits a drawing carries as JSON\n"
       "{\"gear1\": {...}, \"gear2\": {...}, \"backlash_normal\": [min, max],\n"
       "\"backlash_circumferential\": [min, max], ...}: span, over-pins and chordal thickness at\n"
-      "both tooth thickness deviations, and the ISO 1328-1:2013 tolerances in µm.");
+      "both tooth thickness deviations, and the ISO 1328-1:2013 tolerances in µm; k and the\n"
+      "pins as `measure` takes them.");
   AddPairOptions(*c, o->pair);
   AddToleranceOptions(*c, o->tolerance, "--face-width");
+  AddChoiceOptions(*c, o->choices);
   return {c, [o, &out, &err]() {
             return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
               PairToleranceInput in = ToleranceInputOf(o->tolerance);
@@ -147,7 +150,8 @@ Subcommand AddTolerance(CLI::App& app, std::ostream& out, std::ostream& err) {
               }
               std::optional<PairToleranceResult> r;
               try {
-                r = TolerancesForSlot0(p.commands, in);
+                r = TolerancesForSlot0(p.commands, in, ChoiceOf(o->choices, 0),
+                                       ChoiceOf(o->choices, 1));
               } catch (const ToleranceRefused& e) {
                 throw CommandError(ToleranceRefusal(e));
               }

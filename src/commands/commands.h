@@ -96,6 +96,10 @@ class Commands {
   // Whatever follows slot 0 listens here rather than to the widgets.
   using CalculationListener = std::function<void(const CalcOutcome&)>;
   void AddCalculationListener(CalculationListener listener);
+  // Called when the choices of k and pins (measurementChoices) change, for
+  // whatever shows values measured with them.
+  void AddChoiceListener(std::function<void()> listener);
+  void NotifyChoices();
   // How the last calculate command ended.
   const CalcOutcome& LastOutcome() const { return lastOutcome_; }
 
@@ -238,9 +242,12 @@ class Commands {
   int runDepth_ = 0;
   int slotZeroDepth_ = 0;
   bool calculatedInside_ = false;
+  // Whether the command showed slot 0 in the fields (ShowResults).
+  bool shownInside_ = false;
   bool notifyPending_ = false;
   CalcOutcome lastOutcome_;
   std::vector<CalculationListener> listeners_;
+  std::vector<std::function<void()>> choiceListeners_;
 };
 
 // Reads the strength estimate's inputs as the page's command does: Module and

@@ -84,6 +84,7 @@ void Commands::ShowResults() {
   // a whole calculation, and the writes after it show that calculation.
   const GearPairRecord& r = state.slot0();
   FieldPort& f = ports.fields;
+  shownInside_ = true;
   f.SetText(kModuleField, FormatInput(r.Module));
   f.SetText(kTeeth1Field, FormatInput(r.Teeth1));
   f.SetText(kTeeth2Field, FormatInput(r.Teeth2));

@@ -99,24 +99,30 @@ std::string ShownWith(GearPairRecord pair, double shift1, double shift2) {
 }  // namespace
 
 WrittenShifts ShortestShifts(const GearPairRecord& slot0, double target, const ShiftForCenter& exact,
-                             bool shift1Chosen) {
+                             ShiftSplit split) {
   const std::string wanted = FormatResult(target);
   const double x1Exact = Written(exact.shift1, 17);
   for (int places = 0; places <= 17; ++places) {
-    // The sums of this many decimals nearest the exact one first: where the
-    // calculation's own root solve falls a little short of the exact
-    // distance, a neighbour of the rounded sum may be the one that shows it.
+    // The values of this many decimals nearest the exact ones first: where
+    // the calculation's own root solve falls a little short of the exact
+    // distance, a neighbour of the rounded value may be the one that shows it.
     const double step = std::pow(10.0, -places);
-    const double nearest = Written(exact.shift_sum, places);
-    std::vector<double> sums;
-    for (int k = -9; k <= 9; ++k) sums.push_back(Written(nearest + k * step, places));
-    std::stable_sort(sums.begin(), sums.end(), [&](double a, double b) {
-      return std::fabs(a - exact.shift_sum) < std::fabs(b - exact.shift_sum);
+    const double x1 = split == ShiftSplit::Chosen ? x1Exact : Written(exact.shift1, places);
+    // With Half the one value varied is each half, else x2 alone.
+    const double varied =
+        split == ShiftSplit::Half ? Written(exact.shift_sum / 2, places)
+                                  : Written(exact.shift_sum - x1, places);
+    std::vector<WrittenShifts> tried;
+    for (int k = -9; k <= 9; ++k) {
+      const double v = Written(varied + k * step, places);
+      tried.push_back(split == ShiftSplit::Half ? WrittenShifts{v, v} : WrittenShifts{x1, v});
+    }
+    std::stable_sort(tried.begin(), tried.end(), [&](WrittenShifts a, WrittenShifts b) {
+      return std::fabs(a.shift1 + a.shift2 - exact.shift_sum) <
+             std::fabs(b.shift1 + b.shift2 - exact.shift_sum);
     });
-    for (double sum : sums) {
-      const double x1 = shift1Chosen ? x1Exact : Written(sum / 2, places);
-      const double x2 = Written(sum - x1, places);
-      if (ShownWith(slot0, x1, x2) == wanted) return {x1, x2};
+    for (const WrittenShifts& w : tried) {
+      if (ShownWith(slot0, w.shift1, w.shift2) == wanted) return w;
     }
   }
   // Nothing the fields can hold shows it: the nearest they can.

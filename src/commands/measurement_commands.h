@@ -41,18 +41,23 @@ PairMeasurement MeasurePair(const GearPairRecord& record, MeasurementChoice gear
 std::optional<ShiftForCenter> ShiftsForSlot0(const Commands& commands, double target,
                                              std::optional<double> shift1 = {});
 
+// How the shifts 適用 writes share the sum: both halves alike, x1 as the
+// user typed it, or x1 from the balanced split rounded as x2 is.
+enum class ShiftSplit { Half, Chosen, Balanced };
+
 // The shifts 適用 writes for `exact` (ShiftsForSlot0's answer for
 // `target`): the fewest decimals, at most eleven significant digits, with
 // which 計算 of slot 0's pair still shows `target` in Edit14's three
 // decimals. A chosen x1 is written as it is and only x2 is shortened; else
-// both are, x1 about half the sum. Each value reads back from its text
-// unchanged.
+// both have the same decimals: with Half both are the half sum rounded
+// alike, with Balanced x1 is the balanced one rounded. Each value reads back
+// from its text unchanged.
 struct WrittenShifts {
   double shift1;
   double shift2;
 };
 WrittenShifts ShortestShifts(const GearPairRecord& slot0, double target, const ShiftForCenter& exact,
-                             bool shift1Chosen);
+                             ShiftSplit split);
 
 // The window's and the CLI's texts for k, a pin, the target and x1; each
 // throws CommandError naming its field when the text is not a number.

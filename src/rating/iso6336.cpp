@@ -177,7 +177,11 @@ RatingResult RateAtTorque(const PairInput& in) {
                            std::sqrt(Sqr(in.gear[1].da) - Sqr(g2.db))) -
                     in.a * std::sin(awt);
   r.epsAlpha = ga / pbt;
-  if (!(r.epsAlpha >= 1)) Refuse("歯先円直径", "正面かみ合い率が 1 未満です");
+  // Not an input to correct but a pair that cannot run: said as such.
+  if (!(r.epsAlpha >= 1)) {
+    throw RatingRefused("正面かみ合い率", "正面かみ合い率 ε_α が 1 未満で、かみ合いが途切れる歯車対"
+                                          "のため強度計算できません");
+  }
   const double b = std::min(in.gear[0].b, in.gear[1].b);
   r.epsBeta = b * std::sin(beta) / (kPi * mn);
   r.epsGamma = r.epsAlpha + r.epsBeta;

@@ -8,6 +8,8 @@
 
 #include "commands/commands.h"
 #include "ui/main_window.h"
+#include "ui/placement.h"
+#include "ui/widgets.h"
 
 namespace spurgear::ui {
 
@@ -16,18 +18,19 @@ namespace spurgear::ui {
 void FollowSlot0(QWidget* window, Commands& commands, std::function<void()> refresh);
 
 // Connects the main window's menu item `item` to showing the tool window
-// whose objectName is `name`: made on first use, `offset` pixels in from the
-// main window's corner, refreshed and raised each time.
+// whose objectName is `name`: made on first use and placed beside the main
+// window (PlaceToolWindow), refreshed and raised each time. Closing only
+// hides it, so it comes back where and as large as the user left it.
 template <class Window>
-void AttachToolWindow(TForm1& mainWindow, const char* item, const char* name, int offset) {
+void AttachToolWindow(TForm1& mainWindow, const char* item, const char* name) {
   QAction* action = mainWindow.Find<QAction>(item);
   if (!action) return;
-  QObject::connect(action, &QAction::triggered, &mainWindow, [&mainWindow, name, offset] {
+  QObject::connect(action, &QAction::triggered, &mainWindow, [&mainWindow, name] {
     auto* w = mainWindow.findChild<Window*>(name);
     if (!w) {
       w = new Window(mainWindow.commands(), &mainWindow);
-      const QRect frame = mainWindow.frameGeometry();
-      w->move(frame.left() + offset, frame.top() + offset);
+      SetUpToolWindowKeys(w);
+      PlaceToolWindow(mainWindow, w);
     }
     w->Refresh();
     w->show();

@@ -175,7 +175,8 @@ void MeasurementWindow::Build() {
   shiftSum_ = result("InspShiftSum", kColumnX[0], by);
   // The sum that meets the target exactly, of which the written shifts keep
   // only the digits the shown centre distance needs.
-  exactSum_ = result("InspExactSum", kColumnX[1], by, kWidth - 6 - kColumnX[1]);
+  // Inside the group box, whose right edge is as far in as its left one.
+  exactSum_ = result("InspExactSum", kColumnX[1], by, kWidth - (kLabelX - 4) - 6 - kColumnX[1]);
   FitNumbers(exactSum_);
   exactSum_->setToolTip(QStringLiteral("目標中心距離を与える x₁ + x₂ の値（丸める前）"));
   by += kStep;
@@ -185,8 +186,8 @@ void MeasurementWindow::Build() {
   boxLabel("InspLabelWorkingAngle", QStringLiteral("噛合い圧力角"), kLabelX + 8, by);
   workingAngle_ = result("InspWorkingAngle", kColumnX[0], by);
   boxLabel("InspLabelWorkingAngleUnit", QStringLiteral("°"), kColumnX[0] + kColumnW + 3, by);
-  apply_ = MakeButton(this, "InspApply", kColumnX[1] + 16, by - 2, kWidth - 6 - kColumnX[1] - 16,
-                      25, QStringLiteral("適用"));
+  apply_ = MakeButton(this, "InspApply", kColumnX[1] + 16, by - 2,
+                      kWidth - (kLabelX - 4) - 6 - kColumnX[1] - 16, 25, QStringLiteral("適用"));
   by += kStep;
   note_ = boxLabel("InspCorrectionNote", QString(), kLabelX + 8, by - 2);
   by += 20;
@@ -237,9 +238,8 @@ void MeasurementWindow::Attach(TForm1& mainWindow) {
       w = new MeasurementWindow(mainWindow.commands(), &mainWindow);
       // Beside the main window, wholly on the screen; afterwards where the
       // user puts it, for as long as the program runs (closing only hides).
-      const QRect frame = mainWindow.frameGeometry();
-      const QSize decoration = frame.size() - mainWindow.geometry().size();
-      w->move(BesideMain(AvailableArea(&mainWindow), frame, w->size() + decoration));
+      SetUpToolWindowKeys(w);
+      PlaceToolWindow(mainWindow, w);
     }
     w->Refresh();
     w->show();

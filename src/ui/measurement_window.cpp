@@ -145,7 +145,12 @@ void MeasurementWindow::Refresh() {
     target = targetChoice_ ? *targetChoice_ : ShownDistance(s);
     try {
       shifts_ = ShiftsForSlot0(commands_, target, shift1Choice_);
-      if (shifts_) written_ = ShortestShifts(s, target, *shifts_, shift1Choice_.has_value());
+      if (shifts_) {
+        const ShiftSplit split = !shift1Choice_ ? ShiftSplit::Half
+                                 : shift1Balanced_ ? ShiftSplit::Balanced
+                                                   : ShiftSplit::Chosen;
+        written_ = ShortestShifts(s, target, *shifts_, split);
+      }
     } catch (const CommandError& e) {
       shifts_.reset();
       if (status.isEmpty()) status = Q(e.what());
@@ -187,7 +192,10 @@ void MeasurementWindow::SpanEdited(int gear) {
     c[static_cast<std::size_t>(gear)].spanTeeth = choice;
     MeasureSlot0(commands_, c[0], c[1]);  // a refusal throws here
   });
-  if (taken) Choice(gear).spanTeeth = choice;
+  if (taken) {
+    Choice(gear).spanTeeth = choice;
+    commands_.NotifyChoices();
+  }
   Refresh();  // a refused text gives way to the value in use
   busy_ = false;
 }
@@ -204,7 +212,10 @@ void MeasurementWindow::PinEdited(int gear) {
     c[static_cast<std::size_t>(gear)].pin = choice;
     MeasureSlot0(commands_, c[0], c[1]);
   });
-  if (taken) Choice(gear).pin = choice;
+  if (taken) {
+    Choice(gear).pin = choice;
+    commands_.NotifyChoices();
+  }
   Refresh();
   busy_ = false;
 }
@@ -237,7 +248,10 @@ void MeasurementWindow::Shift1Edited() {
       ShiftsForSlot0(commands_, targetChoice_ ? *targetChoice_ : ShownDistance(s), choice);
     }
   });
-  if (taken) shift1Choice_ = choice;
+  if (taken) {
+    shift1Choice_ = choice;
+    shift1Balanced_ = false;
+  }
   Refresh();
   busy_ = false;
 }
@@ -253,7 +267,10 @@ void MeasurementWindow::Balance() {
     if (!sum) throw CommandError("計算が完了していないため求められません");
     choice = BalancedShift1ForSlot0(commands_, sum->shift_sum);
   });
-  if (taken) shift1Choice_ = choice;
+  if (taken) {
+    shift1Choice_ = choice;
+    shift1Balanced_ = true;
+  }
   Refresh();
   busy_ = false;
 }

@@ -81,6 +81,8 @@ class MeasurementWindow : public QWidget {
 
   std::optional<double> targetChoice_;
   std::optional<double> shift1Choice_;
+  // Whether x1 is the balanced one, written to x2's decimals, or typed.
+  bool shift1Balanced_ = false;
   std::optional<ShiftForCenter> shifts_;
   std::optional<WrittenShifts> written_;
   // Set while a choice is being taken: the message box of a refusal takes

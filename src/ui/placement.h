@@ -20,6 +20,25 @@ QPoint KeptOn(const QRect& available, QPoint wanted, QSize outer);
 // left, else below it, else over its right part; always kept on `available`.
 QPoint BesideMain(const QRect& available, const QRect& main, QSize outer);
 
+// The top-left corner of a tool window's frame (`outer`) by the main
+// window's frame `main`: beside it as BesideMain puts it where there is room
+// on `available`; else, on the main window, where the frame covers the least
+// of `inputs` (the main window's input fields and 計算, in screen
+// coordinates), the first of the places tried on a tie.
+QPoint ToolWindowPlace(const QRect& available, const QRect& main, const QRect& inputs,
+                       QSize outer);
+
+// The outer size that fits on `available`: `outer`, no wider nor taller.
+QSize FittedOn(const QRect& available, QSize outer);
+
+// Places a tool window made for `mainWindow` on first opening: sized to fit
+// the available area (its contents then scroll inside it) and put by
+// ToolWindowPlace, the inputs being the main window's input fields and 計算.
+void PlaceToolWindow(const QWidget& mainWindow, QWidget* window);
+
+// The main window's input fields and 計算 in screen coordinates.
+QRect MainInputsOnScreen(const QWidget& mainWindow);
+
 // The available area of the screen `window` is on (the primary screen
 // before it is shown).
 QRect AvailableArea(const QWidget* window);

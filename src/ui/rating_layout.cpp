@@ -39,6 +39,7 @@ RatingWindow::RatingWindow(Commands& commands, QWidget* mainWindow)
   SetToolWindowFace(this, "Form4", QStringLiteral("強度計算 (ISO 6336)"));
   FollowSlot0(this, commands_, [this] { Refresh(); });
   Build();
+  Load();
 }
 
 RatingWindow::~RatingWindow() { DisconnectEdits(this); }
@@ -155,22 +156,29 @@ void RatingWindow::Build() {
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->horizontalHeader()->setStretchLastSection(true);
   const int tableTop = kMargin + 26;
-  const int tableH = y - tableTop - 70;
+  const int tableH = y - tableTop - 116;
   table_->setGeometry(kTableX, tableTop, kTableW, tableH);
+  // What the pair's design check says of it, above the verdict it qualifies.
+  checks_ = new QLabel(this);
+  checks_->setObjectName("RatingChecks");
+  checks_->setWordWrap(true);
+  checks_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  checks_->setGeometry(kTableX, tableTop + tableH + 4, kTableW, 44);
   summary_ = new QLabel(this);
   summary_->setObjectName("RatingSummary");
-  summary_->setGeometry(kTableX, tableTop + tableH + 6, kTableW, 42);
+  summary_->setGeometry(kTableX, tableTop + tableH + 50, kTableW, 42);
   status_ = new QLabel(this);
   status_->setObjectName("RatingStatus");
-  status_->setGeometry(kTableX, tableTop + tableH + 48, kTableW, 22);
+  status_->setGeometry(kTableX, tableTop + tableH + 94, kTableW, 22);
   QPalette red = status_->palette();
   red.setColor(QPalette::WindowText, Qt::red);
   status_->setPalette(red);
+  checks_->setPalette(red);
   resize(kTableX + kTableW + kMargin, y);
 }
 
 void RatingWindow::Attach(TForm1& mainWindow) {
-  AttachToolWindow<RatingWindow>(mainWindow, "N11", "Form4", 40);
+  AttachToolWindow<RatingWindow>(mainWindow, "N11", "Form4");
 }
 
 }  // namespace spurgear::ui

@@ -5,10 +5,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTableWidget>
 #include <exception>
 
 #include "core/number_text.h"
+#include "core/pair_check.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -60,6 +62,19 @@ void RatingWindow::Refresh() {
     g.hardness->setPlaceholderText(QString::number(rating::DefaultHardness(m)));
   }
   const GearPairRecord& s = commands_.state.slot0();
+  if (auto* standard = findChild<QLabel*>("RatingStandard")) {
+    standard->setText(Q(rating::kStandardName) + QStringLiteral("　平歯車 β = 0　") +
+                      PressureAngleText(s));
+    standard->adjustSize();
+  }
+  // The design check's findings on the pair rated, as the message list
+  // shows them.
+  QStringList findings;
+  if (commands_.ResultsBelong()) {
+    for (const CheckLine& l : CheckCalculatedPair(s).findings) findings << Q(l.text);
+  }
+  checks_->setText(findings.join(QStringLiteral("\n")));
+  checks_->setToolTip(checks_->text());
   const QString width = QString::number(DefaultFaceWidth(s.Module), 'g', 6);
   for (GearFields& g : gears_) g.faceWidth->setPlaceholderText(width);
 
@@ -71,8 +86,11 @@ void RatingWindow::Refresh() {
     const RatingRequest q = ReadRequest();
     r = RateSlot0(commands_, q);
     if (!r) status = QStringLiteral("計算が完了していないため表示できません");
-    // A rating made is what the sheet carries.
-    if (r) commands_.ratingRequest = q;
+    // A rating made is what the sheet carries, and the next session finds.
+    if (r) {
+      commands_.ratingRequest = q;
+      Save();
+    }
   } catch (const std::exception& e) {
     status = Q(e.what());
   }
@@ -118,14 +136,19 @@ void RatingWindow::ShowResult(const rating::RatingResult* r, const QString& stat
   auto verdict = [](bool pass) {
     return pass ? QStringLiteral("合格") : QStringLiteral("不合格");
   };
+  // A pair its design check finds fault with cannot run as calculated: the
+  // verdict is marked as one that does not hold for it.
+  const bool faulty = !checks_->text().isEmpty();
   summary_->setText(
-      QStringLiteral("歯面: ギア１ %1・ギア２ %2　歯元: ギア１ %3・ギア２ %4\n"
-                     "最大トルク T₁max = %5 N·m　（%6）")
-          .arg(verdict(r->gear[0].pittingPass), verdict(r->gear[1].pittingPass),
+      QStringLiteral("%1歯面: ギア１ %2・ギア２ %3　歯元: ギア１ %4・ギア２ %5\n"
+                     "S_H %6 / %7 (S_Hmin %8)　S_F %9 / %10 (S_Fmin %11)　"
+                     "最大トルク T₁max = %12 N·m")
+          .arg(faulty ? QStringLiteral("【この歯車対には無効】") : QString(),
+               verdict(r->gear[0].pittingPass), verdict(r->gear[1].pittingPass),
                verdict(r->gear[0].bendingPass), verdict(r->gear[1].bendingPass),
-               Value(r->maxTorque, 2),
-               QStringLiteral("S_Hmin %1, S_Fmin %2")
-                   .arg(Value(r->SHmin, 2), Value(r->SFmin, 2))));
+               Value(r->gear[0].SH, 2), Value(r->gear[1].SH, 2), Value(r->SHmin, 2),
+               Value(r->gear[0].SF, 2), Value(r->gear[1].SF, 2))
+          .arg(Value(r->SFmin, 2), Value(r->maxTorque, 2)));
 }
 
 }  // namespace spurgear::ui

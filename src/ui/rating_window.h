@@ -50,6 +50,10 @@ class RatingWindow : public QWidget {
   };
 
   void Build();
+  // The inputs of the last session, those the window would refuse left out;
+  // and keeping the inputs in force for the next.
+  void Load();
+  void Save() const;
   void ShowResult(const rating::RatingResult* r, const QString& status);
 
   Commands& commands_;
@@ -67,6 +71,7 @@ class RatingWindow : public QWidget {
   QLineEdit* rackDedendum_ = nullptr;
   QLineEdit* rackRootRadius_ = nullptr;
   QTableWidget* table_ = nullptr;
+  QLabel* checks_ = nullptr;
   QLabel* summary_ = nullptr;
   QLabel* status_ = nullptr;
   QLabel* standard_ = nullptr;

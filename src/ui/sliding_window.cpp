@@ -145,6 +145,7 @@ SlidingWindow::SlidingWindow(Commands& commands, QWidget* mainWindow)
 
 void SlidingWindow::Build() {
   constexpr int kLabelX = 12, kCol[2] = {120, 244}, kW = 112, kStep = 27;
+  angle_ = MakeLabel(this, "SlidingPressureAngle", kLabelX, 10, QString());
   MakeLabel(this, "SlidingHeadingRoot", kCol[0] + 4, 10, QStringLiteral("歯元"));
   MakeLabel(this, "SlidingHeadingTip", kCol[1] + 4, 10, QStringLiteral("歯先"));
   int y = 34;
@@ -172,6 +173,8 @@ void SlidingWindow::Build() {
 }
 
 void SlidingWindow::Refresh() {
+  angle_->setText(PressureAngleText(commands_.state.slot0()));
+  angle_->adjustSize();
   std::optional<SlidingResult> r;
   QString warning;
   try {
@@ -205,7 +208,7 @@ void SlidingWindow::Refresh() {
 }
 
 void SlidingWindow::Attach(TForm1& mainWindow) {
-  AttachToolWindow<SlidingWindow>(mainWindow, "N10", "FormSliding", 60);
+  AttachToolWindow<SlidingWindow>(mainWindow, "N10", "FormSliding");
 }
 
 }  // namespace spurgear::ui

@@ -52,6 +52,7 @@ class SlidingWindow : public QWidget {
   QLabel* ratioLabel_ = nullptr;
   QLineEdit* contactRatio_ = nullptr;
   SlidingChart* chart_ = nullptr;
+  QLabel* angle_ = nullptr;
   QLabel* warning_ = nullptr;
 };
 

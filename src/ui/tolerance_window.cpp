@@ -4,11 +4,13 @@
 #include "ui/tolerance_window.h"
 
 #include <array>
+#include <utility>
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPointer>
 
 #include "core/number_text.h"
 #include "ui/follow_slot0.h"
@@ -54,6 +56,10 @@ ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow)
       width_(commands.toleranceWidth) {
   SetToolWindowFace(this, "FormTolerance", QStringLiteral("公差・バックラッシ"));
   FollowSlot0(this, commands_, [this] { Refresh(); });
+  // A k or pin chosen in the measurement window shows here at once.
+  commands_.AddChoiceListener([guard = QPointer<ToleranceWindow>(this)] {
+    if (guard) guard->Refresh();
+  });
   Load();
   Build();
 }
@@ -89,6 +95,7 @@ void ToleranceWindow::Build() {
   GearToleranceInput* gear[2] = {&input_.gear1, &input_.gear2};
   const QString gearName[2] = {QStringLiteral("ギア１"), QStringLiteral("ギア２")};
 
+  angle_ = label("TolPressureAngle", kLabelX, 8, QString());
   label("TolHeading1", kCol[0] + 4, 8, gearName[0]);
   label("TolHeading2", kCol[1] + 4, 8, gearName[1]);
   int y = 34;
@@ -151,6 +158,12 @@ void ToleranceWindow::Build() {
                          [shown = r.shown, g] { return shown(g); }});
     }
     y += kStep;
+  }
+  // Names and grades typed in full width stay as typed.
+  for (const char* name : {"TolMaterial", "TolHeatTreatment", "TolHardness", "TolFinishing"}) {
+    for (int g = 1; g <= 2; ++g) {
+      if (auto* e = findChild<QLineEdit*>(name + QString::number(g))) e->setProperty(kFreeText, true);
+    }
   }
   label("TolCenterUpperLabel", kLabelX, y, QStringLiteral("中心距離の上の許容差"));
   fields_.push_back({input("TolCenterUpper", kCol[0], y, kColW),
@@ -237,6 +250,26 @@ void ToleranceWindow::Build() {
   }
 }
 
+ToleranceWindow::Field* ToleranceWindow::Partner(const Field& f) {
+  QString name = f.edit->objectName();
+  if (name.contains(QStringLiteral("Upper"))) {
+    name.replace(QStringLiteral("Upper"), QStringLiteral("Lower"));
+  } else if (name.contains(QStringLiteral("Lower"))) {
+    name.replace(QStringLiteral("Lower"), QStringLiteral("Upper"));
+  } else {
+    return nullptr;
+  }
+  for (Field& other : fields_) {
+    if (other.edit->objectName() == name) return &other;
+  }
+  return nullptr;
+}
+
+void ToleranceWindow::TakePending() {
+  Field* f = std::exchange(pending_, nullptr);
+  if (f) f->take(f->edit->text().trimmed());
+}
+
 void ToleranceWindow::Edited(Field& f) {
   if (busy_ || f.edit->text().trimmed() == f.edit->property("shown").toString()) return;
   busy_ = true;
@@ -244,8 +277,29 @@ void ToleranceWindow::Edited(Field& f) {
   const std::optional<double> widths[2] = {width_[0], width_[1]};
   const std::vector<QVariant> remembered = Memory(commands_).Values();
   const QString text = f.edit->text().trimmed();
+  // A bound that reads as a number but is out of order with a partner the
+  // user has not typed yet waits for it: the upper may be typed first.
+  Field* partner = Partner(f);
+  if (partner && pending_ != partner && !partner->edit->property("typed").toBool()) {
+    bool read = false;
+    try {
+      f.take(text);
+      read = true;
+      CheckToleranceInput(input_);
+    } catch (const CommandError&) {
+      if (read) pending_ = &f;
+    }
+    input_ = before;
+    if (pending_ == &f) {
+      status_->setText(QStringLiteral("もう一方の許容差を入力してください"));
+      busy_ = false;
+      return;
+    }
+  }
   const bool taken = commands_.Run([&] {
+    if (pending_ == &f) pending_ = nullptr;
     f.take(text);
+    if (pending_ == partner) TakePending();  // the pair typed, checked together
     CheckDeviationsForSlot0(commands_, input_);
   });
   if (!taken) {
@@ -253,6 +307,8 @@ void ToleranceWindow::Edited(Field& f) {
     width_[0] = widths[0];
     width_[1] = widths[1];
   } else {
+    f.edit->setProperty("typed", true);
+    if (partner) partner->edit->setProperty("typed", true);
     Save(remembered);
   }
   Refresh();  // a refused text gives way to the value in force
@@ -260,12 +316,27 @@ void ToleranceWindow::Edited(Field& f) {
 }
 
 void ToleranceWindow::Refresh() {
+  angle_->setText(PressureAngleText(commands_.state.slot0()));
+  angle_->adjustSize();
+  QString status;
+  if (pending_) {
+    // A calculation checks the bound still waiting, with no message box.
+    const PairToleranceInput before = input_;
+    const std::vector<QVariant> remembered = Memory(commands_).Values();
+    try {
+      TakePending();
+      CheckDeviationsForSlot0(commands_, input_);
+      Save(remembered);
+    } catch (const CommandError& e) {
+      input_ = before;
+      status = Q(e.what());
+    }
+  }
   for (Field& f : fields_) Show(f.edit, f.shown());
   std::optional<PairToleranceResult> r;
-  QString status;
   // k and the pins in force in the measurement window (automatic where
   // none was chosen), as the sheet takes them.
-  const std::array<MeasurementChoice, 2> choice = commands_.measurementChoices;
+  const std::array<MeasurementChoice, 2> choice = ChoicesInForce(commands_);
   try {
     try {
       r = TolerancesForSlot0(commands_, Input(), choice[0], choice[1]);
@@ -332,7 +403,7 @@ void ToleranceWindow::Refresh() {
 void ToleranceWindow::Attach(TForm1& mainWindow) {
   // The inputs remembered from earlier sessions are in force from the start.
   LoadInto(mainWindow.commands());
-  AttachToolWindow<ToleranceWindow>(mainWindow, "N9", "FormTolerance", 40);
+  AttachToolWindow<ToleranceWindow>(mainWindow, "N9", "FormTolerance");
 }
 
 }  // namespace spurgear::ui

@@ -48,6 +48,11 @@ class ToleranceWindow : public QWidget {
 
   void Build();
   void Edited(Field& f);
+  // The other bound of a deviation's pair (upper and lower), else null.
+  Field* Partner(const Field& f);
+  // Takes the bound typed first and left waiting for its partner, checked
+  // with the pair as it now stands; throws CommandError when refused.
+  void TakePending();
   void Load();
 
  public:
@@ -70,10 +75,15 @@ class ToleranceWindow : public QWidget {
   std::array<std::optional<double>, 2>& width_;
   std::vector<Field> fields_;
   std::vector<QLineEdit*> results_;  // in the order Refresh fills them
+  QLabel* angle_ = nullptr;
   QLabel* warning_ = nullptr;
   QLabel* note_ = nullptr;
   QLabel* status_ = nullptr;
   bool busy_ = false;
+  // A bound typed before its partner that is out of order with the
+  // partner's value in force: its text waits in its field, checked when
+  // the partner is typed or the pair is next calculated.
+  Field* pending_ = nullptr;
 };
 
 }  // namespace spurgear::ui

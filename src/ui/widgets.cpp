@@ -1,5 +1,6 @@
 #include "ui/widgets.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -9,12 +10,36 @@
 #include <QtMath>
 
 #include "commands/form_defaults.h"
+#include "core/number_text.h"
 
 namespace spurgear::ui {
 
 QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+namespace {
+
+// Closes the window on an Escape that nothing inside it took: from a field,
+// a button, or the window itself when nothing in it has the focus.
+class EscapeCloses : public QObject {
+ public:
+  explicit EscapeCloses(QWidget* window) : QObject(window), window_(window) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+      window_->close();
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+};
+
+}  // namespace
 
 void SetToolWindowFace(QWidget* window, const char* name, const QString& title) {
   window->setObjectName(name);
@@ -24,6 +49,58 @@ void SetToolWindowFace(QWidget* window, const char* name, const QString& title) 
   pal.setColor(QPalette::Window, QColor(192, 192, 192));  // the main window's silver
   window->setPalette(pal);
   window->setAutoFillBackground(true);
+  // Escape closes it as it closes a dialog; closing only hides it.
+  window->installEventFilter(new EscapeCloses(window));
+}
+
+QString PressureAngleText(const GearPairRecord& pair) {
+  return QStringLiteral("圧力角 %1°").arg(Q(FormatInput(PressureAngleDegrees(pair.PressureAngleIndex))));
+}
+
+QString NarrowDigits(const QString& text) {
+  QString out = text;
+  for (QChar& c : out) {
+    const char16_t u = c.unicode();
+    if (u >= u'０' && u <= u'９') {
+      c = QChar(u'0' + (u - u'０'));
+    } else if (u == u'．') {
+      c = u'.';
+    } else if (u == u'－' || u == u'−') {
+      c = u'-';
+    } else if (u == u'＋') {
+      c = u'+';
+    } else if (u == u'ｅ') {
+      c = u'e';
+    } else if (u == u'Ｅ') {
+      c = u'E';
+    } else if (u == u'　') {
+      c = u' ';
+    }
+  }
+  return out;
+}
+
+void SetUpToolWindowKeys(QWidget* window) {
+  for (QLineEdit* e : window->findChildren<QLineEdit*>()) {
+    if (e->isReadOnly()) {
+      e->setFocusPolicy(Qt::ClickFocus);
+      continue;
+    }
+    if (e->property(kFreeText).toBool()) continue;
+    // On every edit the user makes, so the field's own reading of the text
+    // (on Enter or leaving it) sees ASCII.
+    QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString& text) {
+      const QString narrow = NarrowDigits(text);
+      if (narrow == text) return;
+      const int at = e->cursorPosition();
+      e->setText(narrow);
+      e->setCursorPosition(at);
+    });
+  }
+  for (QAbstractItemView* v : window->findChildren<QAbstractItemView*>()) {
+    // A combo box's list lies in its own popup; only the tables leave the chain.
+    if (v->window() == window) v->setFocusPolicy(Qt::ClickFocus);
+  }
 }
 
 void DisconnectEdits(QWidget* window) {

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/gear_record.h"
+
 namespace spurgear::ui {
 
 // A radio group: a framed box with a caption and items in columns; the
@@ -78,7 +80,7 @@ QString Q(std::string_view text);
 // where the Windows face is not installed; both carry the Japanese glyphs.
 QFont WindowFont();
 // A tool window in the program's face: its name, title, font and silver
-// ground.
+// ground; Escape closes it.
 void SetToolWindowFace(QWidget* window, const char* name, const QString& title);
 // For a window's destructor: a field that loses the focus while the window
 // goes would otherwise run the window's handler on a half-destroyed window.
@@ -105,6 +107,20 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, int x, int y, int 
 // Enter (either key) on a focused push button of `window` presses it, as
 // Space does; outside a dialog Qt passes it over.
 void PressButtonsOnEnter(QWidget* window);
+
+// The property that marks a tool window's field of free text (a material's
+// name), whose digits stay as typed.
+inline constexpr char kFreeText[] = "freeText";
+// The text with full-width digits, point, signs, exponent letters and
+// spaces as their ASCII forms; nothing else changes.
+QString NarrowDigits(const QString& text);
+// "圧力角 20°": the pressure angle a tool window's values are for.
+QString PressureAngleText(const GearPairRecord& pair);
+// Readies a tool window's fields for the keyboard: read-only fields and
+// tables leave the Tab chain (a click still reaches them), and what a
+// Japanese input method types in full width into an editable field that is
+// not free text becomes the ASCII digits the parsers read.
+void SetUpToolWindowKeys(QWidget* window);
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, int x, int y, const QString& caption);
 

@@ -86,7 +86,8 @@ TEST_F(Shifts, ShortestThatStillShowTheTarget) {
     const ShiftForCenter exact = ShiftForCenterDistance(
         r.Module, r.Teeth1, r.Teeth2, PressureAngleDegrees(c.angleIndex),
         c.target - r.DistanceCorrection, c.shift1);
-    const WrittenShifts w = ShortestShifts(r, c.target, exact, c.shift1.has_value());
+    const WrittenShifts w = ShortestShifts(r, c.target, exact,
+                                          c.shift1 ? ShiftSplit::Chosen : ShiftSplit::Half);
     const std::string x1 = FormatInput(w.shift1), x2 = FormatInput(w.shift2);
     EXPECT_EQ(ParseDecimal(x1), w.shift1);
     EXPECT_EQ(ParseDecimal(x2), w.shift2);
@@ -97,14 +98,19 @@ TEST_F(Shifts, ShortestThatStillShowTheTarget) {
       EXPECT_EQ(w.shift1, *c.shift1);
     }
 
-    // No sum of one decimal fewer near the exact one shows the target.
+    // Without a chosen x1 both halves are alike.
+    if (!c.shift1) {
+      EXPECT_EQ(x1, x2);
+    }
+    // No split of one decimal fewer near the exact one shows the target.
     const int places = c.shift1 ? Decimals(x2) : std::max(Decimals(x1), Decimals(x2));
     if (places == 0) continue;
     const double step = std::pow(10.0, 1 - places);
     for (int k = -1; k <= 1; ++k) {
+      const double half = Rounded(exact.shift_sum / 2, places - 1) + k * step;
       const double sum = Rounded(exact.shift_sum, places - 1) + k * step;
-      const double fewer1 = c.shift1 ? *c.shift1 : Rounded(sum / 2, places - 1);
-      const double fewer2 = Rounded(sum - fewer1, places - 1);
+      const double fewer1 = c.shift1 ? *c.shift1 : Rounded(half, places - 1);
+      const double fewer2 = c.shift1 ? Rounded(sum - fewer1, places - 1) : fewer1;
       EXPECT_NE(Shown(c, FormatInput(fewer1), FormatInput(fewer2)), FormatResult(c.target))
           << places << " " << k;
     }
@@ -114,9 +120,44 @@ TEST_F(Shifts, ShortestThatStillShowTheTarget) {
   Shown(khk, "0", "0");
   const GearPairRecord r = p.state.slot0();
   const WrittenShifts w = ShortestShifts(
-      r, 56.5, ShiftForCenterDistance(3, 12, 24, 20, 56.5, 0.6), true);
+      r, 56.5, ShiftForCenterDistance(3, 12, 24, 20, 56.5, 0.6), ShiftSplit::Chosen);
   EXPECT_EQ(FormatInput(w.shift2), "0.36");
   EXPECT_TRUE(p.box.errors.empty());
+}
+
+// The automatic split halves the sum and rounds both halves to the same
+// decimals. Rounding the sum first and splitting it after moved the split far
+// from half: 2 / 1, 0.1 / 0.2 and 0 / 1 for these three. The targets are the
+// centre distances of module 1, 15 and 25 teeth evaluated independently (to
+// 30 digits): sums 3.000278, 0.299839 and 1.000 give 22.272, 20.285 and 20.874.
+TEST_F(Shifts, TheAutomaticSplitIsHalfTheSumEachRoundedAlike) {
+  struct Split {
+    double target;
+    const char* x1;
+    const char* x2;
+  } splits[] = {{22.272, "1.5", "1.5"}, {20.285, "0.15", "0.15"}, {20.874, "0.5", "0.5"}};
+  for (const Split& s : splits) {
+    SCOPED_TRACE(s.target);
+    const Case c{"1", "15", "25", 1, "0", s.target, {}};
+    Shown(c, "0", "0");
+    const GearPairRecord r = p.state.slot0();
+    const ShiftForCenter exact = ShiftForCenterDistance(1, 15, 25, 20, s.target);
+    const WrittenShifts w = ShortestShifts(r, s.target, exact, ShiftSplit::Half);
+    EXPECT_EQ(FormatInput(w.shift1), s.x1);
+    EXPECT_EQ(FormatInput(w.shift2), s.x2);
+    EXPECT_EQ(Shown(c, s.x1, s.x2), FormatResult(s.target));
+  }
+  // The balanced x1 (0.3432317… for module 2, 20 and 40 teeth and the sum
+  // 0.4, 60.765 mm apart) is rounded to the decimals of x2.
+  const Case c{"2", "20", "40", 1, "0", 60.765, {}};
+  Shown(c, "0", "0");
+  const GearPairRecord r = p.state.slot0();
+  const ShiftForCenter exact = ShiftForCenterDistance(2, 20, 40, 20, 60.765, 0.34323171478991292);
+  const WrittenShifts w = ShortestShifts(r, 60.765, exact, ShiftSplit::Balanced);
+  const std::string x1 = FormatInput(w.shift1), x2 = FormatInput(w.shift2);
+  EXPECT_EQ(Decimals(x1), Decimals(x2)) << x1 << " " << x2;
+  EXPECT_EQ(x1, FormatInput(Rounded(0.34323171478991292, Decimals(x2))));
+  EXPECT_EQ(Shown(c, x1, x2), "60.765");
 }
 
 }  // namespace

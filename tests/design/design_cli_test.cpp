@@ -191,6 +191,29 @@ TEST(DesignCli, EverySlidingFieldIsTheLibrarysForThePrintedPair) {
       EXPECT_TRUE(j["balanced_shift1"].is_null()) << w;
     }
   }
+// k and the pins as measure takes them: the textbook span
+// W = m cos α ((k − ½) π + z inv α) + 2 x m sin α, evaluated apart to 25
+// digits, is the nominal of the limits, and the over-pins limits are for
+// the pin given.
+TEST(DesignCli, ToleranceTakesTheSpannedTeethAndThePins) {
+  CliRun r = Cli({"tolerance", "--module", "2", "--teeth", "20", "40", "--shift", "0.3", "0.1",
+                  "--span-teeth", "4", "6", "--pin", "3.5", "auto"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const nlohmann::json j = r.Json();
+  EXPECT_EQ(j["gear1"]["span_teeth"], 4);
+  EXPECT_EQ(j["gear2"]["span_teeth"], 6);
+  EXPECT_NEAR(j["gear1"]["span_limits"]["nominal"].get<double>(), 21.635565792145511, 1e-9);
+  EXPECT_NEAR(j["gear2"]["span_limits"]["nominal"].get<double>(), 33.730696995359037, 1e-9);
+  EXPECT_EQ(j["gear1"]["pin"], 3.5);
+  CliRun m = Cli({"measure", "--module", "2", "--teeth", "20", "40", "--shift", "0.3", "0.1",
+                  "--span-teeth", "4", "6", "--pin", "3.5", "auto"});
+  ASSERT_EQ(m.code, 0) << m.err;
+  EXPECT_EQ(j["gear1"]["over_pins_limits"]["nominal"], m.Json()["gear1"]["over_pins"]);
+  EXPECT_EQ(j["gear2"]["pin"], m.Json()["gear2"]["ideal_pin"]);
+
+  CliRun bad = Cli({"tolerance", "--span-teeth", "0", "3"});
+  EXPECT_EQ(bad.code, 1);
+  EXPECT_FALSE(bad.err.empty());
 }
 
 TEST(DesignCli, SlidingReportsInterferenceAndBalances) {

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSettings>
+#include <cmath>
 
 #include "core/number_text.h"
 #include "commands/design_commands.h"
@@ -116,12 +117,20 @@ TEST_F(DesignWindowsTest, BalanceButtonSetsTheShiftThatEqualisesTheRoots) {
   Click("InspApply");
   QApplication::processEvents();
   ASSERT_TRUE(box.errors.empty()) << box.errors[0];
-  // x₁ is written as balanced for the exact sum; x₂ takes the shortest
-  // decimal that still shows the target, so the roots are compared at the
-  // exact sum.
+  // x₁ is the balanced one for the exact sum, written to the decimals of
+  // x₂, which takes the fewest that still show the target.
   const GearPairRecord& s = p->commands().state.slot0();
   const double sum = ShiftForCenterDistance(1, 20, 40, 20, 30.5).shift_sum;
-  const SlidingResult r = SpecificSliding(MeshFor(1, 20, 40, s.Shift1, sum - s.Shift1, 20));
+  const double balanced = BalancedShift1(1, 20, 40, sum, 20);
+  const std::string x1 = Text("Edit4"), x2 = Text("Edit5");
+  const auto decimals = [](const std::string& t) {
+    const std::size_t dot = t.find('.');
+    return dot == std::string::npos ? 0 : static_cast<int>(t.size() - dot - 1);
+  };
+  EXPECT_EQ(decimals(x1), decimals(x2)) << x1 << " " << x2;
+  EXPECT_NEAR(s.Shift1, balanced, 0.5 * std::pow(10.0, -decimals(x1)) + 1e-15) << x1;
+  // Unrounded, that x₁ equalises the roots.
+  const SlidingResult r = SpecificSliding(MeshFor(1, 20, 40, balanced, sum - balanced, 20));
   ASSERT_TRUE(r.root1 && r.root2);
   EXPECT_NEAR(*r.root1, *r.root2, 1e-8);
   EXPECT_EQ(FormatResult(static_cast<long double>(s.CenterDistance) + s.DistanceCorrection),

@@ -56,7 +56,82 @@ TEST(Placement, KeepsWindowsOnTheAvailableArea) {
   }
 }
 
+// The tool windows: beside the main window where there is room, else over
+// it where they cover the least of its inputs. The main window stands at
+// (388, 120) on a laptop's screen and at (388, 225) on a desktop's; its
+// inputs and 計算 are taken as x 396..581, y 40..297 below its top.
+TEST(Placement, ToolWindowsBesideOrOffTheInputs) {
+  struct Case {
+    QRect available;
+    int mainTop;
+    QSize outer;
+    QPoint at;
+  };
+  const Case cases[] = {
+      // Room at the left on a laptop.
+      {{0, 0, 1366, 768}, 120, {370, 560}, {10, 120}},
+      // No room beside: over the main window's right part, right of the inputs,
+      // moved up to stay on the screen.
+      {{0, 0, 1366, 768}, 120, {600, 700}, {703, 68}},
+      // Too wide to miss the inputs and too tall to pass below them: over
+      // the right part, as far down as the screen lets it.
+      {{0, 0, 1366, 768}, 120, {1196, 740}, {107, 28}},
+      // Low enough to pass below the inputs, at the screen's right edge.
+      {{0, 0, 1366, 768}, 120, {1196, 300}, {170, 426}},
+      // On a desktop a wide window goes to the screen's right edge, clear of
+      // the inputs; a narrower one beside the main window at its right.
+      {{0, 0, 1920, 1080}, 225, {1196, 740}, {724, 225}},
+      {{0, 0, 1920, 1080}, 225, {600, 700}, {1311, 225}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.available.width() << "x" << c.available.height() << " "
+                                    << c.outer.width() << "x" << c.outer.height());
+    const QRect main(388, c.mainTop, 915, 648);
+    const QRect inputs(396, c.mainTop + 40, 186, 258);
+    const QPoint at = ui::ToolWindowPlace(c.available, main, inputs, c.outer);
+    EXPECT_EQ(at, c.at);
+    EXPECT_TRUE(c.available.contains(QRect(at, c.outer)));
+  }
+  // A window taller than the screen is given its height.
+  EXPECT_EQ(ui::FittedOn({0, 27, 1366, 713}, {1196, 800}), QSize(1196, 713));
+  EXPECT_EQ(ui::FittedOn({0, 0, 1920, 1080}, {1196, 800}), QSize(1196, 800));
+}
+
 class OnTheScreen : public WindowTest {};
+
+// Every tool window lies wholly on the screen, and clear of the main
+// window's inputs wherever the screen has room for it beside them.
+TEST_F(OnTheScreen, ToolWindowsLieOnItAndOffTheInputs) {
+  const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+  SCOPED_TRACE(testing::Message() << available.width() << "x" << available.height());
+  p->Show();
+  QWidget* main = p->form1.get();
+  const QRect inputs = ui::MainInputsOnScreen(*main);
+  ASSERT_FALSE(inputs.isEmpty());
+  for (const auto& [item, name] : {std::pair{"N8", "Form3"}, std::pair{"N9", "FormTolerance"},
+                                   std::pair{"N10", "FormSliding"}, std::pair{"N11", "Form4"}}) {
+    SCOPED_TRACE(name);
+    p->Find<QAction>(item)->trigger();
+    auto* w = p->Find<QWidget>(name);
+    ASSERT_NE(w, nullptr);
+    const QRect frame = w->frameGeometry();
+    EXPECT_TRUE(available.contains(frame)) << frame.x() << "," << frame.y() << " "
+                                           << frame.width() << "x" << frame.height();
+    const bool room = available.right() - inputs.right() >= frame.width() ||
+                      inputs.left() - available.left() >= frame.width();
+    if (room) {
+      EXPECT_FALSE(frame.intersects(inputs));
+    }
+    // Where and as large as the user leaves it, it comes back.
+    const QRect moved(available.topLeft() + QPoint(20, 10),
+                      w->size().boundedTo(available.size() - QSize(40, 40)));
+    w->setGeometry(moved);
+    w->close();
+    p->Find<QAction>(item)->trigger();
+    EXPECT_EQ(w->geometry(), moved);
+    w->close();
+  }
+}
 
 TEST_F(OnTheScreen, MainHistoryAndMeasurementWindowsLieOnIt) {
   const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
