@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/file_io.h"
+#include "core/geometry.h"
 #include "core/number_text.h"
 #include "output/part_drawing_dxf.h"
 #include "output/template_svg.h"
@@ -18,9 +19,11 @@ namespace {
 
 const char* GearName(int gear) { return gear == 2 ? "ギア２" : "ギア１"; }
 
+// The gear as drawn: the pair's own pressure angle, as the DXF export takes it.
 DxfGear GearOf(const GearPairRecord& r, int gear) {
-  return gear == 1 ? DxfGear{1, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1}
-                   : DxfGear{2, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2};
+  const double alpha = ToothPressureAngle(r.PressureAngleIndex);
+  return gear == 1 ? DxfGear{1, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1, alpha}
+                   : DxfGear{2, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2, alpha};
 }
 
 // After a refused or failed calculation the record holds new inputs next
