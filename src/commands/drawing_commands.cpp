@@ -103,8 +103,11 @@ std::string ToothTemplateSvgBytes(const Commands& c, int gear) {
   const GearPairRecord& r = c.state.slot0();
   const DxfGear g = GearOf(r, gear);
   const FineOutline f = BuildFineOutline(g, "歯形テンプレート");
-  return RenderTemplateSvg(f, std::string("歯形テンプレート ") + GearName(gear) + " (m " +
-                                  FormatInput(g.m) + ", z " + std::to_string(g.z) + ")");
+  const std::string module = FormatInput(g.m), teeth = std::to_string(g.z);
+  return RenderTemplateSvg(
+      f, std::string("歯形テンプレート ") + GearName(gear) + " (m " + module + ", z " + teeth + ")",
+      std::string("歯形テンプレート ") + GearName(gear) + "　m " + module + "　z " + teeth + "　x " +
+          FormatInput(g.x) + "　α " + FormatInput(PressureAngleDegrees(r.PressureAngleIndex)) + "°");
 }
 
 // The whole file is made, or the command refused, before the dialog opens;

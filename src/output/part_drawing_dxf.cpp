@@ -327,11 +327,10 @@ std::string RenderPartDrawingDxf(const PartDrawing& d) {
   o.Entity("LWPOLYLINE", kLayerOutline, "AcDbPolyline");
   o.G(90, static_cast<int>(f.vertices.size()));
   o.G(70, 1);
-  const double bulge = f.TipBulge();
   for (std::size_t i = 0; i < f.vertices.size(); ++i) {
     o.N(10, f.vertices[i].x);
     o.N(20, f.vertices[i].y);
-    if (FineOutline::IsTipArc(i)) o.N(42, bulge);
+    if (f.bulges[i] != 0) o.N(42, f.bulges[i]);
   }
 
   // The table: a title row over all columns, then one row an item.
