@@ -75,12 +75,17 @@ GearDataTableInputs CurrentTableInputs(const Commands& c) {
       k.overPinsUpper = l.over_pins->upper;
       k.overPinsLower = l.over_pins->lower;
     }
+    gear[g]->limits = texts[g]->thickness_upper != 0 || texts[g]->thickness_lower != 0;
     gear[g]->accuracyClass = l.tolerances.accuracy_class;
     gear[g]->material = texts[g]->material;
     gear[g]->heatTreatment = texts[g]->heat_treatment;
     gear[g]->hardness = texts[g]->hardness;
     gear[g]->finishing = texts[g]->finishing;
   }
+  t.centreUpper = in.center_upper;
+  t.centreLower = in.center_lower;
+  t.note = in.note;
+  t.backlashRange = t.gear1.limits || t.gear2.limits || in.center_upper != 0 || in.center_lower != 0;
   t.backlashMin = r->backlash.normal_min;
   t.backlashMax = r->backlash.normal_max;
   return t;

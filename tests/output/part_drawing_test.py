@@ -135,13 +135,18 @@ def check_dxf(path, label, points, sweep, z, module, da, df, measured, res, g):
     check(len(msp.query('LINE[layer=="CENTER_LINES"]')) == 2, f"{label}: two centre lines")
 
     texts = [e.dxf.text for e in msp.query("TEXT")]
-    for item in ("要目表　ギア" + "１２"[g], "歯車歯形", "基準ラック", "並歯", "モジュール",
+    for item in ("要目表 ギア" + "１２"[g], "歯車歯形", "基準ラック", "並歯", "モジュール",
                  "圧力角", "歯数", "基準ピッチ円直径", "転位量", "全歯たけ", "歯厚", "またぎ歯厚",
-                 "またぎ歯数", "精度", "相手歯車歯数", "中心距離", "バックラッシ", "材料",
-                 "熱処理", "硬さ", "仕上方法"):
+                 "またぎ歯数", "精度", "相手歯車歯数", "相手歯車転位係数", "中心距離", "材料",
+                 "熱処理", "硬さ", "仕上方法", "歯先円直径", "備考"):
         check(item in texts, f"{label}: table holds {item}")
     w = "%.3f" % measured["span"]
-    check(any(t.startswith(w + " (") for t in texts), f"{label}: span {w} as measured")
+    check(w in texts, f"{label}: span {w} as measured, no limits without deviations")
+    check("%.3f" % da in texts, f"{label}: tip diameter")
+    check("%g" % res["shift"][1 - g] in texts, f"{label}: mate's shift")
+    check(not any(t.startswith("バックラッシ") for t in texts)
+          and any(t.startswith("歯厚許容差は指定なし") for t in texts),
+          f"{label}: no backlash range without tolerances, and a note saying so")
     check(str(measured["span_teeth"]) in texts, f"{label}: k {measured['span_teeth']}")
     check("%.3f" % (z * module) in texts, f"{label}: reference diameter")
     check("%.3f" % res["corrected_center_distance"] in texts, f"{label}: centre distance")
@@ -256,6 +261,26 @@ def check_table_limits():
             check(grade in texts, f"gear {g}: {grade}")
             b = "%.3f ～ %.3f（法線方向）" % (j[0], j[1])
             check(b in texts and j[0] != j[1], f"gear {g}: backlash range {b}")
+            a = "%.3f (+0.030 / -0.020)" % limits["results"]["corrected_center_distance"]
+            check(a in texts, f"gear {g}: centre distance with its tolerance {a}")
+        # The texts of the table from the command line; the tip of a
+        # shifted pair shortened by the mate's shift (module 3, 12/24,
+        # 0.6/0.36: 44.840 where (z + 2 + 2x)m would give 45.600).
+        out = os.path.join(tmp, "texts.dxf")
+        r = cli("drawing", "--gear", "2", "--module", "3", "--teeth", "12", "24", "--shift", "0.6",
+                "0.36", "--center-deviation", "0.03", "-0.03", "--material-name", "S45C", "SCM440",
+                "--heat-treatment", "調質", "--hardness-text", "HB 230～270", "--finish", "ホブ切り",
+                "--note", "歯先面取り C0.3", "--output", out)
+        check(r.returncode == 0, f"drawing with texts ({r.stderr.strip()})")
+        texts = [e.dxf.text for e in ezdxf.readfile(out).modelspace().query("TEXT")]
+        for want in ("SCM440", "調質", "HB 230～270", "ホブ切り", "0.6", "56.500 ± 0.030"):
+            check(want in texts, f"texts: {want} in the table")
+        check(any(t.endswith("歯先面取り C0.3") for t in texts), "texts: the note in 備考")
+        out = os.path.join(tmp, "tip.dxf")
+        r = cli("drawing", "--gear", "1", "--module", "3", "--teeth", "12", "24", "--shift", "0.6",
+                "0.36", "--output", out)
+        texts = [e.dxf.text for e in ezdxf.readfile(out).modelspace().query("TEXT")]
+        check("44.840" in texts and "0.36" in texts, "m3 12/24 0.6/0.36: tip diameter 44.840")
 
 
 check_table_limits()
