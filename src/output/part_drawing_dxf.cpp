@@ -19,9 +19,8 @@ namespace {
 constexpr double kTextHeight = 3.5;
 constexpr double kRowHeight = 7.0;
 constexpr double kPad = 2.0;
-// Room beyond the estimated text in each column: the fonts a CAD program
-// substitutes run up to a fifth wider than the estimate.
-constexpr double kColumnSlack = 4.0;
+// Room beyond the estimated text in each column.
+constexpr double kColumnSlack = 2.0;
 // The table's text style. Some CAD programs choose the font by the style's
 // name, so it is named for a CJK stroke font they ship (kst32b); others take
 // the font file, a TrueType face with the Japanese glyphs.
@@ -118,8 +117,8 @@ class Out {
 
 
 // Width of a text in the table's font, estimated from its characters: a
-// full-width character is as wide as the text is high, others up to 0.85
-// (CAD programs substitute fonts whose digits run wider than the text's own).
+// full-width character 1.45 times as wide as the text is high, others as
+// wide as high. CAD stroke fonts (kst32b) space their characters widely.
 double TextWidth(std::string_view s) {
   double w = 0;
   for (std::size_t i = 0; i < s.size();) {
@@ -129,7 +128,7 @@ double TextWidth(std::string_view s) {
     for (std::size_t k = 1; k < n && i + k < s.size(); ++k) {
       cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
     }
-    w += cp >= 0x2E80 ? 1.0 : 0.85;
+    w += cp >= 0x2E80 ? 1.45 : 1.0;
     i += n;
   }
   return w * kTextHeight;
