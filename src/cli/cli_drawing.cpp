@@ -30,7 +30,10 @@ Subcommand Add(CLI::App& app, std::ostream& err, const char* name, const char* d
       ->required()
       ->check(CLI::Range(1, 2));
   c->add_option("--output", o->output, fileHelp)->type_name("FILE")->required();
-  if (tolerances) AddToleranceOptions(*c, o->tolerance, "--face-width");
+  if (tolerances) {
+    AddToleranceOptions(*c, o->tolerance, "--face-width");
+    AddTableTextOptions(*c, o->tolerance);
+  }
   return {c, [o, &err, gear1, gear2]() {
             return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
               p.dialogs.answers.push_back(o->output);
@@ -54,10 +57,11 @@ Subcommand Add(CLI::App& app, std::ostream& err, const char* name, const char* d
 Subcommand AddDrawing(CLI::App& app, std::ostream&, std::ostream& err) {
   return Add(app, err, "drawing",
              "Calculate a pair as 計算 does, then write one gear's part drawing as the DXF\n"
-             "menu's ギア１部品図 (DXF)… / ギア２部品図 (DXF)… does: the outline at 1:1 in mm,\n"
-             "its circles and centre lines and the gear data table (要目表), DXF R2007\n"
-             "(UTF-8); the table's limits, classes and backlash range are those of the\n"
-             "tolerance options (as tolerance takes them). FILE is replaced.\n"
+             "menu's ギア１部品図 (DXF)… / ギア２部品図 (DXF)… does: the tooth the basic rack\n"
+             "cuts (fillet and undercut included) at 1:1 in mm, its circles and centre lines\n"
+             "and the gear data table (要目表), DXF R2007 (UTF-8); the table's limits, classes\n"
+             "and backlash range are those of the tolerance options (as tolerance takes\n"
+             "them), its texts those of the text options. FILE is replaced.\n"
              "Exit 0 written; 1 the calculation failed or the drawing was refused (message on\n"
              "standard error, nothing written); 2 the input check refused the tooth counts.",
              "the DXF file to write", &Commands::PartDxf1Click, &Commands::PartDxf2Click, true);
@@ -66,8 +70,9 @@ Subcommand AddDrawing(CLI::App& app, std::ostream&, std::ostream& err) {
 Subcommand AddTemplate(CLI::App& app, std::ostream&, std::ostream& err) {
   return Add(app, err, "template",
              "Calculate a pair as 計算 does, then write one gear's cutting template as the DXF\n"
-             "menu's 歯形テンプレート (SVG)… does: the outline with true tip arcs in a 0.1 mm\n"
-             "line and a centre mark, at true size in mm. FILE is replaced.\n"
+             "menu's 歯形テンプレート (SVG)… does: the tooth the basic rack cuts, with true tip\n"
+             "and root arcs, in a 0.1 mm line, a centre mark, the gear's name, module and\n"
+             "teeth and a 10 mm scale bar, at true size in mm. FILE is replaced.\n"
              "Exit 0 written; 1 the calculation failed or the template was refused (message\n"
              "on standard error, nothing written); 2 the input check refused the tooth counts.",
              "the SVG file to write", &Commands::ToothTemplate1Click,
