@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time of the program against a bare Qt 6 window of the same size:
-# from exec to the first paint of the main window, under a virtual display,
-# the median of 10 runs each, the two programs run by turns. Usage: bench/startup.sh [BUILD_DIR]
+# from exec to the first complete frame (the last paint of the window and its
+# children before a quiet spell), under a virtual display, the median of 20
+# runs each, the two programs run by turns. Usage: bench/startup.sh [BUILD_DIR]
 # (run under an X server, or it starts one with xvfb-run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +13,7 @@ fi
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} QT_QPA_PLATFORM=xcb SPURGEAR_STARTUP_PROBE=1
 cmake --build "$build" --target spurgear spurgear_bare_window >/dev/null
 
-# Milliseconds (times 1000) from exec to the first paint of one run.
+# Milliseconds (times 1000) from exec to the first complete frame of one run.
 once() {
   local start shown
   start=$(date +%s%N)
@@ -26,13 +27,13 @@ median() { sort -n | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : 
 # The two run by turns, so that a change in the machine's load meanwhile
 # falls on both alike.
 bare_runs=() program_runs=()
-for _ in $(seq 10); do
+for _ in $(seq 20); do
   bare_runs+=("$(once "$build/bin/spurgear_bare_window")")
   program_runs+=("$(once "$build/bin/spurgear")")
 done
 bare=$(printf '%s\n' "${bare_runs[@]}" | median)
 program=$(printf '%s\n' "${program_runs[@]}" | median)
 ratio=$(awk -v p="$program" -v b="$bare" 'BEGIN { printf "%.2f", p / b }')
-echo "bare Qt window: ${bare} ms (median of 10)"
-echo "spurgear:       ${program} ms (median of 10)"
-echo "ratio:          ${ratio} (aim: at most 1.5)"
+echo "bare Qt window: ${bare} ms (median of 20)"
+echo "spurgear:       ${program} ms (median of 20)"
+echo "ratio:          ${ratio} (aim: at most 1.5; load $(cut -d' ' -f1-3 /proc/loadavg))"

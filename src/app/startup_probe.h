@@ -1,10 +1,14 @@
 #pragma once
 // The start-up benchmark's probe (bench/startup.sh): when the environment
-// names SPURGEAR_STARTUP_PROBE, the first expose of the window prints the
-// wall-clock time in nanoseconds on standard output and ends the program.
-#include <QCoreApplication>
+// names SPURGEAR_STARTUP_PROBE, the program prints the wall-clock time in
+// nanoseconds of the first complete frame on standard output and ends. The
+// frame is complete when the window and its children have painted and a
+// quiet spell follows: the time printed is that of the last paint before it,
+// not the first paint of the window, which comes before its children's.
+#include <QApplication>
 #include <QEvent>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
@@ -16,25 +20,39 @@ class StartupProbe : public QObject {
  public:
   static void WatchIfAsked(QWidget& window) {
     if (qEnvironmentVariableIsEmpty("SPURGEAR_STARTUP_PROBE")) return;
-    window.installEventFilter(new StartupProbe(&window));
+    qApp->installEventFilter(new StartupProbe(window));
   }
 
  protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (!fired_ && event->type() == QEvent::Paint) {
-      fired_ = true;
-      const auto now = std::chrono::system_clock::now().time_since_epoch();
-      std::printf("%lld\n", static_cast<long long>(
-                                std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-      std::fflush(stdout);
-      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    }
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() != QEvent::Paint || window_ == nullptr) return false;
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr || (widget != window_ && !window_->isAncestorOf(widget))) return false;
+    lastPaint_ = std::chrono::system_clock::now().time_since_epoch();
+    quiet_.start();
     return false;
   }
 
  private:
-  using QObject::QObject;
-  bool fired_ = false;
+  // Shorter than a text cursor's blink, far longer than the gap between
+  // the paints of one frame.
+  static constexpr int kQuietMs = 250;
+
+  explicit StartupProbe(QWidget& window) : QObject(qApp), window_(&window) {
+    quiet_.setSingleShot(true);
+    quiet_.setInterval(kQuietMs);
+    connect(&quiet_, &QTimer::timeout, this, [this] {
+      std::printf("%lld\n", static_cast<long long>(
+                                std::chrono::duration_cast<std::chrono::nanoseconds>(lastPaint_)
+                                    .count()));
+      std::fflush(stdout);
+      QCoreApplication::quit();
+    });
+  }
+
+  QPointer<QWidget> window_;
+  QTimer quiet_;
+  std::chrono::system_clock::duration lastPaint_{};
 };
 
 }  // namespace spurgear

@@ -2,6 +2,9 @@
 // form, then one row a line, blank lines passed over.
 #include "cli/batch_input.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -61,30 +64,59 @@ const std::string kTooLong = "line longer than 1 MiB";
 
 }  // namespace
 
+// The next block of the input; false at its end, or on an error, which
+// readError_ then names.
+bool RowReader::Fill() {
+  at_ = end_ = 0;
+  if (ended_) return false;
+  if (&in_ == &std::cin) {
+    for (;;) {
+      const ssize_t n = ::read(STDIN_FILENO, block_.data(), block_.size());
+      if (n > 0) {
+        end_ = static_cast<std::size_t>(n);
+        return true;
+      }
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) readError_ = std::strerror(errno);
+      break;
+    }
+  } else {
+    errno = 0;
+    std::streambuf* buf = in_.rdbuf();
+    const std::streamsize n =
+        buf ? buf->sgetn(block_.data(), static_cast<std::streamsize>(block_.size())) : 0;
+    if (n > 0) {
+      end_ = static_cast<std::size_t>(n);
+      return true;
+    }
+    if (in_.bad()) readError_ = std::strerror(errno ? errno : EIO);
+  }
+  ended_ = true;
+  in_.setstate(std::ios::eofbit);
+  return false;
+}
+
 // The next line without its end; false at the end of the input. Past
 // kMaxLine the rest of the line is read and dropped. A leading UTF-8 byte
 // order mark (spreadsheets write one) is dropped.
 bool RowReader::ReadLine(std::string& line, bool& tooLong) {
   line.clear();
   tooLong = false;
-  std::streambuf* buf = in_.rdbuf();
-  errno = 0;
-  int c = buf ? buf->sbumpc() : EOF;
-  if (c == EOF) {
-    // std::cin keeps stdio's state: a read error there is not an end.
-    const int error = errno;
-    if (in_.bad() || (&in_ == &std::cin && std::ferror(stdin))) {
-      readError_ = std::strerror(error ? error : EIO);
+  if (at_ == end_ && !Fill()) return false;
+  for (;;) {
+    const char* from = block_.data() + at_;
+    const std::size_t left = end_ - at_;
+    const char* newline = static_cast<const char*>(std::memchr(from, '\n', left));
+    const std::size_t n = newline ? static_cast<std::size_t>(newline - from) : left;
+    const std::size_t room = kMaxLine - line.size();
+    if (n > room) tooLong = true;
+    line.append(from, std::min(n, room));
+    at_ += n;
+    if (newline) {
+      ++at_;
+      break;
     }
-    in_.setstate(std::ios::eofbit);
-    return false;
-  }
-  for (; c != EOF && c != '\n'; c = buf->sbumpc()) {
-    if (line.size() < kMaxLine) {
-      line += static_cast<char>(c);
-    } else {
-      tooLong = true;
-    }
+    if (!Fill()) break;
   }
   if (first_) {
     first_ = false;

@@ -38,10 +38,16 @@ class RowReader {
 
  private:
   bool ReadLine(std::string& line, bool& tooLong);
+  bool Fill();
   void ReadCsv(const std::string& line, Row& row) const;
   static void ReadJson(const std::string& line, Row& row);
 
   std::istream& in_;
+  // The input is read a block at a time: standard input straight from its
+  // file, as much as is there, any other stream through its buffer.
+  std::vector<char> block_ = std::vector<char>(1 << 16);
+  std::size_t at_ = 0, end_ = 0;
+  bool ended_ = false;
   bool json_ = false;
   std::vector<int> columns_;
   std::optional<std::string> pending_;

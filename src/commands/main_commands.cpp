@@ -90,21 +90,23 @@ void Commands::ShowResults() {
   f.SetText(kTeeth2Field, FormatInput(r.Teeth2));
   f.SetText(kShift1Field, FormatInput(r.Shift1));
   f.SetText(kShift2Field, FormatInput(r.Shift2));
-  f.SetText(kWorkingPitchDia1Field, FormatResult(r.WorkingPitchDia1));
-  f.SetText(kWorkingPitchDia2Field, FormatResult(r.WorkingPitchDia2));
-  f.SetText(kTipDia1Field, FormatResult(r.TipDia1));
-  f.SetText(kTipDia2Field, FormatResult(r.TipDia2));
-  f.SetText(kRootDia1Field, FormatResult(r.RootDia1));
-  f.SetText(kRootDia2Field, FormatResult(r.RootDia2));
-  f.SetText(kBaseDia1Field, FormatResult(r.BaseDia1));
-  f.SetText(kBaseDia2Field, FormatResult(r.BaseDia2));
-  f.SetText(kCenterDistanceField,
-            FormatResult(CorrectedCenterDistance(r)));
-  f.SetText(kContactRatioField, FormatResult(r.ContactRatio));
-  f.SetText(kTipThickness1Field, FormatResult(r.TipThickness1));
-  f.SetText(kTipThickness2Field, FormatResult(r.TipThickness2));
+  if (showResultFields) {
+    f.SetText(kWorkingPitchDia1Field, FormatResult(r.WorkingPitchDia1));
+    f.SetText(kWorkingPitchDia2Field, FormatResult(r.WorkingPitchDia2));
+    f.SetText(kTipDia1Field, FormatResult(r.TipDia1));
+    f.SetText(kTipDia2Field, FormatResult(r.TipDia2));
+    f.SetText(kRootDia1Field, FormatResult(r.RootDia1));
+    f.SetText(kRootDia2Field, FormatResult(r.RootDia2));
+    f.SetText(kBaseDia1Field, FormatResult(r.BaseDia1));
+    f.SetText(kBaseDia2Field, FormatResult(r.BaseDia2));
+    f.SetText(kCenterDistanceField,
+              FormatResult(CorrectedCenterDistance(r)));
+    f.SetText(kContactRatioField, FormatResult(r.ContactRatio));
+    f.SetText(kTipThickness1Field, FormatResult(r.TipThickness1));
+    f.SetText(kTipThickness2Field, FormatResult(r.TipThickness2));
+  }
   if (f.SetText(kCorrectionField, FormatResult(r.DistanceCorrection))) Edit15Change();
-  f.SetText(kBacklashField, FormatResult(r.NormalBacklash));
+  if (showResultFields) f.SetText(kBacklashField, FormatResult(r.NormalBacklash));
 }
 
 bool Commands::FieldsHoldInputs() const {
@@ -204,14 +206,18 @@ CalcOutcome Commands::Calculate() {
   // A pair that passes the check can still fail in the geometry or the
   // outlines. The fields then go back to what they showed, the pair the
   // pictures still show, and the list drops its all-clear line.
+  // Without the result fields only the correction's is written.
+  const auto restored = [&](std::size_t i) {
+    return showResultFields || kResultFields[i] == kCorrectionField;
+  };
   std::string shown[std::size(kResultFields)];
   for (std::size_t i = 0; i < std::size(kResultFields); ++i) {
-    shown[i] = ports.fields.Text(kResultFields[i]);
+    if (restored(i)) shown[i] = ports.fields.Text(kResultFields[i]);
   }
   const auto failed = [&](const std::string& line) {
     state.hasResults = false;  // the outlines are still those of the last good pair
     for (std::size_t i = 0; i < std::size(kResultFields); ++i) {
-      ports.fields.SetText(kResultFields[i], shown[i]);  // no recalculation
+      if (restored(i)) ports.fields.SetText(kResultFields[i], shown[i]);  // no recalculation
     }
     ports.timer.SetEnabled(false);
     ports.messages.Clear();

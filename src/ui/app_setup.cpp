@@ -13,7 +13,7 @@ namespace spurgear::ui {
 QIcon ProgramIcon() {
   static const bool registered = (RegisterResources(), true);
   (void)registered;
-  return QIcon(QStringLiteral(":/spurgear/spurgear.svg"));
+  return QIcon(QStringLiteral(":/spurgear/spurgear.png"));
 }
 
 void PrepareApplication() {

@@ -8,7 +8,8 @@ namespace spurgear::ui {
 // Once per process; later calls do nothing.
 void PrepareApplication();
 
-// The program's icon, compiled in from data/spurgear.svg.
+// The program's icon, compiled in from data/spurgear.png (drawn from
+// data/spurgear.svg, which the desktop's icon theme gets).
 QIcon ProgramIcon();
 
 }  // namespace spurgear::ui

@@ -68,5 +68,18 @@ TEST(BatchInput, EachFormOfInputBecomesTheRowsItHolds) {
   }
 }
 
+// The input is read in blocks of 64 KiB: rows of five bytes, each with its
+// own number, put one row across every block's end.
+TEST(BatchInput, ARowAcrossTwoBlocksIsOneRow) {
+  std::string input = "z1\n";
+  std::vector<std::string> rows;
+  for (int i = 1; i <= 40000; ++i) {
+    const std::string z = std::to_string(1000 + i % 9000);
+    input += z + "\n";
+    rows.push_back(std::to_string(i) + ": z1=" + z);
+  }
+  EXPECT_EQ(Rows(input), rows);
+}
+
 }  // namespace
 }  // namespace spurgear::cli::batch
