@@ -97,7 +97,7 @@ void SizingWindow::Build() {
     grid->addWidget(MakeLabel(this, QString(name) + "Label", 0, 0, caption), row, col);
     auto* e = new QLineEdit(text, this);
     e->setObjectName(name);
-    e->setMinimumWidth(80);
+    e->setFixedWidth(96);
     grid->addWidget(e, row, col + 1);
     return e;
   };
@@ -107,6 +107,7 @@ void SizingWindow::Build() {
     c->setObjectName(name);
     c->addItems(items);
     c->setCurrentIndex(index);
+    c->setMaximumWidth(220);
     grid->addWidget(c, row, col + 1);
     return c;
   };
@@ -148,6 +149,7 @@ void SizingWindow::Build() {
   width_ = edit("SizingWidth", QStringLiteral("歯幅の値"), "10");
   col = 4;
   modules_ = edit("SizingModules", QStringLiteral("モジュール"), QString());
+  modules_->setFixedWidth(150);
   modules_->setPlaceholderText(QStringLiteral("第１系列 0.5〜10"));
   ++row, col = 0;
   shMin_ = edit("SizingSHmin", QStringLiteral("最小 S_H"), "1");
@@ -204,7 +206,8 @@ void SizingWindow::Build() {
   all->addWidget(table_, 1);
   all->addWidget(summary_);
   all->addWidget(status_);
-  resize(980, 640);
+  grid->setColumnStretch(6, 1);
+  resize(880, 540);
 
   connect(search_, &QPushButton::clicked, this, [this] { StartSearch(); });  // 検索
   connect(cancelButton_, &QPushButton::clicked, this, [this] { CancelSearch(); });  // 中止
