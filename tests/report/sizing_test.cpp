@@ -19,6 +19,7 @@
 #include "core/geometry.h"
 #include "core/number_text.h"
 #include "core/pair_check.h"
+#include "design/measurement.h"
 #include "design/sliding.h"
 
 namespace spurgear {
@@ -104,6 +105,10 @@ TEST(Sizing, SmallestPairOfHandWorkedCasesComesFirst) {
   };
   const Case kCases[] = {
       {2, 0.02, false, 15, 30, 11.25},
+      // At ratio 1.2 ±3 % the band holds 12/14 (interference: 12 teeth meet
+      // no more than 12), 13/16 (within 13's limit of 16, but undercut) and
+      // 14/17, a = 0.5 · 31 / 2 = 7.75.
+      {1.2, 0.03, false, 14, 17, 7.75},
       {3, 0.02, true, 12, 36, 12.0},
   };
   for (const Case& c : kCases) {
@@ -158,62 +163,86 @@ TEST(Sizing, EverySampledCandidatePassesThroughTheNormalCommands) {
 }
 
 TEST(Sizing, BruteForceOverTheNormalCommandsFindsNoPassingPairMissed) {
-  // Loaded so that the rating fails some pairs and the geometry others.
-  sizing::Request q;
-  q.ratio = 2.5;
-  q.ratioTolerance = 0.03;
-  q.centerDistance = 70;
-  q.torque = 60;
-  q.speed = 1500;
-  q.modules = {1.5, 2, 2.5, 3};
-  q.z1Min = 12;
-  q.z1Max = 24;
-  const sizing::Outcome o = RunSizing(q);
-  std::set<std::tuple<double, int, int>> found;
-  for (const sizing::Candidate& c : o.candidates) found.insert({c.module, c.z1, c.z2});
+  // Loaded so that the rating fails some pairs and the geometry others:
+  // under a maximum, balanced and unshifted (undercut), and at a fixed
+  // distance, where the pairs near it take large shift sums (thin tips).
+  struct Config {
+    bool fixed, balance;
+    double minContact, minTip;
+  };
+  const Config kConfigs[] = {{false, true, 1.2, 0.25}, {false, false, 1.2, 0.25}, {true, true, 1.0, 0.4}};
+  long thinOrUndercut = 0;
+  for (const Config& config : kConfigs) {
+    const bool fixed = config.fixed;
+    sizing::Request q;
+    q.balanceAtMaximum = config.balance;
+    q.minContactRatio = config.minContact;
+    q.minTipThickness = config.minTip;
+    q.ratio = 2.5;
+    q.ratioTolerance = 0.03;
+    q.centerDistance = 70;
+    q.centerFixed = fixed;
+    q.torque = 60;
+    q.speed = 1500;
+    q.modules = {1.5, 2, 2.5, 3};
+    q.z1Min = 12;
+    q.z1Max = 24;
+    const sizing::Outcome o = RunSizing(q);
+    std::set<std::tuple<double, int, int>> found;
+    for (const sizing::Candidate& c : o.candidates) found.insert({c.module, c.z1, c.z2});
 
-  // Independently: every pair whose ratio lies in the band, shifted as the
-  // sliding window's balance would, calculated and rated by the commands.
-  MemoryProgram p;
-  p.StartUp();
-  std::set<std::tuple<double, int, int>> passing;
-  long tried = 0;
-  for (double m : q.modules) {
-    for (int z1 = q.z1Min; z1 <= q.z1Max; ++z1) {
-      for (int z2 = z1; z2 <= 4 * z1; ++z2) {
-        if (std::fabs(double(z2) / z1 - q.ratio) > q.ratio * q.ratioTolerance) continue;
-        if (m * (z1 + z2) / 2 > q.centerDistance) continue;
-        ++tried;
-        double x1 = 0;
-        try {
-          x1 = BalancedShift1(m, z1, z2, 0, 20);
-        } catch (const CommandError&) {
-          continue;
+    // Independently: every pair whose ratio lies in the band, its sum that
+    // of the shift command for the distance, split as the sliding window
+    // balances it, calculated and rated by the commands.
+    MemoryProgram p;
+    p.StartUp();
+    std::set<std::tuple<double, int, int>> passing;
+    long tried = 0;
+    for (double m : q.modules) {
+      for (int z1 = q.z1Min; z1 <= q.z1Max; ++z1) {
+        for (int z2 = z1; z2 <= 4 * z1; ++z2) {
+          if (std::fabs(double(z2) / z1 - q.ratio) > q.ratio * q.ratioTolerance) continue;
+          if (!fixed && m * (z1 + z2) / 2 > q.centerDistance) continue;
+          ++tried;
+          double sum = 0, x1 = 0;
+          try {
+            if (fixed) sum = ShiftForCenterDistance(m, z1, z2, 20, q.centerDistance).shift_sum;
+            if (config.balance) x1 = BalancedShift1(m, z1, z2, sum, 20);
+          } catch (const CommandError&) {
+            continue;
+          }
+          p.fields.SetText("Edit1", FormatInput(m));
+          p.fields.SetText("Edit2", std::to_string(z1));
+          p.fields.SetText("Edit3", std::to_string(z2));
+          p.fields.SetText("Edit4", FormatInput(x1));
+          p.fields.SetText("Edit5", FormatInput(sum - x1));
+          p.fields.SetText("Edit15", "0");
+          p.commands.Calculate();
+          const Verdict v = JudgeSlot0(p, q, 10 * m);
+          if (v.pass) passing.insert({m, z1, z2});
+          if (v.why == "tip thickness" || v.why == "undercut" ||
+              v.why.find("ｱﾝﾀﾞｰｶｯﾄ") != std::string::npos) {
+            ++thinOrUndercut;
+          }
         }
-        p.fields.SetText("Edit1", FormatInput(m));
-        p.fields.SetText("Edit2", std::to_string(z1));
-        p.fields.SetText("Edit3", std::to_string(z2));
-        p.fields.SetText("Edit4", FormatInput(x1));
-        p.fields.SetText("Edit5", FormatInput(-x1));
-        p.fields.SetText("Edit15", "0");
-        p.commands.Calculate();
-        if (JudgeSlot0(p, q, 10 * m).pass) passing.insert({m, z1, z2});
       }
     }
+    ASSERT_GT(tried, 20) << fixed;
+    ASSERT_FALSE(passing.empty()) << fixed;
+    ASSERT_LT(passing.size(), static_cast<std::size_t>(tried)) << "some pairs must fail";
+    for (const auto& [m, z1, z2] : passing) {
+      EXPECT_TRUE(found.count({m, z1, z2})) << fixed << " missed m " << m << " " << z1 << "/" << z2;
+    }
+    for (const auto& [m, z1, z2] : found) {
+      EXPECT_TRUE(passing.count({m, z1, z2})) << fixed << " kept m " << m << " " << z1 << "/" << z2;
+    }
+    // Every pair in the band was counted once: kept or failed for a reason.
+    long rejected = 0;
+    for (long n : o.rejected) rejected += n;
+    EXPECT_EQ(rejected + static_cast<long>(o.candidates.size()), o.examined);
   }
-  ASSERT_GT(tried, 20);
-  ASSERT_FALSE(passing.empty());
-  ASSERT_LT(passing.size(), static_cast<std::size_t>(tried)) << "some pairs must fail";
-  for (const auto& [m, z1, z2] : passing) {
-    EXPECT_TRUE(found.count({m, z1, z2})) << "missed m " << m << " " << z1 << "/" << z2;
-  }
-  for (const auto& [m, z1, z2] : found) {
-    EXPECT_TRUE(passing.count({m, z1, z2})) << "kept m " << m << " " << z1 << "/" << z2;
-  }
-  // Every pair in the band was counted once: kept or failed for a reason.
-  long rejected = 0;
-  for (long n : o.rejected) rejected += n;
-  EXPECT_EQ(rejected + static_cast<long>(o.candidates.size()), o.examined);
+  // The fixed distance reached the tip and undercut limits.
+  EXPECT_GT(thinOrUndercut, 0);
 }
 
 TEST(Sizing, CancelledSearchStopsAndRefusedInputsAreNamed) {
