@@ -111,7 +111,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       cli::AddMeasure(app, out, err),  cli::AddShift(app, out, err),
       cli::AddReport(app, out, err),   cli::AddTolerance(app, out, err),
       cli::AddSliding(app, out, err),
-      cli::AddRate(app, out, err),
+      cli::AddRate(app, out, err),     cli::AddSize(app, out, err),
       cli::AddDrawing(app, out, err),  cli::AddTemplate(app, out, err),
   };
   for (CLI::App* sub : app.get_subcommands({})) {

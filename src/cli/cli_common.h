@@ -125,6 +125,7 @@ Subcommand AddReport(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddTolerance(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddSliding(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddRate(CLI::App& app, std::ostream& out, std::ostream& err);
+Subcommand AddSize(CLI::App& app, std::ostream& out, std::ostream& err);
 Subcommand AddBatch(CLI::App& app, std::istream& in, std::ostream& out, std::ostream& err);
 
 template <class F>

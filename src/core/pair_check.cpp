@@ -28,11 +28,37 @@ UndercutLimit LimitAt(int32_t pressureAngleIndex) {
   return {14.0L, 17.0L};
 }
 
-bool Undercut(const UndercutLimit& l, int32_t z, double x) {
-  return z >= 14 && l.theoretical * x < l.practical - static_cast<long double>(z);
+}  // namespace
+
+bool ShiftUndercuts(int32_t pressureAngleIndex, int32_t z, double x) {
+  const UndercutLimit l = LimitAt(pressureAngleIndex);
+  return l.theoretical * x < l.practical - static_cast<long double>(z);
 }
 
-}  // namespace
+double UndercutLimitShift(int32_t pressureAngleIndex, int32_t z) {
+  const UndercutLimit l = LimitAt(pressureAngleIndex);
+  return static_cast<double>((l.practical - z) / l.theoretical);
+}
+
+std::array<bool, 2> RootInterference(const GearPairRecord& r) {
+  // Along the line of action, the mating tip reaches √(r_a² − r_b²) from its
+  // own base circle's tangent point; past the line between the tangent
+  // points it is beyond this gear's, below the involute of this gear's
+  // flank. The pair as it runs: a correction that opens the distance moves
+  // the tangent points apart.
+  const long double reach = RunningMeshOf(r).line;
+  const long double ra[2] = {static_cast<long double>(r.TipDia1) / 2,
+                             static_cast<long double>(r.TipDia2) / 2};
+  const long double rb[2] = {static_cast<long double>(r.BaseDia1) / 2,
+                             static_cast<long double>(r.BaseDia2) / 2};
+  std::array<bool, 2> out{};
+  for (int root = 0; root < 2; ++root) {
+    const int tipGear = 1 - root;
+    const long double along = ra[tipGear] * ra[tipGear] - rb[tipGear] * rb[tipGear];
+    out[root] = reach >= 0 && along > reach * reach;
+  }
+  return out;
+}
 
 std::vector<CheckLine> CheckResults(const GearPairRecord& r) {
   std::vector<CheckLine> out;
@@ -58,27 +84,17 @@ std::vector<CheckLine> CheckResults(const GearPairRecord& r) {
   const double x[2] = {r.Shift1, r.Shift2};
   const UndercutLimit limit = LimitAt(r.PressureAngleIndex);
   for (int g = 0; g < 2; ++g) {
-    if (Undercut(limit, z[g], x[g])) {
+    if (z[g] >= 14 && ShiftUndercuts(r.PressureAngleIndex, z[g], x[g])) {
       warn(std::string("注意：") + kGear[g] + "の転位係数 " + FormatInput(x[g]) + " が限界 " +
                FormatResult((limit.practical - z[g]) / limit.theoretical) +
                " より小さい、ｱﾝﾀﾞｰｶｯﾄ発生",
            kShiftInput[g]);
     }
   }
-  // Along the line of action, the mating tip reaches √(r_a² − r_b²) from its
-  // own base circle's tangent point; past the line between the tangent
-  // points it is beyond this gear's, below the involute of this gear's
-  // flank. The pair as it runs: a correction that opens the distance moves
-  // the tangent points apart.
-  const long double reach = RunningMeshOf(r).line;
-  const long double ra[2] = {static_cast<long double>(r.TipDia1) / 2,
-                             static_cast<long double>(r.TipDia2) / 2};
-  const long double rb[2] = {static_cast<long double>(r.BaseDia1) / 2,
-                             static_cast<long double>(r.BaseDia2) / 2};
+  const std::array<bool, 2> interferes = RootInterference(r);
   for (int root = 0; root < 2; ++root) {
     const int tipGear = 1 - root;
-    const long double along = ra[tipGear] * ra[tipGear] - rb[tipGear] * rb[tipGear];
-    if (reach >= 0 && along > reach * reach) {
+    if (interferes[root]) {
       warn(std::string("注意：") + kGear[tipGear] + "の歯先が" + kGear[root] + "の歯元に干渉する",
            kShiftInput[root]);
     }

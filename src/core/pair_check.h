@@ -1,6 +1,8 @@
 #pragma once
 // The check of a calculated pair: what its results say it cannot do as a
 // pair, after what the input check says of its tooth counts and module.
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "core/gear_record.h"
@@ -24,6 +26,18 @@ std::vector<CheckLine> CheckResults(const GearPairRecord& record);
 // Adds `warnings` to an input check that did not refuse: after its lines,
 // in place of its all-clear.
 void AddResultWarnings(CheckResult& check, std::vector<CheckLine> warnings);
+
+// The undercut test of the check below, for any tooth count: true when the
+// shift x of a gear of z teeth lies below the practical limit of the pair's
+// pressure angle. The check itself leaves 13 teeth and fewer to the input
+// check's tooth-count line; a search that picks shifts asks it for every z.
+bool ShiftUndercuts(int32_t pressureAngleIndex, int32_t z, double x);
+// That limit, (z_p − z) / z_t.
+double UndercutLimitShift(int32_t pressureAngleIndex, int32_t z);
+
+// Involute interference of a calculated pair as it runs: [g] is true when
+// the other gear's tip reaches below gear g's involute.
+std::array<bool, 2> RootInterference(const GearPairRecord& record);
 
 // The input check with the results' warnings after its own lines: the
 // message list of a complete calculation. The all-clear line only when

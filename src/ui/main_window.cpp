@@ -285,7 +285,8 @@ void TForm1::BuildMenu() {
        {{"N8", QStringLiteral("歯厚・測定寸法")},
         {"N9", QStringLiteral("公差・バックラッシ")},
         {"N10", QStringLiteral("すべり率")},
-        {"N11", QStringLiteral("強度計算 (ISO 6336)")}}},
+        {"N11", QStringLiteral("強度計算 (ISO 6336)")},
+        {"N12", QStringLiteral("寸法決め")}}},
       {"Help1", QStringLiteral("ＨＥＬＰ"), {{"Help2", QStringLiteral("ヘルプ")}}},
   };
   for (const Menu& m : kMenus) {

@@ -8,6 +8,7 @@
 #include "ui/app_setup.h"
 #include "ui/measurement_window.h"
 #include "ui/rating_window.h"
+#include "ui/sizing_window.h"
 #include "ui/sliding_window.h"
 #include "ui/tolerance_window.h"
 
@@ -78,6 +79,7 @@ void Program::FinishStartup() {
   ToleranceWindow::Attach(*form1);
   SlidingWindow::Attach(*form1);
   RatingWindow::Attach(*form1);
+  SizingWindow::Attach(*form1);
   Commands& c = form1->commands();
   c.Run([&] { c.Form2Create(); });
 }
