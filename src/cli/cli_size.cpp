@@ -25,6 +25,7 @@ struct SizeOptions {
   std::string split = "balanced";
   std::optional<std::string> torque, speed, life, hardness, grade, shMin, sfMin;
   std::string material = "case-hardened";
+  std::string quality = "MQ";
   std::optional<std::string> width, widthPerD1, widthPerModule;
   std::string minContactRatio = "1.2";
   std::string minTipThickness = "0.25";
@@ -55,6 +56,7 @@ sizing::Request RequestOf(const SizeOptions& o) {
                        "' は through-hardened, case-hardened, nitrided のいずれかです");
   }
   q.material = *m;
+  q.quality = *rating::QualityFromKey(o.quality);  // the option admits only the grades
   if (o.hardness) q.hardness = Read(*o.hardness, "hardness");
   if (o.grade) q.accuracyGrade = ParseRatingWhole(*o.grade, "--accuracy-grade");
   if (o.shMin) q.SHmin = Read(*o.shMin, "sh-min");
@@ -141,6 +143,12 @@ Subcommand AddSize(CLI::App& app, std::ostream& out, std::ostream& err) {
   c->add_option("--material", o->material,
                 "both gears: through-hardened, case-hardened or nitrided (default case-hardened)")
       ->type_name("M");
+  std::vector<std::string> grades;
+  for (rating::Quality g : rating::kQualities) grades.emplace_back(rating::QualityKey(g));
+  c->add_option("--quality", o->quality,
+                "ISO 6336-5 quality grade of the lines: ML, MQ or ME (default MQ)")
+      ->check(CLI::IsMember(grades))
+      ->type_name("GRADE");
   c->add_option("--hardness", o->hardness, "surface hardness HV (default the line's middle)")
       ->type_name("HV");
   c->add_option("--accuracy-grade", o->grade, "ISO 1328-1 grade 1..12 (default 6)")

@@ -58,6 +58,7 @@ rating::PairInput RatingInputOf(const Request& q, const GearPairRecord& r, doubl
   in.speed1 = q.speed;
   in.lifeHours = q.life;
   in.accuracyGrade = q.accuracyGrade;
+  in.quality = q.quality;
   in.SHmin = q.SHmin;
   in.SFmin = q.SFmin;
   return in;

@@ -29,6 +29,7 @@ struct Request {
   double life = 20000;            // hours
   rating::Material material = rating::Material::CaseHardened;  // both gears
   std::optional<double> hardness;  // HV; the material line's middle otherwise
+  rating::Quality quality = rating::Quality::MQ;  // ISO 6336-5 grade of the lines
   int accuracyGrade = 6;
   FaceWidthRule faceWidthRule = FaceWidthRule::PerModule;
   double faceWidth = 10;          // mm, or the ratio the rule names

@@ -26,9 +26,7 @@
 namespace spurgear::ui {
 namespace {
 
-const rating::Material kMaterials[] = {rating::Material::ThroughHardened,
-                                       rating::Material::CaseHardened,
-                                       rating::Material::Nitrided};
+using rating::kMaterials;
 
 std::string Text(const QLineEdit* e) { return e->text().trimmed().toStdString(); }
 
@@ -163,6 +161,10 @@ void SizingWindow::Build() {
   z1Max_ = edit("SizingZ1Max", QStringLiteral("歯数Ｚ１ 上限"), "100");
   col = 4;
   minTip_ = edit("SizingMinTip", QStringLiteral("最小歯先歯厚 ×m"), "0.25");
+  ++row, col = 0;
+  QStringList grades;
+  for (rating::Quality g : rating::kQualities) grades << rating::QualityKey(g);
+  quality_ = combo("SizingQuality", QStringLiteral("品質等級 (ISO 6336-5)"), grades, 1);
 
   search_ = new QPushButton(QStringLiteral("検索"), this);
   search_->setObjectName("SizingSearch");
@@ -230,6 +232,7 @@ sizing::Request SizingWindow::ReadRequest() const {
   q.speed = ParseRatingNumber(Text(speed_), "回転速度 n₁");
   q.life = ParseRatingNumber(Text(life_), "寿命");
   q.material = kMaterials[std::max(0, material_->currentIndex())];
+  q.quality = rating::kQualities[std::max(0, quality_->currentIndex())];
   if (!Text(hardness_).empty()) q.hardness = ParseRatingNumber(Text(hardness_), "硬さ");
   q.accuracyGrade = ParseRatingWhole(Text(grade_), "精度等級");
   static constexpr sizing::FaceWidthRule kRules[] = {sizing::FaceWidthRule::Value,

@@ -63,6 +63,7 @@ class SizingWindow : public QWidget {
   QLineEdit* speed_ = nullptr;
   QLineEdit* life_ = nullptr;
   QComboBox* material_ = nullptr;
+  QComboBox* quality_ = nullptr;
   QLineEdit* hardness_ = nullptr;
   QLineEdit* grade_ = nullptr;
   QComboBox* widthRule_ = nullptr;
