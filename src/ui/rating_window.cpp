@@ -62,11 +62,10 @@ void RatingWindow::Refresh() {
     g.hardness->setPlaceholderText(QString::number(rating::DefaultHardness(m)));
   }
   const GearPairRecord& s = commands_.state.slot0();
-  if (auto* standard = findChild<QLabel*>("RatingStandard")) {
-    standard->setText(Q(rating::kStandardName) + QStringLiteral("　平歯車 β = 0　") +
-                      PressureAngleText(s));
-    standard->adjustSize();
-  }
+  const rating::Quality grade = rating::kQualities[std::max(0, quality_->currentIndex())];
+  standard_->setText(Q(rating::StandardName(grade)) + QStringLiteral("　平歯車 β = 0　") +
+                     PressureAngleText(s));
+  standard_->adjustSize();
   // The design check's findings on the pair rated, as the message list
   // shows them.
   QStringList findings;
@@ -94,9 +93,6 @@ void RatingWindow::Refresh() {
   } catch (const std::exception& e) {
     status = Q(e.what());
   }
-  const rating::Quality grade = rating::kQualities[std::max(0, quality_->currentIndex())];
-  standard_->setText(Q(rating::StandardName(grade)) + QStringLiteral("　平歯車 β = 0"));
-  standard_->adjustSize();
   ShowResult(r ? &*r : nullptr, status);
 }
 
