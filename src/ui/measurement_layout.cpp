@@ -251,7 +251,7 @@ void MeasurementWindow::Attach(TForm1& mainWindow) {
     if (!w) {
       w = new MeasurementWindow(mainWindow.commands(), &mainWindow);
       // Beside the main window, wholly on the screen; afterwards where the
-      // user puts it, for as long as the program runs (closing only hides).
+      // user left it, in this session or an earlier one (closing only hides).
       SetUpToolWindowKeys(w);
       PlaceToolWindow(mainWindow, w);
     }
