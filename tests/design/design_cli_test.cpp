@@ -191,6 +191,8 @@ TEST(DesignCli, EverySlidingFieldIsTheLibrarysForThePrintedPair) {
       EXPECT_TRUE(j["balanced_shift1"].is_null()) << w;
     }
   }
+}
+
 // k and the pins as measure takes them: the textbook span
 // W = m cos α ((k − ½) π + z inv α) + 2 x m sin α, evaluated apart to 25
 // digits, is the nominal of the limits, and the over-pins limits are for
