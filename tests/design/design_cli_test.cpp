@@ -142,7 +142,9 @@ TEST(DesignCli, EverySlidingFieldIsTheLibrarysForThePrintedPair) {
   };
   auto maybe = [](const nlohmann::json& v, const std::optional<double>& e, const std::string& w) {
     ASSERT_EQ(v.is_null(), !e) << w;
-    if (e) EXPECT_EQ(v.get<double>(), *e) << w;
+    if (e) {
+      EXPECT_EQ(v.get<double>(), *e) << w;
+    }
   };
   for (const auto& args : cases) {
     CliRun run = Cli(args);
