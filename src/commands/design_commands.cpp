@@ -110,7 +110,10 @@ int ParseAccuracyClass(std::string_view text) {
   if (!TryParseWhole(text, a)) {
     throw CommandError("精度等級 '" + std::string(text) + "' は整数ではありません");
   }
-  if (a < 1 || a > 11) throw CommandError("精度等級は 1 から 11 の範囲で指定してください");
+  if (a < kAccuracyClassFirst || a > kAccuracyClassLast) {
+    throw CommandError("精度等級は " + std::to_string(kAccuracyClassFirst) + " から " +
+                       std::to_string(kAccuracyClassLast) + " の範囲で指定してください");
+  }
   return a;
 }
 

@@ -49,6 +49,7 @@ double BalancedShift1ForSlot0(const Commands& commands, double shiftSum);
 // naming its field when the text is not a number.
 double ParseDeviation(std::string_view text, const char* field);
 int ParseAccuracyClass(std::string_view text);
+inline constexpr int kAccuracyClassFirst = 1, kAccuracyClassLast = 11;
 double ParseFaceWidth(std::string_view text);
 inline constexpr double kMaxFaceWidth = 10000;  // mm
 // A free text of the drawings (材料, 熱処理 …) on one line: control

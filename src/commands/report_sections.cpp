@@ -150,8 +150,11 @@ std::optional<SheetSection> RatingSection(const Commands& c) {
                         rating::MaterialName(q.material[1]), ""));
   s.rows.push_back(Both("表面粗さ Ra", fixed(q.roughness[0], 2), fixed(q.roughness[1], 2), "µm"));
   for (const rating::FactorLine& l : rating::FactorLines(*r)) {
-    SheetRow row{l.symbol + "　" + l.name, {fixed(l.value1, l.decimals)}, l.unit, false};
-    if (l.value2) row.values.push_back(fixed(*l.value2, l.decimals));
+    auto text = [&](double v) {
+      return l.grouped ? GroupDigits(fixed(v, l.decimals)) : fixed(v, l.decimals);
+    };
+    SheetRow row{l.symbol + "　" + l.name, {text(l.value1)}, l.unit, false};
+    if (l.value2) row.values.push_back(text(*l.value2));
     // A safety below its minimum in red, as the window shows it.
     const double minimum = l.symbol == "S_H" ? r->SHmin : l.symbol == "S_F" ? r->SFmin : 0;
     row.red = minimum > 0 && (l.value1 < minimum || (l.value2 && *l.value2 < minimum));

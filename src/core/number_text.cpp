@@ -1,5 +1,6 @@
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <bit>
 #include <cfenv>
 #include <charconv>
@@ -424,6 +425,19 @@ std::size_t FastGeneral15(double v, char* out) {
     p = std::to_chars(p, out + 32, e - 1).ptr;
   }
   return static_cast<std::size_t>(p - out);
+}
+
+std::string GroupDigits(std::string_view text) {
+  if (text.find_first_of("eE") != std::string_view::npos) return std::string(text);
+  const std::size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+  const std::size_t point = std::min(text.find('.'), text.size());
+  std::string out(text.substr(0, start));
+  for (std::size_t i = start; i < point; ++i) {
+    if (i > start && (point - i) % 3 == 0) out += ' ';
+    out += text[i];
+  }
+  out += text.substr(point);
+  return out;
 }
 
 }  // namespace spurgear

@@ -26,6 +26,11 @@ std::string FormatFixed(long double value, int decimals, int precision);
 // half (or on it): then 0 is returned and the caller takes the exact path.
 std::size_t FastGeneral15(double value, char* out);
 
+// A plain decimal text with its whole part in groups of three digits
+// separated by spaces, for counts too long to read at a glance
+// ("1800000000" → "1 800 000 000"); a text in exponent form stays as it is.
+std::string GroupDigits(std::string_view text);
+
 // Shorthands for the formats the window uses.
 inline std::string FormatInput(double v) { return FormatGeneral(v, 11); }
 inline std::string FormatResult(long double v) { return FormatFixed(v, 3, 11); }

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "core/constants.h"
+#include "core/number_text.h"
 
 namespace spurgear::rating {
 namespace {
@@ -25,8 +26,7 @@ void Positive(double v, const char* field) {
   if (!(v > 0) || !std::isfinite(v)) Refuse(field, "正の数を入力してください");
 }
 
-// The largest load, speed, life and strength a rating takes: beyond any
-// gear made, where the stresses would overflow instead of saying anything.
+// The largest load, speed, life and strength a rating takes.
 void AtMost(double v, double most, const std::string& field, const char* unit) {
   if (v > most) {
     char text[64];
@@ -43,12 +43,16 @@ void Validate(const PairInput& in) {
   Positive(in.torque1, "トルク");
   Positive(in.speed1, "回転速度");
   Positive(in.lifeHours, "寿命");
-  AtMost(in.torque1, 1e8, "トルク", "N·m");
-  AtMost(in.speed1, 1e5, "回転速度", "min⁻¹");
-  AtMost(in.lifeHours, 1e6, "寿命", "h");
-  if (!(in.KA >= 1 && in.KA < 10)) Refuse("使用係数 K_A", "1 以上 10 未満で入力してください");
-  if (!(in.KHbeta >= 1 && in.KHbeta < 10)) Refuse("K_Hβ", "1 以上 10 未満で入力してください");
-  if (in.accuracyGrade < 1 || in.accuracyGrade > 12) Refuse("精度等級", "1〜12 の整数で入力してください");
+  AtMost(in.torque1, kTorqueMost, "トルク", "N·m");
+  AtMost(in.speed1, kSpeedMost, "回転速度", "min⁻¹");
+  AtMost(in.lifeHours, kLifeMost, "寿命", "h");
+  const std::string factorRange = "1 以上 " + FormatInput(kFactorBelow) + " 未満で入力してください";
+  if (!(in.KA >= 1 && in.KA < kFactorBelow)) Refuse("使用係数 K_A", factorRange);
+  if (!(in.KHbeta >= 1 && in.KHbeta < kFactorBelow)) Refuse("K_Hβ", factorRange);
+  if (in.accuracyGrade < kGradeFirst || in.accuracyGrade > kGradeLast) {
+    Refuse("精度等級", std::to_string(kGradeFirst) + "〜" + std::to_string(kGradeLast) +
+                           " の整数で入力してください");
+  }
   Positive(in.nu40, "潤滑油動粘度 ν40");
   Positive(in.hfP, "基準ラック歯元たけ");
   if (!(in.rhofP >= 0 && in.rhofP < in.hfP)) Refuse("基準ラック歯元丸み", "0 以上、歯元たけ未満で入力してください");
@@ -58,14 +62,16 @@ void Validate(const PairInput& in) {
   for (int i = 0; i < 2; ++i) {
     const GearInput& g = in.gear[static_cast<std::size_t>(i)];
     const std::string n = i == 0 ? "（ギア１）" : "（ギア２）";
-    if (g.z < 5) Refuse("歯数" + n, "5 以上で入力してください");
+    if (g.z < kTeethLeast) Refuse("歯数" + n, std::to_string(kTeethLeast) + " 以上で入力してください");
     Positive(g.b, ("歯幅" + n).c_str());
     Positive(g.da, ("歯先円直径" + n).c_str());
-    if (!(g.Ra >= 0 && g.Ra < 100)) Refuse("表面粗さ Ra" + n, "0 以上 100 µm 未満で入力してください");
+    if (!(g.Ra >= 0 && g.Ra < kRoughnessBelow)) {
+      Refuse("表面粗さ Ra" + n, "0 以上 " + FormatInput(kRoughnessBelow) + " µm 未満で入力してください");
+    }
     if (g.sigmaHlim) Positive(*g.sigmaHlim, ("σ_Hlim" + n).c_str());
     if (g.sigmaFlim) Positive(*g.sigmaFlim, ("σ_Flim" + n).c_str());
-    if (g.sigmaHlim) AtMost(*g.sigmaHlim, 2500, "σ_Hlim" + n, "N/mm²");
-    if (g.sigmaFlim) AtMost(*g.sigmaFlim, 1000, "σ_Flim" + n, "N/mm²");
+    if (g.sigmaHlim) AtMost(*g.sigmaHlim, kSigmaHlimMost, "σ_Hlim" + n, "N/mm²");
+    if (g.sigmaFlim) AtMost(*g.sigmaFlim, kSigmaFlimMost, "σ_Flim" + n, "N/mm²");
   }
 }
 

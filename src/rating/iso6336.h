@@ -48,6 +48,19 @@ struct GearInput {
   double Ra = 1.0;                      // flank and root roughness, µm
 };
 
+// The ranges a rating takes its inputs in; beyond them it refuses. The
+// largest load, speed, life and strength lie beyond any gear made, where the
+// stresses would overflow instead of saying anything.
+inline constexpr double kTorqueMost = 1e8;        // N·m
+inline constexpr double kSpeedMost = 1e5;         // min⁻¹
+inline constexpr double kLifeMost = 1e6;          // h
+inline constexpr double kFactorBelow = 10;        // K_A and K_Hβ, from 1
+inline constexpr int kGradeFirst = 1, kGradeLast = 12;
+inline constexpr double kRoughnessBelow = 100;    // µm
+inline constexpr double kSigmaHlimMost = 2500;    // N/mm²
+inline constexpr double kSigmaFlimMost = 1000;    // N/mm²
+inline constexpr int kTeethLeast = 5;
+
 struct PairInput {
   double mn = 0;            // normal module, mm
   double alphaNDeg = 20;    // normal pressure angle
@@ -145,6 +158,8 @@ struct FactorLine {
   std::optional<double> value2;
   std::string unit;
   int decimals = 4;
+  // Shown with its digits grouped by three (a count of load cycles).
+  bool grouped = false;
 };
 std::vector<FactorLine> FactorLines(const RatingResult& r);
 

@@ -248,7 +248,7 @@ std::vector<FactorLine> FactorLines(const RatingResult& r) {
       L{"Z_R", "粗さ係数", r.ZR, {}, "", 5},
       L{"Z_W", "加工硬化係数", g1.ZW, g2.ZW, "", 4},
       L{"Z_X", "寸法係数 (歯面)", g1.ZX, g2.ZX, "", 4},
-      L{"N_L", "負荷繰返し数", g1.NL, g2.NL, "", 0},
+      L{"N_L", "負荷繰返し数", g1.NL, g2.NL, "", 0, true},
       L{"Z_NT", "寿命係数 (歯面)", g1.ZNT, g2.ZNT, "", 5},
       L{"σ_Hlim", "歯面疲労限度", g1.sigmaHlim, g2.sigmaHlim, "N/mm²", 1},
       L{"σ_H0", "呼び接触応力", r.sigmaH0, {}, "N/mm²", 2},

@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QPushButton>
+#include <iterator>
 #include <string>
 
 #include "commands/control_names.h"
@@ -122,6 +123,13 @@ void MeasurementWindow::Build() {
                                        kColumnW - kSmallW - 4, kFieldH + 2, QStringLiteral("理想"));
     row += kStep;
     gear.overPins = result("InspOverPins" + n, x, row);
+    // Named by their row's caption for assistive tools.
+    QLineEdit* const inRow[] = {gear.chordalThickness, gear.chordalHeight, gear.spanTeeth,
+                                gear.span, gear.contact, gear.idealPin, gear.pin, gear.overPins};
+    for (std::size_t i = 0; i < std::size(inRow); ++i) {
+      inRow[i]->setAccessibleName(rows[i].caption + (g == 0 ? QStringLiteral("（ギア１）")
+                                                            : QStringLiteral("（ギア２）")));
+    }
 
     connect(gear.spanTeeth, &QLineEdit::editingFinished, this, [this, g] { SpanEdited(g); });
     connect(gear.pin, &QLineEdit::editingFinished, this, [this, g] { PinEdited(g); });
@@ -190,6 +198,12 @@ void MeasurementWindow::Build() {
                       kWidth - (kLabelX - 4) - 6 - kColumnX[1] - 16, 25, QStringLiteral("適用"));
   by += kStep;
   note_ = boxLabel("InspCorrectionNote", QString(), kLabelX + 8, by - 2);
+  target_->setAccessibleName(QStringLiteral("目標中心距離"));
+  shift1_->setAccessibleName(QStringLiteral("転位係数 x₁"));
+  shiftSum_->setAccessibleName(QStringLiteral("x₁ + x₂"));
+  exactSum_->setAccessibleName(QStringLiteral("x₁ + x₂（丸める前）"));
+  shift2_->setAccessibleName(QStringLiteral("転位係数 x₂"));
+  workingAngle_->setAccessibleName(QStringLiteral("噛合い圧力角"));
   by += 20;
   box->setGeometry(kLabelX - 4, boxTop, kWidth - 2 * (kLabelX - 4), by - boxTop);
   box->lower();
@@ -237,7 +251,7 @@ void MeasurementWindow::Attach(TForm1& mainWindow) {
     if (!w) {
       w = new MeasurementWindow(mainWindow.commands(), &mainWindow);
       // Beside the main window, wholly on the screen; afterwards where the
-      // user puts it, for as long as the program runs (closing only hides).
+      // user left it, in this session or an earlier one (closing only hides).
       SetUpToolWindowKeys(w);
       PlaceToolWindow(mainWindow, w);
     }

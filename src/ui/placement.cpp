@@ -1,8 +1,11 @@
 // Keeping windows on the screen's available area (placement.h).
 #include "ui/placement.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QWidget>
 #include <algorithm>
 #include <optional>
@@ -126,16 +129,70 @@ void ScrollInside(QWidget* window, QSize client) {
 
 }  // namespace
 
+namespace {
+
+// A window's frame position and inner size as last left, kept in the
+// settings: written when it is moved or resized while shown, and when it is
+// closed.
+class PlaceMemory : public QObject {
+ public:
+  explicit PlaceMemory(QWidget* window) : QObject(window), window_(window) {}
+
+  // The remembered place; nothing where none is kept or it is not a place.
+  static std::optional<QRect> Recall(const QString& name) {
+    QSettings s("spurgear", "spurgear");
+    s.beginGroup(kWindowPlacesGroup);
+    const QVariant pos = s.value(name + QStringLiteral("/pos"));
+    const QVariant size = s.value(name + QStringLiteral("/size"));
+    if (pos.typeId() != QMetaType::QPoint || size.typeId() != QMetaType::QSize) return {};
+    const QRect place(pos.toPoint(), size.toSize());
+    if (place.isEmpty()) return {};
+    return place;
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type t = event->type();
+    // Before the window is shown its moves are the program's, not the user's.
+    if (watched == window_ && (t == QEvent::Hide || ((t == QEvent::Move || t == QEvent::Resize) &&
+                                                     window_->isVisible())) &&
+        !window_->isMinimized()) {
+      QSettings s("spurgear", "spurgear");
+      s.beginGroup(kWindowPlacesGroup);
+      s.setValue(window_->objectName() + QStringLiteral("/pos"), window_->pos());
+      s.setValue(window_->objectName() + QStringLiteral("/size"), window_->size());
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+};
+
+}  // namespace
+
 void PlaceToolWindow(const QWidget& mainWindow, QWidget* window) {
   // Before it is first shown a window has no frame yet; the main window's
   // tells how much the window manager adds.
   const QRect frame = mainWindow.frameGeometry();
   const QSize decoration = frame.size() - mainWindow.geometry().size();
-  const QRect available = AvailableArea(&mainWindow);
-  const QSize outer = window->size() + decoration;
+  const QSize natural = window->size();
+  const std::optional<QRect> kept = PlaceMemory::Recall(window->objectName());
+  // A remembered place goes on the screen it was on where that screen is
+  // still there, else on the main window's.
+  const QScreen* screen = kept ? QGuiApplication::screenAt(kept->topLeft()) : nullptr;
+  const QRect available = screen ? screen->availableGeometry() : AvailableArea(&mainWindow);
+  const QSize outer = (kept ? kept->size() : natural) + decoration;
   const QSize fitted = FittedOn(available, outer);
-  if (fitted != outer) ScrollInside(window, fitted - decoration);
-  window->move(ToolWindowPlace(available, frame, MainInputsOnScreen(mainWindow), fitted));
+  const QSize inner = fitted - decoration;
+  // Smaller than its contents in either direction: they scroll inside.
+  if (inner.width() < natural.width() || inner.height() < natural.height()) {
+    ScrollInside(window, inner);
+  } else {
+    window->resize(inner);
+  }
+  window->move(kept ? KeptOn(available, kept->topLeft(), fitted)
+                    : ToolWindowPlace(available, frame, MainInputsOnScreen(mainWindow), fitted));
+  window->installEventFilter(new PlaceMemory(window));
 }
 
 }  // namespace spurgear::ui

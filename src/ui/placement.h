@@ -31,10 +31,16 @@ QPoint ToolWindowPlace(const QRect& available, const QRect& main, const QRect& i
 // The outer size that fits on `available`: `outer`, no wider nor taller.
 QSize FittedOn(const QRect& available, QSize outer);
 
-// Places a tool window made for `mainWindow` on first opening: sized to fit
-// the available area (its contents then scroll inside it) and put by
-// ToolWindowPlace, the inputs being the main window's input fields and 計算.
+// Places a tool window made for `mainWindow` on first opening: where and as
+// large as it was when last moved, resized or closed in any session, else
+// put by ToolWindowPlace, the inputs being the main window's input fields
+// and 計算; either way sized to fit the available area (its contents then
+// scroll inside it) and kept wholly on it. From then on every move, resize
+// and close is remembered under the window's objectName.
 void PlaceToolWindow(const QWidget& mainWindow, QWidget* window);
+
+// The settings group that holds the tool windows' places and sizes.
+inline constexpr char kWindowPlacesGroup[] = "windowPlaces";
 
 // The main window's input fields and 計算 in screen coordinates.
 QRect MainInputsOnScreen(const QWidget& mainWindow);

@@ -13,6 +13,8 @@
 #include <string>
 
 #include "core/basic_rack.h"
+#include "core/number_text.h"
+#include "rating/iso6336.h"
 #include "ui/follow_slot0.h"
 #include "ui/main_window.h"
 #include "ui/rating_window.h"
@@ -66,20 +68,32 @@ void RatingWindow::Build() {
     return e;
   };
   auto line = [&](const char* name, const QString& caption, const QString& text,
-                  const QString& unit) {
+                  const QString& unit, const QString& range) {
     label(QString::fromUtf8(name) + "Label", kLabelX, caption);
     QLineEdit* e = edit(name, kFieldX, text);
+    DescribeField(e, caption, range);
     label(QString::fromUtf8(name) + "Unit", kFieldX + kFieldW + kGap, unit);
     row += kStep;
     return e;
   };
 
+  // The ranges as the rating takes its inputs.
+  auto number = [](double v) { return Q(GroupDigits(FormatInput(v))); };
+  auto upTo = [&](double most, const QString& unit) {
+    return QStringLiteral("0 より大きく %1 %2 以下").arg(number(most), unit);
+  };
+  const QString positive = QStringLiteral("0 より大きい数");
+  const QString factor = QStringLiteral("1 以上 %1 未満").arg(number(rating::kFactorBelow));
+
   group("RatingLoadBox", QStringLiteral("荷重と寿命"), 5);
-  torque_ = line("RatingTorque", QStringLiteral("トルク T₁ (ギア１)"), "100", QStringLiteral("N·m"));
-  speed_ = line("RatingSpeed", QStringLiteral("回転速度 n₁ (ギア１)"), "1000", QStringLiteral("min⁻¹"));
-  life_ = line("RatingLife", QStringLiteral("寿命"), "20000", QStringLiteral("h"));
-  ka_ = line("RatingKA", QStringLiteral("使用係数 K_A"), "1", QString());
-  khbeta_ = line("RatingKHbeta", QStringLiteral("荷重分布係数 K_Hβ"), "1", QString());
+  torque_ = line("RatingTorque", QStringLiteral("トルク T₁ (ギア１)"), "100", QStringLiteral("N·m"),
+                 upTo(rating::kTorqueMost, QStringLiteral("N·m")));
+  speed_ = line("RatingSpeed", QStringLiteral("回転速度 n₁ (ギア１)"), "1000", QStringLiteral("min⁻¹"),
+                upTo(rating::kSpeedMost, QStringLiteral("min⁻¹")));
+  life_ = line("RatingLife", QStringLiteral("寿命"), "20000", QStringLiteral("h"),
+               upTo(rating::kLifeMost, QStringLiteral("h")));
+  ka_ = line("RatingKA", QStringLiteral("使用係数 K_A"), "1", QString(), factor);
+  khbeta_ = line("RatingKHbeta", QStringLiteral("荷重分布係数 K_Hβ"), "1", QString(), factor);
 
   group("RatingGearBox", QStringLiteral("歯車"), 10);
   label("RatingGear1Heading", kFieldX + 4, QStringLiteral("ギア１"));
@@ -89,18 +103,26 @@ void RatingWindow::Build() {
     const char* name;
     QString caption, text, unit;
     QLineEdit* GearFields::*field;
+    QString name2, range;  // what the field is, in words, and its range
   };
   const GearRow rows[] = {
       {"RatingFaceWidth", QStringLiteral("歯幅 b"), QString(), QStringLiteral("mm"),
-       &GearFields::faceWidth},
+       &GearFields::faceWidth, QStringLiteral("歯幅 b"),
+       positive + QStringLiteral("（空欄: モジュールの 10 倍）")},
       {"RatingHardness", QStringLiteral("表面硬さ"), QString(), QStringLiteral("HV"),
-       &GearFields::hardness},
+       &GearFields::hardness, QStringLiteral("表面硬さ"),
+       QStringLiteral("材料と品質等級の品質線が定める範囲")},
       {"RatingSigmaHlim", QStringLiteral("σ_Hlim (空欄: 品質線)"), QString(),
-       QStringLiteral("N/mm²"), &GearFields::sigmaHlim},
+       QStringLiteral("N/mm²"), &GearFields::sigmaHlim, QStringLiteral("歯面疲労限度 σ_Hlim"),
+       upTo(rating::kSigmaHlimMost, QStringLiteral("N/mm²")) +
+           QStringLiteral("（空欄: 品質線の値）")},
       {"RatingSigmaFlim", QStringLiteral("σ_Flim (空欄: 品質線)"), QString(),
-       QStringLiteral("N/mm²"), &GearFields::sigmaFlim},
+       QStringLiteral("N/mm²"), &GearFields::sigmaFlim, QStringLiteral("歯元疲労限度 σ_Flim"),
+       upTo(rating::kSigmaFlimMost, QStringLiteral("N/mm²")) +
+           QStringLiteral("（空欄: 品質線の値）")},
       {"RatingRoughness", QStringLiteral("表面粗さ Ra"), "0.8", QStringLiteral("µm"),
-       &GearFields::roughness},
+       &GearFields::roughness, QStringLiteral("表面粗さ Ra"),
+       QStringLiteral("0 以上 %1 µm 未満").arg(number(rating::kRoughnessBelow))},
   };
   label("RatingMaterialLabel", kLabelX, QStringLiteral("材料 (ISO 6336-5)"));
   row += kStep - 4;
@@ -112,6 +134,7 @@ void RatingWindow::Build() {
     c->setGeometry(kLabelX + 6 + g * (kGroupW - 2 * kLabelX - 6) / 2, row,
                    (kGroupW - 2 * kLabelX - 6) / 2 - 6, kFieldH + 4);
     connect(c, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+    c->setAccessibleName(g == 0 ? QStringLiteral("材料（ギア１）") : QStringLiteral("材料（ギア２）"));
     gears_[static_cast<std::size_t>(g)].material = c;
   }
   row += kStep + 2;
@@ -119,6 +142,7 @@ void RatingWindow::Build() {
   label("RatingQualityLabel", kLabelX, QStringLiteral("品質等級 (ISO 6336-5)"));
   quality_ = new QComboBox(box);
   quality_->setObjectName("RatingQuality");
+  quality_->setAccessibleName(QStringLiteral("品質等級"));
   for (rating::Quality q : rating::kQualities) quality_->addItem(rating::QualityKey(q));
   quality_->setCurrentIndex(1);
   quality_->setGeometry(kFieldX, row, kFieldW, kFieldH + 4);
@@ -127,20 +151,29 @@ void RatingWindow::Build() {
   for (const GearRow& r : rows) {
     label(QString::fromUtf8(r.name) + "Label", kLabelX, r.caption);
     for (int g = 0; g < 2; ++g) {
-      gears_[static_cast<std::size_t>(g)].*r.field =
+      QLineEdit* e =
           edit(QString::fromUtf8(r.name) + QString::number(g + 1), kFieldX + g * (kFieldW + kGap), r.text);
+      DescribeField(e, r.name2 + (g == 0 ? QStringLiteral("（ギア１）") : QStringLiteral("（ギア２）")),
+                    r.range);
+      gears_[static_cast<std::size_t>(g)].*r.field = e;
     }
     label(QString::fromUtf8(r.name) + "Unit", kFieldX + 2 * (kFieldW + kGap), r.unit);
     row += kStep;
   }
-  grade_ = line("RatingGrade", QStringLiteral("精度等級 (ISO 1328-1)"), "6", QString());
+  grade_ = line("RatingGrade", QStringLiteral("精度等級 (ISO 1328-1)"), "6", QString(),
+                QStringLiteral("%1〜%2 の整数").arg(rating::kGradeFirst).arg(rating::kGradeLast));
 
   group("RatingConditionBox", QStringLiteral("潤滑・安全率・基準ラック"), 5);
-  viscosity_ = line("RatingViscosity", QStringLiteral("潤滑油動粘度 ν₄₀"), "100", QStringLiteral("mm²/s"));
-  shMin_ = line("RatingSHmin", QStringLiteral("最小安全率 S_Hmin"), "1", QString());
-  sfMin_ = line("RatingSFmin", QStringLiteral("最小安全率 S_Fmin"), "1.4", QString());
-  rackDedendum_ = line("RatingRackDedendum", QStringLiteral("歯元たけ h_fP"), QString::number(kRackDedendum), QStringLiteral("× m"));
-  rackRootRadius_ = line("RatingRackRootRadius", QStringLiteral("歯元丸み ρ_fP"), QString::number(kRackRootRadius), QStringLiteral("× m"));
+  viscosity_ = line("RatingViscosity", QStringLiteral("潤滑油動粘度 ν₄₀"), "100",
+                    QStringLiteral("mm²/s"), positive);
+  shMin_ = line("RatingSHmin", QStringLiteral("最小安全率 S_Hmin"), "1", QString(), positive);
+  sfMin_ = line("RatingSFmin", QStringLiteral("最小安全率 S_Fmin"), "1.4", QString(), positive);
+  rackDedendum_ = line("RatingRackDedendum", QStringLiteral("歯元たけ h_fP"),
+                       QString::number(kRackDedendum), QStringLiteral("× m"),
+                       positive + QStringLiteral("（モジュールに対する比）"));
+  rackRootRadius_ = line("RatingRackRootRadius", QStringLiteral("歯元丸み ρ_fP"),
+                         QString::number(kRackRootRadius), QStringLiteral("× m"),
+                         QStringLiteral("0 以上、歯元たけ h_fP 未満"));
 
   // The standard and its edition above the table, the verdict below it.
   standard_ = MakeLabel(this, "RatingStandard", kTableX, kMargin,

@@ -117,9 +117,12 @@ void RatingWindow::ShowResult(const rating::RatingResult* r, const QString& stat
     const rating::FactorLine& l = lines[static_cast<std::size_t>(row)];
     cell(row, 0, Q(l.symbol), Qt::AlignLeft);
     cell(row, 1, Q(l.name), Qt::AlignLeft);
-    QTableWidgetItem* v1 = cell(row, 2, Value(l.value1, l.decimals), Qt::AlignRight);
-    QTableWidgetItem* v2 =
-        cell(row, 3, l.value2 ? Value(*l.value2, l.decimals) : QString(), Qt::AlignRight);
+    auto text = [&l](double v) {
+      const QString t = Value(v, l.decimals);
+      return l.grouped ? Q(GroupDigits(t.toStdString())) : t;
+    };
+    QTableWidgetItem* v1 = cell(row, 2, text(l.value1), Qt::AlignRight);
+    QTableWidgetItem* v2 = cell(row, 3, l.value2 ? text(*l.value2) : QString(), Qt::AlignRight);
     cell(row, 4, Q(l.unit), Qt::AlignLeft);
     // A safety below its minimum in red.
     const double minimum = l.symbol == "S_H" ? r->SHmin : l.symbol == "S_F" ? r->SFmin : 0;

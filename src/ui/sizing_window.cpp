@@ -359,7 +359,7 @@ void SizingWindow::ApplySelected() {
 }
 
 void SizingWindow::Attach(TForm1& mainWindow) {
-  AttachToolWindow<SizingWindow>(mainWindow, "N12", "FormSizing", 80);
+  AttachToolWindow<SizingWindow>(mainWindow, "N12", "FormSizing");
 }
 
 }  // namespace spurgear::ui

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 #include "core/number_text.h"
@@ -74,13 +75,24 @@ void SlidingChart::paintEvent(QPaintEvent*) {
   p.setPen(Qt::black);
   const int zoneY = top - 6;
   if (from < to) {
-    p.drawText(QRectF(X(from), zoneY - fm.height(), X(to) - X(from), fm.height()), Qt::AlignCenter,
-               QStringLiteral("一歯かみ合い"));
+    // A single-contact zone narrower than its label gets the label whole,
+    // centred over it and kept inside the chart; a 二歯 label it would run
+    // into is left out.
+    const QString single = QStringLiteral("一歯かみ合い");
+    const double w = std::fmax(X(to) - X(from), fm.horizontalAdvance(single) + 4.0);
+    const double x = std::max(double(left), std::min((X(from) + X(to) - w) / 2, right - w));
+    const QRectF singleAt(x, zoneY - fm.height(), w, fm.height());
+    p.drawText(singleAt, Qt::AlignCenter, single);
     if (from > 0) {
-      p.drawText(QRectF(X(0), zoneY - fm.height(), X(from) - X(0), fm.height()), Qt::AlignCenter,
-                 QStringLiteral("二歯"));
-      p.drawText(QRectF(X(to), zoneY - fm.height(), X(length) - X(to), fm.height()),
-                 Qt::AlignCenter, QStringLiteral("二歯"));
+      const QString two = QStringLiteral("二歯");
+      const double tw = fm.horizontalAdvance(two);
+      const QRectF twoAt[2] = {
+          QRectF(X(0), zoneY - fm.height(), X(from) - X(0), fm.height()),
+          QRectF(X(to), zoneY - fm.height(), X(length) - X(to), fm.height())};
+      for (const QRectF& r : twoAt) {
+        const QRectF text(r.center().x() - tw / 2, r.top(), tw, r.height());
+        if (r.width() >= tw && !text.intersects(singleAt)) p.drawText(r, Qt::AlignCenter, two);
+      }
     }
   }
 
@@ -93,6 +105,13 @@ void SlidingChart::paintEvent(QPaintEvent*) {
                Qt::AlignRight | Qt::AlignVCenter, QString::number(z));
   }
   p.drawLine(QPointF(left, top), QPointF(left, bottom));
+  // The ζ axis's title, upright along its left side.
+  p.save();
+  p.translate(2, (top + bottom) / 2.0);
+  p.rotate(-90);
+  p.drawText(QRectF(-(bottom - top) / 2.0, 0, bottom - top, fm.height()), Qt::AlignCenter,
+             QStringLiteral("すべり率 ζ"));
+  p.restore();
   p.drawLine(QPointF(right, top), QPointF(right, bottom));
   p.drawText(QRectF(left - 20, bottom + 2, 40, fm.height()), Qt::AlignCenter, QStringLiteral("A"));
   p.drawText(QRectF(right - 20, bottom + 2, 40, fm.height()), Qt::AlignCenter, QStringLiteral("E"));
@@ -156,6 +175,9 @@ void SlidingWindow::Build() {
       ends_[g * 2 + e] =
           MakeEdit(this, QStringLiteral("SlidingGear%1%2").arg(g + 1).arg(e == 0 ? "Root" : "Tip"),
                    kCol[e], y, kW, 21, QString(), true, true);
+      ends_[g * 2 + e]->setAccessibleName(
+          (g == 0 ? QStringLiteral("すべり率 ζ₁（ギア１の") : QStringLiteral("すべり率 ζ₂（ギア２の")) +
+          (e == 0 ? QStringLiteral("歯元）") : QStringLiteral("歯先）")));
     }
     y += kStep;
   }
@@ -163,6 +185,7 @@ void SlidingWindow::Build() {
                           QStringLiteral("かみ合い率 ε_α"));
   contactRatio_ = MakeEdit(this, "SlidingContactRatio", kCol[1] + kW + 24, 34 + kStep, kW, 21,
                            QString(), true, true);
+  contactRatio_->setAccessibleName(QStringLiteral("かみ合い率 ε_α"));
   warning_ = MakeLabel(this, "SlidingWarning", kLabelX, y + 2, QString());
   QPalette red = warning_->palette();
   red.setColor(QPalette::WindowText, Qt::red);

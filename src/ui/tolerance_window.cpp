@@ -12,6 +12,8 @@
 #include <QPalette>
 #include <QPointer>
 
+#include "commands/design_commands.h"
+#include "core/free_text.h"
 #include "core/number_text.h"
 #include "ui/follow_slot0.h"
 #include "ui/main_window.h"
@@ -106,19 +108,26 @@ void ToleranceWindow::Build() {
     QString caption, unit, name;
     Take take;
     Shown shown;
+    QString range;  // as the window takes the text
   };
+  const QString thicknessRange = QStringLiteral(
+      "上の許容差 E_sns ≥ 下の許容差 E_sni で、基準円上の歯厚が 0 より大きく円ピッチ未満となる値");
+  const QString freeText = QStringLiteral("%1 文字まで").arg(kFreeTextLimit);
   const char* field[2] = {"ギア１の歯厚許容差", "ギア２の歯厚許容差"};
   const std::string gearPrefix[2] = {"ギア１の", "ギア２の"};
   const Row rows[] = {
       {QStringLiteral("歯厚の上の許容差 E_sns"), QStringLiteral("mm"), "TolThicknessUpper",
        [=](int g, const QString& t) { gear[g]->thickness_upper = ParseDeviation(t.toStdString(), field[g]); },
-       [=](int g) { return Length(gear[g]->thickness_upper); }},
+       [=](int g) { return Length(gear[g]->thickness_upper); },
+       thicknessRange},
       {QStringLiteral("歯厚の下の許容差 E_sni"), QStringLiteral("mm"), "TolThicknessLower",
        [=](int g, const QString& t) { gear[g]->thickness_lower = ParseDeviation(t.toStdString(), field[g]); },
-       [=](int g) { return Length(gear[g]->thickness_lower); }},
+       [=](int g) { return Length(gear[g]->thickness_lower); },
+       thicknessRange},
       {QStringLiteral("精度等級"), QString(), "TolAccuracyClass",
        [=](int g, const QString& t) { gear[g]->accuracy_class = ParseAccuracyClass(t.toStdString()); },
-       [=](int g) { return QString::number(gear[g]->accuracy_class); }},
+       [=](int g) { return QString::number(gear[g]->accuracy_class); },
+       QStringLiteral("%1〜%2 の整数").arg(kAccuracyClassFirst).arg(kAccuracyClassLast)},
       {QStringLiteral("歯幅 b"), QStringLiteral("mm"), "TolFaceWidth",
        [this](int g, const QString& t) {
          width_[g].reset();
@@ -127,33 +136,35 @@ void ToleranceWindow::Build() {
        [this](int g) {
          const PairToleranceInput in = Input();
          return Length(g == 0 ? in.gear1.face_width : in.gear2.face_width);
-       }},
+       },
+       QStringLiteral("0 より大きく %1 mm 以下").arg(Q(GroupDigits(FormatInput(kMaxFaceWidth))))},
       {QStringLiteral("材料"), QString(), "TolMaterial",
        [=](int g, const QString& t) {
          gear[g]->material = ParseFreeText(t.toStdString(), gearPrefix[g] + "材料");
        },
-       [=](int g) { return Q(gear[g]->material); }},
+       [=](int g) { return Q(gear[g]->material); }, freeText},
       {QStringLiteral("熱処理"), QString(), "TolHeatTreatment",
        [=](int g, const QString& t) {
          gear[g]->heat_treatment = ParseFreeText(t.toStdString(), gearPrefix[g] + "熱処理");
        },
-       [=](int g) { return Q(gear[g]->heat_treatment); }},
+       [=](int g) { return Q(gear[g]->heat_treatment); }, freeText},
       {QStringLiteral("硬さ"), QString(), "TolHardness",
        [=](int g, const QString& t) {
          gear[g]->hardness = ParseFreeText(t.toStdString(), gearPrefix[g] + "硬さ");
        },
-       [=](int g) { return Q(gear[g]->hardness); }},
+       [=](int g) { return Q(gear[g]->hardness); }, freeText},
       {QStringLiteral("仕上げ"), QString(), "TolFinishing",
        [=](int g, const QString& t) {
          gear[g]->finishing = ParseFreeText(t.toStdString(), gearPrefix[g] + "仕上げ");
        },
-       [=](int g) { return Q(gear[g]->finishing); }},
+       [=](int g) { return Q(gear[g]->finishing); }, freeText},
   };
   for (const Row& r : rows) {
     label(r.name + "Label", kLabelX, y, r.caption);
     if (!r.unit.isEmpty()) label(r.name + "Unit", kUnitX, y, r.unit);
     for (int g = 0; g < 2; ++g) {
       QLineEdit* e = input(r.name + QString::number(g + 1), kCol[g], y, kColW);
+      DescribeField(e, r.caption + QStringLiteral("（%1）").arg(gearName[g]), r.range);
       fields_.push_back({e, [take = r.take, g](const QString& t) { take(g, t); },
                          [shown = r.shown, g] { return shown(g); }});
     }
@@ -166,7 +177,10 @@ void ToleranceWindow::Build() {
     }
   }
   label("TolCenterUpperLabel", kLabelX, y, QStringLiteral("中心距離の上の許容差"));
-  fields_.push_back({input("TolCenterUpper", kCol[0], y, kColW),
+  const QString centerRange = QStringLiteral("上の許容差 ≥ 下の許容差");
+  QLineEdit* centerUpper = input("TolCenterUpper", kCol[0], y, kColW);
+  DescribeField(centerUpper, QStringLiteral("中心距離の上の許容差"), centerRange);
+  fields_.push_back({centerUpper,
                      [this](const QString& t) {
                        input_.center_upper = ParseDeviation(t.toStdString(), "中心距離許容差");
                      },
@@ -174,7 +188,9 @@ void ToleranceWindow::Build() {
   label("TolCenterUpperUnit", kCol[0] + kColW + 6, y, QStringLiteral("mm"));
   y += kStep;
   label("TolCenterLowerLabel", kLabelX, y, QStringLiteral("中心距離の下の許容差"));
-  fields_.push_back({input("TolCenterLower", kCol[0], y, kColW),
+  QLineEdit* centerLower = input("TolCenterLower", kCol[0], y, kColW);
+  DescribeField(centerLower, QStringLiteral("中心距離の下の許容差"), centerRange);
+  fields_.push_back({centerLower,
                      [this](const QString& t) {
                        input_.center_lower = ParseDeviation(t.toStdString(), "中心距離許容差");
                      },
@@ -192,7 +208,10 @@ void ToleranceWindow::Build() {
   for (int i = 0; i < 8; ++i) {
     label(QStringLiteral("TolLimitLabel%1").arg(i), kLabelX, y, limits[i]);
     if (i > 0) label(QStringLiteral("TolLimitUnit%1").arg(i), kUnitX, y, QStringLiteral("mm"));
-    for (int g = 0; g < 2; ++g) Result(QStringLiteral("TolLimit%1_%2").arg(i).arg(g + 1), kCol[g], y);
+    for (int g = 0; g < 2; ++g) {
+      Result(QStringLiteral("TolLimit%1_%2").arg(i).arg(g + 1), kCol[g], y)
+          ->setAccessibleName(limits[i] + QStringLiteral("（") + gearName[g] + QStringLiteral("）"));
+    }
     y += kStep;
   }
   y += 8;
@@ -202,13 +221,13 @@ void ToleranceWindow::Build() {
   y += kStep;
   label("TolNormalLabel", kLabelX, y, QStringLiteral("法線方向バックラッシ j_n"));
   label("TolNormalUnit", kUnitX, y, QStringLiteral("mm"));
-  Result("TolNormalMin", kCol[0], y);
-  Result("TolNormalMax", kCol[1], y);
+  Result("TolNormalMin", kCol[0], y)->setAccessibleName(QStringLiteral("法線方向バックラッシ j_n（最小）"));
+  Result("TolNormalMax", kCol[1], y)->setAccessibleName(QStringLiteral("法線方向バックラッシ j_n（最大）"));
   y += kStep;
   label("TolCircLabel", kLabelX, y, QStringLiteral("円周方向バックラッシ j_t"));
   label("TolCircUnit", kUnitX, y, QStringLiteral("mm"));
-  Result("TolCircMin", kCol[0], y);
-  Result("TolCircMax", kCol[1], y);
+  Result("TolCircMin", kCol[0], y)->setAccessibleName(QStringLiteral("円周方向バックラッシ j_t（最小）"));
+  Result("TolCircMax", kCol[1], y)->setAccessibleName(QStringLiteral("円周方向バックラッシ j_t（最大）"));
   y += kStep;
   warning_ = label("TolWarning", kLabelX, y, QString());
   warning_->setPalette(Red(warning_->palette()));
@@ -237,6 +256,7 @@ void ToleranceWindow::Build() {
       QLineEdit* e = MakeEdit(this, QStringLiteral("TolIso%1_%2").arg(i).arg(g + 1), kTolCol[g], ty,
                               kTolW, kFieldH, QString(), true, true);
       results_.push_back(e);
+      e->setAccessibleName(iso[i] + QStringLiteral("（") + gearName[g] + QStringLiteral("）"));
     }
     ty += kStep;
   }

@@ -51,6 +51,12 @@ void SetToolWindowFace(QWidget* window, const char* name, const QString& title) 
   window->setAutoFillBackground(true);
   // Escape closes it as it closes a dialog; closing only hides it.
   window->installEventFilter(new EscapeCloses(window));
+  window->setAccessibleName(title);
+}
+
+void DescribeField(QWidget* field, const QString& name, const QString& range) {
+  field->setAccessibleName(name);
+  field->setToolTip(range.isEmpty() ? name : name + QStringLiteral("\n範囲：") + range);
 }
 
 QString PressureAngleText(const GearPairRecord& pair) {

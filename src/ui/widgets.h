@@ -82,6 +82,9 @@ QFont WindowFont();
 // A tool window in the program's face: its name, title, font and silver
 // ground; Escape closes it.
 void SetToolWindowFace(QWidget* window, const char* name, const QString& title);
+// Names a field for assistive tools by its caption (and column), and tells
+// on hover what it is and, for an input, the range it is taken in.
+void DescribeField(QWidget* field, const QString& name, const QString& range = QString());
 // For a window's destructor: a field that loses the focus while the window
 // goes would otherwise run the window's handler on a half-destroyed window.
 void DisconnectEdits(QWidget* window);

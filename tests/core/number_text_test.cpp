@@ -8,6 +8,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "core/errors.h"
 
@@ -227,6 +228,17 @@ TEST(NumberText, FormatsRoundTheExactValue) {
       }
     }
   }
+}
+
+// Counts read in groups of three from the decimal point; the sign, the
+// decimals and texts in exponent form are left alone.
+TEST(GroupDigits, GroupsTheWholePartByThree) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"1800000000", "1 800 000 000"}, {"999", "999"},         {"1000", "1 000"},
+      {"100000", "100 000"},           {"-12345.678", "-12 345.678"}, {"0", "0"},
+      {"1.8E9", "1.8E9"},              {"INF", "INF"},         {"-1000000", "-1 000 000"},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(GroupDigits(in), out) << in;
 }
 
 }  // namespace

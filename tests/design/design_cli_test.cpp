@@ -142,7 +142,9 @@ TEST(DesignCli, EverySlidingFieldIsTheLibrarysForThePrintedPair) {
   };
   auto maybe = [](const nlohmann::json& v, const std::optional<double>& e, const std::string& w) {
     ASSERT_EQ(v.is_null(), !e) << w;
-    if (e) EXPECT_EQ(v.get<double>(), *e) << w;
+    if (e) {
+      EXPECT_EQ(v.get<double>(), *e) << w;
+    }
   };
   for (const auto& args : cases) {
     CliRun run = Cli(args);
@@ -191,6 +193,8 @@ TEST(DesignCli, EverySlidingFieldIsTheLibrarysForThePrintedPair) {
       EXPECT_TRUE(j["balanced_shift1"].is_null()) << w;
     }
   }
+}
+
 // k and the pins as measure takes them: the textbook span
 // W = m cos α ((k − ½) π + z inv α) + 2 x m sin α, evaluated apart to 25
 // digits, is the nominal of the limits, and the over-pins limits are for

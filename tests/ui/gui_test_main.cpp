@@ -4,7 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
+
+#include "ui/placement.h"
+
+namespace {
+
+// Every test opens the tool windows where a first session would: the places
+// an earlier test left them at are forgotten.
+class ForgetWindowPlaces : public testing::EmptyTestEventListener {
+  void OnTestStart(const testing::TestInfo&) override {
+    QSettings s("spurgear", "spurgear");
+    s.remove(spurgear::ui::kWindowPlacesGroup);
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // A 1920 × 1080 screen: the main window's first place lies wholly on it.
@@ -18,5 +34,6 @@ int main(int argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
   QApplication app(argc, argv);
   testing::InitGoogleTest(&argc, argv);
+  testing::UnitTest::GetInstance()->listeners().Append(new ForgetWindowPlaces);
   return RUN_ALL_TESTS();
 }

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSettings>
 
 #include "ui/placement.h"
 #include "ui/window_test.h"
@@ -163,6 +164,67 @@ TEST_F(OnTheScreen, MainHistoryAndMeasurementWindowsLieOnIt) {
   p->Find<QAction>("N8")->trigger();
   EXPECT_TRUE(inspection->isVisible());
   EXPECT_EQ(inspection->pos(), QPoint(40, 30));
+}
+
+// Each tool window opens in a new session where and as large as the user
+// left it in the last one, whether closed before the program or with it; a
+// remembered place now off the screen, or larger than it, comes back wholly
+// on it.
+TEST_F(OnTheScreen, ToolWindowsComeBackWhereLeftInAnEarlierSession) {
+  const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+  SCOPED_TRACE(testing::Message() << available.width() << "x" << available.height());
+  const std::pair<const char*, const char*> windows[] = {
+      {"N8", "Form3"}, {"N9", "FormTolerance"}, {"N10", "FormSliding"}, {"N11", "Form4"}};
+  p->Show();
+  std::vector<QRect> left;
+  for (const auto& [item, name] : windows) {
+    p->Find<QAction>(item)->trigger();
+    auto* w = p->Find<QWidget>(name);
+    ASSERT_NE(w, nullptr) << name;
+    // A different place and size for each, all on the screen.
+    const int i = static_cast<int>(left.size());
+    left.emplace_back(available.topLeft() + QPoint(30 + 40 * i, 20 + 25 * i),
+                      w->size().boundedTo(available.size() - QSize(200, 150)) - QSize(10 * i, 0));
+    w->setGeometry(left.back());
+    if (i % 2 == 0) w->close();  // the others stay open until the program closes
+  }
+  p->form1->close();
+  p.reset();
+
+  p = std::make_unique<ui::Program>(&box, &dialogs);
+  p->Show();
+  for (std::size_t i = 0; i < std::size(windows); ++i) {
+    SCOPED_TRACE(windows[i].second);
+    p->Find<QAction>(windows[i].first)->trigger();
+    auto* w = p->Find<QWidget>(windows[i].second);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->geometry(), left[i]);
+    w->close();
+  }
+  p->form1->close();
+  p.reset();
+
+  // Left on a screen no longer there, and larger than this one.
+  {
+    QSettings s("spurgear", "spurgear");
+    s.beginGroup(ui::kWindowPlacesGroup);
+    for (const auto& [item, name] : windows) {
+      s.setValue(QString(name) + "/pos", available.bottomRight() + QPoint(400, 300));
+      s.setValue(QString(name) + "/size", available.size() + QSize(300, 200));
+    }
+  }
+  p = std::make_unique<ui::Program>(&box, &dialogs);
+  p->Show();
+  for (const auto& [item, name] : windows) {
+    SCOPED_TRACE(name);
+    p->Find<QAction>(item)->trigger();
+    auto* w = p->Find<QWidget>(name);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(available.contains(w->frameGeometry()))
+        << w->frameGeometry().x() << "," << w->frameGeometry().y() << " "
+        << w->frameGeometry().width() << "x" << w->frameGeometry().height();
+    w->close();
+  }
 }
 
 }  // namespace

@@ -120,5 +120,56 @@ TEST_F(RatingWindowTest, QualityGradeChoosesTheLines) {
   EXPECT_EQ(Status(), "");
 }
 
+// Load cycles in groups of three digits: N_L = 60 · n · L for gear 1
+// (1000 min⁻¹ for 20 000 h), and z₁/z₂ of that for gear 2 (18/41).
+TEST_F(RatingWindowTest, LoadCyclesAreGroupedByThousands) {
+  Type("Edit1", "2");
+  Type("Edit2", "18");
+  Type("Edit3", "41");
+  Calculate();
+  ASSERT_EQ(Status(), "");
+  EXPECT_EQ(Cell("N_L", 2), QStringLiteral("1 200 000 000"));
+  EXPECT_EQ(Cell("N_L", 3), QStringLiteral("526 829 268"));  // 1.2e9 · 18 / 41 = 526 829 268.3
+}
+
+// A field's tool tip names it and gives the range the rating takes it in:
+// the last value inside is taken, the first one past it refused.
+TEST_F(RatingWindowTest, ToolTipsGiveTheRangesTheRatingTakes) {
+  Calculate();
+  struct Case {
+    const char* field;
+    const char* tipHas;
+    const char* inside;
+    const char* outside;
+  } cases[] = {
+      {"RatingTorque", "100 000 000 N·m 以下", "100000000", "100000001"},
+      {"RatingSpeed", "100 000 min⁻¹ 以下", "100000", "100001"},
+      {"RatingLife", "1 000 000 h 以下", "1000000", "1000001"},
+      {"RatingKA", "1 以上 10 未満", "9.99", "10"},
+      {"RatingKHbeta", "1 以上 10 未満", "1", "0.99"},
+      {"RatingGrade", "1〜12 の整数", "12", "13"},
+      {"RatingSigmaHlim1", "2 500 N/mm² 以下", "2500", "2501"},
+      {"RatingSigmaFlim2", "1 000 N/mm² 以下", "1000", "1001"},
+      {"RatingRoughness1", "0 以上 100 µm 未満", "99.9", "100"},
+      {"RatingRackRootRadius", "歯元たけ h_fP 未満", "1.24", "1.25"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.field);
+    QLineEdit* e = window->findChild<QLineEdit*>(c.field);
+    ASSERT_NE(e, nullptr);
+    EXPECT_NE(e->toolTip().indexOf(QString::fromUtf8(c.tipHas)), -1) << e->toolTip().toStdString();
+    EXPECT_FALSE(e->accessibleName().isEmpty());
+    const QString before = e->text();
+    e->setText(QString::fromUtf8(c.inside));
+    window->Refresh();
+    EXPECT_EQ(Status(), "");
+    e->setText(QString::fromUtf8(c.outside));
+    window->Refresh();
+    EXPECT_NE(Status(), "");
+    e->setText(before);
+    window->Refresh();
+  }
+}
+
 }  // namespace
 }  // namespace spurgear

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -237,6 +238,36 @@ TEST_F(ToolWindowsTest, TheRatingOfAPairThatCannotWorkSaysSo) {
   EXPECT_FALSE(refused.startsWith(QStringLiteral("歯先円直径"))) << refused.toStdString();
   EXPECT_TRUE(refused.contains(QStringLiteral("正面かみ合い率"))) << refused.toStdString();
   EXPECT_TRUE(Label("RatingChecks").contains(QStringLiteral("噛合率が１未満（0.738）")));
+}
+
+// Assistive tools meet each tool window by its title and each of its fields
+// by its caption, the two gears' fields apart.
+TEST_F(ToolWindowsTest, WindowsAndFieldsAreNamedForAssistiveTools) {
+  for (const auto& [item, name] : {std::pair{"N8", "Form3"}, std::pair{"N9", "FormTolerance"},
+                                   std::pair{"N10", "FormSliding"}, std::pair{"N11", "Form4"}}) {
+    SCOPED_TRACE(name);
+    QWidget* w = Open(item, name);
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(w->windowTitle().isEmpty());
+    EXPECT_EQ(w->accessibleName(), w->windowTitle());
+    QStringList names;
+    for (QWidget* f : w->findChildren<QWidget*>()) {
+      if (!qobject_cast<QLineEdit*>(f) && !qobject_cast<QComboBox*>(f)) continue;
+      if (f->parent() && qobject_cast<QComboBox*>(f->parent())) continue;  // a combo's own editor
+      EXPECT_FALSE(f->accessibleName().isEmpty()) << f->objectName().toStdString();
+      EXPECT_FALSE(names.contains(f->accessibleName()))
+          << f->objectName().toStdString() << " " << f->accessibleName().toStdString();
+      names.append(f->accessibleName());
+    }
+    EXPECT_GT(names.size(), 4);
+  }
+  auto* upper = p->Find<QLineEdit>("TolThicknessUpper2");
+  ASSERT_NE(upper, nullptr);
+  EXPECT_EQ(upper->accessibleName(), QStringLiteral("歯厚の上の許容差 E_sns（ギア２）"));
+  EXPECT_NE(upper->toolTip().indexOf(QStringLiteral("E_sni")), -1);
+  // The accuracy class's range as the window refuses past it.
+  EXPECT_NE(p->Find<QLineEdit>("TolAccuracyClass1")->toolTip().indexOf(QStringLiteral("1〜11 の整数")),
+            -1);
 }
 
 }  // namespace
