@@ -116,9 +116,12 @@ TEST(FreeText, ATemplatesTitleIsOneLineOfCharacterData) {
   const GearPairRecord& r = p.state.slot0();
   const FineOutline f = BuildFineOutline(
       DxfGear{1, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1}, "");
-  const std::string svg = RenderTemplateSvg(f, "a\n</title><x y=\"1\"/> & b");
+  const std::string hostile = "a\n</title><x y=\"1\"/> & b";
+  const std::string svg = RenderTemplateSvg(f, hostile, hostile);
   EXPECT_NE(svg.find("<title>a &lt;/title&gt;&lt;x y=\"1\"/&gt; &amp; b</title>\n"),
             std::string::npos);
+  // The caption printed on the template is cleaned the same way.
+  EXPECT_NE(svg.find(">a &lt;/title&gt;&lt;x y=\"1\"/&gt; &amp; b</text>"), std::string::npos);
 }
 
 TEST(FreeText, TheSheetsDataTableShowsAPastedCellOnOneLine) {
