@@ -30,7 +30,10 @@ Subcommand Add(CLI::App& app, std::ostream& err, const char* name, const char* d
       ->required()
       ->check(CLI::Range(1, 2));
   c->add_option("--output", o->output, fileHelp)->type_name("FILE")->required();
-  if (tolerances) AddToleranceOptions(*c, o->tolerance, "--face-width");
+  if (tolerances) {
+    AddToleranceOptions(*c, o->tolerance, "--face-width");
+    AddTableTextOptions(*c, o->tolerance);
+  }
   return {c, [o, &err, gear1, gear2]() {
             return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
               p.dialogs.answers.push_back(o->output);

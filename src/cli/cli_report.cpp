@@ -73,6 +73,7 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
   c->add_option("--output", o->output, "the file to write: FILE.pdf or FILE.svg")->required();
   AddStrengthPageOptions(*c, o->page, "--face-width");
   AddToleranceOptions(*c, o->tolerance, "--tolerance-face-width");
+  AddTableTextOptions(*c, o->tolerance);
   c->add_flag("--rating", o->rate, "add the ISO 6336 rating (rate's defaults where not given)");
   AddRatingOptions(*c, o->rating);
   return {c, [o, &err]() {

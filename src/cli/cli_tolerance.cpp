@@ -97,8 +97,32 @@ void AddToleranceOptions(CLI::App& c, ToleranceTexts& o, const std::string& face
       ->type_name("B");
 }
 
+void AddTableTextOptions(CLI::App& c, ToleranceTexts& o) {
+  const auto both = [&](const char* name, std::vector<std::string>& texts, const char* what) {
+    c.add_option(name, texts, std::string(what) + " of gear 1 and gear 2 for the gear data table "
+                                                  "(one text: both gears)")
+        ->expected(1, 2)
+        ->type_name("T1 [T2]");
+  };
+  both("--material-name", o.materialName, "material (材料)");
+  both("--heat-treatment", o.heatTreatment, "heat treatment (熱処理)");
+  both("--hardness-text", o.hardnessText, "hardness (硬さ)");
+  both("--finish", o.finish, "finishing (仕上方法)");
+  c.add_option("--note", o.note, "remarks for the gear data tables (備考)")->type_name("TEXT");
+}
+
 PairToleranceInput ToleranceInputOf(const ToleranceTexts& o) {
   PairToleranceInput in;
+  const auto texts = [](const std::vector<std::string>& t, std::string& one, std::string& two) {
+    if (t.empty()) return;
+    one = t.front();
+    two = t.back();
+  };
+  texts(o.materialName, in.gear1.material, in.gear2.material);
+  texts(o.heatTreatment, in.gear1.heat_treatment, in.gear2.heat_treatment);
+  texts(o.hardnessText, in.gear1.hardness, in.gear2.hardness);
+  texts(o.finish, in.gear1.finishing, in.gear2.finishing);
+  in.note = o.note;
   Deviations(o.thickness1, kThickness1, "ギア１の歯厚許容差", in.gear1.thickness_upper,
              in.gear1.thickness_lower);
   Deviations(o.thickness2, kThickness2, "ギア２の歯厚許容差", in.gear2.thickness_upper,

@@ -16,6 +16,12 @@ struct ToleranceTexts {
   std::vector<std::string> accuracy;
   std::vector<std::string> faceWidth;
   std::string faceWidthOption = "--face-width";  // as AddToleranceOptions named it
+  // The data tables' texts: one for both gears or one each.
+  std::vector<std::string> materialName;
+  std::vector<std::string> heatTreatment;
+  std::vector<std::string> hardnessText;
+  std::vector<std::string> finish;
+  std::string note;
 };
 
 // --thickness-deviation1/2, --center-deviation, --accuracy-class and the
@@ -23,6 +29,10 @@ struct ToleranceTexts {
 // strength page's).
 void AddToleranceOptions(CLI::App& command, ToleranceTexts& texts,
                          const std::string& faceWidthOption);
+
+// --material-name, --heat-treatment, --hardness-text, --finish and --note:
+// the texts of the gear data tables, as the tolerance window takes them.
+void AddTableTextOptions(CLI::App& command, ToleranceTexts& texts);
 
 // The inputs the texts give, the defaults elsewhere; face widths 0 where
 // none were given. Throws CommandError naming the option and the field

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/file_io.h"
+#include "core/geometry.h"
 #include "core/number_text.h"
 #include "output/part_drawing_dxf.h"
 #include "output/template_svg.h"
@@ -18,9 +19,11 @@ namespace {
 
 const char* GearName(int gear) { return gear == 2 ? "ギア２" : "ギア１"; }
 
+// The gear as drawn: the pair's own pressure angle, as the DXF export takes it.
 DxfGear GearOf(const GearPairRecord& r, int gear) {
-  return gear == 1 ? DxfGear{1, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1}
-                   : DxfGear{2, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2};
+  const double alpha = ToothPressureAngle(r.PressureAngleIndex);
+  return gear == 1 ? DxfGear{1, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1, alpha}
+                   : DxfGear{2, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2, alpha};
 }
 
 // After a refused or failed calculation the record holds new inputs next
@@ -72,12 +75,17 @@ GearDataTableInputs CurrentTableInputs(const Commands& c) {
       k.overPinsUpper = l.over_pins->upper;
       k.overPinsLower = l.over_pins->lower;
     }
+    gear[g]->limits = texts[g]->thickness_upper != 0 || texts[g]->thickness_lower != 0;
     gear[g]->accuracyClass = l.tolerances.accuracy_class;
     gear[g]->material = texts[g]->material;
     gear[g]->heatTreatment = texts[g]->heat_treatment;
     gear[g]->hardness = texts[g]->hardness;
     gear[g]->finishing = texts[g]->finishing;
   }
+  t.centreUpper = in.center_upper;
+  t.centreLower = in.center_lower;
+  t.note = in.note;
+  t.backlashRange = t.gear1.limits || t.gear2.limits || in.center_upper != 0 || in.center_lower != 0;
   t.backlashMin = r->backlash.normal_min;
   t.backlashMax = r->backlash.normal_max;
   return t;
@@ -100,8 +108,11 @@ std::string ToothTemplateSvgBytes(const Commands& c, int gear) {
   const GearPairRecord& r = c.state.slot0();
   const DxfGear g = GearOf(r, gear);
   const FineOutline f = BuildFineOutline(g, "歯形テンプレート");
-  return RenderTemplateSvg(f, std::string("歯形テンプレート ") + GearName(gear) + " (m " +
-                                  FormatInput(g.m) + ", z " + std::to_string(g.z) + ")");
+  const std::string module = FormatInput(g.m), teeth = std::to_string(g.z);
+  return RenderTemplateSvg(
+      f, std::string("歯形テンプレート ") + GearName(gear) + " (m " + module + ", z " + teeth + ")",
+      std::string("歯形テンプレート ") + GearName(gear) + "　m " + module + "　z " + teeth + "　x " +
+          FormatInput(g.x) + "　α " + FormatInput(PressureAngleDegrees(r.PressureAngleIndex)) + "°");
 }
 
 // The whole file is made, or the command refused, before the dialog opens;

@@ -26,8 +26,8 @@ struct RatingRequest {
   std::array<double, 2> roughness{0.8, 0.8};         // Ra, µm
   double SHmin = 1.0;
   double SFmin = 1.4;
-  double rackDedendum = 1.25;  // h_fP / m
-  double rackRootRadius = 0.38;  // ρ_fP / m
+  double rackDedendum = kRackDedendum;  // h_fP / m
+  double rackRootRadius = kRackRootRadius;  // ρ_fP / m
   rating::Quality quality = rating::Quality::MQ;  // ISO 6336-5 grade of the lines
 };
 

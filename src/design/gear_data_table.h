@@ -20,13 +20,19 @@ struct GearThicknessCheck {
 
 struct GearDataTableGear {
   GearThicknessCheck thickness;
+  bool limits = false;    // thickness deviations were given
   int accuracyClass = 7;  // ISO 1328-1:2013
   std::string material, heatTreatment, hardness, finishing;  // blank allowed
 };
 
 struct GearDataTableInputs {
   GearDataTableGear gear1, gear2;
-  double backlashMin = 0, backlashMax = 0;  // normal backlash, mm
+  // The normal backlash range (mm), stated only when some tolerance was
+  // given: without one both ends are the nominal backlash.
+  bool backlashRange = false;
+  double backlashMin = 0, backlashMax = 0;
+  double centreUpper = 0, centreLower = 0;  // deviations, mm; both 0: none given
+  std::string note;
 };
 
 // What the program knows without tolerances: the nominal span over the

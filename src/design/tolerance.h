@@ -34,6 +34,7 @@ struct PairToleranceInput {
   GearToleranceInput gear2;
   double center_upper = 0;  // Δa upper, mm
   double center_lower = 0;  // Δa lower, mm
+  std::string note;         // the data tables' remarks (備考)
 };
 
 // A dimension at the upper and the lower thickness deviation.

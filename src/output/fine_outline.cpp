@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/errors.h"
+#include "core/generated_tooth.h"
 #include "core/geometry.h"
 
 namespace spurgear {
@@ -16,10 +17,7 @@ CommandError Refusal(int gear, std::string_view why, std::string_view what) {
                       "、" + std::string(what) + "を出力できません");
 }
 
-}  // namespace
-
-std::span<const Point2D> BuildCheckedGearOutline(const DxfGear& g, std::span<Point2D> outline,
-                                                 std::string_view what) {
+void CheckSizes(const DxfGear& g, std::string_view what) {
   if (g.z < 1 || g.z > kMaxTeeth) {
     throw Refusal(g.gear,
                   "歯数が " + std::to_string(g.z) + " のため（歯数は 1～" +
@@ -33,6 +31,13 @@ std::span<const Point2D> BuildCheckedGearOutline(const DxfGear& g, std::span<Poi
   if (!(g.m > 0) || !(g.df > 0) || !(g.da > g.df)) {
     throw Refusal(g.gear, "モジュール、歯底円、歯先円の大きさが正しくないため", what);
   }
+}
+
+}  // namespace
+
+std::span<const Point2D> BuildCheckedGearOutline(const DxfGear& g, std::span<Point2D> outline,
+                                                 std::string_view what) {
+  CheckSizes(g, what);
   const std::size_t points = static_cast<std::size_t>(g.z) * kFineStride;
   try {
     ClearFaults();
@@ -59,20 +64,49 @@ std::span<const Point2D> BuildCheckedGearOutline(const DxfGear& g, std::span<Poi
   return p;
 }
 
-double FineOutline::TipBulge() const { return static_cast<double>(std::tan(tipHalfAngle / 2)); }
-
-FineOutline BuildFineOutline(const DxfGear& gear, std::string_view what) {
-  std::vector<Point2D> buffer(kGearCapacity);
-  const std::span<const Point2D> p = BuildCheckedGearOutline(gear, buffer, what);
+FineOutline BuildFineOutline(const DxfGear& gear, std::string_view what, const BasicRack& rack) {
+  CheckSizes(gear, what);
+  GeneratedFlank flank;
+  try {
+    // The tip land first: a pointed tooth has none to draw.
+    if (!(ToothThickness(gear.z, gear.m, gear.x, gear.da, gear.alpha) > 0)) {
+      throw Refusal(gear.gear, "歯先がとがっているため（歯先歯厚が 0 以下）", what);
+    }
+    flank = GenerateFlank({gear.z, gear.m, gear.x, gear.alpha, gear.da, rack}, kCutTolerance);
+  } catch (const NoSolution&) {
+    throw Refusal(gear.gear, "歯形を計算できないため（歯元が切り下げで切り取られるか、歯先が低すぎる）",
+                  what);
+  }
   FineOutline f;
   f.teeth = gear.z;
   f.tipRadius = gear.da / 2;
-  f.tipHalfAngle = std::atan2(static_cast<long double>(p[22].y), static_cast<long double>(p[22].x));
-  f.vertices.reserve(static_cast<std::size_t>(gear.z) * FineOutline::kPerTooth);
-  for (std::size_t e = 0; e < static_cast<std::size_t>(gear.z); ++e) {
-    const std::size_t base = e * kFineStride;
-    for (std::size_t k = 0; k <= 20; ++k) f.vertices.push_back(p[base + k]);
-    for (std::size_t k = 22; k <= 41; ++k) f.vertices.push_back(p[base + k]);
+  f.rootRadius = flank.rootRadius;
+  f.undercut = flank.undercut;
+  const std::size_t n = flank.points.size();
+  const std::size_t teeth = static_cast<std::size_t>(gear.z);
+  f.vertices.reserve(2 * n * teeth);
+  f.bulges.assign(2 * n * teeth, 0.0);
+  f.radii.assign(2 * n * teeth, 0.0);
+  const double pitch = 2 * kPi / gear.z;
+  const double tipBulge = std::tan(flank.tipHalfAngle / 2);
+  const double rootBulge = std::tan(flank.rootHalfAngle / 2);
+  for (std::size_t e = 0; e < teeth; ++e) {
+    const double turn = static_cast<double>(e) * pitch;
+    for (const Point2D& p : flank.points) {
+      Point2D q;
+      RotatePoint(p.x, p.y, turn, q.x, q.y);
+      f.vertices.push_back(q);
+    }
+    for (std::size_t i = n; i-- > 0;) {
+      Point2D q;
+      RotatePoint(flank.points[i].x, -flank.points[i].y, turn, q.x, q.y);
+      f.vertices.push_back(q);
+    }
+    const std::size_t base = 2 * n * e;
+    f.bulges[base + n - 1] = tipBulge;
+    f.radii[base + n - 1] = f.tipRadius;
+    f.bulges[base + 2 * n - 1] = rootBulge;
+    f.radii[base + 2 * n - 1] = f.rootRadius;
   }
   return f;
 }

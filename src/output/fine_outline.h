@@ -1,13 +1,15 @@
 #pragma once
-// One gear's closed outline as the drawings take it: straight segments along
-// the root and the flanks (19 a flank) and true arcs on the tip lands, in
-// millimetres about the gear's centre, tooth 0 pointing along +x.
+// One gear's outline as the drawings take it, in millimetres about the
+// gear's centre, tooth 0 pointing along +x: the checked points of the
+// picture's outline for the DXF export, and the contour the basic rack cuts
+// for the part drawing, the template and solids.
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
 #include <vector>
 
+#include "core/basic_rack.h"
 #include "core/outlines.h"
 
 namespace spurgear {
@@ -33,28 +35,33 @@ struct DxfGear {
 std::span<const Point2D> BuildCheckedGearOutline(const DxfGear& gear, std::span<Point2D> outline,
                                                  std::string_view what);
 
-// The contour counter-clockwise from the first mid-space point: per tooth
-// the root chord and the 19 segments of its first flank (points 0..20), the
-// tip arc (20 to 22), the 19 segments of its second flank and the root
-// chord to the next tooth (points 22..41, 42). Segment i runs from
-// vertices[i] to vertices[i + 1], the last one back to vertices[0].
+// How far the drawn chords may stray from the generated curve, mm: well
+// inside what wire EDM, laser or a printer holds.
+inline constexpr double kCutTolerance = 0.0005;
+
+// One gear's contour as the basic rack cuts it, counter-clockwise: per
+// tooth its first flank from the root circle up (the fillet, then the
+// involute), the tip arc, the second flank down and the root arc to the
+// next tooth. Segment i runs from vertices[i] to vertices[i + 1], the last
+// one back to vertices[0]; every vertex lies on the generated curve.
 struct FineOutline {
   int32_t teeth = 0;
   double tipRadius = 0;
-  // Half the angle the tip land spans (radians), taken from tooth 0 and the
-  // same on every tooth.
-  long double tipHalfAngle = 0;
-  std::vector<Point2D> vertices;  // 41 a tooth
-
-  static constexpr std::size_t kPerTooth = 41;
-  // Whether segment i is a tip arc about the centre (else a straight line).
-  static bool IsTipArc(std::size_t i) { return i % kPerTooth == 20; }
-  // The DXF bulge of a tip arc: tan of a quarter of its angle, positive
-  // because it turns counter-clockwise.
-  double TipBulge() const;
+  double rootRadius = 0;
+  std::vector<Point2D> vertices;
+  // Per segment: 0 for a straight line, else the DXF bulge of an arc about
+  // the centre (tan of a quarter of its angle, positive counter-clockwise),
+  // and that arc's radius.
+  std::vector<double> bulges;
+  std::vector<double> radii;
+  bool undercut = false;
 };
 
-// Refuses as BuildCheckedGearOutline does.
-FineOutline BuildFineOutline(const DxfGear& gear, std::string_view what);
+// The gear as the basic rack cuts it, each chord within kCutTolerance of
+// the curve. Refuses (CommandError "ギア１は…ため、<what>を出力できません")
+// a tooth count outside 1..300, a non-finite or non-positive size, a
+// pointed tip, or a tooth the rack cannot cut (cut through at the root).
+FineOutline BuildFineOutline(const DxfGear& gear, std::string_view what,
+                             const BasicRack& rack = {});
 
 }  // namespace spurgear

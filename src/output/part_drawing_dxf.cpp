@@ -20,6 +20,14 @@ namespace {
 constexpr double kTextHeight = 3.5;
 constexpr double kRowHeight = 7.0;
 constexpr double kPad = 2.0;
+// Room beyond the estimated text in each column: the fonts a CAD program
+// substitutes run up to a fifth wider than the estimate.
+constexpr double kColumnSlack = 4.0;
+// The table's text style. Some CAD programs choose the font by the style's
+// name, so it is named for a CJK stroke font they ship (kst32b); others take
+// the font file, a TrueType face with the Japanese glyphs.
+constexpr const char* kTextStyle = "kst32b";
+constexpr const char* kTextFontFile = "msgothic.ttc";
 // The chain line's pattern: long dash, gap, short dash, gap.
 constexpr double kChain[] = {10.0, -1.5, 1.0, -1.5};
 constexpr double kChainLength = 14.0;
@@ -145,7 +153,7 @@ void Header(Out& o, double minX, double minY, double maxX, double maxY, unsigned
   o.G(9, "$MEASUREMENT"), o.G(70, 1);
   o.G(9, "$LUNITS"), o.G(70, 2);
   o.G(9, "$LWDISPLAY"), o.G(290, 1);
-  o.G(9, "$TEXTSTYLE"), o.G(7, "JIS");
+  o.G(9, "$TEXTSTYLE"), o.G(7, kTextStyle);
   o.G(9, "$HANDSEED"), o.H(5, seed);
   o.G(0, "ENDSEC");
   o.G(0, "SECTION"), o.G(2, "CLASSES"), o.G(0, "ENDSEC");
@@ -194,8 +202,8 @@ void Tables(Out& o, double cx, double cy, double height) {
   o.Table("STYLE", kStyleTable, 2);
   o.Record("STYLE", kStyleStandard, kStyleTable, "AcDbTextStyleTableRecord", "Standard");
   o.N(40, 0), o.N(41, 1), o.N(50, 0), o.G(71, 0), o.N(42, 2.5), o.G(3, "txt"), o.G(4, "");
-  o.Record("STYLE", kStyleJis, kStyleTable, "AcDbTextStyleTableRecord", "JIS");
-  o.N(40, 0), o.N(41, 1), o.N(50, 0), o.G(71, 0), o.N(42, kTextHeight), o.G(3, "kst32b");
+  o.Record("STYLE", kStyleJis, kStyleTable, "AcDbTextStyleTableRecord", kTextStyle);
+  o.N(40, 0), o.N(41, 1), o.N(50, 0), o.G(71, 0), o.N(42, kTextHeight), o.G(3, kTextFontFile);
   o.G(4, "");
   o.G(0, "ENDTAB");
 
@@ -281,7 +289,7 @@ void Circle(Out& o, const char* layer, double r, bool chain) {
 void Text(Out& o, double x, double middle, std::string_view text) {
   o.Entity("TEXT", kLayerTableText, "AcDbText");
   o.N(10, x), o.N(20, middle), o.N(30, 0), o.N(40, kTextHeight), o.G(1, text);
-  o.G(7, "JIS"), o.G(72, 0), o.N(11, x), o.N(21, middle), o.N(31, 0);
+  o.G(7, kTextStyle), o.G(72, 0), o.N(11, x), o.N(21, middle), o.N(31, 0);
   o.G(100, "AcDbText"), o.G(73, 2);
 }
 
@@ -304,13 +312,13 @@ std::string RenderPartDrawingDxf(const PartDrawing& d) {
   double w1 = 0, w2 = 0, w3 = 40;
   for (const DataTableRow& r : rows) {
     if (!r.detail.empty()) {
-      w1 = std::max(w1, TextWidth(r.item) + 2 * kPad);
-      w2 = std::max(w2, TextWidth(r.detail) + 2 * kPad);
+      w1 = std::max(w1, TextWidth(r.item) + 2 * kPad + kColumnSlack);
+      w2 = std::max(w2, TextWidth(r.detail) + 2 * kPad + kColumnSlack);
     }
-    w3 = std::max(w3, TextWidth(r.value) + 2 * kPad);
+    w3 = std::max(w3, TextWidth(r.value) + 2 * kPad + kColumnSlack);
   }
   for (const DataTableRow& r : rows) {
-    if (r.detail.empty()) w2 = std::max(w2, TextWidth(r.item) + 2 * kPad - w1);
+    if (r.detail.empty()) w2 = std::max(w2, TextWidth(r.item) + 2 * kPad + kColumnSlack - w1);
   }
   const double width = w1 + w2 + w3;
   const double x0 = ra + over + 10, y0 = ra;
@@ -330,11 +338,10 @@ std::string RenderPartDrawingDxf(const PartDrawing& d) {
   o.Entity("LWPOLYLINE", kLayerOutline, "AcDbPolyline");
   o.G(90, static_cast<int>(f.vertices.size()));
   o.G(70, 1);
-  const double bulge = f.TipBulge();
   for (std::size_t i = 0; i < f.vertices.size(); ++i) {
     o.N(10, f.vertices[i].x);
     o.N(20, f.vertices[i].y);
-    if (FineOutline::IsTipArc(i)) o.N(42, bulge);
+    if (f.bulges[i] != 0) o.N(42, f.bulges[i]);
   }
 
   // The table: a title row over all columns, then one row an item.

@@ -1,7 +1,8 @@
 #pragma once
-// The cutting template of one gear as SVG: the fine outline with true tip
-// arcs in a hairline, a small centre mark and nothing else, at true size
-// in millimetres.
+// The cutting template of one gear as SVG at true size in millimetres: the
+// outline with true tip and root arcs in a hairline, a small centre mark,
+// and below the gear a line naming it and a 10 mm scale bar, so that a
+// printed sheet can be told apart and its scale checked with a rule.
 #include <string>
 #include <string_view>
 
@@ -10,9 +11,13 @@
 namespace spurgear {
 
 inline constexpr double kTemplateStroke = 0.1;  // mm
+inline constexpr double kTemplateScaleBar = 10;  // mm
+inline constexpr double kTemplateTextHeight = 3.5;  // mm
 
-// y up as in the DXF (the SVG's y is turned over), the viewBox the tip
-// circle plus the stroke. `title` names the gear in the file's title.
-std::string RenderTemplateSvg(const FineOutline& outline, std::string_view title);
+// y up as in the DXF (the SVG's y is turned over), the gear's centre at the
+// origin. `title` names the gear in the file's title, `caption` on the
+// sheet.
+std::string RenderTemplateSvg(const FineOutline& outline, std::string_view title,
+                              std::string_view caption);
 
 }  // namespace spurgear

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/basic_rack.h"
 #include "core/errors.h"
 
 namespace spurgear::rating {
@@ -61,8 +62,8 @@ struct PairInput {
   int accuracyGrade = 6;    // ISO 1328-1:1995
   double nu40 = 100;        // lubricant viscosity at 40 °C, mm²/s
   std::optional<double> tipRelief;  // C_a, µm; the running-in relief otherwise
-  double hfP = 1.25;        // basic rack dedendum / m_n
-  double rhofP = 0.38;      // basic rack root radius / m_n
+  double hfP = kRackDedendum;     // basic rack dedendum / m_n
+  double rhofP = kRackRootRadius;  // basic rack root radius / m_n
   double SHmin = 1.0;
   double SFmin = 1.4;
   Quality quality = Quality::MQ;  // the grade of the materials' lines

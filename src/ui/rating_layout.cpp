@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <string>
 
+#include "core/basic_rack.h"
 #include "ui/follow_slot0.h"
 #include "ui/main_window.h"
 #include "ui/rating_window.h"
@@ -137,8 +138,8 @@ void RatingWindow::Build() {
   viscosity_ = line("RatingViscosity", QStringLiteral("潤滑油動粘度 ν₄₀"), "100", QStringLiteral("mm²/s"));
   shMin_ = line("RatingSHmin", QStringLiteral("最小安全率 S_Hmin"), "1", QString());
   sfMin_ = line("RatingSFmin", QStringLiteral("最小安全率 S_Fmin"), "1.4", QString());
-  rackDedendum_ = line("RatingRackDedendum", QStringLiteral("歯元たけ h_fP"), "1.25", QStringLiteral("× m"));
-  rackRootRadius_ = line("RatingRackRootRadius", QStringLiteral("歯元丸み ρ_fP"), "0.38", QStringLiteral("× m"));
+  rackDedendum_ = line("RatingRackDedendum", QStringLiteral("歯元たけ h_fP"), QString::number(kRackDedendum), QStringLiteral("× m"));
+  rackRootRadius_ = line("RatingRackRootRadius", QStringLiteral("歯元丸み ρ_fP"), QString::number(kRackRootRadius), QStringLiteral("× m"));
 
   // The standard and its edition above the table, the verdict below it.
   standard_ = MakeLabel(this, "RatingStandard", kTableX, kMargin,

@@ -44,7 +44,7 @@ TEST(GearDataTable, RowsOfBothGears) {
   const GearDataTableInputs in = CurrentTableInputs(p.commands);
 
   auto one = Rows(BuildGearDataTable(r, 1, in));
-  EXPECT_EQ(BuildGearDataTable(r, 1, in).title, "要目表　ギア１");
+  EXPECT_EQ(BuildGearDataTable(r, 1, in).title, "要目表 ギア１");
   EXPECT_EQ(one["歯車歯形/"], "標準");
   EXPECT_EQ(one["基準ラック/歯形"], "並歯");
   EXPECT_EQ(one["基準ラック/モジュール"], "2");
@@ -55,13 +55,16 @@ TEST(GearDataTable, RowsOfBothGears) {
   // Full depth of the standard tooth, 2.25 m.
   EXPECT_EQ(one["全歯たけ/"], "4.500");
   // Span over 3 teeth of z 20 is 7.6604 m (gear makers' span tables).
-  EXPECT_EQ(one["歯厚/またぎ歯厚"], "15.321 (+0.000 / +0.000)");
+  // No deviation given: the nominal size alone, no zero range as a limit.
+  EXPECT_EQ(one["歯厚/またぎ歯厚"], "15.321");
   EXPECT_EQ(one["歯厚/またぎ歯数"], "3");
   EXPECT_EQ(one["精度/"], "ISO 1328-1:2013 等級 7");
   EXPECT_EQ(one["相手歯車歯数/"], "30");
+  EXPECT_EQ(one["相手歯車転位係数/"], "0");
+  EXPECT_EQ(one["歯先円直径/"], "44.000");
   EXPECT_EQ(one["中心距離/"], p.fields.Text("Edit14"));
-  EXPECT_EQ(one["バックラッシ/"], p.fields.Text("Edit17") + " ～ " + p.fields.Text("Edit17") +
-                                        "（法線方向）");
+  EXPECT_EQ(one.count("バックラッシ/"), 0u);
+  EXPECT_EQ(one["備考/"], "歯厚許容差は指定なし（歯厚は基準寸法、バックラッシ範囲なし）");
   EXPECT_EQ(one["材料/"], "");
 
   // Gear 2 of a shifted pair, by over-pins with limits, its own class and
@@ -74,9 +77,14 @@ TEST(GearDataTable, RowsOfBothGears) {
   shifted.gear2.thickness.overPinsSize = 70.0;
   shifted.gear2.thickness.overPinsUpper = 69.95;
   shifted.gear2.thickness.overPinsLower = 69.9;
+  shifted.gear2.limits = true;
   shifted.gear2.accuracyClass = 6;
   shifted.gear2.material = "S45C";
   shifted.gear2.hardness = "HB 200～230";
+  shifted.backlashRange = true;
+  shifted.centreUpper = 0.03;
+  shifted.centreLower = -0.03;
+  shifted.note = "歯面取り C0.2";
   shifted.backlashMin = 0.05;
   shifted.backlashMax = 0.25;
   auto two = Rows(BuildGearDataTable(q.state.slot0(), 2, shifted));
@@ -90,6 +98,13 @@ TEST(GearDataTable, RowsOfBothGears) {
   EXPECT_EQ(two["材料/"], "S45C");
   EXPECT_EQ(two["硬さ/"], "HB 200～230");
   EXPECT_EQ(two["バックラッシ/"], "0.050 ～ 0.250（法線方向）");
+  EXPECT_EQ(two["相手歯車転位係数/"], "0");
+  EXPECT_EQ(two["中心距離/"], q.fields.Text("Edit14") + " ± 0.030");
+  EXPECT_EQ(two["備考/"], "歯面取り C0.2");
+  // Gear 1 of the same pair has no deviation: its note says so, the
+  // backlash range stays (the other gear's limits give it).
+  EXPECT_EQ(Rows(BuildGearDataTable(q.state.slot0(), 1, shifted))["備考/"],
+            "歯厚許容差は指定なし（歯厚は基準寸法） 歯面取り C0.2");
 }
 
 TEST(GearDataTable, DrawingsRefusedWithStaleResultsAndCancelWritesNothing) {

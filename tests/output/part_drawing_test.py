@@ -79,7 +79,9 @@ def check_drawing(args, label):
         points, arcs = export_outline(old)
         sweep = arcs[0].dxf.end_angle - arcs[0].dxf.start_angle
         check_dxf(new, label, points, sweep, z, module, da, df, m["gear%s" % gear], res, g)
-        check_svg(svg, label, points, da)
+        drawn = [(v[0], v[1]) for v in
+                 ezdxf.readfile(new).modelspace().query("LWPOLYLINE")[0].get_points("xy")]
+        check_svg(svg, label, drawn, da, df, "ギア" + "１２"[g], module, z)
 
 
 def check_dxf(path, label, points, sweep, z, module, da, df, measured, res, g):
@@ -98,14 +100,24 @@ def check_dxf(path, label, points, sweep, z, module, da, df, measured, res, g):
     p = polys[0]
     check(p.closed and p.dxf.layer == "GEAR_OUTLINE", f"{label}: closed, on GEAR_OUTLINE")
     verts = list(p.get_points("xyb"))
-    check(len(verts) == len(points) == 41 * z, f"{label}: 41 vertices a tooth")
-    worst = max(math.hypot(v[0] - q[0], v[1] - q[1]) for v, q in zip(verts, points))
-    check(worst <= 1e-9, f"{label}: vertices on the export's points (worst {worst:g})")
-    bulge = math.tan(math.radians(sweep) / 4)
-    bad = [i for i, v in enumerate(verts)
-           if abs(v[2] - (bulge if i % 41 == 20 else 0.0)) > 1e-12]
-    check(not bad, f"{label}: tip arcs as bulges, counter-clockwise, nothing else ({bad[:3]})")
-
+    per = len(verts) // z
+    check(len(verts) == per * z and per % 2 == 0, f"{label}: the same vertices on every tooth")
+    # Above the fillet the drawing's flanks are the export's involutes: its
+    # points there lie on the drawing's chords (0.5 um from the curve).
+    shift = res["shift"][g]
+    above = z * module / 2 + (shift - 0.5) * module
+    tooth = [(v[0], v[1]) for v in verts[:per]]
+    involute = [q for q in points[:41] if math.hypot(*q) >= above]
+    worst = max(segment_distance(q, tooth) for q in involute)
+    check(len(involute) >= 5 and worst <= 0.5e-3 + 1e-9,
+          f"{label}: the involutes of the export (worst {worst:g} mm)")
+    # A tip arc and a root arc a tooth, counter-clockwise; the tip arc spans
+    # what the export's does.
+    arcs = [i for i, v in enumerate(verts) if v[2] != 0]
+    tip = math.tan(math.radians(sweep) / 4)
+    check(len(arcs) == 2 * z and all(v[2] > 0 for v in verts if v[2] != 0)
+          and abs(verts[per // 2 - 1][2] - tip) <= 1e-9,
+          f"{label}: tip and root arcs as bulges, counter-clockwise ({arcs[:3]})")
     def circle(layer):
         c = [e for e in msp.query("CIRCLE") if e.dxf.layer == layer]
         return c[0].dxf.radius if len(c) == 1 else None
@@ -123,19 +135,34 @@ def check_dxf(path, label, points, sweep, z, module, da, df, measured, res, g):
     check(len(msp.query('LINE[layer=="CENTER_LINES"]')) == 2, f"{label}: two centre lines")
 
     texts = [e.dxf.text for e in msp.query("TEXT")]
-    for item in ("要目表　ギア" + "１２"[g], "歯車歯形", "基準ラック", "並歯", "モジュール",
+    for item in ("要目表 ギア" + "１２"[g], "歯車歯形", "基準ラック", "並歯", "モジュール",
                  "圧力角", "歯数", "基準ピッチ円直径", "転位量", "全歯たけ", "歯厚", "またぎ歯厚",
-                 "またぎ歯数", "精度", "相手歯車歯数", "中心距離", "バックラッシ", "材料",
-                 "熱処理", "硬さ", "仕上方法"):
+                 "またぎ歯数", "精度", "相手歯車歯数", "相手歯車転位係数", "中心距離", "材料",
+                 "熱処理", "硬さ", "仕上方法", "歯先円直径", "備考"):
         check(item in texts, f"{label}: table holds {item}")
     w = "%.3f" % measured["span"]
-    check(any(t.startswith(w + " (") for t in texts), f"{label}: span {w} as measured")
+    check(w in texts, f"{label}: span {w} as measured, no limits without deviations")
+    check("%.3f" % da in texts, f"{label}: tip diameter")
+    check("%g" % res["shift"][1 - g] in texts, f"{label}: mate's shift")
+    check(not any(t.startswith("バックラッシ") for t in texts)
+          and any(t.startswith("歯厚許容差は指定なし") for t in texts),
+          f"{label}: no backlash range without tolerances, and a note saying so")
     check(str(measured["span_teeth"]) in texts, f"{label}: k {measured['span_teeth']}")
     check("%.3f" % (z * module) in texts, f"{label}: reference diameter")
     check("%.3f" % res["corrected_center_distance"] in texts, f"{label}: centre distance")
     check("%.3f" % ((da - df) / 2) in texts, f"{label}: whole depth")
     check(("標準" if res["shift"][g] == 0 else "転位") in texts, f"{label}: tooth form")
     check(str(res["teeth"][1 - g]) in texts, f"{label}: mate's teeth")
+
+
+def segment_distance(q, poly):
+    """From q to the nearest chord of the open polyline."""
+    best = math.inf
+    for (x1, y1), (x2, y2) in zip(poly, poly[1:]):
+        dx, dy = x2 - x1, y2 - y1
+        t = max(0.0, min(1.0, ((q[0] - x1) * dx + (q[1] - y1) * dy) / (dx * dx + dy * dy)))
+        best = min(best, math.hypot(q[0] - x1 - t * dx, q[1] - y1 - t * dy))
+    return best
 
 
 def arc_centre(x1, y1, x2, y2, r, large, sweep):
@@ -149,19 +176,29 @@ def arc_centre(x1, y1, x2, y2, r, large, sweep):
     return cx + (x1 + x2) / 2, cy + (y1 + y2) / 2
 
 
-def check_svg(path, label, points, da):
+def check_svg(path, label, points, da, df, name, module, z):
     root = ET.parse(path).getroot()
     ns = "{http://www.w3.org/2000/svg}"
-    size = "%r" % (da + 0.1)
-    check(root.get("width") == size + "mm" and root.get("height") == size + "mm",
-          f"{label}: SVG {size} mm square, got {root.get('width')}")
+    width, height = (float(root.get(k)[:-2]) for k in ("width", "height"))
     vb = [float(v) for v in root.get("viewBox").split()]
-    check(abs(vb[2] - (da + 0.1)) < 1e-12 and abs(vb[0] + (da + 0.1) / 2) < 1e-12,
-          f"{label}: viewBox the tip circle and the stroke")
-    paths = root.findall(f".//{ns}path")
-    check(len(paths) == 2, f"{label}: the outline and the centre mark only")
+    half = (da + 0.1) / 2
+    check(root.get("width").endswith("mm") and vb[2] == width and vb[3] == height,
+          f"{label}: one user unit a millimetre ({root.get('width')}, {vb})")
+    check(vb[0] <= -half and vb[0] + vb[2] >= half and abs(vb[1] + half) < 1e-12
+          and vb[1] + vb[3] > half, f"{label}: the tip circle and the stroke inside, the caption below")
+    paths = {p.get("id"): p for p in root.findall(f".//{ns}path")}
+    check(set(paths) == {"outline", "centre", "scale"}, f"{label}: outline, centre mark, scale bar")
     widths = {e.get("stroke-width") for e in root.iter() if e.get("stroke-width")}
     check(widths == {"0.1"}, f"{label}: 0.1 mm hairline, got {widths}")
+    bar = [float(v) for v in re.findall(r"[-+0-9.eE]+", paths["scale"].get("d"))]
+    check(abs(bar[2] - bar[0] - 10) < 1e-9 and bar[1] > half,
+          f"{label}: a 10 mm scale bar below the gear ({bar[:3]})")
+    texts = {t.get("id"): "".join(t.itertext()) for t in root.findall(f".//{ns}text")}
+    caption = texts.get("caption", "")
+    check(name in caption and f"m {module:g}" in caption and f"z {z}" in caption
+          and texts.get("scale-label") == "10 mm",
+          f"{label}: the sheet names the gear, its module and teeth ({caption})")
+    paths = [paths["outline"]]
     d = paths[0].get("d")
     tokens = re.findall(r"[MLAZ]|[-+0-9.eE]+", d.replace(",", " "))
     verts, at, i, arcs_bad = [], None, 0, []
@@ -175,18 +212,20 @@ def check_svg(path, label, points, da):
             r1, r2, rot, large, sweep = (float(v) for v in tokens[i + 1:i + 6])
             end = (float(tokens[i + 6]), -float(tokens[i + 7]))
             cx, cy = arc_centre(at[0], -at[1], end[0], -end[1], r1, int(large), int(sweep))
-            if r1 != da / 2 or r2 != r1 or math.hypot(cx, cy) > 1e-6:
+            if (min(abs(r1 - da / 2), abs(r1 - df / 2)) > 1e-9 or r2 != r1
+                    or math.hypot(cx, cy) > 1e-6):
                 arcs_bad.append((len(verts), cx, cy))
             at = end
             verts.append(at)
             i += 8
         else:
             i += 1
-    check(not arcs_bad, f"{label}: tip arcs about the centre, radius da/2 {arcs_bad[:2]}")
+    check(not arcs_bad, f"{label}: tip and root arcs about the centre {arcs_bad[:2]}")
+    if verts and verts[-1] == verts[0]:
+        verts.pop()  # the last root arc closes the path
     check(len(verts) == len(points), f"{label}: {len(points)} outline points, got {len(verts)}")
     worst = max(math.hypot(v[0] - q[0], v[1] - q[1]) for v, q in zip(verts, points))
-    check(worst <= 1e-6, f"{label}: template on the fine outline (worst {worst:g} mm)")
-    check(d.count("A") == len(points) // 41, f"{label}: one arc a tooth")
+    check(worst <= 1e-6, f"{label}: template on the drawing's outline (worst {worst:g} mm)")
 
 
 check_drawing(["1"], "default gear 1")
@@ -222,6 +261,26 @@ def check_table_limits():
             check(grade in texts, f"gear {g}: {grade}")
             b = "%.3f ～ %.3f（法線方向）" % (j[0], j[1])
             check(b in texts and j[0] != j[1], f"gear {g}: backlash range {b}")
+            a = "%.3f (+0.030 / -0.020)" % limits["results"]["corrected_center_distance"]
+            check(a in texts, f"gear {g}: centre distance with its tolerance {a}")
+        # The texts of the table from the command line; the tip of a
+        # shifted pair shortened by the mate's shift (module 3, 12/24,
+        # 0.6/0.36: 44.840 where (z + 2 + 2x)m would give 45.600).
+        out = os.path.join(tmp, "texts.dxf")
+        r = cli("drawing", "--gear", "2", "--module", "3", "--teeth", "12", "24", "--shift", "0.6",
+                "0.36", "--center-deviation", "0.03", "-0.03", "--material-name", "S45C", "SCM440",
+                "--heat-treatment", "調質", "--hardness-text", "HB 230～270", "--finish", "ホブ切り",
+                "--note", "歯先面取り C0.3", "--output", out)
+        check(r.returncode == 0, f"drawing with texts ({r.stderr.strip()})")
+        texts = [e.dxf.text for e in ezdxf.readfile(out).modelspace().query("TEXT")]
+        for want in ("SCM440", "調質", "HB 230～270", "ホブ切り", "0.6", "56.500 ± 0.030"):
+            check(want in texts, f"texts: {want} in the table")
+        check(any(t.endswith("歯先面取り C0.3") for t in texts), "texts: the note in 備考")
+        out = os.path.join(tmp, "tip.dxf")
+        r = cli("drawing", "--gear", "1", "--module", "3", "--teeth", "12", "24", "--shift", "0.6",
+                "0.36", "--output", out)
+        texts = [e.dxf.text for e in ezdxf.readfile(out).modelspace().query("TEXT")]
+        check("44.840" in texts and "0.36" in texts, "m3 12/24 0.6/0.36: tip diameter 44.840")
 
 
 check_table_limits()

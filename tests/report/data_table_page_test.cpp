@@ -48,7 +48,7 @@ TEST(ReportSheet, SecondPageHoldsTheGearDataTables) {
       "またぎ歯厚 " + FormatResult(g2.span), "またぎ歯数 " + std::to_string(g1.span_teeth),
       "ISO 1328-1:2013 等級 7", "相手歯車歯数 40", "相手歯車歯数 18",
       "中心距離 " + p.fields.Text("Edit14"),
-      "バックラッシ " + p.fields.Text("Edit17") + " ～ " + p.fields.Text("Edit17"), "材料",
+      "相手歯車転位係数", "歯先円直径", "備考 歯厚許容差は指定なし", "材料",
       "熱処理", "硬さ", "仕上方法",
       "全歯たけ " + FormatResult((static_cast<long double>(r.TipDia1) - r.RootDia1) / 2)};
   for (const std::string& w : wanted) {
