@@ -2,23 +2,30 @@
 // the face it bounds extruded into a solid, and the STEP file of it.
 #include "output/gear_solid_shape.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include <APIHeaderSection_MakeHeader.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_MakeWire.hxx>
 #include <BRepCheck_Analyzer.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRep_Builder.hxx>
+#include <BRep_Tool.hxx>
 #include <GC_MakeArcOfCircle.hxx>
 #include <GeomAPI_Interpolate.hxx>
 #include <Geom_BSplineCurve.hxx>
 #include <Geom_TrimmedCurve.hxx>
 #include <Interface_Static.hxx>
+#include <Message.hxx>
+#include <Message_Messenger.hxx>
+#include <Message_Printer.hxx>
+#include <TCollection_HAsciiString.hxx>
 #include <STEPCAFControl_Writer.hxx>
 #include <STEPControl_Writer.hxx>
 #include <Standard_Failure.hxx>
@@ -46,6 +53,7 @@
 #include "core/constants.h"
 #include "core/errors.h"
 #include "core/generated_tooth.h"
+#include "core/version.h"
 
 namespace spurgear {
 namespace {
@@ -57,73 +65,112 @@ CommandError Refusal(int gear, std::string_view why, std::string_view what) {
 
 gp_Pnt At(const Point2D& p) { return gp_Pnt(p.x, p.y, 0); }
 
-// The flank through its generated points as one interpolating B-spline:
-// its error falls with the fourth power of the spacing where the chords'
-// falls with the square, so the points placed for chords within
-// kCutTolerance give a curve far closer than that.
-TopoDS_Edge FlankEdge(const std::vector<Point2D>& v, std::size_t first, std::size_t last,
-                      const std::vector<TopoDS_Vertex>& vertex) {
-  const std::size_t n = v.size();
-  const std::size_t count = last - first + 1;
-  if (count == 2) {
-    return BRepBuilderAPI_MakeEdge(vertex[first % n], vertex[last % n]).Edge();
-  }
-  Handle(TColgp_HArray1OfPnt) points = new TColgp_HArray1OfPnt(1, static_cast<int>(count));
-  for (std::size_t i = 0; i < count; ++i) {
-    points->SetValue(static_cast<int>(i) + 1, At(v[(first + i) % n]));
+// How far the flank's generated points are set for the B-spline through
+// them, mm: the curve then keeps within a few hundred nanometres of the
+// generated one even round an undercut fillet, where the chords the
+// drawings take would stray kCutTolerance.
+constexpr double kSplinePointTolerance = 1e-5;
+
+// One run of the flank (the fillet or the involute) as a B-spline through
+// its points. The vertices at its ends are shared with the next edges, so
+// the wire closes without gaps.
+TopoDS_Edge FlankEdge(const std::vector<Point2D>& run, const TopoDS_Vertex& from,
+                      const TopoDS_Vertex& to) {
+  if (run.size() == 2) return BRepBuilderAPI_MakeEdge(from, to).Edge();
+  Handle(TColgp_HArray1OfPnt) points = new TColgp_HArray1OfPnt(1, static_cast<int>(run.size()));
+  for (std::size_t i = 0; i < run.size(); ++i) {
+    points->SetValue(static_cast<int>(i) + 1, At(run[i]));
   }
   GeomAPI_Interpolate fit(points, Standard_False, 1e-9);
   fit.Perform();
   if (!fit.IsDone()) throw NoSolution("no curve through the flank");
-  return BRepBuilderAPI_MakeEdge(fit.Curve(), vertex[first % n], vertex[last % n]).Edge();
+  return BRepBuilderAPI_MakeEdge(fit.Curve(), from, to).Edge();
 }
 
-TopoDS_Edge ArcEdge(double radius, const std::vector<Point2D>& v, std::size_t from,
-                    const std::vector<TopoDS_Vertex>& vertex) {
-  const std::size_t n = v.size();
-  const std::size_t to = (from + 1) % n;
+TopoDS_Edge ArcEdge(double radius, const TopoDS_Vertex& from, const TopoDS_Vertex& to) {
   const gp_Circ circle(gp_Ax2(gp_Pnt(0, 0, 0), gp_Dir(0, 0, 1)), radius);
-  Handle(Geom_TrimmedCurve) arc = GC_MakeArcOfCircle(circle, At(v[from]), At(v[to]), Standard_True);
-  return BRepBuilderAPI_MakeEdge(arc, vertex[from], vertex[to]).Edge();
+  Handle(Geom_TrimmedCurve) arc = GC_MakeArcOfCircle(circle, BRep_Tool::Pnt(from),
+                                                     BRep_Tool::Pnt(to), Standard_True);
+  return BRepBuilderAPI_MakeEdge(arc, from, to).Edge();
 }
 
-// The contour as one closed wire: per tooth the fillet and the involute of
-// each flank as curves of their own (they meet in a corner where the tooth
-// is undercut), the tip and root lands as arcs about the centre.
-TopoDS_Wire OutlineWire(const FineOutline& f, std::size_t filletPoints) {
-  const std::vector<Point2D>& v = f.vertices;
-  const std::size_t total = v.size();
-  const std::size_t teeth = static_cast<std::size_t>(f.teeth);
-  const std::size_t n = total / (2 * teeth);  // points of one flank
-  std::vector<TopoDS_Vertex> vertex(total);
+// The contour as one closed wire, counter-clockwise: per tooth the fillet
+// and the involute of each flank as curves of their own (they meet in a
+// corner where the tooth is undercut), the tip and root lands as arcs
+// about the centre, placed as BuildFineOutline places its points.
+TopoDS_Wire OutlineWire(const FineOutline& f, const GeneratedFlank& flank) {
+  const std::size_t n = flank.points.size();
+  const std::size_t join = flank.filletPoints - 1;  // the fillet's last point
+  const double pitch = 2 * kPi / f.teeth;
   BRep_Builder b;
-  for (std::size_t i = 0; i < total; ++i) b.MakeVertex(vertex[i], At(v[i]), 1e-7);
   TopoDS_Wire wire;
   b.MakeWire(wire);
-  auto runs = [&](std::size_t from, std::size_t to) {
-    if (to > from) b.Add(wire, FlankEdge(v, from, to, vertex));
+  auto vertexAt = [&](const Point2D& p) {
+    TopoDS_Vertex v;
+    b.MakeVertex(v, At(p), 1e-7);
+    return v;
   };
-  const std::size_t join = filletPoints - 1;  // the fillet's last point, the involute's first
+  // Tooth e's two flanks, each from the root up: the second is the first
+  // mirrored about the tooth's centre line.
+  auto side = [&](std::size_t e, int mirror) {
+    std::vector<Point2D> q(n);
+    for (std::size_t i = 0; i < n; ++i) {
+      RotatePoint(flank.points[i].x, mirror * flank.points[i].y, static_cast<double>(e) * pitch,
+                  q[i].x, q[i].y);
+    }
+    return q;
+  };
+  const std::size_t teeth = static_cast<std::size_t>(f.teeth);
+  const TopoDS_Vertex start = vertexAt(side(0, 1)[0]);
+  TopoDS_Vertex at = start;
   for (std::size_t e = 0; e < teeth; ++e) {
-    const std::size_t base = 2 * n * e;
-    runs(base, base + join);
-    runs(base + join, base + n - 1);
-    b.Add(wire, ArcEdge(f.radii[base + n - 1], v, base + n - 1, vertex));
-    runs(base + n, base + 2 * n - 1 - join);
-    runs(base + 2 * n - 1 - join, base + 2 * n - 1);
-    b.Add(wire, ArcEdge(f.radii[base + 2 * n - 1], v, base + 2 * n - 1, vertex));
+    std::vector<Point2D> up = side(e, 1);
+    std::vector<Point2D> down = side(e, -1);
+    const TopoDS_Vertex upJoin = vertexAt(up[join]), tip1 = vertexAt(up[n - 1]);
+    const TopoDS_Vertex tip2 = vertexAt(down[n - 1]), downJoin = vertexAt(down[join]);
+    const TopoDS_Vertex root = vertexAt(down[0]);
+    if (join > 0) b.Add(wire, FlankEdge({up.begin(), up.begin() + join + 1}, at, upJoin));
+    b.Add(wire, FlankEdge({up.begin() + join, up.end()}, join > 0 ? upJoin : at, tip1));
+    b.Add(wire, ArcEdge(f.tipRadius, tip1, tip2));
+    std::reverse(down.begin(), down.end());  // from the tip down
+    const std::size_t k = n - 1 - join;      // the fillet's last point, from the tip
+    b.Add(wire, FlankEdge({down.begin(), down.begin() + k + 1}, tip2, join > 0 ? downJoin : root));
+    if (join > 0) b.Add(wire, FlankEdge({down.begin() + k, down.end()}, downJoin, root));
+    const TopoDS_Vertex next = e + 1 < teeth ? vertexAt(side(e + 1, 1)[0]) : start;
+    b.Add(wire, ArcEdge(f.rootRadius, root, next));
+    at = next;
   }
   wire.Closed(Standard_True);
   return wire;
 }
 
-std::string StepOf(const Handle(TDocStd_Document) & doc) {
+// The kernel reports each transfer on standard output; the CLI's output
+// is its own.
+void QuietKernel() {
+  const Handle(Message_Messenger)& messenger = Message::DefaultMessenger();
+  for (Message_SequenceOfPrinters::Iterator i(messenger->Printers()); i.More(); i.Next()) {
+    i.Value()->SetTraceLevel(Message_Fail);
+  }
+}
+
+Handle(TCollection_HAsciiString) Text(const std::string& text) {
+  return new TCollection_HAsciiString(text.c_str());
+}
+
+std::string StepOf(const Handle(TDocStd_Document) & doc, const char* name) {
+  QuietKernel();
   STEPCAFControl_Writer writer;
   writer.SetNameMode(Standard_True);
   Interface_Static::SetCVal("write.step.schema", "AP214IS");
   Interface_Static::SetCVal("write.step.unit", "MM");
   if (!writer.Transfer(doc, STEPControl_AsIs)) throw NoSolution("the solid did not transfer");
   const Handle(StepData_StepModel) model = writer.ChangeWriter().Model();
+  APIHeaderSection_MakeHeader header(model);
+  header.SetName(Text(name));
+  header.SetAuthorValue(1, Text(""));
+  header.SetOrganizationValue(1, Text(""));
+  header.SetOriginatingSystem(Text(std::string("spurgear ") + kVersion));
+  header.SetDescriptionValue(1, Text("involute spur gear solid"));
   StepData_StepWriter out(model);
   out.SendModel(Handle(StepData_Protocol)::DownCast(model->Protocol()));
   std::ostringstream bytes;
@@ -158,20 +205,18 @@ TopoDS_Shape BuildGearSolid(const SolidGear& g, std::string_view what) {
   if (!(g.bore < 2 * f.rootRadius)) {
     throw Refusal(gear, "穴径が歯底円直径以上のため", what);
   }
-  // The same flank BuildFineOutline placed round the gear, for where its
-  // fillet ends.
-  std::size_t filletPoints = 0;
+  // The flank BuildFineOutline places round the gear, its points set
+  // closer for the B-splines.
+  GeneratedFlank flank;
   try {
-    filletPoints =
-        GenerateFlank({g.gear.z, g.gear.m, g.gear.x, g.gear.alpha, g.gear.da, BasicRack{}},
-                      kCutTolerance)
-            .filletPoints;
+    flank = GenerateFlank({g.gear.z, g.gear.m, g.gear.x, g.gear.alpha, g.gear.da, BasicRack{}},
+                          kSplinePointTolerance);
   } catch (const NoSolution&) {
     throw Refusal(gear, "歯形を計算できないため", what);
   }
   try {
     BRepBuilderAPI_MakeFace face(gp_Pln(gp_Pnt(0, 0, 0), gp_Dir(0, 0, 1)),
-                                 OutlineWire(f, filletPoints), Standard_True);
+                                 OutlineWire(f, flank), Standard_True);
     if (!face.IsDone()) throw Refusal(gear, "歯形から面を作れないため", what);
     if (g.bore > 0) {
       const gp_Circ hole(gp_Ax2(gp_Pnt(0, 0, 0), gp_Dir(0, 0, -1)), g.bore / 2);
@@ -204,7 +249,7 @@ std::string GearStepBytes(const SolidGear& g, std::string_view what) {
   try {
     Handle(TDocStd_Document) doc = NewDocument();
     AddNamed(XCAFDoc_DocumentTool::ShapeTool(doc->Main()), solid, SolidName(g.gear.gear));
-    return StepOf(doc);
+    return StepOf(doc, SolidName(g.gear.gear));
   } catch (const Standard_Failure&) {
     throw Refusal(g.gear.gear, "STEP に書けないため", what);
   } catch (const NoSolution&) {
@@ -228,7 +273,7 @@ std::string MeshedPairStepBytes(const SolidGear& g1, const SolidGear& g2, double
     shapes->AddComponent(pair, AddNamed(shapes, solid2, "gear2"),
                          TopLoc_Location(MeshedGear2Placement(g2.gear.z, centreDistance)));
     shapes->UpdateAssemblies();
-    return StepOf(doc);
+    return StepOf(doc, "gear pair");
   } catch (const Standard_Failure&) {
     throw CommandError("STEP に書けないため、" + std::string(what) + "を出力できません");
   } catch (const NoSolution&) {
