@@ -66,9 +66,9 @@ CommandError Refusal(int gear, std::string_view why, std::string_view what) {
 gp_Pnt At(const Point2D& p) { return gp_Pnt(p.x, p.y, 0); }
 
 // How far the flank's generated points are set for the B-spline through
-// them, mm: the curve then keeps within a few hundred nanometres of the
-// generated one even round an undercut fillet, where the chords the
-// drawings take would stray kCutTolerance.
+// them, mm: the curve then keeps within 0.1 µm of the generated one even
+// round an undercut fillet, where the drawings' chords stray up to
+// kCutTolerance and a spline through their points some 30 µm.
 constexpr double kSplinePointTolerance = 1e-5;
 
 // One run of the flank (the fillet or the involute) as a B-spline through
