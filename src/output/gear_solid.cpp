@@ -18,7 +18,8 @@
 #include <BRep_Builder.hxx>
 #include <BRep_Tool.hxx>
 #include <GC_MakeArcOfCircle.hxx>
-#include <GeomAPI_Interpolate.hxx>
+#include <GeomAPI_PointsToBSpline.hxx>
+#include <TColgp_Array1OfPnt.hxx>
 #include <Geom_BSplineCurve.hxx>
 #include <Geom_TrimmedCurve.hxx>
 #include <Interface_Static.hxx>
@@ -70,6 +71,7 @@ gp_Pnt At(const Point2D& p) { return gp_Pnt(p.x, p.y, 0); }
 // round an undercut fillet, where the drawings' chords stray up to
 // kCutTolerance and a spline through their points some 30 µm.
 constexpr double kSplinePointTolerance = 1e-5;
+constexpr double kSplineTolerance = 1e-7;
 
 // One run of the flank (the fillet or the involute) as a B-spline through
 // its points. The vertices at its ends are shared with the next edges, so
@@ -77,12 +79,9 @@ constexpr double kSplinePointTolerance = 1e-5;
 TopoDS_Edge FlankEdge(const std::vector<Point2D>& run, const TopoDS_Vertex& from,
                       const TopoDS_Vertex& to) {
   if (run.size() == 2) return BRepBuilderAPI_MakeEdge(from, to).Edge();
-  Handle(TColgp_HArray1OfPnt) points = new TColgp_HArray1OfPnt(1, static_cast<int>(run.size()));
-  for (std::size_t i = 0; i < run.size(); ++i) {
-    points->SetValue(static_cast<int>(i) + 1, At(run[i]));
-  }
-  GeomAPI_Interpolate fit(points, Standard_False, 1e-9);
-  fit.Perform();
+  TColgp_Array1OfPnt points(1, static_cast<int>(run.size()));
+  for (std::size_t i = 0; i < run.size(); ++i) points.SetValue(static_cast<int>(i) + 1, At(run[i]));
+  GeomAPI_PointsToBSpline fit(points, 3, 8, GeomAbs_C2, kSplineTolerance);
   if (!fit.IsDone()) throw NoSolution("no curve through the flank");
   return BRepBuilderAPI_MakeEdge(fit.Curve(), from, to).Edge();
 }
