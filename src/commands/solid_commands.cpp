@@ -12,10 +12,6 @@
 namespace spurgear {
 namespace {
 
-const char* WhatOf(int gear) {
-  return gear == 1 ? "ギア１の 3D" : gear == 2 ? "ギア２の 3D" : "かみ合いの 3D";
-}
-
 const char* DialogOf(int gear) {
   return gear == 1 ? kSaveStep1Dialog : gear == 2 ? kSaveStep2Dialog : kSaveMeshStepDialog;
 }
@@ -31,7 +27,7 @@ SolidGear SolidOf(const GearPairRecord& r, int gear, double faceWidth, double bo
 }  // namespace
 
 std::string SolidStepBytes(const Commands& c, int gear, double faceWidth, double bore) {
-  const std::string what = WhatOf(gear);
+  const std::string what = gear == kBothGears ? "かみ合いの 3D の立体" : "3D の立体";
   // After a refused or failed calculation the record holds new inputs next
   // to results of other inputs; a solid from them would be neither.
   if (!c.ResultsBelong()) {

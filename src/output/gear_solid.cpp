@@ -66,16 +66,19 @@ CommandError Refusal(int gear, std::string_view why, std::string_view what) {
 
 gp_Pnt At(const Point2D& p) { return gp_Pnt(p.x, p.y, 0); }
 
-// How far the flank's generated points are set for the B-spline through
-// them, mm: the curve then keeps within 0.1 µm of the generated one even
-// round an undercut fillet, where the drawings' chords stray up to
-// kCutTolerance and a spline through their points some 30 µm.
+// The flanks are B-splines fitted to generated points set this close
+// (mm), within kSplineTolerance of each: the curve keeps within 0.3 µm of
+// the generated one even round an undercut fillet, where the drawings'
+// chords stray up to kCutTolerance and a spline through their own points
+// some 30 µm. The fit needs far fewer poles than the points it follows,
+// which keeps the file small.
 constexpr double kSplinePointTolerance = 1e-5;
 constexpr double kSplineTolerance = 1e-7;
 
-// One run of the flank (the fillet or the involute) as a B-spline through
-// its points. The vertices at its ends are shared with the next edges, so
-// the wire closes without gaps.
+// One run of the flank (the fillet or the involute) as a B-spline of
+// degree 3 to 8 fitted to its points, ends on its end points. The vertices
+// at its ends are shared with the next edges, so the wire closes without
+// gaps.
 TopoDS_Edge FlankEdge(const std::vector<Point2D>& run, const TopoDS_Vertex& from,
                       const TopoDS_Vertex& to) {
   if (run.size() == 2) return BRepBuilderAPI_MakeEdge(from, to).Edge();
