@@ -11,6 +11,7 @@
 #include "cli/checked_output.h"
 #include "cli/cli_common.h"
 #include "cli/cli_drawing.h"
+#include "cli/cli_step.h"
 #include "core/version.h"
 
 namespace spurgear {
@@ -113,6 +114,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       cli::AddSliding(app, out, err),
       cli::AddRate(app, out, err),     cli::AddSize(app, out, err),
       cli::AddDrawing(app, out, err),  cli::AddTemplate(app, out, err),
+      cli::AddStep(app, out, err),
   };
   for (CLI::App* sub : app.get_subcommands({})) {
     sub->footer(kExitStatus);

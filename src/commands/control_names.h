@@ -94,5 +94,8 @@ inline constexpr const char* kSavePartDxf1Dialog = "SaveDialog6";
 inline constexpr const char* kSavePartDxf2Dialog = "SaveDialog7";
 inline constexpr const char* kSaveTemplate1Dialog = "SaveDialog8";
 inline constexpr const char* kSaveTemplate2Dialog = "SaveDialog9";
+inline constexpr const char* kSaveStep1Dialog = "SaveDialog10";
+inline constexpr const char* kSaveStep2Dialog = "SaveDialog11";
+inline constexpr const char* kSaveMeshStepDialog = "SaveDialog12";
 
 }  // namespace spurgear

@@ -17,6 +17,7 @@
 
 #include "commands/control_names.h"
 #include "commands/form_defaults.h"
+#include "commands/solid_commands.h"
 #include "ui/copy_print_help.h"
 #include "ui/pages.h"
 #include "ui/placement.h"
@@ -279,7 +280,10 @@ void TForm1::BuildMenu() {
         {"N7", QStringLiteral("ギア２出力")},
         {"MeshSvg1", QStringLiteral("かみ合い図 (SVG)…")},
         {"PartDxf1", QStringLiteral("ギア１部品図 (DXF)…")},
-        {"PartDxf2", QStringLiteral("ギア２部品図 (DXF)…")}}},
+        {"PartDxf2", QStringLiteral("ギア２部品図 (DXF)…")},
+        {"SolidStep1", QStringLiteral("ギア１ 3D (STEP)…")},
+        {"SolidStep2", QStringLiteral("ギア２ 3D (STEP)…")},
+        {"SolidStepPair", QStringLiteral("かみ合い 3D (STEP)…")}}},
       {"Tool1",
        QStringLiteral("ＴＯＯＬ"),
        {{"N8", QStringLiteral("歯厚・測定寸法")},
@@ -354,6 +358,19 @@ void TForm1::ConnectCommands() {
   for (const auto& [name, handler] : kMenuItems) {
     if (auto* a = Find<QAction>(name)) {
       connect(a, &QAction::triggered, this, [run, h = handler] { run(h); });
+    }
+  }
+  static constexpr std::pair<const char*, void (*)(Commands&)> kSolidItems[] = {
+      {"SolidStep1", &SolidStep1Click},
+      {"SolidStep2", &SolidStep2Click},
+      {"SolidStepPair", &SolidStepPairClick},
+  };
+  for (const auto& [name, handler] : kSolidItems) {
+    if (auto* a = Find<QAction>(name)) {
+      connect(a, &QAction::triggered, this, [this, h = handler] {
+        Commands& c = impl_->commands;
+        c.Run([&] { h(c); });
+      });
     }
   }
 

@@ -45,6 +45,9 @@ constexpr DialogSpec kDialogs[] = {
     {kSavePartDxf2Dialog, "DXF ファイル (*.dxf)", "buhinzu2.dxf"},
     {kSaveTemplate1Dialog, "SVG ファイル (*.svg)", "template1.svg"},
     {kSaveTemplate2Dialog, "SVG ファイル (*.svg)", "template2.svg"},
+    {kSaveStep1Dialog, "STEP ファイル (*.step *.stp)", "gear1.step"},
+    {kSaveStep2Dialog, "STEP ファイル (*.step *.stp)", "gear2.step"},
+    {kSaveMeshStepDialog, "STEP ファイル (*.step *.stp)", "kamiai.step"},
     {"SavePdfDialog", "PDF ファイル (*.pdf)", "spurgear.pdf"},
 };
 static_assert(std::size(kDialogs) == kDialogCount);

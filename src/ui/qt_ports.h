@@ -103,7 +103,7 @@ class QtPictures : public PicturePort {
 // Each remembers the name chosen in its last confirmed run, unless writing
 // that file failed: then the name before it. The dialogs never look inside
 // the files they list.
-inline constexpr int kDialogCount = 11;
+inline constexpr int kDialogCount = 14;
 class QtDialogs : public DialogPort {
  public:
   explicit QtDialogs(QWidget* parent);

@@ -37,10 +37,30 @@ TEST_F(ReportMenuTest, ItemsStandAfterPrintAndAfterTheGears) {
                          QStringLiteral("MeshSvg1:かみ合い図 (SVG)…"),
                          QStringLiteral("PartDxf1:ギア１部品図 (DXF)…"),
                          QStringLiteral("PartDxf2:ギア２部品図 (DXF)…"),
+                         QStringLiteral("SolidStep1:ギア１ 3D (STEP)…"),
+                         QStringLiteral("SolidStep2:ギア２ 3D (STEP)…"),
+                         QStringLiteral("SolidStepPair:かみ合い 3D (STEP)…"),
                          QStringLiteral(":歯形テンプレート (SVG)…")}));
   EXPECT_EQ(Items("ToothTemplate"),
             (QStringList{QStringLiteral("ToothTemplate1:ギア１…"),
                          QStringLiteral("ToothTemplate2:ギア２…")}));
+}
+
+// Each 3D item asks its own dialog and writes a STEP file there.
+TEST_F(ReportMenuTest, SolidItemsWriteStepFiles) {
+  TempDir dir;
+  dialogs.answers = {dir.Path("1.step"), dir.Path("2.step"), dir.Path("pair.step")};
+  Menu("SolidStep1");
+  Menu("SolidStep2");
+  Menu("SolidStepPair");
+  EXPECT_TRUE(box.errors.empty());
+  EXPECT_EQ(dialogs.asked,
+            (std::vector<std::string>{"SaveDialog10", "SaveDialog11", "SaveDialog12"}));
+  for (const char* name : {"1.step", "2.step", "pair.step"}) {
+    const std::vector<uint8_t> step = ReadAll(dir.Path(name));
+    ASSERT_GT(step.size(), 13u) << name;
+    EXPECT_EQ(std::string(step.begin(), step.begin() + 13), "ISO-10303-21;") << name;
+  }
 }
 
 TEST_F(ReportMenuTest, WritesAndRefuses) {
