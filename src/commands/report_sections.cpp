@@ -148,6 +148,13 @@ std::optional<SheetSection> RatingSection(const Commands& c) {
   s.rows.push_back(Pair("潤滑油動粘度 ν40", fixed(q.viscosity, 1), "mm²/s"));
   s.rows.push_back(Both("材料", rating::MaterialName(q.material[0]),
                         rating::MaterialName(q.material[1]), ""));
+  // The width and hardness rated, defaults included: they need not be the
+  // widths the tolerance section uses.
+  const rating::PairInput used = RatingInput(c.state.slot0(), q);
+  s.rows.push_back(Both("歯幅 b（強度計算）", fixed(used.gear[0].b, 2), fixed(used.gear[1].b, 2),
+                        "mm"));
+  s.rows.push_back(Both("硬さ", fixed(used.gear[0].hardness, 0), fixed(used.gear[1].hardness, 0),
+                        "HV"));
   s.rows.push_back(Both("表面粗さ Ra", fixed(q.roughness[0], 2), fixed(q.roughness[1], 2), "µm"));
   for (const rating::FactorLine& l : rating::FactorLines(*r)) {
     auto text = [&](double v) {

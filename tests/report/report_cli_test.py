@@ -262,6 +262,13 @@ class ReportStrength(unittest.TestCase):
                              + r"\s+" + re.escape(fmt(b[key])))
         row(text, "最大トルク T₁max", f2(r["max_torque"]))
         self.assertIn("ISO 6336-1/-2/-3:2006", text)
+        # The width and hardness rated: ten modules and each line's default
+        # unless given, each gear its own when given.
+        row(text, "歯幅 b（強度計算）", "20.00", "20.00", "mm")
+        given = sheet(*pair, "--rating-torque", "80", "--rating-face-width", "25", "20",
+                      "--rating-hardness", "640", "700")
+        row(given, "歯幅 b（強度計算）", "25.00", "20.00", "mm")
+        row(given, "硬さ", "640", "700", "HV")
 
         # No rating asked, no rating section; interference and a negative
         # least backlash are said, not hidden behind a number.
