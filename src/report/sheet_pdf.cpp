@@ -278,7 +278,7 @@ std::string RenderSheetPdf(const SheetData& data) {
   DrawPage(cr, data);
   cairo_show_page(cr);
   if (!data.dataTable1.rows.empty() || !data.dataTable2.rows.empty()) {
-    DrawDataTablePage(cr, data, kMargin, kPageWidth - kMargin);
+    DrawDataTablePage(cr, data, kMargin, kPageWidth - kMargin, kPageHeight - 12.0);
     cairo_show_page(cr);
   }
   if (!data.sections.empty()) {

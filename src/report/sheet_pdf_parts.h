@@ -62,8 +62,10 @@ void Line(cairo_t* cr, double x1, double y1, double x2, double y2, double width,
 void DrawPair(cairo_t* cr, Writer& w, const SheetData& d, double x, double y, double width,
               double height);
 
-// The second page: the gear data tables of both gears, between the margins.
-void DrawDataTablePage(cairo_t* cr, const SheetData& d, double left, double right);
+// The second page: the gear data tables of both gears, between the margins
+// and above `bottom`.
+void DrawDataTablePage(cairo_t* cr, const SheetData& d, double left, double right,
+                       double bottom);
 
 // The sections after the data tables, from a new page, onto as many pages
 // as they need; a table too long for the rest of a page goes on under its
