@@ -19,8 +19,10 @@ namespace {
 
 const char* GearName(int gear) { return gear == 2 ? "ギア２" : "ギア１"; }
 
+}  // namespace
+
 // The gear as drawn: the pair's own pressure angle, as the DXF export takes it.
-DxfGear GearOf(const GearPairRecord& r, int gear) {
+DxfGear DrawnGear(const GearPairRecord& r, int gear) {
   const double alpha = ToothPressureAngle(r.PressureAngleIndex);
   return gear == 1 ? DxfGear{1, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1, alpha}
                    : DxfGear{2, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2, alpha};
@@ -35,7 +37,7 @@ void RequireCurrentResults(const Commands& c, const std::string& what) {
   }
 }
 
-void Save(Commands& c, const char* dialog, const std::string& bytes) {
+void SaveDrawing(Commands& c, const char* dialog, const std::string& bytes) {
   if (std::optional<std::string> path = c.ports.dialogs.Save(dialog)) {
     try {
       WriteFileAtomically(*path, bytes);
@@ -45,8 +47,6 @@ void Save(Commands& c, const char* dialog, const std::string& bytes) {
     }
   }
 }
-
-}  // namespace
 
 // The limits, classes, texts and backlash range of the tolerance inputs in
 // force, with k and the pins chosen in the measurement window. A gear whose
@@ -94,7 +94,7 @@ GearDataTableInputs CurrentTableInputs(const Commands& c) {
 std::string PartDrawingDxfBytes(const Commands& c, int gear) {
   RequireCurrentResults(c, "部品図");
   const GearPairRecord& r = c.state.slot0();
-  const DxfGear g = GearOf(r, gear);
+  const DxfGear g = DrawnGear(r, gear);
   PartDrawing d;
   d.outline = BuildFineOutline(g, "部品図");
   d.referenceDia = static_cast<double>(static_cast<long double>(g.z) * g.m);
@@ -106,7 +106,7 @@ std::string PartDrawingDxfBytes(const Commands& c, int gear) {
 std::string ToothTemplateSvgBytes(const Commands& c, int gear) {
   RequireCurrentResults(c, "歯形テンプレート");
   const GearPairRecord& r = c.state.slot0();
-  const DxfGear g = GearOf(r, gear);
+  const DxfGear g = DrawnGear(r, gear);
   const FineOutline f = BuildFineOutline(g, "歯形テンプレート");
   const std::string module = FormatInput(g.m), teeth = std::to_string(g.z);
   return RenderTemplateSvg(
@@ -117,13 +117,13 @@ std::string ToothTemplateSvgBytes(const Commands& c, int gear) {
 
 // The whole file is made, or the command refused, before the dialog opens;
 // a cancelled dialog writes nothing.
-void Commands::PartDxf1Click() { Save(*this, kSavePartDxf1Dialog, PartDrawingDxfBytes(*this, 1)); }
-void Commands::PartDxf2Click() { Save(*this, kSavePartDxf2Dialog, PartDrawingDxfBytes(*this, 2)); }
+void Commands::PartDxf1Click() { SaveDrawing(*this, kSavePartDxf1Dialog, PartDrawingDxfBytes(*this, 1)); }
+void Commands::PartDxf2Click() { SaveDrawing(*this, kSavePartDxf2Dialog, PartDrawingDxfBytes(*this, 2)); }
 void Commands::ToothTemplate1Click() {
-  Save(*this, kSaveTemplate1Dialog, ToothTemplateSvgBytes(*this, 1));
+  SaveDrawing(*this, kSaveTemplate1Dialog, ToothTemplateSvgBytes(*this, 1));
 }
 void Commands::ToothTemplate2Click() {
-  Save(*this, kSaveTemplate2Dialog, ToothTemplateSvgBytes(*this, 2));
+  SaveDrawing(*this, kSaveTemplate2Dialog, ToothTemplateSvgBytes(*this, 2));
 }
 
 }  // namespace spurgear

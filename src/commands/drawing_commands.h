@@ -5,6 +5,7 @@
 
 #include "commands/commands.h"
 #include "design/gear_data_table.h"
+#include "output/fine_outline.h"
 
 namespace spurgear {
 
@@ -13,6 +14,18 @@ namespace spurgear {
 // force, with k and the pins chosen in the measurement window (nominal
 // values when slot 0's results do not belong to its inputs).
 GearDataTableInputs CurrentTableInputs(const Commands& commands);
+
+// Gear 1 or 2 of the record as the drawings and solids cut it: the pair's
+// own pressure angle, as the DXF export takes it.
+DxfGear DrawnGear(const GearPairRecord& record, int gear);
+
+// Refuses (CommandError naming `what`) while slot 0's results do not
+// belong to its inputs: a drawing from them would be neither.
+void RequireCurrentResults(const Commands& commands, const std::string& what);
+
+// Asks where to save the bytes made, and saves them atomically; a refused
+// write shows the dialog's failure before it is rethrown.
+void SaveDrawing(Commands& commands, const char* dialog, const std::string& bytes);
 
 // The files of gear 1 or 2 of slot 0. Refuse (CommandError) when slot 0's
 // results do not belong to its inputs, or the gear gives no sound outline.

@@ -1,11 +1,10 @@
 // The 3D solids of slot 0's gears as STEP files.
 #include "commands/solid_commands.h"
 
-#include <optional>
 
 #include "commands/control_names.h"
 #include "commands/design_commands.h"
-#include "core/file_io.h"
+#include "commands/drawing_commands.h"
 #include "core/geometry.h"
 #include "output/gear_solid.h"
 
@@ -17,23 +16,14 @@ const char* DialogOf(int gear) {
 }
 
 SolidGear SolidOf(const GearPairRecord& r, int gear, double faceWidth, double bore) {
-  const double alpha = ToothPressureAngle(r.PressureAngleIndex);
-  const DxfGear g = gear == 1
-                        ? DxfGear{1, r.Teeth1, r.Module, r.Shift1, r.TipDia1, r.RootDia1, alpha}
-                        : DxfGear{2, r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2, alpha};
-  return {g, faceWidth, bore};
+  return {DrawnGear(r, gear), faceWidth, bore};
 }
 
 }  // namespace
 
 std::string SolidStepBytes(const Commands& c, int gear, double faceWidth, double bore) {
   const std::string what = gear == kBothGears ? "かみ合いの 3D の立体" : "3D の立体";
-  // After a refused or failed calculation the record holds new inputs next
-  // to results of other inputs; a solid from them would be neither.
-  if (!c.ResultsBelong()) {
-    throw CommandError("計算結果が現在の入力のものではないため、" + what +
-                       "を出力できません（先に計算してください）");
-  }
+  RequireCurrentResults(c, what);
   const GearPairRecord& r = c.state.slot0();
   if (gear != kBothGears) return GearStepBytes(SolidOf(r, gear, faceWidth, bore), what);
   return MeshedPairStepBytes(SolidOf(r, 1, faceWidth, bore), SolidOf(r, 2, faceWidth, bore),
@@ -42,15 +32,7 @@ std::string SolidStepBytes(const Commands& c, int gear, double faceWidth, double
 
 void SaveSolidStep(Commands& c, int gear, double faceWidth, double bore) {
   const std::string bytes = SolidStepBytes(c, gear, faceWidth, bore);
-  const char* dialog = DialogOf(gear);
-  if (std::optional<std::string> path = c.ports.dialogs.Save(dialog)) {
-    try {
-      WriteFileAtomically(*path, bytes);
-    } catch (const CommandError&) {
-      c.ports.dialogs.WriteFailed(dialog);
-      throw;
-    }
-  }
+  SaveDrawing(c, DialogOf(gear), bytes);
 }
 
 void SolidStep1Click(Commands& c) { SaveSolidStep(c, 1, DefaultFaceWidth(c), 0); }
