@@ -71,11 +71,11 @@ TEST(DesignCli, EveryToleranceFieldIsTheLibrarysForThePrintedPair) {
       {with({"--thickness-deviation1", "-0.05", "-0.1", "--thickness-deviation2", "-0.04",
              "-0.09", "--center-deviation", "0.03", "-0.02", "--accuracy-class", "6", "8",
              "--face-width", "20", "25"}),
-       {gear(-0.05, -0.1, 6, 20), gear(-0.04, -0.09, 8, 25), 0.03, -0.02},
+       {gear(-0.05, -0.1, 6, 20), gear(-0.04, -0.09, 8, 25), 0.03, -0.02, ""},
        false},
       // Thick teeth on a short centre distance; widths from the strength page's 10.
       {with({"--thickness-deviation1", "0.2", "0.1", "--center-deviation", "0", "-0.3"}),
-       {gear(0.2, 0.1, 7, 10), gear(0, 0, 7, 10), 0, -0.3},
+       {gear(0.2, 0.1, 7, 10), gear(0, 0, 7, 10), 0, -0.3, ""},
        true},
   };
   for (const Case& c : cases) {
