@@ -309,10 +309,28 @@ TEST(Sizing, CliPrintsOneCandidateALineThenTheSummary) {
     EXPECT_GE(c.at("contact_ratio").get<double>(), 1.2);
     EXPECT_GE(c.at("smaller_safety").get<double>(), 1.0);
   }
-  // A refused input is named by its option.
+  // A refused input is named by its option; a grade outside the three is a usage error.
   const CliRun bad = Cli({"size", "--ratio", "x", "--center-distance", "120"});
   EXPECT_NE(bad.code, 0);
   EXPECT_NE(bad.err.find("--ratio"), std::string::npos) << bad.err;
+  EXPECT_EQ(Cli({"size", "--ratio", "3", "--center-distance", "120", "--quality", "MX"}).code, 64);
+}
+
+// The material quality grade reaches the rating: the higher lines of ISO
+// 6336-5 carry more pairs at the same duty (ML < MQ < ME).
+TEST(Sizing, TheQualityGradeReachesTheRating) {
+  sizing::Request q;
+  q.ratio = 3.2;
+  q.centerDistance = 120;
+  q.torque = 40;
+  q.speed = 1500;
+  std::size_t previous = 0;
+  for (rating::Quality grade : rating::kQualities) {
+    q.quality = grade;
+    const std::size_t n = sizing::Search(q).candidates.size();
+    EXPECT_GT(n, previous) << rating::QualityKey(grade);
+    previous = n;
+  }
 }
 
 }  // namespace
