@@ -10,19 +10,9 @@ namespace spurgear {
 double DefaultFaceWidth(double module) { return 10 * module; }
 
 rating::PairInput RatingInput(const GearPairRecord& r, const RatingRequest& q) {
-  rating::PairInput in;
-  in.mn = r.Module;
-  in.alphaNDeg = PressureAngleDegrees(r.PressureAngleIndex);
-  in.betaDeg = 0;
-  in.a = static_cast<double>(static_cast<long double>(r.CenterDistance) + r.DistanceCorrection);
-  const int32_t z[2] = {r.Teeth1, r.Teeth2};
-  const double x[2] = {r.Shift1, r.Shift2};
-  const double da[2] = {r.TipDia1, r.TipDia2};
+  rating::PairInput in = rating::SpurPairOf(r);
   for (std::size_t i = 0; i < 2; ++i) {
     rating::GearInput& g = in.gear[i];
-    g.z = z[i];
-    g.x = x[i];
-    g.da = da[i];
     g.b = q.faceWidth[i] ? *q.faceWidth[i] : DefaultFaceWidth(r.Module);
     g.material = q.material[i];
     g.hardness = q.hardness[i] ? *q.hardness[i] : rating::DefaultHardness(q.material[i]);

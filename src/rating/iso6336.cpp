@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "core/constants.h"
+#include "core/geometry.h"
 #include "core/number_text.h"
 
 namespace spurgear::rating {
@@ -407,6 +408,23 @@ RatingResult RateAtTorque(const PairInput& in) {
     if (!std::isfinite(v)) throw ArithmeticFault("強度計算で演算エラーが発生しました");
   }
   return r;
+}
+
+PairInput SpurPairOf(const GearPairRecord& r) {
+  PairInput in;
+  in.mn = r.Module;
+  in.alphaNDeg = PressureAngleDegrees(r.PressureAngleIndex);
+  in.betaDeg = 0;
+  in.a = static_cast<double>(CorrectedCenterDistance(r));
+  const int32_t z[2] = {r.Teeth1, r.Teeth2};
+  const double x[2] = {r.Shift1, r.Shift2};
+  const double da[2] = {r.TipDia1, r.TipDia2};
+  for (std::size_t i = 0; i < 2; ++i) {
+    in.gear[i].z = z[i];
+    in.gear[i].x = x[i];
+    in.gear[i].da = da[i];
+  }
+  return in;
 }
 
 RatingResult Rate(const PairInput& input) {

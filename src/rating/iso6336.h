@@ -10,6 +10,7 @@
 
 #include "core/basic_rack.h"
 #include "core/errors.h"
+#include "core/gear_record.h"
 
 namespace spurgear::rating {
 
@@ -140,6 +141,12 @@ double DefaultHardness(Material m);
 const char* MaterialKey(Material m);   // through-hardened, case-hardened, nitrided
 const char* MaterialName(Material m);  // Japanese
 std::optional<Material> MaterialFromKey(const std::string& key);
+
+// The spur pair (β = 0) of a calculated record as the rating takes it:
+// module, pressure angle, tooth counts, shifts, tip diameters and the centre
+// distance with its correction; the load, materials and conditions are left
+// at their defaults for the caller to set.
+PairInput SpurPairOf(const GearPairRecord& record);
 
 // Rates the pair at input.torque1, with the largest torque. Throws
 // RatingRefused for an input out of range, ArithmeticFault for a fault.

@@ -37,18 +37,10 @@ std::array<double, 2> AsWritten(double x1, double x2) {
 }
 
 rating::PairInput RatingInputOf(const Request& q, const GearPairRecord& r, double b) {
-  rating::PairInput in;
-  in.mn = r.Module;
-  in.alphaNDeg = PressureAngleDegrees(r.PressureAngleIndex);
-  in.a = r.CenterDistance;
-  const int z[2] = {r.Teeth1, r.Teeth2};
-  const double x[2] = {r.Shift1, r.Shift2};
-  const double da[2] = {r.TipDia1, r.TipDia2};
+  // The candidates are calculated without a correction: a + 0 is a.
+  rating::PairInput in = rating::SpurPairOf(r);
   for (std::size_t i = 0; i < 2; ++i) {
     rating::GearInput& g = in.gear[i];
-    g.z = z[i];
-    g.x = x[i];
-    g.da = da[i];
     g.b = b;
     g.material = q.material;
     g.hardness = q.hardness ? *q.hardness : rating::DefaultHardness(q.material);
