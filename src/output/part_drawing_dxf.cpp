@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <utility>
@@ -285,9 +286,21 @@ void Circle(Out& o, const char* layer, double r, bool chain) {
   o.N(10, 0), o.N(20, 0), o.N(30, 0), o.N(40, r);
 }
 
+// CAD fonts for Japanese follow the JIS mapping of the wave dash (U+301C);
+// the full-width tilde (U+FF5E) the program writes elsewhere is missing from
+// them and would draw as a missing-glyph mark.
+std::string CadText(std::string_view text) {
+  static constexpr std::string_view kFullWidthTilde = "\uFF5E", kWaveDash = "\u301C";
+  std::string s(text);
+  for (auto at = s.find(kFullWidthTilde); at != std::string::npos;
+       at = s.find(kFullWidthTilde, at + kWaveDash.size()))
+    s.replace(at, kFullWidthTilde.size(), kWaveDash);
+  return s;
+}
+
 void Text(Out& o, double x, double middle, std::string_view text) {
   o.Entity("TEXT", kLayerTableText, "AcDbText");
-  o.N(10, x), o.N(20, middle), o.N(30, 0), o.N(40, kTextHeight), o.G(1, text);
+  o.N(10, x), o.N(20, middle), o.N(30, 0), o.N(40, kTextHeight), o.G(1, CadText(text));
   o.G(7, kTextStyle), o.G(72, 0), o.N(11, x), o.N(21, middle), o.N(31, 0);
   o.G(100, "AcDbText"), o.G(73, 2);
 }

@@ -31,7 +31,9 @@ def main():
                 return 1
         if not table_kanji_drawn(cli, librecad, env, tmp):
             return 1
-    print("2 passed, 0 failed")
+        if not table_glyphs_in_font(cli, tmp):
+            return 1
+    print("3 passed, 0 failed")
     return 0
 
 
@@ -101,6 +103,36 @@ def table_kanji_drawn(cli, librecad, env, tmp):
     kanji, marks = counts[0] - counts[2], counts[1] - counts[2]
     if not kanji > 3 * marks:
         print("the table's kanji drew no more than missing-glyph marks:", counts)
+        return False
+    return True
+
+
+def table_glyphs_in_font(cli, tmp):
+    """Every character of the data table, the backlash range's dash and the
+    brackets of its direction included, is one the style's font draws:
+    checked against the glyph list of LibreCAD's own kst32b font file."""
+    font = "/usr/share/librecad/fonts/kst32b.lff"
+    if not os.path.exists(font):
+        return True
+    glyphs = set()
+    with open(font, encoding="utf-8", errors="replace") as f:
+        for line in f:
+            if line.startswith("[") and "]" in line:
+                try:
+                    glyphs.add(int(line[1:line.index("]")], 16))
+                except ValueError:
+                    pass
+    dxf = os.path.join(tmp, "limits.dxf")
+    subprocess.run([cli, "drawing", "--gear", "1", "--module", "3", "--teeth", "12", "24",
+                    "--shift", "0.6", "0.36", "--thickness-deviation1", "-0.05", "-0.1",
+                    "--center-deviation", "0.03", "-0.03", "--output", dxf], check=True,
+                   stdout=subprocess.DEVNULL)
+    with open(dxf, "rb") as f:
+        lines = f.read().decode("utf-8").split("\r\n")
+    texts = [lines[i + 1] for i in range(0, len(lines) - 1, 2) if lines[i].strip() == "1"]
+    lacking = sorted({c for t in texts for c in t if c != " " and ord(c) not in glyphs})
+    if lacking:
+        print("kst32b has no glyph for", " ".join("%s (U+%04X)" % (c, ord(c)) for c in lacking))
         return False
     return True
 
