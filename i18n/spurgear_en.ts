@@ -689,23 +689,23 @@
     </message>
     <message>
         <source>・歯幅　ｂ</source>
-        <translation>・Face width b</translation>
+        <translation>• Face width b</translation>
     </message>
     <message>
         <source>・回転数　ｎ</source>
-        <translation>・Speed n</translation>
+        <translation>• Speed n</translation>
     </message>
     <message>
         <source>・歯元丸み</source>
-        <translation>・Root fillet</translation>
+        <translation>• Root fillet</translation>
     </message>
     <message>
         <source>・衝撃</source>
-        <translation>・Shock</translation>
+        <translation>• Shock</translation>
     </message>
     <message>
         <source>・材料許容曲げ</source>
-        <translation>・Allowable bending stress of the material</translation>
+        <translation>• Allowable bending stress of the material</translation>
     </message>
     <message>
         <source>材料　　　　　　　許容応力</source>
@@ -713,7 +713,7 @@
     </message>
     <message>
         <source>・歯形係数　Y</source>
-        <translation>・Form factor Y</translation>
+        <translation>• Form factor Y</translation>
     </message>
     <message>
         <source>実用歯形係数採用</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>・許容伝達トルク</source>
-        <translation>・Allowable torque</translation>
+        <translation>• Allowable torque</translation>
     </message>
     <message>
         <source>なし</source>
@@ -1011,7 +1011,7 @@ Range: </translation>
     </message>
     <message>
         <source>【この歯車対には無効】</source>
-        <translation>【not valid for this pair】</translation>
+        <translation>[not valid for this pair] </translation>
     </message>
     <message>
         <source>歯数比</source>
@@ -1362,6 +1362,558 @@ Range: </translation>
 範囲：%2</source>
         <translation>%1
 Range: %2</translation>
+    </message>
+    <message>
+        <source>ギア１の歯元</source>
+        <translation>root of gear 1</translation>
+    </message>
+    <message>
+        <source>ギア２の歯元</source>
+        <translation>root of gear 2</translation>
+    </message>
+    <message>
+        <source>ギア１・ギア２の歯元</source>
+        <translation>roots of gear 1 and gear 2</translation>
+    </message>
+    <message>
+        <source>・ギア２</source>
+        <translation> and gear 2</translation>
+    </message>
+    <message>
+        <source>ｍｍ</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ｒ・ｐ・ｍ</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>ｋｇｆ・ｍｍ</source>
+        <translation>kgf·mm</translation>
+    </message>
+    <message>
+        <source>なし：２</source>
+        <translation>None: 2</translation>
+    </message>
+    <message>
+        <source>あり：１</source>
+        <translation>With: 1</translation>
+    </message>
+    <message>
+        <source>小：発電機</source>
+        <translation>Light: generator</translation>
+    </message>
+    <message>
+        <source>中：攪拌機</source>
+        <translation>Medium: agitator</translation>
+    </message>
+    <message>
+        <source>大：鍛造機</source>
+        <translation>Heavy: forging press</translation>
+    </message>
+    <message>
+        <source>ＦＣ１５　　　　σ＝７kg/mm^2</source>
+        <translation>FC15      σ=7kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＦＣ２０　　　　σ＝９kg/mm^2</source>
+        <translation>FC20      σ=9kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＦＣ２５　　　　σ＝１１kg/mm^2</source>
+        <translation>FC25      σ=11kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＦＣ３０　　　　σ＝１３kg/mm^2</source>
+        <translation>FC30      σ=13kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＣ４２　　　　σ＝１２kg/mm^2</source>
+        <translation>SC42      σ=12kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＣ４６　　　　σ＝１９kg/mm^2</source>
+        <translation>SC46      σ=19kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＣ４９　　　　σ＝２０kg/mm^2</source>
+        <translation>SC49      σ=20kg/mm^2</translation>
+    </message>
+    <message>
+        <source>Ｓ２５Ｃ　　　　σ＝２１kg/mm^2</source>
+        <translation>S25C      σ=21kg/mm^2</translation>
+    </message>
+    <message>
+        <source>Ｓ３５Ｃ　　　　σ＝２６kg/mm^2</source>
+        <translation>S35C      σ=26kg/mm^2</translation>
+    </message>
+    <message>
+        <source>Ｓ４５Ｃ　　　　σ＝３０kg/mm^2</source>
+        <translation>S45C      σ=30kg/mm^2</translation>
+    </message>
+    <message>
+        <source>Ｓ１５ＣＫ　　　σ＝３０kg/mm^2</source>
+        <translation>S15CK     σ=30kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＮＣ２１　　　σ＝３５kg/mm^2</source>
+        <translation>SNC21     σ=35kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＮＣ２２　　　σ＝４０kg/mm^2</source>
+        <translation>SNC22     σ=40kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＮＣ１　　　　σ＝３５kg/mm^2</source>
+        <translation>SNC1      σ=35kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＮＣ２　　　　σ＝４０kg/mm^2</source>
+        <translation>SNC2      σ=40kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＮＣ３　　　　σ＝４０kg/mm^2</source>
+        <translation>SNC3      σ=40kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ﾓｼﾞｭｰﾙ</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>歯数1</source>
+        <translation>z1</translation>
+    </message>
+    <message>
+        <source>歯数2</source>
+        <translation>z2</translation>
+    </message>
+    <message>
+        <source>転位係数1</source>
+        <translation>x1</translation>
+    </message>
+    <message>
+        <source>転位係数2</source>
+        <translation>x2</translation>
+    </message>
+    <message>
+        <source>歯先円直径1</source>
+        <translation>Tip dia. 1</translation>
+    </message>
+    <message>
+        <source>歯先円直径2</source>
+        <translation>Tip dia. 2</translation>
+    </message>
+    <message>
+        <source>噛合い率</source>
+        <translation>Contact ratio</translation>
+    </message>
+    <message>
+        <source>弦歯厚</source>
+        <translation>Chordal tooth thickness</translation>
+    </message>
+    <message>
+        <source>弦歯たけ</source>
+        <translation>Chordal height</translation>
+    </message>
+    <message>
+        <source>理想ピン径</source>
+        <translation>Ideal pin diameter</translation>
+    </message>
+    <message>
+        <source>オーバーピン寸法</source>
+        <translation>Dimension over pins</translation>
+    </message>
+    <message>
+        <source>またぎ歯厚</source>
+        <translation>Span measurement</translation>
+    </message>
+    <message>
+        <source>枚</source>
+        <translation>teeth</translation>
+    </message>
+    <message>
+        <source>理想</source>
+        <translation>Ideal</translation>
+    </message>
+    <message>
+        <source>%1（ギア１）</source>
+        <translation>%1 (gear 1)</translation>
+    </message>
+    <message>
+        <source>%1（ギア２）</source>
+        <translation>%1 (gear 2)</translation>
+    </message>
+    <message>
+        <source>歯幅 b</source>
+        <translation>Face width b</translation>
+    </message>
+    <message>
+        <source>調質鋼 (合金鋼)</source>
+        <translation>Through-hardened steel (alloy)</translation>
+    </message>
+    <message>
+        <source>浸炭焼入れ鋼</source>
+        <translation>Case-hardened steel</translation>
+    </message>
+    <message>
+        <source>窒化鋼</source>
+        <translation>Nitrided steel</translation>
+    </message>
+    <message>
+        <source>ISO 6336-1/-2/-3:2006 方式B, ISO 6336-5:2003 (%1), ISO 1328-1:1995　平歯車 β = 0　圧力角 %2°</source>
+        <translation>ISO 6336-1/-2/-3:2006 method B, ISO 6336-5:2003 (%1), ISO 1328-1:1995   spur gear β = 0   pressure angle %2°</translation>
+    </message>
+    <message>
+        <source>ISO 6336-1/-2/-3:2006 方式B, ISO 6336-5:2003 (%1), ISO 1328-1:1995</source>
+        <translation>ISO 6336-1/-2/-3:2006 method B, ISO 6336-5:2003 (%1), ISO 1328-1:1995</translation>
+    </message>
+    <message>
+        <source>歯面: ギア１ %1・ギア２ %2　歯元: ギア１ %3・ギア２ %4</source>
+        <translation>Pitting: gear 1 %1, gear 2 %2   Bending: gear 1 %3, gear 2 %4</translation>
+    </message>
+    <message>
+        <source>S_H %1 / %2 (S_Hmin %3)　S_F %4 / %5 (S_Fmin %6)　最大トルク T₁max = %7 N·m</source>
+        <translation>S_H %1 / %2 (S_Hmin %3)   S_F %4 / %5 (S_Fmin %6)   maximum torque T₁max = %7 N·m</translation>
+    </message>
+    <message>
+        <source>共振比 (%1)</source>
+        <translation>Resonance ratio (%1)</translation>
+    </message>
+    <message>
+        <source>亜臨界域</source>
+        <translation>subcritical range</translation>
+    </message>
+    <message>
+        <source>主共振域</source>
+        <translation>main resonance range</translation>
+    </message>
+    <message>
+        <source>中間域</source>
+        <translation>intermediate range</translation>
+    </message>
+    <message>
+        <source>超臨界域</source>
+        <translation>supercritical range</translation>
+    </message>
+    <message>
+        <source>呼び接線力</source>
+        <translation>Nominal tangential load</translation>
+    </message>
+    <message>
+        <source>基準円周速度</source>
+        <translation>Pitch line velocity</translation>
+    </message>
+    <message>
+        <source>正面・重なりかみ合い率</source>
+        <translation>Transverse / overlap ratio</translation>
+    </message>
+    <message>
+        <source>法線ピッチ誤差</source>
+        <translation>Normal pitch deviation</translation>
+    </message>
+    <message>
+        <source>歯形形状誤差</source>
+        <translation>Profile form deviation</translation>
+    </message>
+    <message>
+        <source>単一・かみ合い剛性</source>
+        <translation>Single / mesh stiffness</translation>
+    </message>
+    <message>
+        <source>使用係数</source>
+        <translation>Application factor</translation>
+    </message>
+    <message>
+        <source>動荷重係数</source>
+        <translation>Dynamic factor</translation>
+    </message>
+    <message>
+        <source>歯幅方向荷重分布係数</source>
+        <translation>Face load factor</translation>
+    </message>
+    <message>
+        <source>正面荷重分布係数</source>
+        <translation>Transverse load factor</translation>
+    </message>
+    <message>
+        <source>領域係数</source>
+        <translation>Zone factor</translation>
+    </message>
+    <message>
+        <source>材料定数係数</source>
+        <translation>Elasticity factor</translation>
+    </message>
+    <message>
+        <source>かみ合い率係数</source>
+        <translation>Contact ratio factor</translation>
+    </message>
+    <message>
+        <source>ねじれ角係数</source>
+        <translation>Helix angle factor</translation>
+    </message>
+    <message>
+        <source>単一かみ合い係数</source>
+        <translation>Single pair tooth contact factor</translation>
+    </message>
+    <message>
+        <source>潤滑油係数</source>
+        <translation>Lubricant factor</translation>
+    </message>
+    <message>
+        <source>速度係数</source>
+        <translation>Velocity factor</translation>
+    </message>
+    <message>
+        <source>粗さ係数</source>
+        <translation>Roughness factor</translation>
+    </message>
+    <message>
+        <source>加工硬化係数</source>
+        <translation>Work hardening factor</translation>
+    </message>
+    <message>
+        <source>寸法係数 (歯面)</source>
+        <translation>Size factor (pitting)</translation>
+    </message>
+    <message>
+        <source>負荷繰返し数</source>
+        <translation>Number of load cycles</translation>
+    </message>
+    <message>
+        <source>寿命係数 (歯面)</source>
+        <translation>Life factor (pitting)</translation>
+    </message>
+    <message>
+        <source>歯面疲労限度</source>
+        <translation>Pitting endurance limit</translation>
+    </message>
+    <message>
+        <source>呼び接触応力</source>
+        <translation>Nominal contact stress</translation>
+    </message>
+    <message>
+        <source>接触応力</source>
+        <translation>Contact stress</translation>
+    </message>
+    <message>
+        <source>許容接触応力</source>
+        <translation>Permissible contact stress</translation>
+    </message>
+    <message>
+        <source>歯面強度安全率</source>
+        <translation>Safety factor for pitting</translation>
+    </message>
+    <message>
+        <source>歯形係数</source>
+        <translation>Tooth form factor</translation>
+    </message>
+    <message>
+        <source>応力修正係数</source>
+        <translation>Stress correction factor</translation>
+    </message>
+    <message>
+        <source>危険断面歯厚</source>
+        <translation>Tooth root chord at the critical section</translation>
+    </message>
+    <message>
+        <source>曲げモーメントアーム</source>
+        <translation>Bending moment arm</translation>
+    </message>
+    <message>
+        <source>危険断面すみ肉半径</source>
+        <translation>Root fillet radius at the critical section</translation>
+    </message>
+    <message>
+        <source>ねじれ角係数 (歯元)</source>
+        <translation>Helix angle factor (bending)</translation>
+    </message>
+    <message>
+        <source>かみ合い率係数 (方式Bでは不使用)</source>
+        <translation>Contact ratio factor (not used in method B)</translation>
+    </message>
+    <message>
+        <source>リム厚さ・高歯係数</source>
+        <translation>Rim thickness / deep tooth factor</translation>
+    </message>
+    <message>
+        <source>応力修正係数 (試験歯車)</source>
+        <translation>Stress correction factor (reference test gear)</translation>
+    </message>
+    <message>
+        <source>相対切欠き感度係数</source>
+        <translation>Relative notch sensitivity factor</translation>
+    </message>
+    <message>
+        <source>相対表面状態係数</source>
+        <translation>Relative surface factor</translation>
+    </message>
+    <message>
+        <source>寸法係数 (歯元)</source>
+        <translation>Size factor (bending)</translation>
+    </message>
+    <message>
+        <source>寿命係数 (歯元)</source>
+        <translation>Life factor (bending)</translation>
+    </message>
+    <message>
+        <source>歯元疲労限度</source>
+        <translation>Bending endurance limit</translation>
+    </message>
+    <message>
+        <source>歯元応力</source>
+        <translation>Tooth root stress</translation>
+    </message>
+    <message>
+        <source>許容歯元応力</source>
+        <translation>Permissible tooth root stress</translation>
+    </message>
+    <message>
+        <source>歯元強度安全率</source>
+        <translation>Safety factor for tooth root bending</translation>
+    </message>
+    <message>
+        <source>単位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>干渉</source>
+        <translation>interference</translation>
+    </message>
+    <message>
+        <source>による許容値</source>
+        <translation>permissible values by</translation>
+    </message>
+    <message>
+        <source>%1 による許容値</source>
+        <translation>Permissible values by %1</translation>
+    </message>
+    <message>
+        <source>単一ピッチ偏差 f_pT</source>
+        <translation>Single pitch deviation f_pT</translation>
+    </message>
+    <message>
+        <source>累積ピッチ偏差 F_pT</source>
+        <translation>Total cumulative pitch deviation F_pT</translation>
+    </message>
+    <message>
+        <source>全歯形偏差 F_αT</source>
+        <translation>Total profile deviation F_αT</translation>
+    </message>
+    <message>
+        <source>歯形形状偏差 f_fαT</source>
+        <translation>Profile form deviation f_fαT</translation>
+    </message>
+    <message>
+        <source>歯形勾配偏差 f_HαT</source>
+        <translation>Profile slope deviation f_HαT</translation>
+    </message>
+    <message>
+        <source>全つる巻線偏差 F_βT</source>
+        <translation>Total helix deviation F_βT</translation>
+    </message>
+    <message>
+        <source>つる巻線形状偏差 f_fβT</source>
+        <translation>Helix form deviation f_fβT</translation>
+    </message>
+    <message>
+        <source>つる巻線勾配偏差 f_HβT</source>
+        <translation>Helix slope deviation f_HβT</translation>
+    </message>
+    <message>
+        <source>歯溝の振れ F_rT</source>
+        <translation>Runout F_rT</translation>
+    </message>
+    <message>
+        <source>またぎ歯数 k</source>
+        <translation>Number of teeth spanned k</translation>
+    </message>
+    <message>
+        <source>またぎ歯厚 W（上）</source>
+        <translation>Span measurement W (upper)</translation>
+    </message>
+    <message>
+        <source>またぎ歯厚 W（下）</source>
+        <translation>Span measurement W (lower)</translation>
+    </message>
+    <message>
+        <source>オーバーピン寸法（上）</source>
+        <translation>Dimension over pins (upper)</translation>
+    </message>
+    <message>
+        <source>オーバーピン寸法（下）</source>
+        <translation>Dimension over pins (lower)</translation>
+    </message>
+    <message>
+        <source>弦歯厚（上）</source>
+        <translation>Chordal tooth thickness (upper)</translation>
+    </message>
+    <message>
+        <source>弦歯厚（下）</source>
+        <translation>Chordal tooth thickness (lower)</translation>
+    </message>
+    <message>
+        <source>歯厚の上の許容差 E_sns</source>
+        <translation>Upper tooth thickness deviation E_sns</translation>
+    </message>
+    <message>
+        <source>歯厚の下の許容差 E_sni</source>
+        <translation>Lower tooth thickness deviation E_sni</translation>
+    </message>
+    <message>
+        <source>中心距離の許容差（上／下）</source>
+        <translation>Centre distance deviations (upper / lower)</translation>
+    </message>
+    <message>
+        <source>法線方向バックラッシ j_n（最小／最大）</source>
+        <translation>Normal backlash j_n (min. / max.)</translation>
+    </message>
+    <message>
+        <source>円周方向バックラッシ j_t（最小／最大）</source>
+        <translation>Circumferential backlash j_t (min. / max.)</translation>
+    </message>
+    <message>
+        <source>0 より大きい数（モジュールに対する比）</source>
+        <translation>a number greater than 0 (ratio to the module)</translation>
+    </message>
+    <message>
+        <source>0 より大きい数（空欄: モジュールの 10 倍）</source>
+        <translation>a number greater than 0 (empty: 10 × module)</translation>
+    </message>
+    <message>
+        <source>%1（空欄: 品質線の値）</source>
+        <translation>%1 (empty: the quality line&apos;s value)</translation>
+    </message>
+    <message>
+        <source>%1（モジュールに対する比）</source>
+        <translation>%1 (ratio to the module)</translation>
+    </message>
+    <message>
+        <source>%1（空欄: モジュールの 10 倍）</source>
+        <translation>%1 (empty: 10 × module)</translation>
+    </message>
+    <message>
+        <source>表面硬さ（ギア１）</source>
+        <translation>Surface hardness (gear 1)</translation>
+    </message>
+    <message>
+        <source>精度等級（ギア１）</source>
+        <translation>Accuracy grade (gear 1)</translation>
+    </message>
+    <message>
+        <source>精度等級（ギア２）</source>
+        <translation>Accuracy grade (gear 2)</translation>
+    </message>
+    <message>
+        <source>仕上げ（ギア１）</source>
+        <translation>Finishing (gear 1)</translation>
+    </message>
+    <message>
+        <source>範囲：%1</source>
+        <translation>Range: %1</translation>
     </message>
 </context>
 </TS>

@@ -70,11 +70,13 @@ bool MatchFrom(const Pattern& p, std::string_view text, std::size_t pos, std::si
   if (last) {
     if (text.size() < pos + 1 + next.size() || !text.ends_with(next)) return false;
     args[k] = text.substr(pos, text.size() - next.size() - pos);
-    return true;
+    return args[k].find('\n') == std::string_view::npos;
   }
   for (std::size_t at = text.find(next, pos + 1); at != std::string_view::npos;
        at = text.find(next, at + 1)) {
     args[k] = text.substr(pos, at - pos);
+    // An argument is a number or a name: never across a line.
+    if (args[k].find('\n') != std::string_view::npos) return false;
     if (MatchFrom(p, text, at + next.size(), k + 1, args)) return true;
   }
   return false;
@@ -130,12 +132,17 @@ std::string Render(Language language, std::string_view text) {
   if (const char* e = English(text)) return e;
   static const std::vector<Pattern> patterns = Patterns();
   std::vector<std::string_view> args;
+  // The first match that leaves no Japanese; else the first match at all.
+  std::optional<std::string> partly;
   for (const Pattern& p : patterns) {
     if (!text.starts_with(p.literal[0])) continue;
     args.assign(p.number.size(), {});
-    if (MatchFrom(p, text, p.literal[0].size(), 0, args)) return Filled(p.english, p, args);
+    if (!MatchFrom(p, text, p.literal[0].size(), 0, args)) continue;
+    std::string filled = Filled(p.english, p, args);
+    if (!HasJapanese(filled)) return filled;
+    if (!partly) partly = std::move(filled);
   }
-  return std::string(text);
+  return partly ? *partly : std::string(text);
 }
 
 }  // namespace spurgear

@@ -227,7 +227,12 @@ QString Tr(const QString& japanese) {
   const QByteArray source = japanese.toUtf8();
   const QString whole = QCoreApplication::translate(kContext, source.constData());
   if (whole != japanese) return whole;
-  return QString::fromStdString(Render(Installed(), source.toStdString()));
+  const QString rendered = QString::fromStdString(Render(Installed(), source.toStdString()));
+  if (rendered != japanese || !japanese.contains(u'\n')) return rendered;
+  // Lines put together (findings, a summary over two lines): each on its own.
+  QStringList lines = japanese.split(u'\n');
+  for (QString& l : lines) l = Tr(l);
+  return lines.join(u'\n');
 }
 
 void TranslateTree(QWidget* root) {
