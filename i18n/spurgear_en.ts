@@ -1409,7 +1409,7 @@ Range: %2</translation>
     </message>
     <message>
         <source>大：鍛造機</source>
-        <translation>Heavy: forging press</translation>
+        <translation>Heavy: forging</translation>
     </message>
     <message>
         <source>ＦＣ１５　　　　σ＝７kg/mm^2</source>
@@ -1785,7 +1785,7 @@ Range: %2</translation>
     </message>
     <message>
         <source>による許容値</source>
-        <translation>permissible values by</translation>
+        <translation>permissible values</translation>
     </message>
     <message>
         <source>%1 による許容値</source>

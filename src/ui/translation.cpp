@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
@@ -57,9 +58,18 @@ void Put(const QString& text, Set set) {
 // space to its right (up to the next control beside it), then a smaller face
 // (down to 10 pixels), then a wider box. Controls in a layout are sized by
 // it.
+// What the text needs: a push button's own size hint keeps a minimum width
+// that small buttons never had, so its text and a small margin count.
+int Needed(QWidget* w) {
+  if (auto* b = qobject_cast<QPushButton*>(w)) {
+    return b->fontMetrics().horizontalAdvance(b->text()) + 6;
+  }
+  return w->sizeHint().width();
+}
+
 void FitText(QWidget* w) {
   QWidget* parent = w->parentWidget();
-  if (parent == nullptr || w->isWindow() || w->sizeHint().width() <= w->width()) return;
+  if (parent == nullptr || w->isWindow() || Needed(w) <= w->width()) return;
   const bool placed = parent->layout() == nullptr;
   const QRect box = w->geometry();
   int right = parent->width();
@@ -72,17 +82,17 @@ void FitText(QWidget* w) {
     }
   }
   if (placed) {
-    w->resize(std::max(box.width(), std::min(w->sizeHint().width(), right - box.left())),
+    w->resize(std::max(box.width(), std::min(Needed(w), right - box.left())),
               box.height());
   }
   QFont f = w->font();
   int px = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
-  while (px > 10 && w->sizeHint().width() > w->width()) {
+  while (px > 10 && Needed(w) > w->width()) {
     f.setPixelSize(--px);
     w->setFont(f);
   }
-  if (placed && w->sizeHint().width() > w->width()) {
-    w->resize(w->sizeHint().width(), box.height());
+  if (placed && Needed(w) > w->width()) {
+    w->resize(Needed(w), box.height());
   }
 }
 
@@ -94,9 +104,13 @@ void TranslateActions(QWidget* w) {
 }
 
 void TranslateTable(QTableWidget* t) {
+  bool changed = false;
   for (int c = 0; c < t->columnCount(); ++c) {
     if (QTableWidgetItem* h = t->horizontalHeaderItem(c)) {
-      Put(h->text(), [h](const QString& s) { h->setText(s); });
+      Put(h->text(), [h, &changed](const QString& s) {
+        h->setText(s);
+        changed = true;
+      });
       Put(h->toolTip(), [h](const QString& s) { h->setToolTip(s); });
     }
   }
@@ -108,9 +122,19 @@ void TranslateTable(QTableWidget* t) {
       // Cells the user may type into keep what was typed.
       QTableWidgetItem* i = t->item(r, c);
       if (i == nullptr || (i->flags() & Qt::ItemIsEditable)) continue;
-      Put(i->text(), [i](const QString& s) { i->setText(s); });
+      Put(i->text(), [i, &changed](const QString& s) {
+        i->setText(s);
+        changed = true;
+      });
       Put(i->toolTip(), [i](const QString& s) { i->setToolTip(s); });
     }
+  }
+  // Columns sized for the Japanese widen to show the English whole.
+  if (!changed) return;
+  for (int c = 0; c < t->columnCount(); ++c) {
+    const int before = t->columnWidth(c);
+    t->resizeColumnToContents(c);
+    if (t->columnWidth(c) < before) t->setColumnWidth(c, before);
   }
 }
 
