@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>歯数</source>
-        <translation>Teeth</translation>
+        <translation>No. of teeth</translation>
     </message>
     <message>
         <source>転位係数</source>
@@ -417,7 +417,7 @@
     </message>
     <message>
         <source>中心距離</source>
-        <translation>Centre dist.</translation>
+        <translation>Centre distance</translation>
     </message>
     <message>
         <source>距離修正</source>
@@ -1533,7 +1533,7 @@ Range: %2</translation>
     </message>
     <message>
         <source>理想</source>
-        <translation>Ideal</translation>
+        <translation>ideal</translation>
     </message>
     <message>
         <source>%1（ギア１）</source>
@@ -1914,6 +1914,450 @@ Range: %2</translation>
     <message>
         <source>範囲：%1</source>
         <translation>Range: %1</translation>
+    </message>
+    <message>
+        <source>作成日 %1</source>
+        <translation>Date %1</translation>
+    </message>
+    <message>
+        <source>平歯車の諸元計算書</source>
+        <translation>Spur gear calculation sheet</translation>
+    </message>
+    <message>
+        <source>1. 諸元</source>
+        <translation>1. Data</translation>
+    </message>
+    <message>
+        <source>2. 計算結果</source>
+        <translation>2. Results</translation>
+    </message>
+    <message>
+        <source>度</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>圧力角</source>
+        <translation>Pressure angle</translation>
+    </message>
+    <message>
+        <source>入力チェック</source>
+        <translation>Input check</translation>
+    </message>
+    <message>
+        <source>法線ﾊﾞｯｸﾗｯｼ(公式近似値）</source>
+        <translation>Normal backlash (approx.)</translation>
+    </message>
+    <message>
+        <source>3. 検査寸法</source>
+        <translation>3. Measurements</translation>
+    </message>
+    <message>
+        <source>またぎ歯厚 W</source>
+        <translation>Span measurement W</translation>
+    </message>
+    <message>
+        <source>W の接触円直径</source>
+        <translation>Contact diameter of W</translation>
+    </message>
+    <message>
+        <source>k：%1</source>
+        <translation>k: %1</translation>
+    </message>
+    <message>
+        <source>ギア１ %1・ギア２ %2</source>
+        <translation>gear 1 %1, gear 2 %2</translation>
+    </message>
+    <message>
+        <source>　ピン径：%1</source>
+        <translation>  pin diameter: %1</translation>
+    </message>
+    <message>
+        <source>指定</source>
+        <translation>chosen</translation>
+    </message>
+    <message>
+        <source>＊ 接触円が歯先円の外にあり、この k では測れません</source>
+        <translation>* The contact circle lies outside the tip circle: this k cannot measure</translation>
+    </message>
+    <message>
+        <source>※ ピンが歯先円から出ないか、歯面の外で接するため、このピンでは測れません</source>
+        <translation>※ The pin does not stand out of the tip circle, or touches outside the flank: this pin cannot measure</translation>
+    </message>
+    <message>
+        <source>4. 強度（ルイスの式）</source>
+        <translation>4. Strength (Lewis formula)</translation>
+    </message>
+    <message>
+        <source>ギア１の許容伝達トルク</source>
+        <translation>Allowable torque of gear 1</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>歯幅 ｂ</source>
+        <translation>Face width b</translation>
+    </message>
+    <message>
+        <source>回転数 ｎ</source>
+        <translation>Speed n</translation>
+    </message>
+    <message>
+        <source>歯元丸み</source>
+        <translation>Root fillet</translation>
+    </message>
+    <message>
+        <source>衝撃</source>
+        <translation>Shock</translation>
+    </message>
+    <message>
+        <source>材料許容曲げ</source>
+        <translation>Allowable bending stress</translation>
+    </message>
+    <message>
+        <source>歯形係数 Y</source>
+        <translation>Form factor Y</translation>
+    </message>
+    <message>
+        <source>許容伝達トルク</source>
+        <translation>Allowable torque</translation>
+    </message>
+    <message>
+        <source>5. かみ合い図</source>
+        <translation>5. Pair in mesh</translation>
+    </message>
+    <message>
+        <source>尺度 1:%1</source>
+        <translation>Scale 1:%1</translation>
+    </message>
+    <message>
+        <source>尺度 %1</source>
+        <translation>Scale %1</translation>
+    </message>
+    <message>
+        <source>噛合い円 φ%1</source>
+        <translation>Working dia. φ%1</translation>
+    </message>
+    <message>
+        <source>中心距離 %1</source>
+        <translation>Centre distance %1</translation>
+    </message>
+    <message>
+        <source>かみ合い図 (m %1, z %2)</source>
+        <translation>Pair in mesh (m %1, z %2)</translation>
+    </message>
+    <message>
+        <source>要目表</source>
+        <translation>Gear data</translation>
+    </message>
+    <message>
+        <source>要目表 ギア%1</source>
+        <translation>Gear data, gear %1</translation>
+    </message>
+    <message>
+        <source>要目表 ギア１</source>
+        <translation>Gear data, gear 1</translation>
+    </message>
+    <message>
+        <source>要目表 ギア２</source>
+        <translation>Gear data, gear 2</translation>
+    </message>
+    <message>
+        <source>歯車歯形</source>
+        <translation>Tooth profile</translation>
+    </message>
+    <message>
+        <source>標準</source>
+        <translation>standard</translation>
+    </message>
+    <message>
+        <source>転位</source>
+        <translation>shifted</translation>
+    </message>
+    <message>
+        <source>基準ラック</source>
+        <translation>Basic rack</translation>
+    </message>
+    <message>
+        <source>歯形</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>並歯</source>
+        <translation>full depth</translation>
+    </message>
+    <message>
+        <source>基準ピッチ円直径</source>
+        <translation>Reference diameter</translation>
+    </message>
+    <message>
+        <source>転位量</source>
+        <translation>Profile shift</translation>
+    </message>
+    <message>
+        <source>歯先円直径</source>
+        <translation>Tip diameter</translation>
+    </message>
+    <message>
+        <source>全歯たけ</source>
+        <translation>Tooth depth</translation>
+    </message>
+    <message>
+        <source>歯厚</source>
+        <translation>Tooth thickness</translation>
+    </message>
+    <message>
+        <source>精度</source>
+        <translation>Accuracy</translation>
+    </message>
+    <message>
+        <source>ISO 1328-1:2013 等級 %1</source>
+        <translation>ISO 1328-1:2013 grade %1</translation>
+    </message>
+    <message>
+        <source>相手歯車歯数</source>
+        <translation>Mating gear teeth</translation>
+    </message>
+    <message>
+        <source>相手歯車転位係数</source>
+        <translation>Mating gear profile shift coef.</translation>
+    </message>
+    <message>
+        <source>バックラッシ</source>
+        <translation>Backlash</translation>
+    </message>
+    <message>
+        <source>%1 ～ %2（法線方向）</source>
+        <translation>%1 to %2 (normal)</translation>
+    </message>
+    <message>
+        <source>仕上方法</source>
+        <translation>Finishing</translation>
+    </message>
+    <message>
+        <source>歯厚許容差は指定なし（歯厚は基準寸法%1、バックラッシ範囲なし）</source>
+        <translation>No tooth thickness deviations given (tooth thickness at its basic size%1, no backlash range)</translation>
+    </message>
+    <message>
+        <source>%1（続き）</source>
+        <translation>%1 (continued)</translation>
+    </message>
+    <message>
+        <source>%1. %2（続き）</source>
+        <translation>%1. %2 (continued)</translation>
+    </message>
+    <message>
+        <source>%1. 公差・バックラッシ</source>
+        <translation>%1. Tolerances and backlash</translation>
+    </message>
+    <message>
+        <source>%1. すべり率（かみ合いの両端）</source>
+        <translation>%1. Specific sliding (ends of the path of contact)</translation>
+    </message>
+    <message>
+        <source>%1. 強度計算（ISO 6336）</source>
+        <translation>%1. Load capacity (ISO 6336)</translation>
+    </message>
+    <message>
+        <source>すべり率（かみ合いの両端）</source>
+        <translation>Specific sliding (ends of the path of contact)</translation>
+    </message>
+    <message>
+        <source>強度計算（ISO 6336）</source>
+        <translation>Load capacity (ISO 6336)</translation>
+    </message>
+    <message>
+        <source>%1 ／ %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>注意：最小バックラッシが負、歯面が干渉する</source>
+        <translation>note: negative minimum backlash, the flanks interfere</translation>
+    </message>
+    <message>
+        <source>許容値（f_pT 以下）は %1 による。バックラッシの最小は上の歯厚許容差と下の中心距離許容差、最大は下の歯厚許容差と上の中心距離許容差での値</source>
+        <translation>Permissible values (f_pT and below) by %1. The minimum backlash is at the upper tooth thickness deviations and the lower centre distance deviation, the maximum at the lower and the upper.</translation>
+    </message>
+    <message>
+        <source>%1 は ISO 1328-1:2013 の適用範囲（5 ≤ z ≤ 1000、5 ≤ d ≤ 15000 mm、0.5 ≤ m ≤ 70 mm、4 ≤ b ≤ 1200 mm）の外：式による参考値</source>
+        <translation>%1 lies outside the scope of ISO 1328-1:2013 (5 ≤ z ≤ 1000, 5 ≤ d ≤ 15000 mm, 0.5 ≤ m ≤ 70 mm, 4 ≤ b ≤ 1200 mm): values from the formulae, for reference</translation>
+    </message>
+    <message>
+        <source>距離修正後の中心距離 %1 mm でのかみ合い</source>
+        <translation>mesh at the modified centre distance %1 mm</translation>
+    </message>
+    <message>
+        <source>歯元のすべり率 ζ</source>
+        <translation>Specific sliding at the root ζ</translation>
+    </message>
+    <message>
+        <source>歯先のすべり率 ζ</source>
+        <translation>Specific sliding at the tip ζ</translation>
+    </message>
+    <message>
+        <source>ギア１駆動。ζ₁ = 1 − (ρ₂/ρ₁)(z₁/z₂)、ζ₂ = 1 − (ρ₁/ρ₂)(z₂/z₁)</source>
+        <translation>Gear 1 driving. ζ₁ = 1 − (ρ₂/ρ₁)(z₁/z₂), ζ₂ = 1 − (ρ₁/ρ₂)(z₂/z₁)</translation>
+    </message>
+    <message>
+        <source>記号・名称</source>
+        <translation>Symbol, name</translation>
+    </message>
+    <message>
+        <source>この組の強度計算はできません：%1</source>
+        <translation>No load capacity for this pair: %1</translation>
+    </message>
+    <message>
+        <source>トルク T₁（ギア１）</source>
+        <translation>Torque T₁ (gear 1)</translation>
+    </message>
+    <message>
+        <source>回転速度 n₁（ギア１）</source>
+        <translation>Speed n₁ (gear 1)</translation>
+    </message>
+    <message>
+        <source>精度等級（ISO 1328-1:1995）</source>
+        <translation>Accuracy grade (ISO 1328-1:1995)</translation>
+    </message>
+    <message>
+        <source>精度等級（ISO 1328-1:2013）</source>
+        <translation>Accuracy grade (ISO 1328-1:2013)</translation>
+    </message>
+    <message>
+        <source>歯幅 b（強度計算）</source>
+        <translation>Face width b (load capacity)</translation>
+    </message>
+    <message>
+        <source>歯面（S_H ≥ %1）</source>
+        <translation>Pitting (S_H ≥ %1)</translation>
+    </message>
+    <message>
+        <source>歯元（S_F ≥ %1）</source>
+        <translation>Bending (S_F ≥ %1)</translation>
+    </message>
+    <message>
+        <source>最大トルク T₁max</source>
+        <translation>Maximum torque T₁max</translation>
+    </message>
+    <message>
+        <source>規格：%1</source>
+        <translation>Standard: %1</translation>
+    </message>
+    <message>
+        <source>%1 は %2 による</source>
+        <translation>%1 by %2</translation>
+    </message>
+    <message>
+        <source>計算書</source>
+        <translation>calculation sheet</translation>
+    </message>
+    <message>
+        <source>かみ合い図</source>
+        <translation>drawing of the pair in mesh</translation>
+    </message>
+    <message>
+        <source>ギア１ 自動</source>
+        <translation>gear 1 auto</translation>
+    </message>
+    <message>
+        <source>ギア１ 理想</source>
+        <translation>gear 1 ideal</translation>
+    </message>
+    <message>
+        <source>歯形テンプレート %1 (m %2, z %3)</source>
+        <translation>Tooth template %1 (m %2, z %3)</translation>
+    </message>
+    <message>
+        <source>歯形テンプレート %1　m %2　z %3　x %4　α %5°</source>
+        <translation>Tooth template %1   m %2   z %3   x %4   α %5°</translation>
+    </message>
+    <message>
+        <source>歯厚許容差は指定なし（歯厚は基準寸法、バックラッシ範囲なし）</source>
+        <translation>No tooth thickness deviations given (tooth thickness at its basic size, no backlash range)</translation>
+    </message>
+    <message>
+        <source>歯厚許容差は指定なし（歯厚は基準寸法）</source>
+        <translation>No tooth thickness deviations given (tooth thickness at its basic size)</translation>
+    </message>
+    <message>
+        <source>歯厚許容差は指定なし（歯厚は基準寸法） %1</source>
+        <translation>No tooth thickness deviations given (tooth thickness at its basic size) %1</translation>
+    </message>
+    <message>
+        <source>歯厚許容差は指定なし（歯厚は基準寸法、バックラッシ範囲なし） %1</source>
+        <translation>No tooth thickness deviations given (tooth thickness at its basic size, no backlash range) %1</translation>
+    </message>
+    <message>
+        <source>ＦＣ１５　σ＝７kg/mm^2</source>
+        <translation>FC15 σ=7kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＦＣ２０　σ＝９kg/mm^2</source>
+        <translation>FC20 σ=9kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＦＣ２５　σ＝１１kg/mm^2</source>
+        <translation>FC25 σ=11kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＦＣ３０　σ＝１３kg/mm^2</source>
+        <translation>FC30 σ=13kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＣ４２　σ＝１２kg/mm^2</source>
+        <translation>SC42 σ=12kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＣ４６　σ＝１９kg/mm^2</source>
+        <translation>SC46 σ=19kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＣ４９　σ＝２０kg/mm^2</source>
+        <translation>SC49 σ=20kg/mm^2</translation>
+    </message>
+    <message>
+        <source>Ｓ２５Ｃ　σ＝２１kg/mm^2</source>
+        <translation>S25C σ=21kg/mm^2</translation>
+    </message>
+    <message>
+        <source>Ｓ３５Ｃ　σ＝２６kg/mm^2</source>
+        <translation>S35C σ=26kg/mm^2</translation>
+    </message>
+    <message>
+        <source>Ｓ４５Ｃ　σ＝３０kg/mm^2</source>
+        <translation>S45C σ=30kg/mm^2</translation>
+    </message>
+    <message>
+        <source>Ｓ１５ＣＫ　σ＝３０kg/mm^2</source>
+        <translation>S15CK σ=30kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＮＣ２１　σ＝３５kg/mm^2</source>
+        <translation>SNC21 σ=35kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＮＣ２２　σ＝４０kg/mm^2</source>
+        <translation>SNC22 σ=40kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＮＣ１　σ＝３５kg/mm^2</source>
+        <translation>SNC1 σ=35kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＮＣ２　σ＝４０kg/mm^2</source>
+        <translation>SNC2 σ=40kg/mm^2</translation>
+    </message>
+    <message>
+        <source>ＳＮＣ３　σ＝４０kg/mm^2</source>
+        <translation>SNC3 σ=40kg/mm^2</translation>
+    </message>
+    <message>
+        <source>k：%1　ピン径：%2</source>
+        <translation>k: %1   pin diameter: %2</translation>
+    </message>
+    <message>
+        <source>%1　%2</source>
+        <translation>%1   %2</translation>
     </message>
 </context>
 </TS>

@@ -300,7 +300,15 @@ void Segment(Out& o, const char* layer, double x1, double y1, double x2, double 
 
 }  // namespace
 
-std::string RenderPartDrawingDxf(const PartDrawing& d) {
+std::string RenderPartDrawingDxf(const PartDrawing& drawing) {
+  // The table in the drawing's language, before its columns are measured.
+  PartDrawing d = drawing;
+  d.table.title = Render(d.language, d.table.title);
+  for (DataTableRow& row : d.table.rows) {
+    row.item = Render(d.language, row.item);
+    row.detail = Render(d.language, row.detail);
+    row.value = Render(d.language, row.value);
+  }
   const FineOutline& f = d.outline;
   const double ra = f.tipRadius;
   const double over = std::clamp(0.1 * ra, 3.0, 10.0);
