@@ -629,15 +629,15 @@
     </message>
     <message>
         <source>上</source>
-        <translation>Upper</translation>
+        <translation>Up</translation>
     </message>
     <message>
         <source>下</source>
-        <translation>Lower</translation>
+        <translation>Low</translation>
     </message>
     <message>
         <source>ギア２回転</source>
-        <translation>Gear 2 rotation</translation>
+        <translation>Turn gear 2</translation>
     </message>
     <message>
         <source>ラジアン</source>
@@ -653,11 +653,11 @@
     </message>
     <message>
         <source>小</source>
-        <translation>Small</translation>
+        <translation>−</translation>
     </message>
     <message>
         <source>大</source>
-        <translation>Large</translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>中</source>
@@ -1183,7 +1183,7 @@ Range: </translation>
     </message>
     <message>
         <source>かみ合い線上の位置（A かみ合い始め → E かみ合い終わり、長さ %1 mm）</source>
-        <translation>Position on the line of action (A start of mesh → E end of mesh, length %1 mm)</translation>
+        <translation>Path of contact (A start → E end, length %1 mm)</translation>
     </message>
     <message>
         <source>ギア１の歯元 → 歯先　／　ギア２の歯先 → 歯元</source>

@@ -131,10 +131,20 @@ void TranslateTable(QTableWidget* t) {
   }
   // Columns sized for the Japanese widen to show the English whole.
   if (!changed) return;
+  int wider = 0;
   for (int c = 0; c < t->columnCount(); ++c) {
     const int before = t->columnWidth(c);
     t->resizeColumnToContents(c);
     if (t->columnWidth(c) < before) t->setColumnWidth(c, before);
+    wider += t->columnWidth(c) - before;
+  }
+  // A grid that never scrolls sideways, placed in its window, grows with
+  // its window.
+  if (wider > 0 && t->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
+      t->parentWidget() != nullptr && t->parentWidget()->layout() == nullptr) {
+    t->resize(t->width() + wider, t->height());
+    QWidget* window = t->window();
+    window->resize(window->width() + wider, window->height());
   }
 }
 
@@ -238,6 +248,8 @@ WindowLanguage::WindowLanguage(Language language) : language_(language) {
   filter_ = std::make_unique<EnglishFace>();
   qApp->installEventFilter(filter_.get());
 }
+
+Language WindowLanguage::Current() { return Installed(); }
 
 WindowLanguage::~WindowLanguage() {
   if (!filter_) return;

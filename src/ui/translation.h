@@ -36,6 +36,8 @@ class WindowLanguage {
   WindowLanguage(const WindowLanguage&) = delete;
   WindowLanguage& operator=(const WindowLanguage&) = delete;
   Language language() const { return language_; }
+  // The language of the living one; Japanese when none is.
+  static Language Current();
 
  private:
   Language language_;

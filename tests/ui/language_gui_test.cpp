@@ -23,6 +23,7 @@
 
 #include "commands/memory_ports.h"
 #include "core/catalogue.h"
+#include "ui/copy_print_help.h"
 #include "ui/program.h"
 
 namespace spurgear {
@@ -138,6 +139,8 @@ TEST(Languages, EnglishWindowShowsNoJapanese) {
     }
   }
   EXPECT_EQ(left, 0);
+  // The help command opens the English page.
+  EXPECT_TRUE(ui::HelpPageUrl().path().endsWith("/help/frame_en.htm"));
   // The English is there, not merely the Japanese gone.
   std::set<QString> seen;
   for (const Shown& s : texts) seen.insert(s.text);
@@ -168,6 +171,7 @@ TEST(Languages, JapaneseWindowShowsNoCatalogueEnglish) {
   bool calculate = false;
   for (const Shown& s : texts) calculate = calculate || s.text == QStringLiteral("計算");
   EXPECT_TRUE(calculate);
+  EXPECT_TRUE(ui::HelpPageUrl().path().endsWith("/help/frame.htm"));
 }
 
 }  // namespace
