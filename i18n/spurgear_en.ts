@@ -1055,7 +1055,7 @@ Range: </translation>
     </message>
     <message>
         <source>上限</source>
-        <translation>Upper limit</translation>
+        <translation>Max.</translation>
     </message>
     <message>
         <source>固定</source>
@@ -1063,15 +1063,15 @@ Range: </translation>
     </message>
     <message>
         <source>上限での転位</source>
-        <translation>Profile shift at the limit</translation>
+        <translation>Shift at the limit</translation>
     </message>
     <message>
         <source>すべり率を釣り合わせる</source>
-        <translation>Balance the specific sliding</translation>
+        <translation>Balanced sliding</translation>
     </message>
     <message>
         <source>転位なし</source>
-        <translation>No profile shift</translation>
+        <translation>No shift</translation>
     </message>
     <message>
         <source>トルク T₁ N·m</source>
@@ -1549,15 +1549,15 @@ Range: %2</translation>
     </message>
     <message>
         <source>調質鋼 (合金鋼)</source>
-        <translation>Through-hardened steel (alloy)</translation>
+        <translation>Through-hardened</translation>
     </message>
     <message>
         <source>浸炭焼入れ鋼</source>
-        <translation>Case-hardened steel</translation>
+        <translation>Case-hardened</translation>
     </message>
     <message>
         <source>窒化鋼</source>
-        <translation>Nitrided steel</translation>
+        <translation>Nitrided</translation>
     </message>
     <message>
         <source>ISO 6336-1/-2/-3:2006 方式B, ISO 6336-5:2003 (%1), ISO 1328-1:1995　平歯車 β = 0　圧力角 %2°</source>

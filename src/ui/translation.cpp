@@ -166,7 +166,11 @@ void TranslateWidget(QWidget* w) {
     if (e->isReadOnly()) Put(e->text(), [e](const QString& t) { e->setText(t); });
   } else if (auto* c = qobject_cast<QComboBox*>(w)) {
     for (int i = 0; i < c->count(); ++i) {
-      Put(c->itemText(i), [c, i](const QString& t) { c->setItemText(i, t); });
+      Put(c->itemText(i), [c, i](const QString& t) {
+        c->setItemText(i, t);
+        // Sized for the Japanese items on first show; the English decide.
+        c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+      });
     }
     if (c->isEditable() && c->currentIndex() < 0) {
       Put(c->currentText(), [c](const QString& t) { c->setEditText(t); });

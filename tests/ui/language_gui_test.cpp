@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -172,6 +173,30 @@ TEST(Languages, JapaneseWindowShowsNoCatalogueEnglish) {
   for (const Shown& s : texts) calculate = calculate || s.text == QStringLiteral("計算");
   EXPECT_TRUE(calculate);
   EXPECT_TRUE(ui::HelpPageUrl().path().endsWith("/help/frame.htm"));
+}
+
+// ＨＥＬＰ → Language / 言語: the choice is remembered for the next start and
+// said so; the window stays in its language until then.
+TEST(Languages, LanguageMenuRemembersTheChoiceForTheNextStart) {
+  MemoryBox box;
+  ScriptedDialogs dialogs;
+  ui::Program p(&box, &dialogs, ui::Startup::Whole, Language::Japanese);
+  ASSERT_EQ(ui::RememberedLanguage(), Language::Japanese);
+  auto notice = [] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == "LanguageNotice" && w->isVisible()) return w;
+    }
+    return static_cast<QWidget*>(nullptr);
+  };
+  p.Find<QAction>("LanguageEnglish")->trigger();
+  EXPECT_EQ(ui::RememberedLanguage(), Language::English);
+  QWidget* shown = notice();
+  ASSERT_NE(shown, nullptr);
+  shown->close();
+  EXPECT_EQ(p.Find<QAbstractButton>("BitBtn1")->text(), QStringLiteral("計算"));
+  p.Find<QAction>("LanguageJapanese")->trigger();
+  EXPECT_EQ(ui::RememberedLanguage(), Language::Japanese);
+  QSettings("spurgear", "spurgear").remove("language");
 }
 
 }  // namespace
