@@ -1916,6 +1916,210 @@ Range: %2</translation>
         <translation>Range: %1</translation>
     </message>
     <message>
+        <source>歯数Ｚ２ &gt; %1</source>
+        <translation>z2 &gt; %1</translation>
+    </message>
+    <message>
+        <source>歯数に公約数</source>
+        <translation>common factor of the teeth</translation>
+    </message>
+    <message>
+        <source>中心距離に合わない</source>
+        <translation>centre distance not met</translation>
+    </message>
+    <message>
+        <source>中心距離 &gt; 上限</source>
+        <translation>centre distance &gt; maximum</translation>
+    </message>
+    <message>
+        <source>すべり率が釣り合わない</source>
+        <translation>sliding not balanced</translation>
+    </message>
+    <message>
+        <source>ｱﾝﾀﾞｰｶｯﾄ</source>
+        <translation>undercut</translation>
+    </message>
+    <message>
+        <source>計算不可</source>
+        <translation>cannot calculate</translation>
+    </message>
+    <message>
+        <source>歯先歯厚 &lt; %1m</source>
+        <translation>tip thickness &lt; %1m</translation>
+    </message>
+    <message>
+        <source>噛合率 &lt; %1</source>
+        <translation>contact ratio &lt; %1</translation>
+    </message>
+    <message>
+        <source>強度計算不可</source>
+        <translation>no load capacity</translation>
+    </message>
+    <message>
+        <source>接触計算不可</source>
+        <translation>contact calculation impossible</translation>
+    </message>
+    <message>
+        <source>歯数比は 1 以上 300 以下にしてください</source>
+        <translation>Give a gear ratio from 1 to 300</translation>
+    </message>
+    <message>
+        <source>歯数比の許容差は 0 以上 100 % 未満にしてください</source>
+        <translation>Give a ratio tolerance from 0 to below 100 %</translation>
+    </message>
+    <message>
+        <source>中心距離は正の数にしてください</source>
+        <translation>Give the centre distance as a positive number</translation>
+    </message>
+    <message>
+        <source>歯幅は正の数にしてください</source>
+        <translation>Give the face width as a positive number</translation>
+    </message>
+    <message>
+        <source>最小 S_H は 0 より大きく 100 未満にしてください</source>
+        <translation>Give a minimum S_H above 0 and below 100</translation>
+    </message>
+    <message>
+        <source>最小 S_F は 0 より大きく 100 未満にしてください</source>
+        <translation>Give a minimum S_F above 0 and below 100</translation>
+    </message>
+    <message>
+        <source>最小噛合率は 1 以上 5 未満にしてください</source>
+        <translation>Give a minimum contact ratio from 1 to below 5</translation>
+    </message>
+    <message>
+        <source>最小歯先歯厚は 0 以上 2 未満（モジュール比）にしてください</source>
+        <translation>Give a minimum tip thickness from 0 to below 2 (times the module)</translation>
+    </message>
+    <message>
+        <source>歯数Ｚ１の範囲は 1 以上 300 以下、下限 ≦ 上限にしてください</source>
+        <translation>Give z1 limits from 1 to 300, minimum ≤ maximum</translation>
+    </message>
+    <message>
+        <source>モジュールは 0 より大きく 100 以下にしてください</source>
+        <translation>Give a module above 0 and at most 100</translation>
+    </message>
+    <message>
+        <source>範囲内に標準モジュールがありません</source>
+        <translation>No standard module within the range</translation>
+    </message>
+    <message>
+        <source>正の数を入力してください</source>
+        <translation>Enter a positive number</translation>
+    </message>
+    <message>
+        <source>0〜45° の範囲で入力してください</source>
+        <translation>Enter 0 to 45°</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>正面かみ合い率 ε_α が 1 未満で、かみ合いが途切れる歯車対</source>
+        <translation>a pair whose transverse contact ratio ε_α is below 1, so the mesh is interrupted</translation>
+    </message>
+    <message>
+        <source>%1のため強度計算できません</source>
+        <translation>No load capacity for %1</translation>
+    </message>
+    <message>
+        <source>強度計算で演算エラーが発生しました</source>
+        <translation>An arithmetic error occurred in the load capacity calculation</translation>
+    </message>
+    <message>
+        <source>最大トルクが求まりません</source>
+        <translation>The maximum torque cannot be found</translation>
+    </message>
+    <message>
+        <source>歯元の危険断面が求まりません</source>
+        <translation>The critical section of the tooth root cannot be found</translation>
+    </message>
+    <message>
+        <source>モジュールは 0 より大きい数で指定してください</source>
+        <translation>Give the module as a number greater than 0</translation>
+    </message>
+    <message>
+        <source>圧力角は 0° と 90° の間で指定してください</source>
+        <translation>Give a pressure angle between 0° and 90°</translation>
+    </message>
+    <message>
+        <source>歯数は 1 以上で指定してください</source>
+        <translation>Give at least 1 tooth</translation>
+    </message>
+    <message>
+        <source>転位係数が数ではありません</source>
+        <translation>The profile shift coefficient is not a number</translation>
+    </message>
+    <message>
+        <source>歯先円直径がありません</source>
+        <translation>No tip diameter</translation>
+    </message>
+    <message>
+        <source>理想ピン径が求められません</source>
+        <translation>The ideal pin diameter cannot be found</translation>
+    </message>
+    <message>
+        <source>ピン径は 0 より大きい数で指定してください</source>
+        <translation>Give the pin diameter as a number greater than 0</translation>
+    </message>
+    <message>
+        <source>目標中心距離は 0 より大きい数で指定してください</source>
+        <translation>Give the target centre distance as a number greater than 0</translation>
+    </message>
+    <message>
+        <source>転位係数 x₁ が数ではありません</source>
+        <translation>The profile shift coefficient x₁ is not a number</translation>
+    </message>
+    <message>
+        <source>距離修正が数ではありません</source>
+        <translation>The centre distance modification is not a number</translation>
+    </message>
+    <message>
+        <source>転位係数の和が小さすぎて噛合い圧力角が求められません</source>
+        <translation>The sum of the profile shift coefficients is too small for a working pressure angle</translation>
+    </message>
+    <message>
+        <source>点の数は 0 から 100000 の範囲で指定してください</source>
+        <translation>Give the number of points from 0 to 100000</translation>
+    </message>
+    <message>
+        <source>歯先円が基礎円の内側にあり、かみ合いがありません</source>
+        <translation>The tip circle lies inside the base circle: no mesh</translation>
+    </message>
+    <message>
+        <source>かみ合い長さがありません</source>
+        <translation>No length of the path of contact</translation>
+    </message>
+    <message>
+        <source>転位係数の和が数ではありません</source>
+        <translation>The sum of the profile shift coefficients is not a number</translation>
+    </message>
+    <message>
+        <source>すべり率が釣り合う x₁ が見つかりません</source>
+        <translation>No x₁ balances the specific sliding</translation>
+    </message>
+    <message>
+        <source>ピン径が小さすぎて薄くした歯の歯溝の両歯面に届きません</source>
+        <translation>The pin is too small to reach both flanks of the thinned tooth space</translation>
+    </message>
+    <message>
+        <source>精度等級は 1 から 11 の範囲で指定してください</source>
+        <translation>Give the accuracy grade from 1 to 11</translation>
+    </message>
+    <message>
+        <source>ピン径 %1 mm は小さすぎて歯溝の両歯面に届きません</source>
+        <translation>A pin of %1 mm is too small to reach both flanks of the tooth space</translation>
+    </message>
+    <message>
+        <source>目標中心距離 %1 mm は基礎円で決まる限界 %2 mm 以下です</source>
+        <translation>The target centre distance %1 mm is at or below the limit %2 mm the base circles set</translation>
+    </message>
+    <message>
+        <source>またぎ歯数 %1 は 1 から %2</source>
+        <translation>number of teeth spanned %1 is 1 to %2</translation>
+    </message>
+    <message>
         <source>作成日 %1</source>
         <translation>Date %1</translation>
     </message>

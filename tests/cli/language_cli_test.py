@@ -78,6 +78,15 @@ class Language(unittest.TestCase):
                 p = run(args, env)
                 self.assertEqual(json.loads(p.stdout)["messages"], expected)
 
+    def test_texts_inside_the_json_of_other_commands(self):
+        rate = json.loads(run(["rate", "--lang", "en"]).stdout)
+        self.assertEqual(rate["standard"], "ISO 6336-1/-2/-3:2006 method B, ISO 6336-5:2003 (MQ),"
+                                           " ISO 1328-1:1995")
+        lines = run(["size", "--ratio", "3", "--center-distance", "100", "--lang", "en"])
+        summary = json.loads(lines.stdout.splitlines()[-1])["summary"]
+        self.assertEqual(summary["text"],
+                         "centre distance > maximum: 6,683, S_H < 1: 1,522, z2 > 300: 112")
+
     def test_unknown_language_is_a_usage_error(self):
         p = run(["calc", "--lang", "fr"])
         self.assertEqual(p.returncode, 64)
