@@ -278,7 +278,17 @@ QString Tr(const QString& japanese) {
 void TranslateTree(QWidget* root) {
   if (Installed() == Language::Japanese || root == nullptr) return;
   TranslateWidget(root);
-  for (QWidget* w : root->findChildren<QWidget*>()) TranslateWidget(w);
+  for (QWidget* w : root->findChildren<QWidget*>()) {
+    TranslateWidget(w);
+    // Placed controls have their boxes already: fitted now, the first
+    // frame is painted once.
+    QWidget* parent = w->parentWidget();
+    auto* label = qobject_cast<QLabel*>(w);
+    if (parent && !parent->layout() &&
+        ((label && !label->wordWrap()) || qobject_cast<QAbstractButton*>(w))) {
+      FitText(w);
+    }
+  }
 }
 
 void AddLanguageMenu(QMenu* menu, Language current) {
