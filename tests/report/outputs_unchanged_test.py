@@ -89,6 +89,8 @@ def outputs(cli, tmp):
         if os.path.exists(pdf):
             sheet = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True,
                                    text=True, check=True).stdout
+        # The day the sheet is made is no output of the pair's.
+        sheet = re.sub(r"作成日 \d{4}-\d{2}-\d{2}", "作成日 YYYY-MM-DD", sheet)
         out[f"{name}.sheet"] = status + "--- sheet\n" + sheet
         for gear in ("1", "2"):
             dxf = os.path.join(tmp, f"{name}{gear}.dxf")
