@@ -1298,10 +1298,6 @@ Range: </translation>
         <translation>Enter the other deviation as well</translation>
     </message>
     <message>
-        <source>ギア%1</source>
-        <translation>Gear %1</translation>
-    </message>
-    <message>
         <source>材料</source>
         <translation>Material</translation>
     </message>
@@ -2562,6 +2558,182 @@ Range: %2</translation>
     <message>
         <source>%1　%2</source>
         <translation>%1   %2</translation>
+    </message>
+    <message>
+        <source>実線</source>
+        <translation>Solid line</translation>
+    </message>
+    <message>
+        <source>一点鎖線 ____ _ ____ _</source>
+        <translation>Chain line ____ _ ____ _</translation>
+    </message>
+    <message>
+        <source>%1 %2 以下で入力してください</source>
+        <translation>Enter at most %1 %2</translation>
+    </message>
+    <message>
+        <source>1 以上 %1 未満で入力してください</source>
+        <translation>Enter at least 1 and below %1</translation>
+    </message>
+    <message>
+        <source>%1〜%2 の整数で入力してください</source>
+        <translation>Enter an integer from %1 to %2</translation>
+    </message>
+    <message>
+        <source>0 以上、歯元たけ未満で入力してください</source>
+        <translation>Enter at least 0 and below the dedendum</translation>
+    </message>
+    <message>
+        <source>0 以上で入力してください</source>
+        <translation>Enter 0 or more</translation>
+    </message>
+    <message>
+        <source>%1 以上で入力してください</source>
+        <translation>Enter %1 or more</translation>
+    </message>
+    <message>
+        <source>0 以上 %1 µm 未満で入力してください</source>
+        <translation>Enter at least 0 and below %1 µm</translation>
+    </message>
+    <message>
+        <source>基礎円直径より大きくしてください</source>
+        <translation>Make it larger than the base diameter</translation>
+    </message>
+    <message>
+        <source>歯底円直径より大きくしてください</source>
+        <translation>Make it larger than the root diameter</translation>
+    </message>
+    <message>
+        <source>基礎円半径の和より大きくしてください</source>
+        <translation>Make it larger than the sum of the base radii</translation>
+    </message>
+    <message>
+        <source>歯先修整量 C_a</source>
+        <translation>Tip relief C_a</translation>
+    </message>
+    <message>
+        <source>ねじれ角</source>
+        <translation>Helix angle</translation>
+    </message>
+    <message>
+        <source>%1：%2 の品質線 (%3) は %4〜%5 HV の範囲です</source>
+        <translation>%1: the quality line of %2 (%3) spans %4 to %5 HV</translation>
+    </message>
+    <message>
+        <source>３．ギア強度の簡易計算の「%1」：%2</source>
+        <translation>3. Simple strength calculation, &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>ギア１の歯数 %1 は歯形係数の表（12〜300）の外にあるため、強度は載せていません</source>
+        <translation>The strength is left out: gear 1 has %1 teeth, outside the form factor table (12 to 300)</translation>
+    </message>
+    <message>
+        <source>%1の計算結果が有限の数になりません</source>
+        <translation>The %1 does not come out as a finite number</translation>
+    </message>
+    <message>
+        <source>インボリュート関数の逆が求められません</source>
+        <translation>The inverse of the involute function cannot be found</translation>
+    </message>
+    <message>
+        <source>理想ピン径が求められません（円 (z + 2x)m が基礎円の内側にあります）</source>
+        <translation>The ideal pin diameter cannot be found (the circle (z + 2x)m lies inside the base circle)</translation>
+    </message>
+    <message>
+        <source>目標中心距離 %1 mm は遠すぎます（噛合い圧力角が %2° を超えます。最大 %3 mm）</source>
+        <translation>The target centre distance %1 mm is too far (the working pressure angle would exceed %2°; at most %3 mm)</translation>
+    </message>
+    <message>
+        <source>%1が数ではありません</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>%1の上の許容差 %2 が下の許容差 %3 より小さい</source>
+        <translation>The upper deviation %2 of the %1 is below the lower deviation %3</translation>
+    </message>
+    <message>
+        <source>%1の下の許容差 %2 mm では歯厚（基準円上 %3 mm）が 0 以下になります</source>
+        <translation>At the lower deviation %2 mm of the %1 the tooth thickness (%3 mm on the reference circle) is 0 or less</translation>
+    </message>
+    <message>
+        <source>%1の上の許容差 %2 mm では歯厚（基準円上 %3 mm）が円ピッチ %4 mm 以上になります</source>
+        <translation>At the upper deviation %2 mm of the %1 the tooth thickness (%3 mm on the reference circle) reaches the circular pitch %4 mm</translation>
+    </message>
+    <message>
+        <source>すべり率 ζ₁（ギア１の歯元）</source>
+        <translation>Specific sliding ζ₁ (root of gear 1)</translation>
+    </message>
+    <message>
+        <source>すべり率 ζ₁（ギア１の歯先）</source>
+        <translation>Specific sliding ζ₁ (tip of gear 1)</translation>
+    </message>
+    <message>
+        <source>すべり率 ζ₂（ギア２の歯元）</source>
+        <translation>Specific sliding ζ₂ (root of gear 2)</translation>
+    </message>
+    <message>
+        <source>すべり率 ζ₂（ギア２の歯先）</source>
+        <translation>Specific sliding ζ₂ (tip of gear 2)</translation>
+    </message>
+    <message>
+        <source>material (材料)</source>
+        <translation>material</translation>
+    </message>
+    <message>
+        <source>heat treatment (熱処理)</source>
+        <translation>heat treatment</translation>
+    </message>
+    <message>
+        <source>hardness (硬さ)</source>
+        <translation>hardness</translation>
+    </message>
+    <message>
+        <source>finishing (仕上方法)</source>
+        <translation>finishing</translation>
+    </message>
+    <message>
+        <source>remarks for the gear data tables (備考)</source>
+        <translation>remarks for the gear data tables</translation>
+    </message>
+    <message>
+        <source>※ %1 は ISO 1328-1:2013 の適用範囲（5 ≤ z ≤ 1000、5 ≤ d ≤ 15000 mm、0.5 ≤ m ≤ 70 mm、4 ≤ b ≤ 1200 mm）の外：式による参考値</source>
+        <translation>※ %1 lies outside the scope of ISO 1328-1:2013 (5 ≤ z ≤ 1000, 5 ≤ d ≤ 15000 mm, 0.5 ≤ m ≤ 70 mm, 4 ≤ b ≤ 1200 mm): values from the formulae, for reference</translation>
+    </message>
+    <message>
+        <source>歯数（ギア１）</source>
+        <translation>No. of teeth (gear 1)</translation>
+    </message>
+    <message>
+        <source>歯数（ギア２）</source>
+        <translation>No. of teeth (gear 2)</translation>
+    </message>
+    <message>
+        <source>歯先円直径（ギア１）</source>
+        <translation>Tip diameter (gear 1)</translation>
+    </message>
+    <message>
+        <source>歯先円直径（ギア２）</source>
+        <translation>Tip diameter (gear 2)</translation>
+    </message>
+    <message>
+        <source>ギア1</source>
+        <translation>Gear 1</translation>
+    </message>
+    <message>
+        <source>ギア2</source>
+        <translation>Gear 2</translation>
+    </message>
+    <message>
+        <source>ギア1・ギア2</source>
+        <translation>Gear 1 and gear 2</translation>
+    </message>
+    <message>
+        <source>%1 (gear 1)</source>
+        <translation>%1 (gear 1)</translation>
+    </message>
+    <message>
+        <source>%1 (gear 2)</source>
+        <translation>%1 (gear 2)</translation>
     </message>
 </context>
 </TS>

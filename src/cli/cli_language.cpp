@@ -3,6 +3,13 @@
 namespace spurgear::cli {
 namespace {
 
+bool HasJapanese(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0xE0) return true;
+  }
+  return false;
+}
+
 int LanguageSlot() {
   static const int slot = std::ios_base::xalloc();
   return slot;
@@ -45,16 +52,24 @@ Language LanguageOf(std::ios_base& stream) {
 }
 
 std::string RenderLine(Language language, std::string_view line) {
-  std::string whole = Render(language, line);
-  if (language == Language::Japanese || whole != line) return whole;
-  // A message closed with a full stop where it is printed.
-  if (line.ends_with(".")) {
-    const std::string_view bare = line.substr(0, line.size() - 1);
-    if (std::string r = Render(language, bare); r != bare) return r + ".";
+  if (language == Language::Japanese) return std::string(line);
+  // The whole line; a message closed with a full stop where it is printed;
+  // an option's name before its message. The first wholly English wins,
+  // else the first that changed.
+  std::vector<std::string> tries;
+  tries.push_back(Render(language, line));
+  if (line.ends_with(".")) tries.push_back(RenderLine(language, line.substr(0, line.size() - 1)) + ".");
+  if (const auto colon = line.find(": "); colon != std::string_view::npos) {
+    tries.push_back(std::string(line.substr(0, colon + 2)) +
+                    RenderLine(language, line.substr(colon + 2)));
   }
-  const auto colon = line.find(": ");
-  if (colon == std::string_view::npos) return whole;
-  return std::string(line.substr(0, colon + 2)) + RenderLine(language, line.substr(colon + 2));
+  for (const std::string& t : tries) {
+    if (!HasJapanese(t)) return t;
+  }
+  for (const std::string& t : tries) {
+    if (t != line) return t;
+  }
+  return std::string(line);
 }
 
 std::vector<std::string> RenderLines(Language language, const std::vector<std::string>& lines) {

@@ -60,6 +60,12 @@ std::vector<Pattern> Patterns() {
   return out;
 }
 
+// An argument is a number or a name: never across a line, and never a
+// message of its own behind a colon.
+bool PlainArgument(std::string_view a) {
+  return a.find('\n') == std::string_view::npos && a.find("：") == std::string_view::npos;
+}
+
 // Matches text[pos..] against the pattern from placeholder k on; each
 // argument is at least one byte.
 bool MatchFrom(const Pattern& p, std::string_view text, std::size_t pos, std::size_t k,
@@ -70,13 +76,12 @@ bool MatchFrom(const Pattern& p, std::string_view text, std::size_t pos, std::si
   if (last) {
     if (text.size() < pos + 1 + next.size() || !text.ends_with(next)) return false;
     args[k] = text.substr(pos, text.size() - next.size() - pos);
-    return args[k].find('\n') == std::string_view::npos;
+    return PlainArgument(args[k]);
   }
   for (std::size_t at = text.find(next, pos + 1); at != std::string_view::npos;
        at = text.find(next, at + 1)) {
     args[k] = text.substr(pos, at - pos);
-    // An argument is a number or a name: never across a line.
-    if (args[k].find('\n') != std::string_view::npos) return false;
+    if (!PlainArgument(args[k])) continue;
     if (MatchFrom(p, text, at + next.size(), k + 1, args)) return true;
   }
   return false;

@@ -158,7 +158,7 @@ void Header(Out& o, double minX, double minY, double maxX, double maxY, unsigned
   o.G(0, "SECTION"), o.G(2, "CLASSES"), o.G(0, "ENDSEC");
 }
 
-void Tables(Out& o, double cx, double cy, double height) {
+void Tables(Out& o, double cx, double cy, double height, Language language) {
   o.G(0, "SECTION");
   o.G(2, "TABLES");
 
@@ -176,11 +176,11 @@ void Tables(Out& o, double cx, double cy, double height) {
   for (auto [h, name] : {std::pair{kLtypeByBlock, "ByBlock"}, std::pair{kLtypeByLayer, "ByLayer"},
                          std::pair{kLtypeContinuous, "Continuous"}}) {
     o.Record("LTYPE", h, kLtypeTable, "AcDbLinetypeTableRecord", name);
-    o.G(3, h == kLtypeContinuous ? "実線" : "");
+    o.G(3, h == kLtypeContinuous ? Render(language, "実線") : "");
     o.G(72, 65), o.G(73, 0), o.N(40, 0);
   }
   o.Record("LTYPE", kLtypeChain, kLtypeTable, "AcDbLinetypeTableRecord", "CHAIN");
-  o.G(3, "一点鎖線 ____ _ ____ _");
+  o.G(3, Render(language, "一点鎖線 ____ _ ____ _"));
   o.G(72, 65), o.G(73, 4), o.N(40, kChainLength);
   for (double e : kChain) o.N(49, e), o.G(74, 0);
   o.G(0, "ENDTAB");
@@ -381,7 +381,7 @@ std::string RenderPartDrawingDxf(const PartDrawing& drawing) {
   DxfLines head;
   Out h(head);
   Header(h, minX, minY, maxX, maxY, o.next);
-  Tables(h, (minX + maxX) / 2, (minY + maxY) / 2, (maxY - minY) * 1.1);
+  Tables(h, (minX + maxX) / 2, (minY + maxY) / 2, (maxY - minY) * 1.1, d.language);
   DxfLines tail;
   Out t(tail);
   Objects(t);
