@@ -51,6 +51,15 @@ class Language(unittest.TestCase):
              " Reason: No such file or directory\n",
              "spurgear-cli: ファイル /nonexistent-dir/p.hgd を作成できません."
              " 理由: No such file or directory\n"),
+            # A message made of a field and its own message, behind an option.
+            (["rate", "--torque", "1e9"],
+             "spurgear-cli: --torque: Torque: Enter at most 100000000 N·m.\n",
+             "spurgear-cli: --torque: トルク：100000000 N·m 以下で入力してください.\n"),
+            (["tolerance", "--thickness-deviation1", "-0.1", "-0.05"],
+             "spurgear-cli: --thickness-deviation1: The upper deviation -0.100 of the tooth"
+             " thickness deviations of gear 1 is below the lower deviation -0.050.\n",
+             "spurgear-cli: --thickness-deviation1: ギア１の歯厚許容差の上の許容差 -0.100 が"
+             "下の許容差 -0.050 より小さい.\n"),
         ]
         for args, english, japanese in cases:
             with self.subTest(args=args):
