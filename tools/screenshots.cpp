@@ -2,8 +2,9 @@
 // window, from a real start-up, pairs with wide results, the inspection
 // window beside the main window, the tolerance, sliding and rating windows
 // and a save dialog.
-// Usage: spurgear-screenshots OUTDIR [SUFFIX]; with a suffix (run at another
-// QT_SCALE_FACTOR) only the meshing page is taken, as page1SUFFIX.png.
+// Usage: spurgear-screenshots [--lang en] OUTDIR [SUFFIX]; with a suffix (run
+// at another QT_SCALE_FACTOR) only the meshing page is taken, as
+// page1SUFFIX.png. --lang en takes the English window.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QTabWidget>
 #include <QThread>
 #include <cstdio>
+#include <string_view>
 
 #include "commands/memory_ports.h"
 #include "core/gear_record.h"
@@ -71,6 +73,12 @@ bool SaveSideBySide(QWidget* main, QWidget* beside, const QString& path) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  spurgear::Language language = spurgear::Language::Japanese;
+  if (argc > 2 && std::string_view(argv[1]) == "--lang") {
+    language = spurgear::LanguageNamed(argv[2]).value_or(language);
+    argv += 2;
+    argc -= 2;
+  }
   if (argc < 2) {
     std::fprintf(stderr, "usage: spurgear-screenshots OUTDIR\n");
     return 2;
@@ -79,7 +87,7 @@ int main(int argc, char** argv) {
   const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
   spurgear::MemoryBox box;
   spurgear::ScriptedDialogs dialogs;
-  spurgear::ui::Program p(&box, &dialogs);
+  spurgear::ui::Program p(&box, &dialogs, spurgear::ui::Startup::Whole, language);
   p.Show();
   auto click = [&](const char* name) { p.Find<QAbstractButton>(name)->click(); };
   auto type = [&](const char* name, const char* text) {

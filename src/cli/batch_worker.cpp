@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/cli_common.h"
+#include "cli/cli_language.h"
 #include "commands/control_names.h"
 #include "core/gear_record.h"
 #include "core/geometry.h"
@@ -138,7 +139,8 @@ PairWorker::PairWorker(const std::optional<std::string>& load, std::ostream& err
 }
 
 bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out) {
-  if (!row.inputError.empty()) return Fail(row, row.inputError, format, out);
+  const Language language = p_.state.language;
+  if (!row.inputError.empty()) return Fail(row, RenderLine(language, row.inputError), format, out);
   // Back to the started pair: the inputs the row leaves out are the ones
   // the program started with, and nothing of the previous row remains.
   p_.state.slot0() = started_;
@@ -158,12 +160,17 @@ bool PairWorker::Calculate(const Row& row, BatchFormat format, std::string& out)
   const PairRun run = CalculatePair(p_, o, unsaid_);
   unsaid_.str({});
   const Verdict verdict = Judge(run.outcome, p_.fields);
-  const std::vector<std::string>& lines = p_.messages.lines;
-  if (verdict.status == kExitFailed) return Fail(row, verdict.message, format, out);
+  std::vector<std::string> rendered;
+  if (language != Language::Japanese) rendered = RenderLines(language, p_.messages.lines);
+  const std::vector<std::string>& lines =
+      language == Language::Japanese ? p_.messages.lines : rendered;
+  if (verdict.status == kExitFailed) {
+    return Fail(row, RenderLine(language, verdict.message), format, out);
+  }
   if (verdict.status == kExitRefused) {
     std::vector<std::string> errors;
     for (const CheckLine& l : run.outcome.checkLines) {
-      if (l.severity == Severity::Error) errors.push_back(l.text);
+      if (l.severity == Severity::Error) errors.push_back(RenderLine(language, l.text));
     }
     return Fail(row, Join(errors, "; "), format, out, run.outcome.check, lines);
   }

@@ -5,12 +5,15 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <optional>
 #include <iostream>
 #include <streambuf>
 
 #include "cli/checked_output.h"
 #include "cli/cli_common.h"
 #include "cli/cli_drawing.h"
+#include "cli/cli_language.h"
 #include "cli/cli_step.h"
 #include "core/version.h"
 
@@ -20,14 +23,29 @@ namespace {
 
 // Starts every line written through it with the program's name, so that a
 // script's log says where each message came from.
+// In English each whole line is rendered first, so that a message made in
+// pieces is found in the catalogue as one.
 class PrefixedLines : public std::streambuf {
  public:
-  explicit PrefixedLines(std::ostream& dest) : dest_(dest) {}
+  PrefixedLines(std::ostream& dest, Language language) : dest_(dest), language_(language) {}
+  ~PrefixedLines() override {
+    if (!line_.empty()) dest_ << cli::kProgramName << ": " << cli::RenderLine(language_, line_);
+  }
 
  protected:
   int_type overflow(int_type c) override {
     if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
     const char ch = traits_type::to_char_type(c);
+    if (language_ == Language::English) {
+      if (ch != '\n' && ch != '\r') {
+        line_ += ch;
+        return c;
+      }
+      if (!line_.empty()) dest_ << cli::kProgramName << ": " << cli::RenderLine(language_, line_);
+      line_.clear();
+      dest_.put(ch);
+      return c;
+    }
     if (lineStart_ && ch != '\n' && ch != '\r') {
       dest_ << cli::kProgramName << ": ";
       lineStart_ = false;
@@ -43,7 +61,9 @@ class PrefixedLines : public std::streambuf {
 
  private:
   std::ostream& dest_;
+  Language language_;
   bool lineStart_ = true;
+  std::string line_;  // English: the line so far
 };
 
 // Options that take two values name both (Z1 Z2) rather than one twice.
@@ -85,15 +105,26 @@ constexpr const char* kExitStatus =
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& rawErr) {
-  PrefixedLines prefixed(rawErr);
+int RunCli(const std::vector<std::string>& givenArgs, std::istream& in, std::ostream& out,
+           std::ostream& rawErr, Language fallback) {
+  std::vector<std::string> args = givenArgs;
+  std::optional<Language> chosen;
+  std::string refused;
+  if (!cli::TakeLanguageOption(args, chosen, refused)) {
+    rawErr << cli::kProgramName << ": --lang takes en or ja, not '" << refused << "'\n";
+    return 64;
+  }
+  const Language language = chosen.value_or(fallback);
+  PrefixedLines prefixed(rawErr, language);
   std::ostream err(&prefixed);
+  cli::SetLanguage(err, language);
+  cli::SetLanguage(out, language);
   CLI::App app{"Calculates a pair of external involute spur gears without the window and\n"
                "prints JSON. Each command starts as the program does (default pair: module 1,\n"
                "15 and 25 teeth, no shift, 20 degrees), or from a file with --load, then\n"
                "acts as the window's commands would. Lengths are in mm, angles in degrees\n"
-               "unless named.",
+               "unless named. Messages are Japanese unless --lang en is given, or LANGUAGE\n"
+               "or else LANG names English (en, en_US.UTF-8); --lang ja keeps Japanese.",
                cli::kProgramName};
   app.require_subcommand(1);
   app.formatter(std::make_shared<OptionFormatter>());
@@ -158,6 +189,11 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   return 64;
 }
 
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  return RunCli(args, in, out, err, Language::Japanese);
+}
+
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   return RunCli(args, std::cin, out, err);
 }
@@ -169,9 +205,18 @@ int RunCli(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   cli::CheckedOutput checked(STDOUT_FILENO);
   std::ostream out(&checked);
-  const int status = RunCli(args, std::cin, out, std::cerr);
+  const Language fromEnvironment =
+      LanguageOfEnvironment(std::getenv("LANGUAGE"), std::getenv("LANG"));
+  std::vector<std::string> rest = args;
+  std::optional<Language> chosen;
+  std::string refused;
+  cli::TakeLanguageOption(rest, chosen, refused);
+  const int status = RunCli(args, std::cin, out, std::cerr, fromEnvironment);
   const cli::Verdict v = cli::JudgeOutput(status, checked.Close());
-  if (!v.message.empty()) std::cerr << cli::kProgramName << ": " << v.message << "\n";
+  if (!v.message.empty()) {
+    std::cerr << cli::kProgramName << ": "
+              << cli::RenderLine(chosen.value_or(fromEnvironment), v.message) << "\n";
+  }
   return v.status;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/language.h"
+
 namespace spurgear {
 
 int RunCli(int argc, char** argv);
@@ -13,5 +15,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 // The same with standard input given (batch reads it).
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err);
+// The same with the language to speak when the arguments carry no --lang
+// (the others speak Japanese then; the program passes its environment's).
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err, Language fallback);
 
 }  // namespace spurgear

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_common.h"
+#include "cli/cli_language.h"
 #include "commands/control_names.h"
 
 namespace spurgear::cli {
@@ -62,7 +63,7 @@ Subcommand AddBacklash(CLI::App& app, std::ostream& out, std::ostream& err) {
             const bool saved = SaveIfAsked(p, options->pair, err);
 
             nlohmann::json j;
-            j["messages"] = p.messages.lines;
+            j["messages"] = RenderLines(LanguageOf(out), p.messages.lines);
             j["results"] = CurrentResults(p);
             j["rotation"] = Number(page.rotation);
             for (const char* name : {kRotationField, kLowerGapField, kUpperGapField})

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_common.h"
+#include "cli/cli_language.h"
 #include "commands/control_names.h"
 #include "core/errors.h"
 
@@ -25,7 +26,7 @@ Subcommand AddCalc(CLI::App& app, std::ostream& out, std::ostream& err) {
             if (run.status == kExitFailed) return kExitFailed;
             nlohmann::json j;
             j["check"] = run.outcome.check;
-            j["messages"] = p.messages.lines;
+            j["messages"] = RenderLines(LanguageOf(out), p.messages.lines);
             j["record"] = RecordJson(p.state.slot0());
             j["results"] = CurrentResults(p);
             nlohmann::json fields;

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/cli_common.h"
+#include "cli/cli_language.h"
 #include "commands/control_names.h"
 #include "core/errors.h"
 
@@ -35,6 +36,9 @@ void AddPairOptions(CLI::App& command, PairOptions& o) {
 }
 
 bool StartPair(MemoryProgram& p, const std::optional<std::string>& load, std::ostream& err) {
+  // What the commands write for reading (sheets, drawings) is in the
+  // language the messages are.
+  p.state.language = LanguageOf(err);
   p.StartUp();
   if (!p.box.errors.empty()) {
     err << p.box.errors.back() << "\n";

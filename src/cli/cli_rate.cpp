@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_common.h"
+#include "cli/cli_language.h"
 #include "cli/cli_rate.h"
 #include "commands/rating_commands.h"
 #include "core/errors.h"
@@ -263,7 +264,7 @@ Subcommand AddRate(CLI::App& app, std::ostream& out, std::ostream& err) {
                 throw CommandError(RatingRefusal(e, o->rating.prefix));
               }
               if (!r) return Refuse(err, "計算結果がありません");
-              PrintJson(out, {{"standard", rating::StandardName(q.quality)},
+              PrintJson(out, {{"standard", Render(LanguageOf(out), rating::StandardName(q.quality))},
                               {"factors", FactorsJson(*r)},
                               {"gear1", GearJson(r->gear[0])},
                               {"gear2", GearJson(r->gear[1])},

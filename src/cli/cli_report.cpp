@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli/cli_common.h"
+#include "cli/cli_language.h"
 #include "cli/cli_rate.h"
 #include "cli/cli_tolerance.h"
 #include "commands/control_names.h"
@@ -84,6 +85,7 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
               return kExitFailed;
             }
             std::ostringstream messages;
+            SetLanguage(messages, LanguageOf(err));
             MemoryProgram p;
             const PairRun run = RunPair(p, o->pair, messages);
             const bool saved = SaveIfAsked(p, o->pair, messages);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_common.h"
+#include "cli/cli_language.h"
 #include "cli/cli_rate.h"
 #include "commands/rating_commands.h"
 #include "commands/sizing_commands.h"
@@ -209,7 +210,7 @@ Subcommand AddSize(CLI::App& app, std::ostream& out, std::ostream& err) {
                              {{"examined", r.examined},
                               {"candidates", r.candidates.size()},
                               {"rejected", rejected},
-                              {"text", RejectionText(r, q)}}}});
+                              {"text", RejectionText(r, q, LanguageOf(out))}}}});
             return kExitDone;
           }};
 }

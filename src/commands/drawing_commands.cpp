@@ -100,6 +100,7 @@ std::string PartDrawingDxfBytes(const Commands& c, int gear) {
   d.referenceDia = static_cast<double>(static_cast<long double>(g.z) * g.m);
   d.rootDia = g.df;
   d.table = BuildGearDataTable(r, gear, CurrentTableInputs(c));
+  d.language = c.state.language;
   return RenderPartDrawingDxf(d);
 }
 
@@ -112,7 +113,8 @@ std::string ToothTemplateSvgBytes(const Commands& c, int gear) {
   return RenderTemplateSvg(
       f, std::string("歯形テンプレート ") + GearName(gear) + " (m " + module + ", z " + teeth + ")",
       std::string("歯形テンプレート ") + GearName(gear) + "　m " + module + "　z " + teeth + "　x " +
-          FormatInput(g.x) + "　α " + FormatInput(PressureAngleDegrees(r.PressureAngleIndex)) + "°");
+          FormatInput(g.x) + "　α " + FormatInput(PressureAngleDegrees(r.PressureAngleIndex)) + "°",
+      c.state.language);
 }
 
 // The whole file is made, or the command refused, before the dialog opens;

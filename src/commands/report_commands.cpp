@@ -114,6 +114,7 @@ std::string TodayText() {
 SheetData CollectSheet(const Commands& c, const std::string& date, bool forSheet) {
   const GearPairRecord& r = c.state.slot0();
   SheetData d;
+  d.language = c.state.language;
   d.date = date;
   d.version = kVersion;
 

@@ -23,7 +23,8 @@ std::string GroupedCount(long count) {
   return count < 0 ? "-" + digits : digits;
 }
 
-std::string RejectionText(const sizing::Outcome& outcome, const sizing::Request& request) {
+std::string RejectionText(const sizing::Outcome& outcome, const sizing::Request& request,
+                          Language language) {
   std::vector<std::pair<long, std::size_t>> counts;
   for (std::size_t i = 0; i < sizing::kReasonCount; ++i) {
     if (outcome.rejected[i] > 0) counts.emplace_back(outcome.rejected[i], i);
@@ -31,11 +32,12 @@ std::string RejectionText(const sizing::Outcome& outcome, const sizing::Request&
   // Most first; equal counts in the order the search tests them.
   std::stable_sort(counts.begin(), counts.end(),
                    [](const auto& a, const auto& b) { return a.first > b.first; });
-  if (counts.empty()) return "なし";
+  if (counts.empty()) return Render(language, "なし");
   std::string text;
   for (const auto& [n, i] : counts) {
     if (!text.empty()) text += ", ";
-    text += sizing::ReasonText(static_cast<sizing::Reason>(i), request) + ": " + GroupedCount(n);
+    text += Render(language, sizing::ReasonText(static_cast<sizing::Reason>(i), request)) + ": " +
+            GroupedCount(n);
   }
   return text;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "commands/commands.h"
+#include "core/language.h"
 #include "report/sizing.h"
 
 namespace spurgear {
@@ -16,8 +17,9 @@ sizing::Outcome RunSizing(const sizing::Request& request,
                           const sizing::Progress& progress = {});
 
 // The counts of the reasons, most first: "ｱﾝﾀﾞｰｶｯﾄ: 412, S_F < 1.4: 1,055";
-// "なし" when nothing was rejected.
-std::string RejectionText(const sizing::Outcome& outcome, const sizing::Request& request);
+// "なし" when nothing was rejected. Each reason in `language`.
+std::string RejectionText(const sizing::Outcome& outcome, const sizing::Request& request,
+                          Language language = Language::Japanese);
 
 // A count with a comma between each three digits: 1,055.
 std::string GroupedCount(long count);

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/gear_record.h"
+#include "core/language.h"
 #include "core/outlines.h"
 
 namespace spurgear {
@@ -43,6 +44,10 @@ struct AppState {
   // or file load: its results belong to its inputs while these match.
   GearPairRecord resultsOf{};
   bool hasResults = false;
+
+  // The language the user reads, chosen at start; what the commands make
+  // for reading (the calculation sheet, the drawings' tables) is in it.
+  Language language = Language::Japanese;
 
   GearPairRecord& slot0() { return table[0]; }
   const GearPairRecord& slot0() const { return table[0]; }

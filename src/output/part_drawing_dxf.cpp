@@ -159,7 +159,7 @@ void Header(Out& o, double minX, double minY, double maxX, double maxY, unsigned
   o.G(0, "SECTION"), o.G(2, "CLASSES"), o.G(0, "ENDSEC");
 }
 
-void Tables(Out& o, double cx, double cy, double height) {
+void Tables(Out& o, double cx, double cy, double height, Language language) {
   o.G(0, "SECTION");
   o.G(2, "TABLES");
 
@@ -177,11 +177,11 @@ void Tables(Out& o, double cx, double cy, double height) {
   for (auto [h, name] : {std::pair{kLtypeByBlock, "ByBlock"}, std::pair{kLtypeByLayer, "ByLayer"},
                          std::pair{kLtypeContinuous, "Continuous"}}) {
     o.Record("LTYPE", h, kLtypeTable, "AcDbLinetypeTableRecord", name);
-    o.G(3, h == kLtypeContinuous ? "実線" : "");
+    o.G(3, h == kLtypeContinuous ? Render(language, "実線") : "");
     o.G(72, 65), o.G(73, 0), o.N(40, 0);
   }
   o.Record("LTYPE", kLtypeChain, kLtypeTable, "AcDbLinetypeTableRecord", "CHAIN");
-  o.G(3, "一点鎖線 ____ _ ____ _");
+  o.G(3, Render(language, "一点鎖線 ____ _ ____ _"));
   o.G(72, 65), o.G(73, 4), o.N(40, kChainLength);
   for (double e : kChain) o.N(49, e), o.G(74, 0);
   o.G(0, "ENDTAB");
@@ -313,7 +313,15 @@ void Segment(Out& o, const char* layer, double x1, double y1, double x2, double 
 
 }  // namespace
 
-std::string RenderPartDrawingDxf(const PartDrawing& d) {
+std::string RenderPartDrawingDxf(const PartDrawing& drawing) {
+  // The table in the drawing's language, before its columns are measured.
+  PartDrawing d = drawing;
+  d.table.title = Render(d.language, d.table.title);
+  for (DataTableRow& row : d.table.rows) {
+    row.item = Render(d.language, row.item);
+    row.detail = Render(d.language, row.detail);
+    row.value = Render(d.language, row.value);
+  }
   const FineOutline& f = d.outline;
   const double ra = f.tipRadius;
   const double over = std::clamp(0.1 * ra, 3.0, 10.0);
@@ -386,7 +394,7 @@ std::string RenderPartDrawingDxf(const PartDrawing& d) {
   DxfLines head;
   Out h(head);
   Header(h, minX, minY, maxX, maxY, o.next);
-  Tables(h, (minX + maxX) / 2, (minY + maxY) / 2, (maxY - minY) * 1.1);
+  Tables(h, (minX + maxX) / 2, (minY + maxY) / 2, (maxY - minY) * 1.1, d.language);
   DxfLines tail;
   Out t(tail);
   Objects(t);

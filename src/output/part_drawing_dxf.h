@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/data_table.h"
+#include "core/language.h"
 #include "output/fine_outline.h"
 
 namespace spurgear {
@@ -14,7 +15,8 @@ struct PartDrawing {
   FineOutline outline;
   double referenceDia = 0;  // z·m, the thin chain circle
   double rootDia = 0;
-  DataTable table;
+  DataTable table;          // made in Japanese
+  Language language = Language::Japanese;  // the table is written in it
 };
 
 // The whole file at 1:1, CR LF line ends.

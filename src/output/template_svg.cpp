@@ -49,8 +49,10 @@ double CaptionWidth(std::string_view text) {
 
 }  // namespace
 
-std::string RenderTemplateSvg(const FineOutline& f, std::string_view title,
-                              std::string_view caption) {
+std::string RenderTemplateSvg(const FineOutline& f, std::string_view japaneseTitle,
+                              std::string_view japaneseCaption, Language language) {
+  const std::string title = Render(language, japaneseTitle);
+  const std::string caption = Render(language, japaneseCaption);
   const double half = f.tipRadius + kTemplateStroke / 2;
   // Below the gear: the caption, then the scale bar with its label.
   constexpr double kMargin = 3;

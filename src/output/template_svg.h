@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/language.h"
 #include "output/fine_outline.h"
 
 namespace spurgear {
@@ -16,8 +17,8 @@ inline constexpr double kTemplateTextHeight = 3.5;  // mm
 
 // y up as in the DXF (the SVG's y is turned over), the gear's centre at the
 // origin. `title` names the gear in the file's title, `caption` on the
-// sheet.
+// sheet; both are made in Japanese and written in `language`.
 std::string RenderTemplateSvg(const FineOutline& outline, std::string_view title,
-                              std::string_view caption);
+                              std::string_view caption, Language language = Language::Japanese);
 
 }  // namespace spurgear

@@ -8,6 +8,7 @@
 
 #include "core/data_table.h"
 #include "core/geometry.h"
+#include "core/language.h"
 #include "core/outlines.h"
 #include "design/measurement.h"
 
@@ -49,6 +50,10 @@ struct SheetSection {
 };
 
 struct SheetData {
+  // The language every text of the sheet and the drawing is written in; the
+  // texts below are made in Japanese.
+  Language language = Language::Japanese;
+
   // Heading.
   std::string date;     // e.g. "2026-12-07"
   std::string version;  // the program's version

@@ -111,7 +111,7 @@ std::string Compact(const std::string& text) {
 }
 
 void DrawPage(cairo_t* cr, const SheetData& d) {
-  Writer w(cr);
+  Writer w(cr, d.language);
   const double left = kMargin, right = kPageWidth - kMargin;
   const double gap = 8.0;
   const double column = (right - left - gap) / 2;

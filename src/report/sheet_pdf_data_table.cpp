@@ -57,7 +57,7 @@ double DrawDataTable(cairo_t* cr, Writer& w, const DataTable& t, double x, doubl
 
 void DrawDataTablePage(cairo_t* cr, const SheetData& d, double left, double right,
                        double bottom) {
-  Writer w(cr);
+  Writer w(cr, d.language);
   w.Text(left, 20.0, "要目表", 18.0);
   w.Text(right, 20.0, "JIS B 0003", 8.5, Align::Right, kGrey);
   Line(cr, left, 26.5, right, 26.5, 0.6, kBlack);

@@ -26,10 +26,11 @@ inline constexpr double kTextSize = 9.0;  // points, the tables' and labels' tex
 enum class Align { Left, Centre, Right };
 
 // Text through one Pango context whose resolution makes a point of font
-// size a point on paper while Cairo's user unit is the millimetre.
+// size a point on paper while Cairo's user unit is the millimetre. Every text
+// is measured and written in the sheet's language.
 class Writer {
  public:
-  explicit Writer(cairo_t* cr);
+  explicit Writer(cairo_t* cr, Language language = Language::Japanese);
   ~Writer();
   Writer(const Writer&) = delete;
   Writer& operator=(const Writer&) = delete;
@@ -50,6 +51,7 @@ class Writer {
 
  private:
   cairo_t* cr_;
+  Language language_;
   PangoContext* context_;
   PangoLayout* layout_;
   PangoFontDescription* font_;

@@ -57,7 +57,7 @@ void BodyRow(Writer& w, const Columns& c, double y, const SheetRow& row) {
 
 void DrawSectionPages(cairo_t* cr, const SheetData& d, double left, double right, double top,
                       double bottom, int firstNumber) {
-  Writer w(cr);
+  Writer w(cr, d.language);
   const Columns c = ColumnsFor(left, right);
   double y = top;
   auto newPage = [&] {

@@ -13,7 +13,7 @@ constexpr const char* kFace = "IPAPGothic";
 
 }  // namespace
 
-Writer::Writer(cairo_t* cr) : cr_(cr) {
+Writer::Writer(cairo_t* cr, Language language) : cr_(cr), language_(language) {
   context_ = pango_cairo_create_context(cr);
   pango_cairo_context_set_resolution(context_, 25.4);
   // Glyph positions rounded to whole user units would be whole millimetres.
@@ -35,7 +35,8 @@ Writer::~Writer() {
   g_object_unref(context_);
 }
 
-void Writer::Measure(std::string_view text, double size, double& width, double& height) {
+void Writer::Measure(std::string_view original, double size, double& width, double& height) {
+  const std::string text = Render(language_, original);
   pango_font_description_set_size(font_, static_cast<int>(std::lround(size * PANGO_SCALE)));
   pango_layout_set_font_description(layout_, font_);
   pango_layout_set_text(layout_, text.data(), static_cast<int>(text.size()));
@@ -48,7 +49,7 @@ void Writer::Measure(std::string_view text, double size, double& width, double& 
 double Writer::Text(double x, double middle, std::string_view raw, double size, Align align,
                     Rgb colour, double maxWidth) {
   // A cell holds one line, whatever its text came from.
-  const std::string text = OneLine(raw);
+  const std::string text = OneLine(Render(language_, raw));
   double w, h;
   Measure(text, size, w, h);
   if (maxWidth > 0 && w > maxWidth) {

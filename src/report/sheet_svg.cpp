@@ -145,8 +145,10 @@ std::string RenderMeshSvg(const SheetData& d) {
   s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + Num(box.width) +
        "mm\" height=\"" + Num(box.height) + "mm\" viewBox=\"" + Num(box.minX) + " " +
        Num(box.minY) + " " + Num(box.width) + " " + Num(box.height) + "\">\n";
-  s += "<title>かみ合い図 (m " + FormatInput(d.module) + ", z " + std::to_string(d.teeth1) + "/" +
-       std::to_string(d.teeth2) + ")</title>\n";
+  s += "<title>" +
+       Render(d.language, "かみ合い図 (m " + FormatInput(d.module) + ", z " +
+                              std::to_string(d.teeth1) + "/" + std::to_string(d.teeth2) + ")") +
+       "</title>\n";
   s += "<desc>spurgear " + d.version + "; units: mm</desc>\n";
 
   // Centre lines, thin chain lines.
@@ -186,7 +188,7 @@ std::string RenderMeshSvg(const SheetData& d) {
          "\" r=\"" + Num(0.6 * u) + "\" fill=\"none\" stroke=\"#000000\" stroke-width=\"" +
          Num(kThin) + "\"/>\n";
     s += "<text class=\"name\" x=\"" + Num(g.at.name.x) + "\" y=\"" + Num(g.at.name.y) + font +
-         Num(l.size) + "\" text-anchor=\"" + anchor + "\">" + g.label + "</text>\n";
+         Num(l.size) + "\" text-anchor=\"" + anchor + "\">" + Render(d.language, g.label) + "</text>\n";
     // The working pitch circle's label, its leader from the label's corner
     // to the circle.
     s += "<line class=\"leader\" x1=\"" + Num(g.at.pitch.x) + "\" y1=\"" + Num(g.at.pitch.y) +
@@ -194,7 +196,7 @@ std::string RenderMeshSvg(const SheetData& d) {
          "\" stroke=\"#1a4dcc\" stroke-width=\"" + Num(kThin) + "\"/>\n";
     s += "<text class=\"pitch-label\" x=\"" + Num(g.at.pitch.x) + "\" y=\"" +
          Num(g.at.pitch.y + 0.85 * l.size) + font + Num(l.size) + "\" text-anchor=\"" + anchor +
-         "\" fill=\"#1a4dcc\">" + PitchLabel(g.pitch) + "</text>\n";
+         "\" fill=\"#1a4dcc\">" + Render(d.language, PitchLabel(g.pitch)) + "</text>\n";
     s += "</g>\n";
   }
 
@@ -215,8 +217,8 @@ std::string RenderMeshSvg(const SheetData& d) {
        "," + Num(y) + " L" + Num(x2 - a) + "," + Num(y - h) + " L" + Num(x2 - a) + "," +
        Num(y + h) + " Z\"/>\n";
   s += "<text stroke=\"none\" x=\"" + Num((x1 + x2) / 2) + "\" y=\"" + Num(y - u) + font +
-       Num(3 * u) + "\" text-anchor=\"middle\">中心距離 " + FormatResult(d.centreDistance) +
-       "</text>\n";
+       Num(3 * u) + "\" text-anchor=\"middle\">" +
+       Render(d.language, "中心距離 " + FormatResult(d.centreDistance)) + "</text>\n";
   s += "</g>\n";
   s += "</svg>\n";
   return s;

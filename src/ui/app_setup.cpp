@@ -16,7 +16,7 @@ QIcon ProgramIcon() {
   return QIcon(QStringLiteral(":/spurgear/spurgear.png"));
 }
 
-void PrepareApplication() {
+void PrepareApplication(Language language) {
   static bool done = false;
   if (done || QCoreApplication::instance() == nullptr) return;
   done = true;
@@ -24,7 +24,8 @@ void PrepareApplication() {
   // before a file is replaced) speak the program's language. Without the
   // translations installed they stay in English, and the program still runs.
   static QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+  if (language == Language::Japanese &&
+      qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                    QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(&qtTexts);
   }

@@ -3,10 +3,13 @@
 // in Japanese, the window icon and the desktop file's name.
 #include <QIcon>
 
+#include "core/language.h"
+
 namespace spurgear::ui {
 
-// Once per process; later calls do nothing.
-void PrepareApplication();
+// Once per process; later calls do nothing. Qt's own texts are Japanese
+// only for a Japanese window; in English they stay Qt's own English.
+void PrepareApplication(Language language = Language::Japanese);
 
 // The program's icon, compiled in from data/spurgear.png (drawn from
 // data/spurgear.svg, which the desktop's icon theme gets).

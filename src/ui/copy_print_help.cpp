@@ -19,6 +19,7 @@
 #include "core/errors.h"
 #include "output/grid_text.h"
 #include "ui/qt_ports.h"
+#include "ui/translation.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -83,10 +84,14 @@ void QtDesktop::WriteWindowPdf(const std::string& path) {
 }
 
 QUrl HelpPageUrl() {
-  // Beside the executable in a build; under share/ once installed.
+  // Beside the executable in a build; under share/ once installed. The
+  // English page stands beside the Japanese one.
   const QString dir = QCoreApplication::applicationDirPath();
-  const QString beside = dir + QStringLiteral("/help/frame.htm");
-  const QString installed = dir + QStringLiteral("/../share/spurgear/help/frame.htm");
+  const QString page = WindowLanguage::Current() == Language::English
+                           ? QStringLiteral("frame_en.htm")
+                           : QStringLiteral("frame.htm");
+  const QString beside = dir + QStringLiteral("/help/") + page;
+  const QString installed = dir + QStringLiteral("/../share/spurgear/help/") + page;
   if (!QFileInfo::exists(beside) && QFileInfo::exists(installed)) {
     return QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath());
   }

@@ -33,7 +33,7 @@ void PaintFitted(QPainter& painter, QSize page, const QImage& picture);
 // The page the printer would print, as a one-page A4 PDF document.
 QByteArray WindowPdf(const QImage& picture);
 
-// help/frame.htm in the directory of the executable.
+// help/frame.htm (frame_en.htm in English) in the directory of the executable.
 QUrl HelpPageUrl();
 
 }  // namespace spurgear::ui

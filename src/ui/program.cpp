@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 
@@ -54,12 +55,15 @@ class StartupRest : public QObject {
 
 }  // namespace
 
-Program::Program(MessageBoxPort* box, DialogPort* dialogs, Startup startup)
-    : state(std::make_unique<AppState>()) {
+Program::Program(MessageBoxPort* box, DialogPort* dialogs, Startup startup, Language language)
+    : state(std::make_unique<AppState>()), language(language) {
+  state->language = language;
   // The title only: a display name would be appended to every window title.
-  QCoreApplication::setApplicationName(ApplicationTitle());
-  PrepareApplication();
+  QCoreApplication::setApplicationName(Tr(ApplicationTitle()));
+  PrepareApplication(language);
   form1 = std::make_unique<TForm1>(*state, box, dialogs);
+  if (auto* help = form1->Find<QMenu>("Help1")) AddLanguageMenu(help, language);
+  TranslateTree(form1.get());
   if (startup == Startup::Whole) FinishStartup();
 }
 

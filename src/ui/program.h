@@ -18,6 +18,7 @@
 
 #include "ui/history_window.h"
 #include "ui/main_window.h"
+#include "ui/translation.h"
 
 namespace spurgear::ui {
 
@@ -31,9 +32,9 @@ struct Program {
   // window (which computes and draws the default pair), then the hidden
   // history window, and runs its creation handler. With WindowFirst the
   // history window and the ＴＯＯＬ windows' menu items wait for
-  // FinishStartup.
+  // FinishStartup. The windows speak `language`.
   explicit Program(MessageBoxPort* box = nullptr, DialogPort* dialogs = nullptr,
-                   Startup startup = Startup::Whole);
+                   Startup startup = Startup::Whole, Language language = Language::Japanese);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -59,6 +60,7 @@ struct Program {
   }
 
   std::unique_ptr<AppState> state;  // large: allocated once, here
+  WindowLanguage language;          // before the windows, gone after them
   std::unique_ptr<TForm1> form1;
   std::unique_ptr<HistoryWindow> form2;
 };

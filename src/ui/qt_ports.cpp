@@ -19,6 +19,7 @@
 
 #include "commands/control_names.h"
 #include "ui/plot.h"
+#include "ui/translation.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -69,10 +70,10 @@ class NameOnlyIconProvider : public QFileIconProvider {
     return icon(info.isDir() ? QAbstractFileIconProvider::Folder : QAbstractFileIconProvider::File);
   }
   QString type(const QFileInfo& info) const override {
-    if (info.isDir()) return QStringLiteral("フォルダー");
+    if (info.isDir()) return Tr(QStringLiteral("フォルダー"));
     const QString suffix = info.suffix();
-    if (suffix.isEmpty()) return QStringLiteral("ファイル");
-    return QStringLiteral("%1 ファイル").arg(suffix);
+    if (suffix.isEmpty()) return Tr(QStringLiteral("ファイル"));
+    return Tr(QStringLiteral("%1 ファイル").arg(suffix));
   }
 };
 

@@ -21,6 +21,7 @@
 #include "core/number_text.h"
 #include "ui/follow_slot0.h"
 #include "ui/main_window.h"
+#include "ui/translation.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -334,7 +335,7 @@ void SizingWindow::ShowOutcome() {
   QString text = QStringLiteral("候補 %1 件（%2 組を検査）　除外: %3")
                      .arg(Q(GroupedCount(static_cast<long>(outcome_.candidates.size()))),
                           Q(GroupedCount(outcome_.examined)),
-                          Q(RejectionText(outcome_, request_)));
+                          Q(RejectionText(outcome_, request_, WindowLanguage::Current())));
   if (outcome_.cancelled) text = QStringLiteral("中止しました。") + text;
   if (static_cast<std::size_t>(rows) < outcome_.candidates.size()) {
     text += QStringLiteral("　（上位 %1 件を表示）").arg(rows);

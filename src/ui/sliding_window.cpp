@@ -13,6 +13,7 @@
 #include "core/number_text.h"
 #include "ui/follow_slot0.h"
 #include "ui/main_window.h"
+#include "ui/translation.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -78,13 +79,13 @@ void SlidingChart::paintEvent(QPaintEvent*) {
     // A single-contact zone narrower than its label gets the label whole,
     // centred over it and kept inside the chart; a 二歯 label it would run
     // into is left out.
-    const QString single = QStringLiteral("一歯かみ合い");
+    const QString single = Tr(QStringLiteral("一歯かみ合い"));
     const double w = std::fmax(X(to) - X(from), fm.horizontalAdvance(single) + 4.0);
     const double x = std::max(double(left), std::min((X(from) + X(to) - w) / 2, right - w));
     const QRectF singleAt(x, zoneY - fm.height(), w, fm.height());
     p.drawText(singleAt, Qt::AlignCenter, single);
     if (from > 0) {
-      const QString two = QStringLiteral("二歯");
+      const QString two = Tr(QStringLiteral("二歯"));
       const double tw = fm.horizontalAdvance(two);
       const QRectF twoAt[2] = {
           QRectF(X(0), zoneY - fm.height(), X(from) - X(0), fm.height()),
@@ -110,16 +111,16 @@ void SlidingChart::paintEvent(QPaintEvent*) {
   p.translate(2, (top + bottom) / 2.0);
   p.rotate(-90);
   p.drawText(QRectF(-(bottom - top) / 2.0, 0, bottom - top, fm.height()), Qt::AlignCenter,
-             QStringLiteral("すべり率 ζ"));
+             Tr(QStringLiteral("すべり率 ζ")));
   p.restore();
   p.drawLine(QPointF(right, top), QPointF(right, bottom));
   p.drawText(QRectF(left - 20, bottom + 2, 40, fm.height()), Qt::AlignCenter, QStringLiteral("A"));
   p.drawText(QRectF(right - 20, bottom + 2, 40, fm.height()), Qt::AlignCenter, QStringLiteral("E"));
   p.drawText(QRectF(left, bottom + 2, right - left, fm.height()), Qt::AlignCenter,
-             QStringLiteral("かみ合い線上の位置（A かみ合い始め → E かみ合い終わり、長さ %1 mm）")
-                 .arg(Q(FormatFixed(length, 3, 11))));
+             Tr(QStringLiteral("かみ合い線上の位置（A かみ合い始め → E かみ合い終わり、長さ %1 mm）")
+                 .arg(Q(FormatFixed(length, 3, 11)))));
   p.drawText(QRectF(left, bottom + 2 + fm.height(), right - left, fm.height()), Qt::AlignCenter,
-             QStringLiteral("ギア１の歯元 → 歯先　／　ギア２の歯先 → 歯元"));
+             Tr(QStringLiteral("ギア１の歯元 → 歯先　／　ギア２の歯先 → 歯元")));
 
   // The curves, broken where the flank is no involute, clipped to the chart.
   p.setClipRect(QRectF(left, top, right - left, bottom - top));
@@ -150,8 +151,8 @@ void SlidingChart::paintEvent(QPaintEvent*) {
     p.setPen(QPen(g == 0 ? kGear1 : kGear2, 2));
     p.drawLine(lx, ly + fm.height() / 2, lx + 24, ly + fm.height() / 2);
     p.setPen(Qt::black);
-    p.drawText(lx + 30, ly + fm.ascent(), g == 0 ? QStringLiteral("ζ₁（ギア１）")
-                                                 : QStringLiteral("ζ₂（ギア２）"));
+    p.drawText(lx + 30, ly + fm.ascent(), g == 0 ? Tr(QStringLiteral("ζ₁（ギア１）"))
+                                                 : Tr(QStringLiteral("ζ₂（ギア２）")));
   }
 }
 

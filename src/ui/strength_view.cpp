@@ -13,6 +13,7 @@
 #include "commands/form_defaults.h"
 #include "strength/lewis.h"
 #include "ui/pages.h"
+#include "ui/translation.h"
 #include "ui/widgets.h"
 
 namespace spurgear::ui {
@@ -34,7 +35,7 @@ class FormFactorChart {
 
     p.setPen(Qt::black);
     p.drawText(QRect(0, 4, LogicalSize(image_).width(), 14), Qt::AlignHCenter,
-               QStringLiteral("標準平歯車の歯形係数 y"));
+               Tr(QStringLiteral("標準平歯車の歯形係数 y")));
 
     // Grid and ticks.
     const QColor grid(205, 205, 205);
@@ -66,7 +67,7 @@ class FormFactorChart {
     p.setPen(QPen(Qt::black, 1));
     p.drawRect(kLeft, kTop, Right() - kLeft, Bottom() - kTop);
     p.drawText(QRect(kLeft, Bottom() + 20, Right() - kLeft, 14), Qt::AlignHCenter,
-               QStringLiteral("歯数 z"));
+               Tr(QStringLiteral("歯数 z")));
     p.drawText(QRect(6, kTop - 16, kLeft, 14), Qt::AlignLeft, QStringLiteral("y"));
 
     // The rack's value, which the curve approaches.
@@ -74,7 +75,7 @@ class FormFactorChart {
     p.setPen(QPen(Qt::red, 1, Qt::DashLine));
     p.drawLine(kLeft, Row(rack), Right(), Row(rack));
     p.drawText(QRect(kLeft + 4, Row(rack) - 15, Right() - kLeft - 8, 14), Qt::AlignRight,
-               QStringLiteral("ラック 0.484"));
+               Tr(QStringLiteral("ラック 0.484")));
 
     // The tabulated curve, straight between the table's points as the
     // estimate interpolates it (straight in z, so bent on this axis).
@@ -102,7 +103,7 @@ class FormFactorChart {
     }
     p.setPen(Qt::red);
     p.drawText(QRect(kLeft + 6, Row(0.30) - 30, Right() - kLeft - 12, 14), Qt::AlignRight,
-               QStringLiteral("圧力角 20° 実用歯形係数"));
+               Tr(QStringLiteral("圧力角 20° 実用歯形係数")));
   }
 
  private:
