@@ -26,10 +26,9 @@ SheetRow Pair(std::string caption, std::string value, std::string unit) {
   return {std::move(caption), {std::move(value)}, std::move(unit), false};
 }
 
-std::optional<SheetSection> ToleranceSection(const Commands& c) {
-  const std::optional<PairToleranceResult> r = TolerancesInForce(c);
-  if (!r) return std::nullopt;
-  const PairToleranceInput in = ToleranceInputInForce(c);
+std::optional<SheetSection> ToleranceSection(const PairEvaluation& e) {
+  const PairToleranceResult* r = &e.tolerances.Get();
+  const PairToleranceInput& in = e.tolerance;
   const GearToleranceResult& a = r->gear1;
   const GearToleranceResult& b = r->gear2;
   SheetSection s;
@@ -99,9 +98,8 @@ std::optional<SheetSection> ToleranceSection(const Commands& c) {
   return s;
 }
 
-std::optional<SheetSection> SlidingSection(const Commands& c) {
-  const std::optional<SlidingResult> r = SlidingForSlot0(c);
-  if (!r) return std::nullopt;
+std::optional<SheetSection> SlidingSection(const Commands& c, const PairEvaluation& e) {
+  const SlidingResult* r = &e.sliding.Get();
   auto zeta = [](const std::optional<double>& v) { return v ? FormatFixed(*v, 3, 11) : "干渉"; };
   SheetSection s;
   s.title = "すべり率（かみ合いの両端）";
@@ -124,22 +122,21 @@ std::optional<SheetSection> SlidingSection(const Commands& c) {
   return s;
 }
 
-std::optional<SheetSection> RatingSection(const Commands& c) {
-  if (!c.ratingRequest) return std::nullopt;
-  const RatingRequest& q = *c.ratingRequest;
+std::optional<SheetSection> RatingSection(const Commands& c, const PairEvaluation& e) {
+  if (!c.settings.rating || !e.rating) return std::nullopt;
+  const RatingRequest& q = *c.settings.rating;
   SheetSection s;
   s.title = "強度計算（ISO 6336）";
   s.heading = {"記号・名称", "ギア１", "ギア２", "単位"};
   // Inputs made for an earlier pair may not suit this one: the sheet says
   // so rather than refusing the whole sheet.
-  std::optional<rating::RatingResult> r;
+  const rating::RatingResult* r = nullptr;
   try {
-    r = RateSlot0(c, q);
-  } catch (const CommandError& e) {
-    s.intro = std::string("この組の強度計算はできません：") + e.what();
+    r = &e.rating->Get();
+  } catch (const CommandError& refused) {
+    s.intro = std::string("この組の強度計算はできません：") + refused.what();
     return s;
   }
-  if (!r) return std::nullopt;
   auto fixed = [](double v, int decimals) { return FormatFixed(v, decimals, 12); };
   s.rows.push_back(Pair("トルク T₁（ギア１）", fixed(q.torque, 2), "N·m"));
   s.rows.push_back(Pair("回転速度 n₁（ギア１）", fixed(q.speed, 1), "min⁻¹"));
@@ -181,10 +178,14 @@ std::optional<SheetSection> RatingSection(const Commands& c) {
 
 }  // namespace
 
-void CollectSections(const Commands& c, SheetData& d) {
-  for (auto section : {ToleranceSection(c), SlidingSection(c), RatingSection(c)}) {
+void CollectSections(const Commands& c, const PairEvaluation& e, SheetData& d) {
+  for (auto section : {ToleranceSection(e), SlidingSection(c, e), RatingSection(c, e)}) {
     if (section) d.sections.push_back(std::move(*section));
   }
+}
+
+void CollectSections(const Commands& c, SheetData& d) {
+  if (const std::optional<PairEvaluation> e = EvaluateSlot0(c)) CollectSections(c, *e, d);
 }
 
 }  // namespace spurgear

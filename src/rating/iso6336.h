@@ -134,9 +134,7 @@ struct RatingResult {
 // RatingRefused naming `field` and the range outside the line's hardness range.
 double QualitySigmaHlim(Material m, Quality q, double hardnessHV, const std::string& field);
 double QualitySigmaFlim(Material m, Quality q, double hardnessHV, const std::string& field);
-// The hardness range (HV) of a material's line of a grade, and a value
-// inside the lines of every grade.
-std::array<double, 2> QualityHardnessRange(Material m, Quality q);
+// A hardness inside the lines of every grade.
 double DefaultHardness(Material m);
 const char* MaterialKey(Material m);   // through-hardened, case-hardened, nitrided
 const char* MaterialName(Material m);  // Japanese

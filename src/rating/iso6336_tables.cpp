@@ -127,11 +127,6 @@ std::string StandardName(Quality q) {
          "), ISO 1328-1:1995";
 }
 
-std::array<double, 2> QualityHardnessRange(Material m, Quality q) {
-  const QualityLine l = Line(m, q);
-  return {l.hvLow, l.hvHigh};
-}
-
 double DefaultHardness(Material m) {
   switch (m) {
     case Material::ThroughHardened: return 300;

@@ -74,7 +74,7 @@ void RatingWindow::Refresh() {
   }
   checks_->setText(findings.join(QStringLiteral("\n")));
   checks_->setToolTip(checks_->text());
-  const QString width = QString::number(DefaultFaceWidth(s.Module), 'g', 6);
+  const QString width = QString::number(TenModulesFaceWidth(s.Module), 'g', 6);
   for (GearFields& g : gears_) g.faceWidth->setPlaceholderText(width);
 
   // A refresh is no command of the user's: what it cannot show it leaves
@@ -87,7 +87,7 @@ void RatingWindow::Refresh() {
     if (!r) status = QStringLiteral("計算が完了していないため表示できません");
     // A rating made is what the sheet carries, and the next session finds.
     if (r) {
-      commands_.ratingRequest = q;
+      commands_.settings.rating = q;
       Save();
     }
   } catch (const std::exception& e) {

@@ -53,9 +53,7 @@ QPalette Red(QPalette p) {
 ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window),
       commands_(commands),
-      mainWindow_(mainWindow),
-      input_(commands.toleranceInput),
-      width_(commands.toleranceWidth) {
+      mainWindow_(mainWindow) {
   SetToolWindowFace(this, "FormTolerance", QStringLiteral("公差・バックラッシ"));
   FollowSlot0(this, commands_, [this] { Refresh(); });
   // A k or pin chosen in the measurement window shows here at once.
@@ -68,7 +66,9 @@ ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow)
 
 ToleranceWindow::~ToleranceWindow() { DisconnectEdits(this); }
 
-PairToleranceInput ToleranceWindow::Input() const { return ToleranceInputInForce(commands_); }
+PairToleranceInput ToleranceWindow::Input() const {
+  return ToleranceInputInForce(input_, StrengthPageFaceWidth(commands_.ports.fields));
+}
 
 QLineEdit* ToleranceWindow::Result(const QString& name, int x, int y) {
   QLineEdit* e = MakeEdit(this, name, x, y, kColW, kFieldH, QString(), true, true);
@@ -129,9 +129,8 @@ void ToleranceWindow::Build() {
        [=](int g) { return QString::number(gear[g]->accuracy_class); },
        QStringLiteral("%1〜%2 の整数").arg(kAccuracyClassFirst).arg(kAccuracyClassLast)},
       {QStringLiteral("歯幅 b"), QStringLiteral("mm"), "TolFaceWidth",
-       [this](int g, const QString& t) {
-         width_[g].reset();
-         if (!t.isEmpty()) width_[g] = ParseFaceWidth(t.toStdString());
+       [=](int g, const QString& t) {
+         gear[g]->face_width = t.isEmpty() ? 0 : ParseFaceWidth(t.toStdString());
        },
        [this](int g) {
          const PairToleranceInput in = Input();
@@ -294,8 +293,7 @@ void ToleranceWindow::Edited(Field& f) {
   if (busy_ || f.edit->text().trimmed() == f.edit->property("shown").toString()) return;
   busy_ = true;
   const PairToleranceInput before = input_;
-  const std::optional<double> widths[2] = {width_[0], width_[1]};
-  const std::vector<QVariant> remembered = Memory(commands_).Values();
+  const std::vector<QVariant> remembered = Memory(input_).Values();
   const QString text = f.edit->text().trimmed();
   // A bound that reads as a number but is out of order with a partner the
   // user has not typed yet waits for it: the upper may be typed first.
@@ -324,8 +322,6 @@ void ToleranceWindow::Edited(Field& f) {
   });
   if (!taken) {
     input_ = before;
-    width_[0] = widths[0];
-    width_[1] = widths[1];
   } else {
     f.edit->setProperty("typed", true);
     if (partner) partner->edit->setProperty("typed", true);
@@ -342,7 +338,7 @@ void ToleranceWindow::Refresh() {
   if (pending_) {
     // A calculation checks the bound still waiting, with no message box.
     const PairToleranceInput before = input_;
-    const std::vector<QVariant> remembered = Memory(commands_).Values();
+    const std::vector<QVariant> remembered = Memory(input_).Values();
     try {
       TakePending();
       CheckDeviationsForSlot0(commands_, input_);
@@ -354,17 +350,14 @@ void ToleranceWindow::Refresh() {
   }
   for (Field& f : fields_) Show(f.edit, f.shown());
   std::optional<PairToleranceResult> r;
-  // k and the pins in force in the measurement window (automatic where
-  // none was chosen), as the sheet takes them.
-  const std::array<MeasurementChoice, 2> choice = ChoicesInForce(commands_);
-  try {
+  // Slot 0 evaluated as the sheet takes it: k and the pins in force in the
+  // measurement window, automatic where none was chosen or they no longer fit.
+  if (const std::optional<PairEvaluation> e = EvaluateSlot0(commands_)) {
     try {
-      r = TolerancesForSlot0(commands_, Input(), choice[0], choice[1]);
-    } catch (const CommandError&) {
-      r = TolerancesForSlot0(commands_, Input());  // a pin that no longer fits
+      r = e->tolerances.Get();
+    } catch (const CommandError& refused) {
+      status = Q(refused.what());
     }
-  } catch (const CommandError& e) {
-    status = Q(e.what());
   }
   if (!commands_.ResultsBelong()) status = QStringLiteral("計算が完了していないため表示できません");
   std::size_t i = 0;
