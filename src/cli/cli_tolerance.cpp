@@ -25,15 +25,9 @@ nlohmann::json LimitsJson(const Limits& l) {
 }
 
 nlohmann::json TolerancesJson(const AccuracyTolerances& t) {
-  return {{"single_pitch", Number(t.single_pitch)},
-          {"cumulative_pitch", Number(t.cumulative_pitch)},
-          {"profile_total", Number(t.profile_total)},
-          {"profile_form", Number(t.profile_form)},
-          {"profile_slope", Number(t.profile_slope)},
-          {"helix_total", Number(t.helix_total)},
-          {"helix_form", Number(t.helix_form)},
-          {"helix_slope", Number(t.helix_slope)},
-          {"runout", Number(t.runout)}};
+  nlohmann::json j = nlohmann::json::object();
+  for (const AccuracyItem& item : kAccuracyItems) j[item.key] = Number(t.*item.value);
+  return j;
 }
 
 nlohmann::json GearJson(const GearToleranceResult& g, const GearToleranceInput& in) {

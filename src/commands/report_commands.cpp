@@ -3,6 +3,7 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "commands/commands.h"
@@ -20,11 +21,9 @@
 namespace spurgear {
 namespace {
 
-constexpr const char* kFilletItems[] = {"なし：２", "あり：１"};
-constexpr const char* kShockItems[] = {"小：発電機", "中：攪拌機", "大：鍛造機"};
-
-std::string Item(const char* const* items, int count, int index) {
-  return index >= 0 && index < count ? items[index] : std::string();
+template <std::size_t N>
+std::string Item(const std::array<std::string_view, N>& items, int index) {
+  return index >= 0 && static_cast<std::size_t>(index) < N ? std::string(items[index]) : std::string();
 }
 
 // Every tooth of both gears, as the meshing view's first frame places them:
@@ -73,8 +72,8 @@ void CollectStrength(const GearPairRecord& r, const FieldPort& fields, SheetData
   SheetStrength s;
   s.width = in.WidthText;
   s.speed = in.SpeedText;
-  s.fillet = Item(kFilletItems, 2, in.FilletIndex);
-  s.shock = Item(kShockItems, 3, in.ShockIndex);
+  s.fillet = Item(FilletItems, in.FilletIndex);
+  s.shock = Item(ShockItems, in.ShockIndex);
   s.material = std::string(MaterialItems[static_cast<std::size_t>(in.MaterialIndex)]);
   s.formFactor = result.FormFactorText;
   s.torque = result.TorqueText;

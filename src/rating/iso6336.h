@@ -165,6 +165,9 @@ struct FactorLine {
   int decimals = 4;
   // Shown with its digits grouped by three (a count of load cycles).
   bool grouped = false;
+  // The least value the rating asks of it (a safety): a value below it is
+  // shown in red.
+  std::optional<double> minimum = std::nullopt;
 };
 std::vector<FactorLine> FactorLines(const RatingResult& r);
 

@@ -125,10 +125,9 @@ void RatingWindow::ShowResult(const rating::RatingResult* r, const QString& stat
     QTableWidgetItem* v2 = cell(row, 3, l.value2 ? text(*l.value2) : QString(), Qt::AlignRight);
     cell(row, 4, Q(l.unit), Qt::AlignLeft);
     // A safety below its minimum in red.
-    const double minimum = l.symbol == "S_H" ? r->SHmin : l.symbol == "S_F" ? r->SFmin : 0;
-    if (minimum > 0) {
-      if (l.value1 < minimum) v1->setForeground(Qt::red);
-      if (l.value2 && *l.value2 < minimum) v2->setForeground(Qt::red);
+    if (l.minimum) {
+      if (l.value1 < *l.minimum) v1->setForeground(Qt::red);
+      if (l.value2 && *l.value2 < *l.minimum) v2->setForeground(Qt::red);
     }
   }
   table_->resizeColumnsToContents();
