@@ -42,6 +42,9 @@ struct ChoiceOptions {
 void AddChoiceOptions(CLI::App& command, ChoiceOptions& options);
 // The choice for gear 0 or 1; throws CommandError naming a refused text.
 MeasurementChoice ChoiceOf(const ChoiceOptions& options, std::size_t gear);
+// Both choices into the pair's settings, made for slot 0's pair, as the
+// measurement window makes them.
+void ChooseForSlot0(MemoryProgram& p, const ChoiceOptions& options);
 
 // The strength page's inputs (歯幅, 回転数, 歯元丸み, 衝撃, 材料); the page's
 // defaults where not given.

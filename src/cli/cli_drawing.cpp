@@ -39,12 +39,9 @@ Subcommand Add(CLI::App& app, std::ostream& err, const char* name, const char* d
               p.dialogs.answers.push_back(o->output);
               const bool written =
                   RunReported(p, err, [&] {
-                    // What the tolerance window would hold.
-                    p.commands.toleranceInput = ToleranceInputOf(o->tolerance);
-                    if (!o->tolerance.faceWidth.empty()) {
-                      p.commands.toleranceWidth = {p.commands.toleranceInput.gear1.face_width,
-                                                   p.commands.toleranceInput.gear2.face_width};
-                    }
+                    // What the tolerance window would hold (no face width
+                    // given: the strength page's).
+                    p.commands.settings.tolerance = ToleranceInputOf(o->tolerance);
                     (p.commands.*(o->gear == 1 ? gear1 : gear2))();
                   });
               return WithOutput(kExitDone, written);

@@ -82,6 +82,11 @@ MeasurementChoice ChoiceOf(const ChoiceOptions& o, std::size_t gear) {
   return {SpanChoice(o.spanTeeth, gear), PinChoice(o.pin, gear)};
 }
 
+void ChooseForSlot0(MemoryProgram& p, const ChoiceOptions& o) {
+  p.commands.settings.choices = {ChoiceOf(o, 0), ChoiceOf(o, 1)};
+  p.commands.settings.choicesFor = MeasuredPair(p.state.slot0());
+}
+
 Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {
   auto o = std::make_shared<MeasureOptions>();
   CLI::App* c = app.add_subcommand(
@@ -97,9 +102,12 @@ Subcommand AddMeasure(CLI::App& app, std::ostream& out, std::ostream& err) {
   AddChoiceOptions(*c, o->choices);
   return {c, [o, &out, &err]() {
             return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
-              std::optional<PairMeasurement> r =
-                  MeasureSlot0(p.commands, ChoiceOf(o->choices, 0), ChoiceOf(o->choices, 1));
-              if (!r) return Refuse(err, "計算結果がありません");
+              // A k or pin that does not fit is refused, not set aside.
+              ChooseForSlot0(p, o->choices);
+              const std::optional<PairEvaluation> e = EvaluateSlot0(p.commands);
+              if (!e) return Refuse(err, "計算結果がありません");
+              if (e->choicesRefused) std::rethrow_exception(e->choicesRefused);
+              const PairMeasurement* r = &e->measurement.Get();
               // The pair's own results ride along, as with every command that
               // calculates one.
               PrintJson(out, {{"gear1", GearJson(r->gear1)},

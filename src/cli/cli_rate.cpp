@@ -33,68 +33,16 @@ std::string MaterialKeys(const char* separator) {
 
 nlohmann::json FactorsJson(const rating::RatingResult& r) {
   nlohmann::json j;
-  j["Ft"] = Number(r.Ft);
-  j["v"] = Number(r.v);
-  j["KA"] = Number(r.KA);
-  j["Kv"] = Number(r.Kv);
-  j["resonance_ratio"] = Number(r.N);
-  j["subcritical_limit"] = Number(r.NS);
+  for (const auto& f : rating::kPairNumbers) j[f.key] = Number(r.*f.value);
   j["speed_range"] = rating::SpeedRangeKey(r.range);
-  j["cprime"] = Number(r.cPrime);
-  j["cgamma_alpha"] = Number(r.cGammaAlpha);
-  j["KHbeta"] = Number(r.KHbeta);
-  j["KFbeta"] = Number(r.KFbeta);
-  j["KHalpha"] = Number(r.KHalpha);
-  j["KFalpha"] = Number(r.KFalpha);
-  j["ZH"] = Number(r.ZH);
-  j["ZE"] = Number(r.ZE);
-  j["Zeps"] = Number(r.Zeps);
-  j["Zbeta"] = Number(r.Zbeta);
-  j["ZL"] = Number(r.ZL);
-  j["Zv"] = Number(r.Zv);
-  j["ZR"] = Number(r.ZR);
-  j["nominal_contact_stress"] = Number(r.sigmaH0);
-  j["Ybeta"] = Number(r.Ybeta);
-  j["Yeps"] = Number(r.Yeps);
-  j["YST"] = Number(r.YST);
-  j["YB"] = Number(r.YB);
-  j["YDT"] = Number(r.YDT);
-  j["eps_alpha"] = Number(r.epsAlpha);
-  j["eps_beta"] = Number(r.epsBeta);
-  j["working_pressure_angle_deg"] = Number(r.alphaWtDeg);
   return j;
 }
 
 nlohmann::json GearJson(const rating::GearRating& g) {
   nlohmann::json j;
-  j["contact_stress"] = Number(g.sigmaH);
-  j["permissible_contact_stress"] = Number(g.sigmaHP);
-  j["pitting_safety"] = Number(g.SH);
+  for (const auto& f : rating::kGearNumbers) j[f.key] = Number(g.*f.value);
   j["pitting_pass"] = g.pittingPass;
-  j["root_stress"] = Number(g.sigmaF);
-  j["permissible_root_stress"] = Number(g.sigmaFP);
-  j["bending_safety"] = Number(g.SF);
   j["bending_pass"] = g.bendingPass;
-  j["form_factor"] = Number(g.YF);
-  j["stress_correction_factor"] = Number(g.YS);
-  j["tip_form_factor"] = Number(g.YFa);
-  j["tip_stress_correction_factor"] = Number(g.YSa);
-  j["ZBD"] = Number(g.ZBD);
-  j["ZNT"] = Number(g.ZNT);
-  j["ZW"] = Number(g.ZW);
-  j["ZX"] = Number(g.ZX);
-  j["YNT"] = Number(g.YNT);
-  j["YdeltarelT"] = Number(g.YdeltaRelT);
-  j["YRrelT"] = Number(g.YRRelT);
-  j["YX"] = Number(g.YX);
-  j["sigma_hlim"] = Number(g.sigmaHlim);
-  j["sigma_flim"] = Number(g.sigmaFlim);
-  j["load_cycles"] = Number(g.NL);
-  j["fpb"] = Number(g.fpb);
-  j["ffalpha"] = Number(g.ffalpha);
-  j["critical_section_thickness"] = Number(g.sFn);
-  j["bending_moment_arm"] = Number(g.hFe);
-  j["fillet_radius"] = Number(g.rhoF);
   return j;
 }
 

@@ -96,13 +96,9 @@ Subcommand AddReport(CLI::App& app, std::ostream&, std::ostream& err) {
               p.dialogs.answers.push_back(o->output);
               written = RunReported(p, messages, [&] {
                 // What the tolerance and rating windows would hold.
-                p.commands.toleranceInput = ToleranceInputOf(o->tolerance);
-                if (!o->tolerance.faceWidth.empty()) {
-                  p.commands.toleranceWidth = {p.commands.toleranceInput.gear1.face_width,
-                                               p.commands.toleranceInput.gear2.face_width};
-                }
+                p.commands.settings.tolerance = ToleranceInputOf(o->tolerance);
                 if (o->rate || AnyGiven(o->rating)) {
-                  p.commands.ratingRequest = RatingRequestOf(o->rating);
+                  p.commands.settings.rating = RatingRequestOf(o->rating);
                 }
                 if (format == "pdf") {
                   p.commands.SheetPdf1Click();

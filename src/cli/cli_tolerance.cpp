@@ -25,15 +25,9 @@ nlohmann::json LimitsJson(const Limits& l) {
 }
 
 nlohmann::json TolerancesJson(const AccuracyTolerances& t) {
-  return {{"single_pitch", Number(t.single_pitch)},
-          {"cumulative_pitch", Number(t.cumulative_pitch)},
-          {"profile_total", Number(t.profile_total)},
-          {"profile_form", Number(t.profile_form)},
-          {"profile_slope", Number(t.profile_slope)},
-          {"helix_total", Number(t.helix_total)},
-          {"helix_form", Number(t.helix_form)},
-          {"helix_slope", Number(t.helix_slope)},
-          {"runout", Number(t.runout)}};
+  nlohmann::json j = nlohmann::json::object();
+  for (const AccuracyItem& item : kAccuracyItems) j[item.key] = Number(t.*item.value);
+  return j;
 }
 
 nlohmann::json GearJson(const GearToleranceResult& g, const GearToleranceInput& in) {
@@ -171,18 +165,20 @@ Subcommand AddTolerance(CLI::App& app, std::ostream& out, std::ostream& err) {
   AddChoiceOptions(*c, o->choices);
   return {c, [o, &out, &err]() {
             return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
-              PairToleranceInput in = ToleranceInputOf(o->tolerance);
-              if (o->tolerance.faceWidth.empty()) {
-                in.gear1.face_width = in.gear2.face_width = DefaultFaceWidth(p.commands);
-              }
-              std::optional<PairToleranceResult> r;
+              // What the tolerance and measurement windows would hold; a
+              // k or pin that does not fit is refused, not set aside.
+              p.commands.settings.tolerance = ToleranceInputOf(o->tolerance);
+              ChooseForSlot0(p, o->choices);
+              const std::optional<PairEvaluation> e = EvaluateSlot0(p.commands);
+              if (!e) return Refuse(err, "計算結果がありません");
+              const PairToleranceInput& in = e->tolerance;
+              const PairToleranceResult* r = nullptr;
               try {
-                r = TolerancesForSlot0(p.commands, in, ChoiceOf(o->choices, 0),
-                                       ChoiceOf(o->choices, 1));
-              } catch (const ToleranceRefused& e) {
-                throw CommandError(ToleranceRefusal(e));
+                if (e->choicesRefused) std::rethrow_exception(e->choicesRefused);
+                r = &e->tolerances.Get();
+              } catch (const ToleranceRefused& refused) {
+                throw CommandError(ToleranceRefusal(refused));
               }
-              if (!r) return Refuse(err, "計算結果がありません");
               const BacklashRange& b = r->backlash;
               PrintJson(out,
                         {{"gear1", GearJson(r->gear1, in.gear1)},

@@ -11,7 +11,7 @@
 
 #include "commands/outcome.h"
 #include "commands/ports.h"
-#include "commands/rating_request.h"
+#include "commands/pair_settings.h"
 #include "core/app_state.h"
 #include "core/errors.h"
 #include "design/measurement.h"
@@ -27,10 +27,6 @@ class Commands {
   AppState& state;
   Ports ports;
 
-  // How the last calculate command ended: the check's result, and whether
-  // a root finder found no root (a red line, no dialog).
-  int lastCheckResult = 0;
-  bool lastCalcUnsolved = false;
   // Calculate commands started, nested ones included.
   int calculationCount = 0;
 
@@ -103,7 +99,7 @@ class Commands {
   // Whatever follows slot 0 listens here rather than to the widgets.
   using CalculationListener = std::function<void(const CalcOutcome&)>;
   void AddCalculationListener(CalculationListener listener);
-  // Called when the choices of k and pins (measurementChoices) change, for
+  // Called when the choices of k and pins (settings.choices) change, for
   // whatever shows values measured with them.
   void AddChoiceListener(std::function<void()> listener);
   void NotifyChoices();
@@ -179,20 +175,10 @@ class Commands {
   int contactStatus = 1;
   double contactRotation = 0.0;
 
-  // --- Inspection dimensions ---
-  // The spanned teeth and pins chosen in the measurement window for gear 1
-  // and gear 2 (nullopt: automatic), and the pair (MeasuredPair) they were
-  // chosen for; the sheet prints them while slot 0 is that pair.
-  std::array<MeasurementChoice, 2> measurementChoices{};
-  std::array<double, 4> measurementChoicesFor{};
-
-  // --- Tolerances and rating, for the sheet and the part drawings ---
-  // The tolerance window's inputs (a face width of nullopt follows the
-  // strength page's 歯幅), and the rating window's last readable inputs
-  // (nullopt: no rating was made, and the sheet has no rating section).
-  PairToleranceInput toleranceInput;
-  std::array<std::optional<double>, 2> toleranceWidth{};
-  std::optional<RatingRequest> ratingRequest;
+  // --- The pair's settings ---
+  // k and pins, tolerances and the rating request, for the windows, the
+  // sheet and the part drawings (EvaluateSlot0 reads them).
+  PairSettings settings;
 
   // --- Strength estimate ---
   // Computes the estimate from slot 0 and the page's inputs, shows its two

@@ -12,83 +12,14 @@
 
 namespace spurgear {
 
-double DefaultFaceWidth(const Commands& c) {
-  double b = 0;
-  if (TryParseDecimal(c.ports.fields.Text(kFaceWidthField), b) && b > 0) return b;
-  return 10;
-}
-
 void CheckDeviationsForSlot0(const Commands& c, const PairToleranceInput& in) {
   CheckToleranceInput(in);
-  if (!c.ResultsBelong()) return;
-  const GearPairRecord& r = c.state.slot0();
-  const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
-  CheckThicknessDeviations(in.gear1, r.Module, r.Shift1, alpha, "ギア１の歯厚許容差");
-  CheckThicknessDeviations(in.gear2, r.Module, r.Shift2, alpha, "ギア２の歯厚許容差");
-}
-
-std::optional<PairToleranceResult> TolerancesForSlot0(const Commands& c,
-                                                      const PairToleranceInput& in,
-                                                      MeasurementChoice g1,
-                                                      MeasurementChoice g2) {
-  CheckToleranceInput(in);
-  std::optional<PairMeasurement> nominal = MeasureSlot0(c, g1, g2);
-  if (!nominal) return std::nullopt;
-  const GearPairRecord& r = c.state.slot0();
-  const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
-  CheckDeviationsForSlot0(c, in);
-  return PairToleranceResult{
-      GearLimits(nominal->gear1, r.Module, r.Teeth1, r.Shift1, alpha, in.gear1),
-      GearLimits(nominal->gear2, r.Module, r.Teeth2, r.Shift2, alpha, in.gear2),
-      BacklashLimits(in, r.DistanceCorrection, alpha, r.WorkingPressureAngle)};
-}
-
-PairToleranceInput ToleranceInputInForce(const Commands& c) {
-  PairToleranceInput in = c.toleranceInput;
-  const double strength = DefaultFaceWidth(c);
-  in.gear1.face_width = c.toleranceWidth[0] ? *c.toleranceWidth[0] : strength;
-  in.gear2.face_width = c.toleranceWidth[1] ? *c.toleranceWidth[1] : strength;
-  return in;
-}
-
-std::optional<PairToleranceResult> TolerancesInForce(const Commands& c) {
-  const PairToleranceInput in = ToleranceInputInForce(c);
-  const std::array<MeasurementChoice, 2> choice = ChoicesInForce(c);
-  try {
-    return TolerancesForSlot0(c, in, choice[0], choice[1]);
-  } catch (const CommandError&) {
-    return TolerancesForSlot0(c, in);  // a pin that no longer fits
-  }
-}
-
-std::optional<MeshGeometry> MeshOfSlot0(const Commands& c) {
-  if (!c.ResultsBelong()) return std::nullopt;
-  const GearPairRecord& r = c.state.slot0();
-  const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
-  // The pair as it runs: a correction that opens the centre distance moves
-  // the start and end of contact away from the roots and shortens the path.
-  MeshGeometry g{};
-  g.teeth1 = r.Teeth1;
-  g.teeth2 = r.Teeth2;
-  g.tip_dia1 = r.TipDia1;
-  g.tip_dia2 = r.TipDia2;
-  g.base_dia1 = r.BaseDia1;
-  g.base_dia2 = r.BaseDia2;
-  g.center_distance = r.CenterDistance;
-  g.working_pressure_angle_deg = r.WorkingPressureAngle;
-  if (r.DistanceCorrection > 0) {
-    const RunningMesh running = RunningMeshOf(r);
-    g.center_distance = static_cast<double>(running.centerDistance);
-    g.working_pressure_angle_deg = static_cast<double>(running.workingAngle * 180 / kPiL);
-  }
-  g.base_pitch = MeshFor(r.Module, 1, 1, 0, 0, alpha).base_pitch;
-  return g;
+  if (c.ResultsBelong()) CheckDeviations(c.state.slot0(), in);
 }
 
 std::optional<SlidingResult> SlidingForSlot0(const Commands& c, int points) {
-  std::optional<MeshGeometry> g = MeshOfSlot0(c);
-  if (!g) return std::nullopt;
-  return SpecificSliding(*g, points);
+  if (!c.ResultsBelong()) return std::nullopt;
+  return SpecificSliding(MeshOf(c.state.slot0()), points);
 }
 
 double BalancedShift1ForSlot0(const Commands& c, double shiftSum) {

@@ -7,36 +7,15 @@
 
 #include "commands/commands.h"
 #include "commands/measurement_commands.h"
+#include "commands/pair_evaluation.h"
 #include "design/sliding.h"
 #include "design/tolerance.h"
 
 namespace spurgear {
 
-// The strength page's face width (Edit20), 10 mm when it is not a number.
-double DefaultFaceWidth(const Commands& commands);
-
-// The tolerance inputs in force (Commands::toleranceInput), the face widths
-// resolved.
-PairToleranceInput ToleranceInputInForce(const Commands& commands);
-
 // CheckToleranceInput, then, while slot 0's results belong to its inputs,
 // the thickness deviations against its pair (CheckThicknessDeviations).
 void CheckDeviationsForSlot0(const Commands& commands, const PairToleranceInput& input);
-
-// TolerancesForSlot0 with the inputs, k and pins in force; the automatic k
-// and pins where the chosen ones no longer fit.
-std::optional<PairToleranceResult> TolerancesInForce(const Commands& commands);
-
-// Limits, backlash range and tolerances of slot 0's pair with k and the
-// pins as chosen; nullopt when slot 0's results do not belong to its
-// inputs. Throws CommandError on a refused input.
-std::optional<PairToleranceResult> TolerancesForSlot0(const Commands& commands,
-                                                      const PairToleranceInput& input,
-                                                      MeasurementChoice gear1 = {},
-                                                      MeasurementChoice gear2 = {});
-
-// The pair of slot 0 as it meshes, for the sliding.
-std::optional<MeshGeometry> MeshOfSlot0(const Commands& commands);
 
 // Specific sliding of slot 0's pair with `points` path points.
 std::optional<SlidingResult> SlidingForSlot0(const Commands& commands, int points = 0);

@@ -2,10 +2,8 @@
 #include "commands/drawing_commands.h"
 
 #include "commands/control_names.h"
-#include "commands/design_commands.h"
-#include "commands/measurement_commands.h"
+#include "commands/pair_evaluation.h"
 
-#include <array>
 #include <optional>
 
 #include "core/file_io.h"
@@ -48,49 +46,6 @@ void SaveDrawing(Commands& c, const char* dialog, const std::string& bytes) {
   }
 }
 
-// The limits, classes, texts and backlash range of the tolerance inputs in
-// force, with k and the pins chosen in the measurement window. A gear whose
-// pin was chosen and its k not is checked over pins, any other by its span.
-GearDataTableInputs CurrentTableInputs(const Commands& c) {
-  GearDataTableInputs t = NominalTableInputs(c.state.slot0());
-  const std::optional<PairToleranceResult> r = TolerancesInForce(c);
-  if (!r) return t;
-  const PairToleranceInput in = ToleranceInputInForce(c);
-  const std::array<MeasurementChoice, 2> choice = ChoicesInForce(c);
-  const GearToleranceResult* limits[2] = {&r->gear1, &r->gear2};
-  const GearToleranceInput* texts[2] = {&in.gear1, &in.gear2};
-  GearDataTableGear* gear[2] = {&t.gear1, &t.gear2};
-  for (std::size_t g = 0; g < 2; ++g) {
-    const GearToleranceResult& l = *limits[g];
-    GearThicknessCheck& k = gear[g]->thickness;
-    // Over pins only where a pin was chosen (and so exists) and k was not.
-    k.overPins = choice[g].pin.has_value() && !choice[g].spanTeeth.has_value() && l.over_pins;
-    k.spanTeeth = l.span_teeth;
-    k.span = l.span.nominal;
-    k.spanUpper = l.span.upper;
-    k.spanLower = l.span.lower;
-    if (l.pin && l.over_pins) {
-      k.pin = *l.pin;
-      k.overPinsSize = l.over_pins->nominal;
-      k.overPinsUpper = l.over_pins->upper;
-      k.overPinsLower = l.over_pins->lower;
-    }
-    gear[g]->limits = texts[g]->thickness_upper != 0 || texts[g]->thickness_lower != 0;
-    gear[g]->accuracyClass = l.tolerances.accuracy_class;
-    gear[g]->material = texts[g]->material;
-    gear[g]->heatTreatment = texts[g]->heat_treatment;
-    gear[g]->hardness = texts[g]->hardness;
-    gear[g]->finishing = texts[g]->finishing;
-  }
-  t.centreUpper = in.center_upper;
-  t.centreLower = in.center_lower;
-  t.note = in.note;
-  t.backlashRange = t.gear1.limits || t.gear2.limits || in.center_upper != 0 || in.center_lower != 0;
-  t.backlashMin = r->backlash.normal_min;
-  t.backlashMax = r->backlash.normal_max;
-  return t;
-}
-
 std::string PartDrawingDxfBytes(const Commands& c, int gear) {
   RequireCurrentResults(c, "部品図");
   const GearPairRecord& r = c.state.slot0();
@@ -99,7 +54,9 @@ std::string PartDrawingDxfBytes(const Commands& c, int gear) {
   d.outline = BuildFineOutline(g, "部品図");
   d.referenceDia = static_cast<double>(static_cast<long double>(g.z) * g.m);
   d.rootDia = g.df;
-  d.table = BuildGearDataTable(r, gear, CurrentTableInputs(c));
+  // The evaluation decides the k and pin the table's dimensions and their
+  // limits are taken with.
+  d.table = BuildGearDataTable(r, gear, EvaluateSlot0(c)->table.Get());
   d.language = c.state.language;
   return RenderPartDrawingDxf(d);
 }

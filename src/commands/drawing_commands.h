@@ -9,12 +9,6 @@
 
 namespace spurgear {
 
-// What the gear data table states beyond the record: the thickness limits,
-// accuracy classes, texts and backlash range of the tolerance inputs in
-// force, with k and the pins chosen in the measurement window (nominal
-// values when slot 0's results do not belong to its inputs).
-GearDataTableInputs CurrentTableInputs(const Commands& commands);
-
 // Gear 1 or 2 of the record as the drawings and solids cut it: the pair's
 // own pressure angle, as the DXF export takes it.
 DxfGear DrawnGear(const GearPairRecord& record, int gear);

@@ -152,8 +152,6 @@ CalcOutcome Commands::Calculate() {
   } depth{calcDepth_};
 
   const int started = ++calculationCount;
-  lastCheckResult = 0;
-  lastCalcUnsolved = false;
   CalcOutcome outcome;
   // Recorded on every way out, the throwing ones included.
   struct Record {
@@ -187,7 +185,6 @@ CalcOutcome Commands::Calculate() {
     throw;
   }
   const CheckResult check = CheckInputs(state.slot0());
-  lastCheckResult = check.result;
   outcome.check = check.result;
   outcome.checkLines = check.findings;
   ports.messages.Clear();
@@ -237,7 +234,6 @@ CalcOutcome Commands::Calculate() {
       fail(CalcStatus::Failed, std::string(e.what()) + ".");
       throw;
     } catch (const NoSolution& e) {
-      lastCalcUnsolved = true;
       fail(CalcStatus::Unsolved, e.what());
       failed(e.what());
       return false;
@@ -289,7 +285,6 @@ CalcOutcome Commands::Calculate() {
       ports.messages.Clear();
       ports.messages.SetColor(full.color);
       for (const std::string& line : full.lines) ports.messages.Add(line);
-      lastCheckResult = full.result;
       outcome.check = full.result;
       outcome.checkLines = std::move(full.findings);
     }

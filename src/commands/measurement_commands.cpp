@@ -39,11 +39,6 @@ std::array<double, 4> MeasuredPair(const GearPairRecord& r) {
           PressureAngleDegrees(r.PressureAngleIndex)};
 }
 
-std::array<MeasurementChoice, 2> ChoicesInForce(const Commands& c) {
-  if (c.measurementChoicesFor != MeasuredPair(c.state.slot0())) return {};
-  return c.measurementChoices;
-}
-
 std::optional<PairMeasurement> MeasureSlot0(const Commands& c, MeasurementChoice g1,
                                            MeasurementChoice g2) {
   if (!c.ResultsBelong()) return std::nullopt;

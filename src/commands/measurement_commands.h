@@ -19,10 +19,6 @@ struct PairMeasurement {
 // target made for one pair do not carry over to another.
 std::array<double, 4> MeasuredPair(const GearPairRecord& pair);
 
-// The choices of k and pins made in the measurement window while slot 0 is
-// the pair they were made for; automatic ones otherwise.
-std::array<MeasurementChoice, 2> ChoicesInForce(const Commands& commands);
-
 // Both gears of slot 0 as its last complete calculation left them, each on
 // its own: a pin reason names its gear ("ギア１の理想ピン径が…"); nullopt
 // when slot 0's results do not belong to its inputs (a refused or failed

@@ -7,13 +7,11 @@
 
 namespace spurgear {
 
-double DefaultFaceWidth(double module) { return 10 * module; }
-
 rating::PairInput RatingInput(const GearPairRecord& r, const RatingRequest& q) {
   rating::PairInput in = rating::SpurPairOf(r);
   for (std::size_t i = 0; i < 2; ++i) {
     rating::GearInput& g = in.gear[i];
-    g.b = q.faceWidth[i] ? *q.faceWidth[i] : DefaultFaceWidth(r.Module);
+    g.b = q.faceWidth[i] ? *q.faceWidth[i] : TenModulesFaceWidth(r.Module);
     g.material = q.material[i];
     g.hardness = q.hardness[i] ? *q.hardness[i] : rating::DefaultHardness(q.material[i]);
     g.sigmaHlim = q.sigmaHlim[i];

@@ -8,13 +8,11 @@
 #include <string_view>
 
 #include "commands/commands.h"
+#include "commands/pair_settings.h"
 #include "commands/rating_request.h"
 #include "rating/iso6336.h"
 
 namespace spurgear {
-
-// The face width a request leaves open: ten modules.
-double DefaultFaceWidth(double module);
 
 // The rating's inputs for a spur pair (β = 0) with the record's geometry:
 // tip diameters, shifts, and the centre distance as calculated with its

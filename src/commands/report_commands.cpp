@@ -3,12 +3,13 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "commands/commands.h"
 #include "commands/control_names.h"
-#include "commands/drawing_commands.h"
 #include "commands/measurement_commands.h"
+#include "commands/pair_evaluation.h"
 #include "commands/report_sheet.h"
 #include "core/file_io.h"
 #include "core/number_text.h"
@@ -20,11 +21,9 @@
 namespace spurgear {
 namespace {
 
-constexpr const char* kFilletItems[] = {"なし：２", "あり：１"};
-constexpr const char* kShockItems[] = {"小：発電機", "中：攪拌機", "大：鍛造機"};
-
-std::string Item(const char* const* items, int count, int index) {
-  return index >= 0 && index < count ? items[index] : std::string();
+template <std::size_t N>
+std::string Item(const std::array<std::string_view, N>& items, int index) {
+  return index >= 0 && static_cast<std::size_t>(index) < N ? std::string(items[index]) : std::string();
 }
 
 // Every tooth of both gears, as the meshing view's first frame places them:
@@ -73,8 +72,8 @@ void CollectStrength(const GearPairRecord& r, const FieldPort& fields, SheetData
   SheetStrength s;
   s.width = in.WidthText;
   s.speed = in.SpeedText;
-  s.fillet = Item(kFilletItems, 2, in.FilletIndex);
-  s.shock = Item(kShockItems, 3, in.ShockIndex);
+  s.fillet = Item(FilletItems, in.FilletIndex);
+  s.shock = Item(ShockItems, in.ShockIndex);
   s.material = std::string(MaterialItems[static_cast<std::size_t>(in.MaterialIndex)]);
   s.formFactor = result.FormFactorText;
   s.torque = result.TorqueText;
@@ -146,22 +145,18 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool forSheet
   for (const std::string& line : check.lines) d.checkLines.push_back({line, check.color});
 
   // The drawing measures nothing: a gear without an ideal pin cannot stop it.
+  // The sheet reads the pair evaluated once: the spanned teeth and pins in
+  // force (the chosen ones, else the automatic ones) are those of its
+  // measurements, its data tables and its tolerances alike.
+  std::optional<PairEvaluation> e;
   if (forSheet) {
-    // The spanned teeth and pins in force in the measurement window; where
-    // a choice no longer fits (the shifts changed since), the automatic ones.
-    std::array<MeasurementChoice, 2> choice = ChoicesInForce(c);
-    PairMeasurement m;
-    try {
-      m = MeasurePair(r, choice[0], choice[1]);
-    } catch (const CommandError&) {
-      choice = {};
-      m = MeasurePair(r);
-    }
+    e = EvaluatePair(r, c.settings, StrengthPageFaceWidth(c.ports.fields));
+    const PairMeasurement& m = e->measurement.Get();
     d.measurement1 = m.gear1;
     d.measurement2 = m.gear2;
     for (std::size_t g = 0; g < 2; ++g) {
-      d.spanChosen[g] = choice[g].spanTeeth.has_value();
-      d.pinChosen[g] = choice[g].pin.has_value();
+      d.spanChosen[g] = e->choices[g].spanTeeth.has_value();
+      d.pinChosen[g] = e->choices[g].pin.has_value();
     }
     CollectStrength(r, c.ports.fields, d);
   }
@@ -171,10 +166,13 @@ SheetData CollectSheet(const Commands& c, const std::string& date, bool forSheet
   d.pitchDia2 = r.WorkingPitchDia2;
 
   if (forSheet) {
-    const GearDataTableInputs tableInputs = CurrentTableInputs(c);
+    // Without results that belong to the inputs the table states the
+    // nominal values, and the sections are left out.
+    const bool belong = c.ResultsBelong();
+    const GearDataTableInputs tableInputs = belong ? e->table.Get() : NominalTableInputs(r);
     d.dataTable1 = BuildGearDataTable(r, 1, tableInputs);
     d.dataTable2 = BuildGearDataTable(r, 2, tableInputs);
-    CollectSections(c, d);
+    if (belong) CollectSections(c, *e, d);
   }
   return d;
 }

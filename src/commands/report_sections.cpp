@@ -16,8 +16,6 @@ namespace {
 const std::vector<std::string> kGearHeading = {"項目", "ギア１", "ギア２", "単位"};
 
 std::string Length(double v) { return FormatResult(v); }
-// Whole microns above 10 µm, as the standard rounds them there.
-std::string Microns(double v) { return FormatFixed(v, v > 10 ? 0 : 1, 11); }
 
 SheetRow Both(std::string caption, std::string one, std::string two, std::string unit) {
   return {std::move(caption), {std::move(one), std::move(two)}, std::move(unit), false};
@@ -26,10 +24,9 @@ SheetRow Pair(std::string caption, std::string value, std::string unit) {
   return {std::move(caption), {std::move(value)}, std::move(unit), false};
 }
 
-std::optional<SheetSection> ToleranceSection(const Commands& c) {
-  const std::optional<PairToleranceResult> r = TolerancesInForce(c);
-  if (!r) return std::nullopt;
-  const PairToleranceInput in = ToleranceInputInForce(c);
+std::optional<SheetSection> ToleranceSection(const PairEvaluation& e) {
+  const PairToleranceResult* r = &e.tolerances.Get();
+  const PairToleranceInput& in = e.tolerance;
   const GearToleranceResult& a = r->gear1;
   const GearToleranceResult& b = r->gear2;
   SheetSection s;
@@ -45,21 +42,10 @@ std::optional<SheetSection> ToleranceSection(const Commands& c) {
   s.rows.push_back(Both("精度等級", std::to_string(a.tolerances.accuracy_class),
                         std::to_string(b.tolerances.accuracy_class), ""));
   lengths("歯幅 b", in.gear1.face_width, in.gear2.face_width);
-  s.rows.push_back(
-      Both("またぎ歯数 k", std::to_string(a.span_teeth), std::to_string(b.span_teeth), "枚"));
-  lengths("またぎ歯厚 W（上）", a.span.upper, b.span.upper);
-  lengths("またぎ歯厚 W（下）", a.span.lower, b.span.lower);
-  // A gear whose pin cannot exist shows "—" in the pin rows.
-  const auto maybe = [](const std::optional<double>& v) { return v ? Length(*v) : std::string("—"); };
-  const auto pins = [&](const char* caption, auto value) {
-    s.rows.push_back(Both(caption, a.over_pins ? Length(value(*a.over_pins)) : "—",
-                          b.over_pins ? Length(value(*b.over_pins)) : "—", "mm"));
+  const auto lines = [&](const std::vector<ToleranceLine>& all) {
+    for (const ToleranceLine& l : all) s.rows.push_back(Both(l.caption, l.values[0], l.values[1], l.unit));
   };
-  s.rows.push_back(Both("ピン径", maybe(a.pin), maybe(b.pin), "mm"));
-  pins("オーバーピン寸法（上）", [](const Limits& l) { return l.upper; });
-  pins("オーバーピン寸法（下）", [](const Limits& l) { return l.lower; });
-  lengths("弦歯厚（上）", a.chordal_thickness.upper, b.chordal_thickness.upper);
-  lengths("弦歯厚（下）", a.chordal_thickness.lower, b.chordal_thickness.lower);
+  lines(LimitLines(*r));
   const BacklashRange& j = r->backlash;
   s.rows.push_back(Pair("法線方向バックラッシ j_n（最小／最大）",
                         Length(j.normal_min) + " ／ " + Length(j.normal_max), "mm"));
@@ -68,40 +54,19 @@ std::optional<SheetSection> ToleranceSection(const Commands& c) {
                         Length(j.circumferential_min) + " ／ " + Length(j.circumferential_max),
                         "mm"));
   s.rows.back().red = j.negative_min;
-  const std::pair<const char*, double AccuracyTolerances::*> iso[] = {
-      {"単一ピッチ偏差 f_pT", &AccuracyTolerances::single_pitch},
-      {"累積ピッチ偏差 F_pT", &AccuracyTolerances::cumulative_pitch},
-      {"全歯形偏差 F_αT", &AccuracyTolerances::profile_total},
-      {"歯形形状偏差 f_fαT", &AccuracyTolerances::profile_form},
-      {"歯形勾配偏差 f_HαT", &AccuracyTolerances::profile_slope},
-      {"全つる巻線偏差 F_βT", &AccuracyTolerances::helix_total},
-      {"つる巻線形状偏差 f_fβT", &AccuracyTolerances::helix_form},
-      {"つる巻線勾配偏差 f_HβT", &AccuracyTolerances::helix_slope},
-      {"歯溝の振れ F_rT", &AccuracyTolerances::runout}};
-  for (const auto& [caption, member] : iso) {
-    s.rows.push_back(
-        Both(caption, Microns(a.tolerances.*member), Microns(b.tolerances.*member), "µm"));
-  }
+  lines(AccuracyLines(*r));
   if (j.negative_min) s.notes.push_back({"注意：最小バックラッシが負、歯面が干渉する", ListColor::Red});
   s.notes.push_back({std::string("許容値（f_pT 以下）は ") + kToleranceEdition +
                          " による。バックラッシの最小は上の歯厚許容差と下の中心距離許容差、"
                          "最大は下の歯厚許容差と上の中心距離許容差での値",
                      ListColor::Blue});
-  std::string outside;
-  if (!a.tolerances.covered) outside = "ギア１";
-  if (!b.tolerances.covered) outside += outside.empty() ? "ギア２" : "・ギア２";
-  if (!outside.empty()) {
-    s.notes.push_back({"※ " + outside +
-                           " は ISO 1328-1:2013 の適用範囲（5 ≤ z ≤ 1000、5 ≤ d ≤ 15000 mm、"
-                           "0.5 ≤ m ≤ 70 mm、4 ≤ b ≤ 1200 mm）の外：式による参考値",
-                       ListColor::Red});
-  }
+  const std::string note = CoverageNote(*r);
+  if (!note.empty()) s.notes.push_back({note, ListColor::Red});
   return s;
 }
 
-std::optional<SheetSection> SlidingSection(const Commands& c) {
-  const std::optional<SlidingResult> r = SlidingForSlot0(c);
-  if (!r) return std::nullopt;
+std::optional<SheetSection> SlidingSection(const Commands& c, const PairEvaluation& e) {
+  const SlidingResult* r = &e.sliding.Get();
   auto zeta = [](const std::optional<double>& v) { return v ? FormatFixed(*v, 3, 11) : "干渉"; };
   SheetSection s;
   s.title = "すべり率（かみ合いの両端）";
@@ -124,22 +89,21 @@ std::optional<SheetSection> SlidingSection(const Commands& c) {
   return s;
 }
 
-std::optional<SheetSection> RatingSection(const Commands& c) {
-  if (!c.ratingRequest) return std::nullopt;
-  const RatingRequest& q = *c.ratingRequest;
+std::optional<SheetSection> RatingSection(const Commands& c, const PairEvaluation& e) {
+  if (!c.settings.rating || !e.rating) return std::nullopt;
+  const RatingRequest& q = *c.settings.rating;
   SheetSection s;
   s.title = "強度計算（ISO 6336）";
   s.heading = {"記号・名称", "ギア１", "ギア２", "単位"};
   // Inputs made for an earlier pair may not suit this one: the sheet says
   // so rather than refusing the whole sheet.
-  std::optional<rating::RatingResult> r;
+  const rating::RatingResult* r = nullptr;
   try {
-    r = RateSlot0(c, q);
-  } catch (const CommandError& e) {
-    s.intro = std::string("この組の強度計算はできません：") + e.what();
+    r = &e.rating->Get();
+  } catch (const CommandError& refused) {
+    s.intro = std::string("この組の強度計算はできません：") + refused.what();
     return s;
   }
-  if (!r) return std::nullopt;
   auto fixed = [](double v, int decimals) { return FormatFixed(v, decimals, 12); };
   s.rows.push_back(Pair("トルク T₁（ギア１）", fixed(q.torque, 2), "N·m"));
   s.rows.push_back(Pair("回転速度 n₁（ギア１）", fixed(q.speed, 1), "min⁻¹"));
@@ -163,8 +127,7 @@ std::optional<SheetSection> RatingSection(const Commands& c) {
     SheetRow row{l.symbol + "　" + l.name, {text(l.value1)}, l.unit, false};
     if (l.value2) row.values.push_back(text(*l.value2));
     // A safety below its minimum in red, as the window shows it.
-    const double minimum = l.symbol == "S_H" ? r->SHmin : l.symbol == "S_F" ? r->SFmin : 0;
-    row.red = minimum > 0 && (l.value1 < minimum || (l.value2 && *l.value2 < minimum));
+    row.red = l.minimum && (l.value1 < *l.minimum || (l.value2 && *l.value2 < *l.minimum));
     s.rows.push_back(std::move(row));
   }
   auto verdict = [](bool pass) { return std::string(pass ? "合格" : "不合格"); };
@@ -181,10 +144,14 @@ std::optional<SheetSection> RatingSection(const Commands& c) {
 
 }  // namespace
 
-void CollectSections(const Commands& c, SheetData& d) {
-  for (auto section : {ToleranceSection(c), SlidingSection(c), RatingSection(c)}) {
+void CollectSections(const Commands& c, const PairEvaluation& e, SheetData& d) {
+  for (auto section : {ToleranceSection(e), SlidingSection(c, e), RatingSection(c, e)}) {
     if (section) d.sections.push_back(std::move(*section));
   }
+}
+
+void CollectSections(const Commands& c, SheetData& d) {
+  if (const std::optional<PairEvaluation> e = EvaluateSlot0(c)) CollectSections(c, *e, d);
 }
 
 }  // namespace spurgear

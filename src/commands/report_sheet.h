@@ -4,6 +4,7 @@
 #include <string>
 
 #include "commands/commands.h"
+#include "commands/pair_evaluation.h"
 #include "report/sheet.h"
 
 namespace spurgear {
@@ -19,11 +20,13 @@ namespace spurgear {
 // inspection dimensions are read at all.
 SheetData CollectSheet(const Commands& commands, const std::string& date, bool forSheet = true);
 
-// The sheet's later sections into `data`: the tolerances and backlash
+// The sheet's later sections into `data`, from slot 0 evaluated (none when
+// its results do not belong to its inputs): the tolerances and backlash
 // range with the inputs in force, the specific sliding and, when a rating
-// was made (Commands::ratingRequest), the rating. Throws what the tolerance
-// and rating commands throw.
+// was made (settings.rating), the rating. Throws what refused the
+// tolerances.
 void CollectSections(const Commands& commands, SheetData& data);
+void CollectSections(const Commands& commands, const PairEvaluation& evaluation, SheetData& data);
 
 // Refuses, as the sheet does, a text of the strength page (歯幅, 回転数)
 // that does not convert, naming its field and page.

@@ -35,8 +35,8 @@ void SaveSolidStep(Commands& c, int gear, double faceWidth, double bore) {
   SaveDrawing(c, DialogOf(gear), bytes);
 }
 
-void SolidStep1Click(Commands& c) { SaveSolidStep(c, 1, DefaultFaceWidth(c), 0); }
-void SolidStep2Click(Commands& c) { SaveSolidStep(c, 2, DefaultFaceWidth(c), 0); }
-void SolidStepPairClick(Commands& c) { SaveSolidStep(c, kBothGears, DefaultFaceWidth(c), 0); }
+void SolidStep1Click(Commands& c) { SaveSolidStep(c, 1, StrengthPageFaceWidth(c.ports.fields), 0); }
+void SolidStep2Click(Commands& c) { SaveSolidStep(c, 2, StrengthPageFaceWidth(c.ports.fields), 0); }
+void SolidStepPairClick(Commands& c) { SaveSolidStep(c, kBothGears, StrengthPageFaceWidth(c.ports.fields), 0); }
 
 }  // namespace spurgear

@@ -169,4 +169,47 @@ void CheckToleranceInput(const PairToleranceInput& in) {
   CheckDeviation(in.center_upper, in.center_lower, "中心距離許容差");
 }
 
+std::vector<ToleranceLine> LimitLines(const PairToleranceResult& r) {
+  const GearToleranceResult* g[2] = {&r.gear1, &r.gear2};
+  const auto line = [&](std::size_t i, auto text, const char* unit) {
+    return ToleranceLine{kLimitCaptions[i], {text(*g[0]), text(*g[1])}, unit};
+  };
+  const auto length = [](double v) { return FormatResult(v); };
+  const auto pins = [&](double Limits::*end) {
+    return [=](const GearToleranceResult& x) {
+      return x.over_pins ? length((*x.over_pins).*end) : std::string("—");
+    };
+  };
+  return {
+      line(0, [](const GearToleranceResult& x) { return std::to_string(x.span_teeth); }, "枚"),
+      line(1, [&](const GearToleranceResult& x) { return length(x.span.upper); }, "mm"),
+      line(2, [&](const GearToleranceResult& x) { return length(x.span.lower); }, "mm"),
+      line(3, [&](const GearToleranceResult& x) { return x.pin ? length(*x.pin) : "—"; }, "mm"),
+      line(4, pins(&Limits::upper), "mm"),
+      line(5, pins(&Limits::lower), "mm"),
+      line(6, [&](const GearToleranceResult& x) { return length(x.chordal_thickness.upper); }, "mm"),
+      line(7, [&](const GearToleranceResult& x) { return length(x.chordal_thickness.lower); }, "mm")};
+}
+
+std::vector<ToleranceLine> AccuracyLines(const PairToleranceResult& r) {
+  const auto microns = [](double v) { return FormatFixed(v, v > 10 ? 0 : 1, 11); };
+  std::vector<ToleranceLine> lines;
+  for (const AccuracyItem& item : kAccuracyItems) {
+    lines.push_back({item.caption,
+                     {microns(r.gear1.tolerances.*item.value), microns(r.gear2.tolerances.*item.value)},
+                     "µm"});
+  }
+  return lines;
+}
+
+std::string CoverageNote(const PairToleranceResult& r) {
+  std::string outside;
+  if (!r.gear1.tolerances.covered) outside = "ギア１";
+  if (!r.gear2.tolerances.covered) outside += outside.empty() ? "ギア２" : "・ギア２";
+  if (outside.empty()) return outside;
+  return "※ " + outside +
+         " は ISO 1328-1:2013 の適用範囲（5 ≤ z ≤ 1000、5 ≤ d ≤ 15000 mm、"
+         "0.5 ≤ m ≤ 70 mm、4 ≤ b ≤ 1200 mm）の外：式による参考値";
+}
+
 }  // namespace spurgear

@@ -3,9 +3,11 @@
 // at both tooth thickness limits, the backlash range of the pair and the
 // ISO 1328-1:2013 accuracy tolerances of each gear. Plain arithmetic; the
 // pressure angle is always passed in.
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/errors.h"
 #include "design/measurement.h"
@@ -102,6 +104,46 @@ GearToleranceResult GearLimits(const GearMeasurement& nominal, double module, in
 // j_n = −(E_sn1 + E_sn2) cos α + 2 (c + Δa) sin α_w at both ends of the range.
 BacklashRange BacklashLimits(const PairToleranceInput& input, double distanceCorrection,
                              double pressureAngleDeg, double workingPressureAngleDeg);
+
+// One line of a pair's tolerance results as the window and the sheet show
+// it: each gear's text ("—" where the gear has no pin).
+struct ToleranceLine {
+  std::string caption;
+  std::array<std::string, 2> values;
+  std::string unit;
+};
+
+// The dimensions at the thickness limits, in the order of LimitLines.
+inline constexpr const char* kLimitCaptions[] = {
+    "またぎ歯数 k",          "またぎ歯厚 W（上）",    "またぎ歯厚 W（下）", "ピン径",
+    "オーバーピン寸法（上）", "オーバーピン寸法（下）", "弦歯厚（上）",      "弦歯厚（下）"};
+// k, the span, the pin, over pins and the chordal thickness at both limits.
+std::vector<ToleranceLine> LimitLines(const PairToleranceResult& result);
+
+// Each accuracy tolerance: its caption, its key in the CLI's JSON and its
+// value, in the order of AccuracyLines.
+struct AccuracyItem {
+  const char* caption;
+  const char* key;
+  double AccuracyTolerances::*value;
+};
+inline constexpr AccuracyItem kAccuracyItems[] = {
+    {"単一ピッチ偏差 f_pT", "single_pitch", &AccuracyTolerances::single_pitch},
+    {"累積ピッチ偏差 F_pT", "cumulative_pitch", &AccuracyTolerances::cumulative_pitch},
+    {"全歯形偏差 F_αT", "profile_total", &AccuracyTolerances::profile_total},
+    {"歯形形状偏差 f_fαT", "profile_form", &AccuracyTolerances::profile_form},
+    {"歯形勾配偏差 f_HαT", "profile_slope", &AccuracyTolerances::profile_slope},
+    {"全つる巻線偏差 F_βT", "helix_total", &AccuracyTolerances::helix_total},
+    {"つる巻線形状偏差 f_fβT", "helix_form", &AccuracyTolerances::helix_form},
+    {"つる巻線勾配偏差 f_HβT", "helix_slope", &AccuracyTolerances::helix_slope},
+    {"歯溝の振れ F_rT", "runout", &AccuracyTolerances::runout}};
+// The tolerances in µm: whole microns above 10 µm, as the standard rounds
+// them there, else one decimal.
+std::vector<ToleranceLine> AccuracyLines(const PairToleranceResult& result);
+
+// The note on gears outside the range the standard covers; empty when both
+// lie inside it.
+std::string CoverageNote(const PairToleranceResult& result);
 
 // A refused tolerance input; `field` names it as the window does
 // ("ギア１の歯厚許容差", "中心距離許容差"), so that a client can name its own

@@ -134,9 +134,7 @@ struct RatingResult {
 // RatingRefused naming `field` and the range outside the line's hardness range.
 double QualitySigmaHlim(Material m, Quality q, double hardnessHV, const std::string& field);
 double QualitySigmaFlim(Material m, Quality q, double hardnessHV, const std::string& field);
-// The hardness range (HV) of a material's line of a grade, and a value
-// inside the lines of every grade.
-std::array<double, 2> QualityHardnessRange(Material m, Quality q);
+// A hardness inside the lines of every grade.
 double DefaultHardness(Material m);
 const char* MaterialKey(Material m);   // through-hardened, case-hardened, nitrided
 const char* MaterialName(Material m);  // Japanese
@@ -167,8 +165,78 @@ struct FactorLine {
   int decimals = 4;
   // Shown with its digits grouped by three (a count of load cycles).
   bool grouped = false;
+  // The least value the rating asks of it (a safety): a value below it is
+  // shown in red.
+  std::optional<double> minimum = std::nullopt;
 };
 std::vector<FactorLine> FactorLines(const RatingResult& r);
+
+// Every number of a rating result once, under its key in the CLI's JSON:
+// those of the pair, and those of each gear. (FactorLines shows a
+// selection of them, each with its symbol, name and unit.)
+template <class T>
+struct NumberField {
+  const char* key;
+  double T::*value;
+};
+inline constexpr NumberField<RatingResult> kPairNumbers[] = {
+    {"Ft", &RatingResult::Ft},
+    {"v", &RatingResult::v},
+    {"KA", &RatingResult::KA},
+    {"Kv", &RatingResult::Kv},
+    {"resonance_ratio", &RatingResult::N},
+    {"subcritical_limit", &RatingResult::NS},
+    {"cprime", &RatingResult::cPrime},
+    {"cgamma_alpha", &RatingResult::cGammaAlpha},
+    {"KHbeta", &RatingResult::KHbeta},
+    {"KFbeta", &RatingResult::KFbeta},
+    {"KHalpha", &RatingResult::KHalpha},
+    {"KFalpha", &RatingResult::KFalpha},
+    {"ZH", &RatingResult::ZH},
+    {"ZE", &RatingResult::ZE},
+    {"Zeps", &RatingResult::Zeps},
+    {"Zbeta", &RatingResult::Zbeta},
+    {"ZL", &RatingResult::ZL},
+    {"Zv", &RatingResult::Zv},
+    {"ZR", &RatingResult::ZR},
+    {"nominal_contact_stress", &RatingResult::sigmaH0},
+    {"Ybeta", &RatingResult::Ybeta},
+    {"Yeps", &RatingResult::Yeps},
+    {"YST", &RatingResult::YST},
+    {"YB", &RatingResult::YB},
+    {"YDT", &RatingResult::YDT},
+    {"eps_alpha", &RatingResult::epsAlpha},
+    {"eps_beta", &RatingResult::epsBeta},
+    {"working_pressure_angle_deg", &RatingResult::alphaWtDeg},
+};
+inline constexpr NumberField<GearRating> kGearNumbers[] = {
+    {"contact_stress", &GearRating::sigmaH},
+    {"permissible_contact_stress", &GearRating::sigmaHP},
+    {"pitting_safety", &GearRating::SH},
+    {"root_stress", &GearRating::sigmaF},
+    {"permissible_root_stress", &GearRating::sigmaFP},
+    {"bending_safety", &GearRating::SF},
+    {"form_factor", &GearRating::YF},
+    {"stress_correction_factor", &GearRating::YS},
+    {"tip_form_factor", &GearRating::YFa},
+    {"tip_stress_correction_factor", &GearRating::YSa},
+    {"ZBD", &GearRating::ZBD},
+    {"ZNT", &GearRating::ZNT},
+    {"ZW", &GearRating::ZW},
+    {"ZX", &GearRating::ZX},
+    {"YNT", &GearRating::YNT},
+    {"YdeltarelT", &GearRating::YdeltaRelT},
+    {"YRrelT", &GearRating::YRRelT},
+    {"YX", &GearRating::YX},
+    {"sigma_hlim", &GearRating::sigmaHlim},
+    {"sigma_flim", &GearRating::sigmaFlim},
+    {"load_cycles", &GearRating::NL},
+    {"fpb", &GearRating::fpb},
+    {"ffalpha", &GearRating::ffalpha},
+    {"critical_section_thickness", &GearRating::sFn},
+    {"bending_moment_arm", &GearRating::hFe},
+    {"fillet_radius", &GearRating::rhoF},
+};
 
 // --- The pieces, for the tests and the sheet ---
 struct RootForm {

@@ -79,25 +79,31 @@ double Curve(const double (*p)[2], int n, double NL) {
   return p[n - 1][1];
 }
 
+// Each material's key (the CLI's word), its name on screen and on paper,
+// and a hardness (HV) inside its lines of every grade.
+struct MaterialRow {
+  Material material;
+  const char* key;
+  const char* name;
+  double defaultHardness;
+};
+constexpr MaterialRow kMaterialRows[] = {
+    {Material::ThroughHardened, "through-hardened", "調質鋼 (合金鋼)", 300},
+    {Material::CaseHardened, "case-hardened", "浸炭焼入れ鋼", 700},
+    {Material::Nitrided, "nitrided", "窒化鋼", 750}};
+
+const MaterialRow* RowOf(Material m) {
+  for (const MaterialRow& r : kMaterialRows) {
+    if (r.material == m) return &r;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
-const char* MaterialKey(Material m) {
-  switch (m) {
-    case Material::ThroughHardened: return "through-hardened";
-    case Material::CaseHardened: return "case-hardened";
-    case Material::Nitrided: return "nitrided";
-  }
-  return "";
-}
+const char* MaterialKey(Material m) { return RowOf(m) ? RowOf(m)->key : ""; }
 
-const char* MaterialName(Material m) {
-  switch (m) {
-    case Material::ThroughHardened: return "調質鋼 (合金鋼)";
-    case Material::CaseHardened: return "浸炭焼入れ鋼";
-    case Material::Nitrided: return "窒化鋼";
-  }
-  return "";
-}
+const char* MaterialName(Material m) { return RowOf(m) ? RowOf(m)->name : ""; }
 
 std::optional<Material> MaterialFromKey(const std::string& key) {
   for (Material m : kMaterials) {
@@ -127,19 +133,7 @@ std::string StandardName(Quality q) {
          "), ISO 1328-1:1995";
 }
 
-std::array<double, 2> QualityHardnessRange(Material m, Quality q) {
-  const QualityLine l = Line(m, q);
-  return {l.hvLow, l.hvHigh};
-}
-
-double DefaultHardness(Material m) {
-  switch (m) {
-    case Material::ThroughHardened: return 300;
-    case Material::CaseHardened: return 700;
-    case Material::Nitrided: return 750;
-  }
-  return 0;
-}
+double DefaultHardness(Material m) { return RowOf(m) ? RowOf(m)->defaultHardness : 0; }
 
 double QualitySigmaHlim(Material m, Quality q, double hv, const std::string& field) {
   CheckHardness(m, q, hv, field);
@@ -254,7 +248,7 @@ std::vector<FactorLine> FactorLines(const RatingResult& r) {
       L{"σ_H0", "呼び接触応力", r.sigmaH0, {}, "N/mm²", 2},
       L{"σ_H", "接触応力", g1.sigmaH, g2.sigmaH, "N/mm²", 2},
       L{"σ_HP", "許容接触応力", g1.sigmaHP, g2.sigmaHP, "N/mm²", 2},
-      L{"S_H", "歯面強度安全率", g1.SH, g2.SH, "", 4},
+      L{"S_H", "歯面強度安全率", g1.SH, g2.SH, "", 4, false, r.SHmin},
       L{"Y_F", "歯形係数", g1.YF, g2.YF, "", 4},
       L{"Y_S", "応力修正係数", g1.YS, g2.YS, "", 4},
       L{"s_Fn", "危険断面歯厚", g1.sFn, g2.sFn, "mm", 3},
@@ -271,7 +265,7 @@ std::vector<FactorLine> FactorLines(const RatingResult& r) {
       L{"σ_Flim", "歯元疲労限度", g1.sigmaFlim, g2.sigmaFlim, "N/mm²", 1},
       L{"σ_F", "歯元応力", g1.sigmaF, g2.sigmaF, "N/mm²", 2},
       L{"σ_FP", "許容歯元応力", g1.sigmaFP, g2.sigmaFP, "N/mm²", 2},
-      L{"S_F", "歯元強度安全率", g1.SF, g2.SF, "", 4},
+      L{"S_F", "歯元強度安全率", g1.SF, g2.SF, "", 4, false, r.SFmin},
   };
 }
 

@@ -116,6 +116,5 @@ DrawingBox MeshDrawingBox(const SheetData& data);
 std::string RenderSheetPdf(const SheetData& data);
 std::string RenderMeshSvg(const SheetData& data);
 void WriteSheetPdf(const SheetData& data, const std::string& path);
-void WriteMeshSvg(const SheetData& data, const std::string& path);
 
 }  // namespace spurgear

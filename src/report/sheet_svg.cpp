@@ -224,8 +224,4 @@ std::string RenderMeshSvg(const SheetData& d) {
   return s;
 }
 
-void WriteMeshSvg(const SheetData& data, const std::string& path) {
-  WriteFileAtomically(path, RenderMeshSvg(data));
-}
-
 }  // namespace spurgear

@@ -27,6 +27,12 @@ inline constexpr std::array<double, kLewisPoints> LewisFormFactors = {
 inline constexpr std::array<double, kMaterialCount> AllowableStressTable = {
     7.0, 9.0, 11.0, 13.0, 12.0, 19.0, 20.0, 21.0, 26.0, 30.0, 30.0, 35.0, 40.0, 35.0, 40.0, 40.0, 5.0, 5.0};
 
+// The item texts of rg31 (歯元丸み, FilletIndex) and rg3 (衝撃, ShockIndex),
+// each with the factor it stands for.
+inline constexpr std::array<std::string_view, 2> FilletItems = {"なし：２", "あり：１"};
+inline constexpr std::array<std::string_view, 3> ShockItems = {"小：発電機", "中：攪拌機",
+                                                               "大：鍛造機"};
+
 // The item texts of CB1, carrying the same stresses.
 inline constexpr std::array<std::string_view, kMaterialCount> MaterialItems = {
     "ＦＣ１５　　　　σ＝７kg/mm^2",

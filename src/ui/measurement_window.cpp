@@ -73,13 +73,13 @@ void MeasurementWindow::Refresh() {
   angle_->setText(QStringLiteral("圧力角 %1°").arg(Q(FormatInput(alpha))));
   angle_->adjustSize();
   const std::array<double, 4> pair = MeasuredPair(s);
-  if (pair != commands_.measurementChoicesFor) {
+  if (pair != commands_.settings.choicesFor) {
     // k, the pins, the target and x1 were chosen for other gears: a target
     // of another pair would give shifts far outside this one's.
-    commands_.measurementChoices = {};
+    commands_.settings.choices = {};
     targetChoice_.reset();
     shift1Choice_.reset();
-    commands_.measurementChoicesFor = pair;
+    commands_.settings.choicesFor = pair;
   }
   QString status;
 
@@ -92,7 +92,7 @@ void MeasurementWindow::Refresh() {
     } catch (const CommandError&) {
       // A pin chosen before a change of shift may no longer fit: that
       // gear goes back to the automatic values, the other keeps its own.
-      std::array<MeasurementChoice, 2>& choices = commands_.measurementChoices;
+      std::array<MeasurementChoice, 2>& choices = commands_.settings.choices;
       for (std::size_t g = 0; g < 2; ++g) {
         std::array<MeasurementChoice, 2> alone{};
         alone[g] = choices[g];
@@ -188,7 +188,7 @@ void MeasurementWindow::SpanEdited(int gear) {
   std::optional<int> choice;
   const bool taken = commands_.Run([&] {
     if (!IsAuto(text)) choice = ParseSpanTeeth(text.toStdString());
-    std::array<MeasurementChoice, 2> c = commands_.measurementChoices;
+    std::array<MeasurementChoice, 2> c = commands_.settings.choices;
     c[static_cast<std::size_t>(gear)].spanTeeth = choice;
     MeasureSlot0(commands_, c[0], c[1]);  // a refusal throws here
   });
@@ -208,7 +208,7 @@ void MeasurementWindow::PinEdited(int gear) {
   std::optional<double> choice;
   const bool taken = commands_.Run([&] {
     if (!IsAuto(text)) choice = ParsePin(text.toStdString());
-    std::array<MeasurementChoice, 2> c = commands_.measurementChoices;
+    std::array<MeasurementChoice, 2> c = commands_.settings.choices;
     c[static_cast<std::size_t>(gear)].pin = choice;
     MeasureSlot0(commands_, c[0], c[1]);
   });

@@ -49,7 +49,7 @@ class MeasurementWindow : public QWidget {
   // The choices of k and pin for gear 0 or 1, kept by the commands for the
   // sheet.
   MeasurementChoice& Choice(int gear) {
-    return commands_.measurementChoices[static_cast<std::size_t>(gear)];
+    return commands_.settings.choices[static_cast<std::size_t>(gear)];
   }
 
   void Build();

@@ -74,7 +74,7 @@ void RatingWindow::Refresh() {
   }
   checks_->setText(findings.join(QStringLiteral("\n")));
   checks_->setToolTip(checks_->text());
-  const QString width = QString::number(DefaultFaceWidth(s.Module), 'g', 6);
+  const QString width = QString::number(TenModulesFaceWidth(s.Module), 'g', 6);
   for (GearFields& g : gears_) g.faceWidth->setPlaceholderText(width);
 
   // A refresh is no command of the user's: what it cannot show it leaves
@@ -87,7 +87,7 @@ void RatingWindow::Refresh() {
     if (!r) status = QStringLiteral("計算が完了していないため表示できません");
     // A rating made is what the sheet carries, and the next session finds.
     if (r) {
-      commands_.ratingRequest = q;
+      commands_.settings.rating = q;
       Save();
     }
   } catch (const std::exception& e) {
@@ -125,10 +125,9 @@ void RatingWindow::ShowResult(const rating::RatingResult* r, const QString& stat
     QTableWidgetItem* v2 = cell(row, 3, l.value2 ? text(*l.value2) : QString(), Qt::AlignRight);
     cell(row, 4, Q(l.unit), Qt::AlignLeft);
     // A safety below its minimum in red.
-    const double minimum = l.symbol == "S_H" ? r->SHmin : l.symbol == "S_F" ? r->SFmin : 0;
-    if (minimum > 0) {
-      if (l.value1 < minimum) v1->setForeground(Qt::red);
-      if (l.value2 && *l.value2 < minimum) v2->setForeground(Qt::red);
+    if (l.minimum) {
+      if (l.value1 < *l.minimum) v1->setForeground(Qt::red);
+      if (l.value2 && *l.value2 < *l.minimum) v2->setForeground(Qt::red);
     }
   }
   table_->resizeColumnsToContents();

@@ -22,8 +22,6 @@ class SlidingChart : public QWidget {
  public:
   SlidingChart(QWidget* parent, int x, int y, int w, int h);
   void SetResult(std::optional<SlidingResult> result);
-  // The lowest value of the ζ axis, for the tests.
-  double AxisBottom() const { return bottom_; }
 
  protected:
   void paintEvent(QPaintEvent*) override;

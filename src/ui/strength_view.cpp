@@ -172,16 +172,14 @@ void BuildStrengthPage(QWidget* tabSheet3) {
   label(kFieldX + 88, 84, 100, QStringLiteral("ｒ・ｐ・ｍ"));
 
   label(kLabelX, 120, 132, QStringLiteral("・歯元丸み"));
-  auto* fillet = new RadioGroup(c, kFilletGroup, QString(),
-                                {QStringLiteral("なし：２"), QStringLiteral("あり：１")}, 2,
-                                kFieldX, 113, 190, 36);
+  QStringList fillets, shocks;
+  for (std::string_view item : FilletItems) fillets << Q(item);
+  for (std::string_view item : ShockItems) shocks << Q(item);
+  auto* fillet = new RadioGroup(c, kFilletGroup, QString(), fillets, 2, kFieldX, 113, 190, 36);
   fillet->SetItemIndex(InitialIndex(kFilletGroup));
 
   label(kLabelX, 160, 132, QStringLiteral("・衝撃"));
-  auto* shock = new RadioGroup(
-      c, kShockGroup, QString(),
-      {QStringLiteral("小：発電機"), QStringLiteral("中：攪拌機"), QStringLiteral("大：鍛造機")}, 3,
-      kIndentX, 183, 330, 36);
+  auto* shock = new RadioGroup(c, kShockGroup, QString(), shocks, 3, kIndentX, 183, 330, 36);
   shock->SetItemIndex(InitialIndex(kShockGroup));
 
   label(kLabelX, 232, 132, QStringLiteral("・材料許容曲げ"));

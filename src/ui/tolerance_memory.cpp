@@ -8,9 +8,7 @@
 
 namespace spurgear::ui {
 
-RememberedInputs ToleranceWindow::Memory(Commands& commands) {
-  PairToleranceInput& in = commands.toleranceInput;
-  std::array<std::optional<double>, 2>& width = commands.toleranceWidth;
+RememberedInputs ToleranceWindow::Memory(PairToleranceInput& in) {
   std::vector<RememberedKey> keys;
   auto number = [](double& to, const char* field) {
     return RememberedKey{{},
@@ -38,10 +36,11 @@ RememberedInputs ToleranceWindow::Memory(Commands& commands) {
           {{},
            [&e](const QString& t) { e.accuracy_class = ParseAccuracyClass(t.toStdString()); },
            [&e] { return QVariant(e.accuracy_class); }});
-    std::optional<double>& b = width[g];
+    // Left open (0): not remembered, the strength page's 歯幅 stands in.
+    double& b = e.face_width;
     named("face_width" + n, {{},
                              [&b](const QString& t) { b = ParseFaceWidth(t.toStdString()); },
-                             [&b] { return b ? QVariant(*b) : QVariant(); }});
+                             [&b] { return b != 0 ? QVariant(b) : QVariant(); }});
     named("material" + n, text(e.material, gearName[g] + "材料"));
     named("heat_treatment" + n, text(e.heat_treatment, gearName[g] + "熱処理"));
     named("hardness" + n, text(e.hardness, gearName[g] + "硬さ"));
@@ -52,14 +51,16 @@ RememberedInputs ToleranceWindow::Memory(Commands& commands) {
   return RememberedInputs("tolerance", std::move(keys));
 }
 
-void ToleranceWindow::Load() { LoadInto(commands_); }
+void ToleranceWindow::Load() {
+  LoadInto(commands_);
+  input_ = commands_.settings.tolerance;
+}
 
 void ToleranceWindow::LoadInto(Commands& commands) {
-  PairToleranceInput& in = commands.toleranceInput;
+  PairToleranceInput& in = commands.settings.tolerance;
   in = {};
-  commands.toleranceWidth = {};
   QSettings s("spurgear", "spurgear");
-  Memory(commands).Load(s);
+  Memory(in).Load(s);
   // A pair of limits the window would refuse together goes together: an
   // upper below the lower, or, for the pair calculated now, a tooth thinner
   // than nothing or thicker than the pitch.
@@ -81,9 +82,10 @@ void ToleranceWindow::LoadInto(Commands& commands) {
   if (!(in.center_upper >= in.center_lower)) in.center_upper = in.center_lower = 0;
 }
 
-void ToleranceWindow::Save(const std::vector<QVariant>& before) const {
+void ToleranceWindow::Save(const std::vector<QVariant>& before) {
+  commands_.settings.tolerance = input_;
   QSettings s("spurgear", "spurgear");
-  Memory(commands_).Save(s, before);
+  Memory(input_).Save(s, before);
 }
 
 }  // namespace spurgear::ui

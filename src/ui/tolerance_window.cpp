@@ -4,6 +4,7 @@
 #include "ui/tolerance_window.h"
 
 #include <array>
+#include <iterator>
 #include <utility>
 
 #include <QAction>
@@ -34,8 +35,6 @@ constexpr int kStep = 25;
 constexpr int kFieldH = 21;
 
 QString Length(double v) { return Q(FormatResult(v)); }
-// Whole microns above 10 µm, as the standard rounds them there.
-QString Microns(double v) { return Q(FormatFixed(v, v > 10 ? 0 : 1, 11)); }
 
 void Show(QLineEdit* e, const QString& text) {
   e->setText(text);
@@ -53,9 +52,7 @@ QPalette Red(QPalette p) {
 ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window),
       commands_(commands),
-      mainWindow_(mainWindow),
-      input_(commands.toleranceInput),
-      width_(commands.toleranceWidth) {
+      mainWindow_(mainWindow) {
   SetToolWindowFace(this, "FormTolerance", QStringLiteral("公差・バックラッシ"));
   FollowSlot0(this, commands_, [this] { Refresh(); });
   // A k or pin chosen in the measurement window shows here at once.
@@ -68,7 +65,9 @@ ToleranceWindow::ToleranceWindow(Commands& commands, QWidget* mainWindow)
 
 ToleranceWindow::~ToleranceWindow() { DisconnectEdits(this); }
 
-PairToleranceInput ToleranceWindow::Input() const { return ToleranceInputInForce(commands_); }
+PairToleranceInput ToleranceWindow::Input() const {
+  return ToleranceInputInForce(input_, StrengthPageFaceWidth(commands_.ports.fields));
+}
 
 QLineEdit* ToleranceWindow::Result(const QString& name, int x, int y) {
   QLineEdit* e = MakeEdit(this, name, x, y, kColW, kFieldH, QString(), true, true);
@@ -129,9 +128,8 @@ void ToleranceWindow::Build() {
        [=](int g) { return QString::number(gear[g]->accuracy_class); },
        QStringLiteral("%1〜%2 の整数").arg(kAccuracyClassFirst).arg(kAccuracyClassLast)},
       {QStringLiteral("歯幅 b"), QStringLiteral("mm"), "TolFaceWidth",
-       [this](int g, const QString& t) {
-         width_[g].reset();
-         if (!t.isEmpty()) width_[g] = ParseFaceWidth(t.toStdString());
+       [=](int g, const QString& t) {
+         gear[g]->face_width = t.isEmpty() ? 0 : ParseFaceWidth(t.toStdString());
        },
        [this](int g) {
          const PairToleranceInput in = Input();
@@ -200,17 +198,13 @@ void ToleranceWindow::Build() {
 
   heading("TolLimitsHeading", kLabelX, y, QStringLiteral("歯厚の許容差での測定寸法"));
   y += kStep;
-  const QString limits[] = {
-      QStringLiteral("またぎ歯数 k"),          QStringLiteral("またぎ歯厚 W（上）"),
-      QStringLiteral("またぎ歯厚 W（下）"),    QStringLiteral("ピン径"),
-      QStringLiteral("オーバーピン寸法（上）"), QStringLiteral("オーバーピン寸法（下）"),
-      QStringLiteral("弦歯厚（上）"),          QStringLiteral("弦歯厚（下）")};
-  for (int i = 0; i < 8; ++i) {
-    label(QStringLiteral("TolLimitLabel%1").arg(i), kLabelX, y, limits[i]);
+  for (int i = 0; i < static_cast<int>(std::size(kLimitCaptions)); ++i) {
+    const QString caption = Q(kLimitCaptions[i]);
+    label(QStringLiteral("TolLimitLabel%1").arg(i), kLabelX, y, caption);
     if (i > 0) label(QStringLiteral("TolLimitUnit%1").arg(i), kUnitX, y, QStringLiteral("mm"));
     for (int g = 0; g < 2; ++g) {
       Result(QStringLiteral("TolLimit%1_%2").arg(i).arg(g + 1), kCol[g], y)
-          ->setAccessibleName(limits[i] + QStringLiteral("（") + gearName[g] + QStringLiteral("）"));
+          ->setAccessibleName(caption + QStringLiteral("（") + gearName[g] + QStringLiteral("）"));
     }
     y += kStep;
   }
@@ -243,20 +237,15 @@ void ToleranceWindow::Build() {
   label("TolIsoGear1", kTolCol[0] + 4, ty, gearName[0]);
   label("TolIsoGear2", kTolCol[1] + 4, ty, gearName[1]);
   ty += kStep;
-  const QString iso[] = {
-      QStringLiteral("単一ピッチ偏差 f_pT"),   QStringLiteral("累積ピッチ偏差 F_pT"),
-      QStringLiteral("全歯形偏差 F_αT"),       QStringLiteral("歯形形状偏差 f_fαT"),
-      QStringLiteral("歯形勾配偏差 f_HαT"),    QStringLiteral("全つる巻線偏差 F_βT"),
-      QStringLiteral("つる巻線形状偏差 f_fβT"), QStringLiteral("つる巻線勾配偏差 f_HβT"),
-      QStringLiteral("歯溝の振れ F_rT")};
-  for (int i = 0; i < 9; ++i) {
-    label(QStringLiteral("TolIsoLabel%1").arg(i), kTolX, ty, iso[i]);
+  for (int i = 0; i < static_cast<int>(std::size(kAccuracyItems)); ++i) {
+    const QString caption = Q(kAccuracyItems[i].caption);
+    label(QStringLiteral("TolIsoLabel%1").arg(i), kTolX, ty, caption);
     label(QStringLiteral("TolIsoUnit%1").arg(i), kTolCol[1] + kTolW + 6, ty, QStringLiteral("µm"));
     for (int g = 0; g < 2; ++g) {
       QLineEdit* e = MakeEdit(this, QStringLiteral("TolIso%1_%2").arg(i).arg(g + 1), kTolCol[g], ty,
                               kTolW, kFieldH, QString(), true, true);
       results_.push_back(e);
-      e->setAccessibleName(iso[i] + QStringLiteral("（") + gearName[g] + QStringLiteral("）"));
+      e->setAccessibleName(caption + QStringLiteral("（") + gearName[g] + QStringLiteral("）"));
     }
     ty += kStep;
   }
@@ -294,8 +283,7 @@ void ToleranceWindow::Edited(Field& f) {
   if (busy_ || f.edit->text().trimmed() == f.edit->property("shown").toString()) return;
   busy_ = true;
   const PairToleranceInput before = input_;
-  const std::optional<double> widths[2] = {width_[0], width_[1]};
-  const std::vector<QVariant> remembered = Memory(commands_).Values();
+  const std::vector<QVariant> remembered = Memory(input_).Values();
   const QString text = f.edit->text().trimmed();
   // A bound that reads as a number but is out of order with a partner the
   // user has not typed yet waits for it: the upper may be typed first.
@@ -324,8 +312,6 @@ void ToleranceWindow::Edited(Field& f) {
   });
   if (!taken) {
     input_ = before;
-    width_[0] = widths[0];
-    width_[1] = widths[1];
   } else {
     f.edit->setProperty("typed", true);
     if (partner) partner->edit->setProperty("typed", true);
@@ -342,7 +328,7 @@ void ToleranceWindow::Refresh() {
   if (pending_) {
     // A calculation checks the bound still waiting, with no message box.
     const PairToleranceInput before = input_;
-    const std::vector<QVariant> remembered = Memory(commands_).Values();
+    const std::vector<QVariant> remembered = Memory(input_).Values();
     try {
       TakePending();
       CheckDeviationsForSlot0(commands_, input_);
@@ -354,67 +340,37 @@ void ToleranceWindow::Refresh() {
   }
   for (Field& f : fields_) Show(f.edit, f.shown());
   std::optional<PairToleranceResult> r;
-  // k and the pins in force in the measurement window (automatic where
-  // none was chosen), as the sheet takes them.
-  const std::array<MeasurementChoice, 2> choice = ChoicesInForce(commands_);
-  try {
+  // Slot 0 evaluated as the sheet takes it: k and the pins in force in the
+  // measurement window, automatic where none was chosen or they no longer fit.
+  if (const std::optional<PairEvaluation> e = EvaluateSlot0(commands_)) {
     try {
-      r = TolerancesForSlot0(commands_, Input(), choice[0], choice[1]);
-    } catch (const CommandError&) {
-      r = TolerancesForSlot0(commands_, Input());  // a pin that no longer fits
+      r = e->tolerances.Get();
+    } catch (const CommandError& refused) {
+      status = Q(refused.what());
     }
-  } catch (const CommandError& e) {
-    status = Q(e.what());
   }
   if (!commands_.ResultsBelong()) status = QStringLiteral("計算が完了していないため表示できません");
   std::size_t i = 0;
   auto put = [&](const QString& text) { Show(results_[i++], r ? text : QString()); };
-  const GearToleranceResult* g[2] = {r ? &r->gear1 : nullptr, r ? &r->gear2 : nullptr};
-  auto both = [&](auto value) {
-    for (int k = 0; k < 2; ++k) put(g[k] ? value(*g[k]) : QString());
+  // Without a result every field is blank: the lines of an empty one only
+  // count the fields.
+  const PairToleranceResult shown = r ? *r : PairToleranceResult{};
+  const auto lines = [&](const std::vector<ToleranceLine>& all) {
+    for (const ToleranceLine& l : all) {
+      for (const std::string& v : l.values) put(Q(v));
+    }
   };
-  both([](const GearToleranceResult& x) { return QString::number(x.span_teeth); });
-  both([](const GearToleranceResult& x) { return Length(x.span.upper); });
-  both([](const GearToleranceResult& x) { return Length(x.span.lower); });
-  both([](const GearToleranceResult& x) { return x.pin ? Length(*x.pin) : QStringLiteral("—"); });
-  both([](const GearToleranceResult& x) {
-    return x.over_pins ? Length(x.over_pins->upper) : QStringLiteral("—");
-  });
-  both([](const GearToleranceResult& x) {
-    return x.over_pins ? Length(x.over_pins->lower) : QStringLiteral("—");
-  });
-  both([](const GearToleranceResult& x) { return Length(x.chordal_thickness.upper); });
-  both([](const GearToleranceResult& x) { return Length(x.chordal_thickness.lower); });
-  put(r ? Length(r->backlash.normal_min) : QString());
-  put(r ? Length(r->backlash.normal_max) : QString());
-  put(r ? Length(r->backlash.circumferential_min) : QString());
-  put(r ? Length(r->backlash.circumferential_max) : QString());
-  double AccuracyTolerances::*iso[] = {
-      &AccuracyTolerances::single_pitch, &AccuracyTolerances::cumulative_pitch,
-      &AccuracyTolerances::profile_total, &AccuracyTolerances::profile_form,
-      &AccuracyTolerances::profile_slope, &AccuracyTolerances::helix_total,
-      &AccuracyTolerances::helix_form,   &AccuracyTolerances::helix_slope,
-      &AccuracyTolerances::runout};
-  for (auto member : iso) {
-    both([member](const GearToleranceResult& x) { return Microns(x.tolerances.*member); });
-  }
+  lines(LimitLines(shown));
+  put(Length(shown.backlash.normal_min));
+  put(Length(shown.backlash.normal_max));
+  put(Length(shown.backlash.circumferential_min));
+  put(Length(shown.backlash.circumferential_max));
+  lines(AccuracyLines(shown));
   warning_->setText(r && r->backlash.negative_min
                         ? QStringLiteral("注意：最小バックラッシが負、歯面が干渉する")
                         : QString());
   warning_->adjustSize();
-  QString note;
-  for (int k = 0; k < 2; ++k) {
-    if (g[k] && !g[k]->tolerances.covered) {
-      note += (note.isEmpty() ? QString() : QStringLiteral("・")) +
-              QStringLiteral("ギア%1").arg(k + 1);
-    }
-  }
-  if (!note.isEmpty()) {
-    note = QStringLiteral("※ %1 は ISO 1328-1:2013 の適用範囲（5 ≤ z ≤ 1000、5 ≤ d ≤ 15000 mm、"
-                          "0.5 ≤ m ≤ 70 mm、4 ≤ b ≤ 1200 mm）の外：式による参考値")
-               .arg(note);
-  }
-  note_->setText(note);
+  note_->setText(r ? Q(CoverageNote(*r)) : QString());
   note_->adjustSize();
   status_->setText(status);
   status_->adjustSize();

@@ -61,18 +61,18 @@ class ToleranceWindow : public QWidget {
   static void LoadInto(Commands& commands);
 
  private:
-  // The remembered inputs over the commands' tolerance inputs.
-  static RememberedInputs Memory(Commands& commands);
-  // Writes the inputs that differ from `before` (Memory's Values).
-  void Save(const std::vector<QVariant>& before) const;
+  // The remembered inputs over a tolerance input.
+  static RememberedInputs Memory(PairToleranceInput& input);
+  // Hands the inputs to the pair's settings, and writes those that differ
+  // from `before` (Memory's Values).
+  void Save(const std::vector<QVariant>& before);
   QLineEdit* Result(const QString& name, int x, int y);
 
   Commands& commands_;
   QWidget* mainWindow_;
-  // The inputs the commands keep for the sheet and the part drawings, and
-  // the face widths the user typed (none follows the strength page's 歯幅).
-  PairToleranceInput& input_;
-  std::array<std::optional<double>, 2>& width_;
+  // The inputs as typed, handed to the pair's settings (for the sheet and
+  // the part drawings) once taken; a face width of 0 was left open.
+  PairToleranceInput input_;
   std::vector<Field> fields_;
   std::vector<QLineEdit*> results_;  // in the order Refresh fills them
   QLabel* angle_ = nullptr;

@@ -167,7 +167,7 @@ TEST_F(MainCommands, RefusedToothCountKeepsThePreviousResults) {
   EXPECT_EQ(p.state.slot0().Valid, 1);
   EXPECT_EQ(T("Edit8"), "17.000");
   EXPECT_FALSE(p.commands.ResultsBelong());
-  EXPECT_EQ(p.commands.lastCheckResult, 2);
+  EXPECT_EQ(p.commands.LastOutcome().check, 2);
 }
 
 // Fails after the check: in the geometry (x1 = -3), in the outlines
@@ -197,7 +197,7 @@ TEST_F(MainCommands, AFailedCalculationReplacesTheAllClearAndKeepsTheFields) {
     if (std::string(c.field) == "Edit2") fresh.fields.SetText("Edit4", "-3");
     const int draws = fresh.pictures.draws["Image1"];
     EXPECT_TRUE(fresh.commands.Run([&] { fresh.commands.BitBtn1Click(); }));
-    EXPECT_TRUE(fresh.commands.lastCalcUnsolved) << c.text;
+    EXPECT_EQ(fresh.commands.LastOutcome().status, CalcStatus::Unsolved) << c.text;
     EXPECT_EQ(fresh.messages.lines, c.lines) << c.text;
     EXPECT_EQ(fresh.messages.color, ListColor::Red);
     std::vector<std::string> after;
@@ -234,7 +234,7 @@ TEST_F(MainCommands, ArithmeticFaultsLeaveResultsAndValid) {
   Type("Edit4", "0.5");
   Type("Edit5", "0");
   EXPECT_TRUE(Run(&Commands::BitBtn1Click));
-  EXPECT_EQ(p.commands.lastCheckResult, 2);
+  EXPECT_EQ(p.commands.LastOutcome().check, 2);
   EXPECT_EQ(p.messages.lines.back(), "error：歯数Ｚ2が少なすぎる、計算不可");
   EXPECT_EQ(p.state.slot0().WorkingPressureAngle, before.WorkingPressureAngle);
 }
@@ -245,7 +245,7 @@ TEST_F(MainCommands, NoWorkingPressureAngleIsARedLineNotADialog) {
   Type("Edit5", "-1");
   EXPECT_TRUE(Run(&Commands::BitBtn1Click));
   EXPECT_TRUE(p.box.errors.empty());
-  EXPECT_TRUE(p.commands.lastCalcUnsolved);
+  EXPECT_EQ(p.commands.LastOutcome().status, CalcStatus::Unsolved);
   ASSERT_FALSE(p.messages.lines.empty());
   EXPECT_NE(p.messages.lines.back().find("error："), std::string::npos);
   EXPECT_EQ(p.messages.color, ListColor::Red);

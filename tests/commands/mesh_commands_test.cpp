@@ -139,7 +139,7 @@ TEST(MeshAnimation, RefusedCountsStopTheButtons) {
   p.StartUp();
   p.fields.SetText("Edit3", "301");
   p.commands.Run([&] { p.commands.BitBtn1Click(); });
-  ASSERT_EQ(p.commands.lastCheckResult, 2);
+  ASSERT_EQ(p.commands.LastOutcome().check, 2);
   const int32_t frame = p.state.FrameIndex;
   p.messages.lines.clear();
   p.commands.Run([&] { p.commands.BitBtn5Click(); });
@@ -179,7 +179,7 @@ TEST(MeshFrames, RedrawAfterRefusedCalculationUsesTheLastPair) {
   r.p.fields.SetText("Edit2", "20");
   r.p.fields.SetText("Edit3", "301");
   r.Calculate();
-  ASSERT_EQ(r.commands.lastCheckResult, 2);
+  ASSERT_EQ(r.commands.LastOutcome().check, 2);
   ASSERT_EQ(r.p.state.slot0().Teeth2, 301);
   r.pictures.frames.clear();
   ASSERT_TRUE(r.commands.Run([&] { r.commands.RG1Click(); }));

@@ -58,7 +58,7 @@ TEST(ModuleCheck, CalculateShowsTheLineAndKeepsThePreviousResults) {
     ASSERT_TRUE(p.commands.Run([&] { p.commands.BitBtn1Click(); }));
     EXPECT_EQ(p.messages.lines, std::vector<std::string>{kModuleRefused});
     EXPECT_EQ(p.messages.color, ListColor::Red);
-    EXPECT_EQ(p.commands.lastCheckResult, 2);
+    EXPECT_EQ(p.commands.LastOutcome().check, 2);
     EXPECT_EQ(p.fields.Text("Edit8"), "17.000");
     EXPECT_EQ(p.state.slot0().TipDia1, before.TipDia1);
   }

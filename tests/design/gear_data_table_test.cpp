@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "commands/drawing_commands.h"
+#include "commands/pair_evaluation.h"
 #include "commands/memory_ports.h"
 #include "test_support.h"
 
@@ -41,7 +41,7 @@ TEST(GearDataTable, RowsOfBothGears) {
   MemoryProgram p;
   Calculate(p, "2", "20", "30", "0", "0");
   const GearPairRecord& r = p.state.slot0();
-  const GearDataTableInputs in = CurrentTableInputs(p.commands);
+  const GearDataTableInputs in = EvaluateSlot0(p.commands)->table.Get();
 
   auto one = Rows(BuildGearDataTable(r, 1, in));
   EXPECT_EQ(BuildGearDataTable(r, 1, in).title, "要目表 ギア１");
@@ -71,7 +71,7 @@ TEST(GearDataTable, RowsOfBothGears) {
   // texts.
   MemoryProgram q;
   Calculate(q, "2", "20", "30", "0", "0.5");
-  GearDataTableInputs shifted = CurrentTableInputs(q.commands);
+  GearDataTableInputs shifted = EvaluateSlot0(q.commands)->table.Get();
   shifted.gear2.thickness.overPins = true;
   shifted.gear2.thickness.pin = 3.5;
   shifted.gear2.thickness.overPinsSize = 70.0;

@@ -87,7 +87,7 @@ TEST(FreeText, APartDrawingKeepsItsStructureWhateverTheTexts) {
   MemoryProgram p;
   p.StartUp();
   ASSERT_TRUE(p.commands.Run([&] { p.commands.BitBtn1Click(); }));
-  GearToleranceInput& g = p.commands.toleranceInput.gear1;
+  GearToleranceInput& g = p.commands.settings.tolerance.gear1;
   g = {.material = "S45C", .heat_treatment = "焼入れ", .hardness = "HB 200", .finishing = "研削"};
   const Groups clean = Read(PartDrawingDxfBytes(p.commands, 1));
   ASSERT_TRUE(clean.wellFormed);
@@ -128,7 +128,7 @@ TEST(FreeText, TheSheetsDataTableShowsAPastedCellOnOneLine) {
   MemoryProgram p;
   p.StartUp();
   ASSERT_TRUE(p.commands.Run([&] { p.commands.BitBtn1Click(); }));
-  p.commands.toleranceInput.gear1.material = "S45C\nJIS G 4051";
+  p.commands.settings.tolerance.gear1.material = "S45C\nJIS G 4051";
   TempDir dir;
   const std::string pdf = dir.Path("sheet.pdf");
   p.dialogs.answers.push_back(pdf);

@@ -286,7 +286,7 @@ TEST(RateSheet, GradeVerdictsAndRedRows) {
   p.fields.SetText("Edit3", "18");
   p.commands.Run([&] { p.commands.BitBtn1Click(); });
   auto section = [&](const RatingRequest& q) {
-    p.commands.ratingRequest = q;
+    p.commands.settings.rating = q;
     SheetData d;
     CollectSections(p.commands, d);
     for (const SheetSection& s : d.sections) {

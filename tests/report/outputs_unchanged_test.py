@@ -107,6 +107,14 @@ def outputs(cli, tmp):
     return out
 
 
+# The sheet states the day it was made: any day reads as the recorded one.
+SHEET_DATE = re.compile(r"(作成日 )\d{4}-\d{2}-\d{2}")
+
+
+def undated(text):
+    return SHEET_DATE.sub(r"\g<1>YYYY-MM-DD", text)
+
+
 def main():
     cli = os.path.abspath(sys.argv[1])
     update = "--update" in sys.argv[2:]
@@ -135,7 +143,7 @@ def main():
             continue
         with open(path, encoding="utf-8") as f:
             want = f.read()
-        if text != want:
+        if undated(text) != undated(want):
             a, b = want.split("\n"), text.split("\n")
             line = next((i for i in range(min(len(a), len(b))) if a[i] != b[i]), min(len(a), len(b)))
             was = a[line] if line < len(a) else "(end)"

@@ -178,7 +178,7 @@ TEST_F(LewisCommand, RefusedCalculationLeavesItsToothCountForTheEstimate) {
   ASSERT_TRUE(Press());
   p.fields.SetText("Edit2", "301");
   p.commands.Run([&] { p.commands.BitBtn1Click(); });
-  ASSERT_EQ(p.commands.lastCheckResult, 2);
+  ASSERT_EQ(p.commands.LastOutcome().check, 2);
   ASSERT_EQ(p.state.slot0().Teeth1, 301);
   EXPECT_FALSE(Press());
   ASSERT_EQ(p.box.errors.size(), 1u);

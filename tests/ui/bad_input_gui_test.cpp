@@ -84,7 +84,8 @@ TEST_F(BadInput, InputFieldsThroughTheCalculateCommand) {
         EXPECT_TRUE(IsArithmetic(box.errors[0])) << box.errors[0];
         EXPECT_EQ(Shown(), before);
         EXPECT_EQ(p->state->slot0().Valid, 1);
-      } else if (p->commands().lastCheckResult == 2 || p->commands().lastCalcUnsolved) {
+      } else if (p->commands().LastOutcome().check == 2 ||
+                 p->commands().LastOutcome().status == CalcStatus::Unsolved) {
         EXPECT_EQ(Shown(), before);
       } else {
         EXPECT_EQ(Shown(), FromSlot0());

@@ -73,9 +73,9 @@ TEST_F(RememberedInputsTest, AStoredValueTheWindowWouldRefuseIsDroppedAtLoad) {
   p.reset();
   p = std::make_unique<ui::Program>(&box, &dialogs);
   const Commands& c = p->commands();
-  const PairToleranceInput& in = c.toleranceInput;
-  EXPECT_FALSE(c.toleranceWidth[0].has_value());
-  EXPECT_FALSE(c.toleranceWidth[1].has_value());
+  const PairToleranceInput& in = c.settings.tolerance;
+  EXPECT_EQ(in.gear1.face_width, 0);  // left open
+  EXPECT_EQ(in.gear2.face_width, 0);
   EXPECT_EQ(in.gear1.thickness_upper, 0);
   EXPECT_EQ(in.gear1.thickness_lower, -0.1);
   EXPECT_EQ(in.gear2.thickness_upper, 0);
@@ -106,11 +106,11 @@ TEST_F(RememberedInputsTest, TwoRunningProgramsKeepEachOthersInputs) {
   ASSERT_TRUE(box.errors.empty()) << box.errors[0];
 
   ui::Program later(&box, &dialogs);
-  const PairToleranceInput& in = later.commands().toleranceInput;
+  const PairToleranceInput& in = later.commands().settings.tolerance;
   EXPECT_EQ(in.gear1.material, "S45C");
   EXPECT_EQ(in.gear1.heat_treatment, "高周波焼入れ");
   EXPECT_EQ(in.gear2.finishing, "研削");
-  EXPECT_EQ(later.commands().toleranceWidth[1], 12.0);
+  EXPECT_EQ(in.gear2.face_width, 12.0);
 }
 
 // Random bytes for a file, and every key with every hostile value: no
@@ -169,7 +169,7 @@ TEST_F(RememberedInputsTest, NoSettingsFileBreaksAnOutput) {
     QSettings("spurgear", "spurgear").sync();
     Commands& c = p->commands();
     ui::ToleranceWindow::LoadInto(c);
-    const PairToleranceInput& in = c.toleranceInput;
+    const PairToleranceInput& in = c.settings.tolerance;
     for (const GearToleranceInput* g : {&in.gear1, &in.gear2}) {
       EXPECT_TRUE(std::isfinite(g->thickness_upper) && g->thickness_upper >= g->thickness_lower);
       EXPECT_TRUE(std::isfinite(g->thickness_lower));
@@ -179,8 +179,8 @@ TEST_F(RememberedInputsTest, NoSettingsFileBreaksAnOutput) {
         EXPECT_LE(CharacterCount(*t), kFreeTextLimit);
       }
     }
-    for (const std::optional<double>& b : c.toleranceWidth) {
-      EXPECT_TRUE(!b || (*b > 0 && *b <= kMaxFaceWidth));
+    for (const GearToleranceInput* g : {&in.gear1, &in.gear2}) {
+      EXPECT_TRUE(g->face_width == 0 || (g->face_width > 0 && g->face_width <= kMaxFaceWidth));
     }
     EXPECT_TRUE(std::isfinite(in.center_upper) && in.center_upper >= in.center_lower);
     std::string dxf;

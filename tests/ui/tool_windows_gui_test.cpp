@@ -120,20 +120,20 @@ TEST_F(ToolWindowsTest, DeviationsAreCheckedAsAPair) {
   EXPECT_EQ(Text("TolThicknessUpper1"), "-0.05");  // waiting, as typed
   Enter(Edit("TolThicknessLower1"), "-0.1");
   EXPECT_TRUE(box.errors.empty()) << box.errors[0];
-  EXPECT_EQ(p->commands().toleranceInput.gear1.thickness_upper, -0.05);
-  EXPECT_EQ(p->commands().toleranceInput.gear1.thickness_lower, -0.1);
+  EXPECT_EQ(p->commands().settings.tolerance.gear1.thickness_upper, -0.05);
+  EXPECT_EQ(p->commands().settings.tolerance.gear1.thickness_lower, -0.1);
 
   Enter(Edit("TolThicknessLower1"), "-0.01");  // above the upper: refused at once
   ASSERT_EQ(box.errors.size(), 1u);
   EXPECT_NE(box.errors[0].find("ギア１の歯厚許容差"), std::string::npos) << box.errors[0];
-  EXPECT_EQ(p->commands().toleranceInput.gear1.thickness_lower, -0.1);
+  EXPECT_EQ(p->commands().settings.tolerance.gear1.thickness_lower, -0.1);
 
   // Centre distance: the lower typed first above the upper 0, then the upper.
   Enter(Edit("TolCenterLower"), "0.01");
   Enter(Edit("TolCenterUpper"), "0.03");
   EXPECT_EQ(box.errors.size(), 1u);
-  EXPECT_EQ(p->commands().toleranceInput.center_upper, 0.03);
-  EXPECT_EQ(p->commands().toleranceInput.center_lower, 0.01);
+  EXPECT_EQ(p->commands().settings.tolerance.center_upper, 0.03);
+  EXPECT_EQ(p->commands().settings.tolerance.center_lower, 0.01);
 }
 
 // The rating's inputs outlive the program, as the tolerance window's do; a
