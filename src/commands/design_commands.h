@@ -46,8 +46,8 @@ std::optional<SlidingResult> SlidingForSlot0(const Commands& commands, int point
 double BalancedShift1ForSlot0(const Commands& commands, double shiftSum);
 
 // Texts of the tolerance window and of the CLI; each throws CommandError
-// naming its field when the text is not a number.
-double ParseDeviation(std::string_view text, const char* field);
+// naming its field when the text is not a number (deviations are read with
+// ParseField).
 int ParseAccuracyClass(std::string_view text);
 inline constexpr int kAccuracyClassFirst = 1, kAccuracyClassLast = 11;
 double ParseFaceWidth(std::string_view text);
