@@ -4,6 +4,7 @@
 #include <array>
 
 #include "commands/control_names.h"
+#include "commands/measurement_commands.h"
 
 #include <string>
 
@@ -64,25 +65,9 @@ std::optional<PairToleranceResult> TolerancesInForce(const Commands& c) {
 std::optional<MeshGeometry> MeshOfSlot0(const Commands& c) {
   if (!c.ResultsBelong()) return std::nullopt;
   const GearPairRecord& r = c.state.slot0();
-  const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
   // The pair as it runs: a correction that opens the centre distance moves
   // the start and end of contact away from the roots and shortens the path.
-  MeshGeometry g{};
-  g.teeth1 = r.Teeth1;
-  g.teeth2 = r.Teeth2;
-  g.tip_dia1 = r.TipDia1;
-  g.tip_dia2 = r.TipDia2;
-  g.base_dia1 = r.BaseDia1;
-  g.base_dia2 = r.BaseDia2;
-  g.center_distance = r.CenterDistance;
-  g.working_pressure_angle_deg = r.WorkingPressureAngle;
-  if (r.DistanceCorrection > 0) {
-    const RunningMesh running = RunningMeshOf(r);
-    g.center_distance = static_cast<double>(running.centerDistance);
-    g.working_pressure_angle_deg = static_cast<double>(running.workingAngle * 180 / kPiL);
-  }
-  g.base_pitch = MeshFor(r.Module, 1, 1, 0, 0, alpha).base_pitch;
-  return g;
+  return MeshOf(r, PressureAngleDegrees(r.PressureAngleIndex));
 }
 
 std::optional<SlidingResult> SlidingForSlot0(const Commands& c, int points) {
@@ -95,6 +80,12 @@ double BalancedShift1ForSlot0(const Commands& c, double shiftSum) {
   const GearPairRecord& r = c.state.slot0();
   return BalancedShift1(r.Module, r.Teeth1, r.Teeth2, shiftSum,
                         PressureAngleDegrees(r.PressureAngleIndex), r.DistanceCorrection);
+}
+
+std::optional<double> BalancedShift1ForTarget(const Commands& c, double target) {
+  const std::optional<ShiftForCenter> sum = ShiftsForSlot0(c, target);
+  if (!sum) return std::nullopt;
+  return BalancedShift1ForSlot0(c, sum->shift_sum);
 }
 
 int ParseAccuracyClass(std::string_view text) {
