@@ -124,7 +124,7 @@ void ToleranceWindow::Build() {
        [=](int g, const QString& t) { gear[g]->thickness_lower = ParseField(t.toStdString(), field[g]); },
        [=](int g) { return Length(gear[g]->thickness_lower); },
        thicknessRange},
-      {QStringLiteral("精度等級"), QString(), "TolAccuracyClass",
+      {QStringLiteral("精度等級 (ISO 1328-1:2013)"), QString(), "TolAccuracyClass",
        [=](int g, const QString& t) { gear[g]->accuracy_class = ParseAccuracyClass(t.toStdString()); },
        [=](int g) { return QString::number(gear[g]->accuracy_class); },
        QStringLiteral("%1〜%2 の整数").arg(kAccuracyClassFirst).arg(kAccuracyClassLast)},
