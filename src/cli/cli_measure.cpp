@@ -168,9 +168,8 @@ Subcommand AddShift(CLI::App& app, std::ostream& out, std::ostream& err) {
               if (o->shift1) x1 = ParseShift1(*o->shift1);
               if (o->balance) {
                 // The same sum, split so that the two roots slide alike.
-                const std::optional<ShiftForCenter> even = ShiftsForSlot0(p.commands, a, std::nullopt);
-                if (!even) return Refuse(err, "計算結果がありません");
-                x1 = BalancedShift1ForSlot0(p.commands, even->shift_sum);
+                x1 = BalancedShift1ForTarget(p.commands, a);
+                if (!x1) return Refuse(err, "計算結果がありません");
               }
               const std::optional<ShiftForCenter> s = ShiftsForSlot0(p.commands, a, x1);
               if (!s) return Refuse(err, "計算結果がありません");

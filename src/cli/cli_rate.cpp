@@ -12,6 +12,7 @@
 #include "cli/cli_rate.h"
 #include "commands/rating_commands.h"
 #include "core/errors.h"
+#include "core/number_text.h"
 
 namespace spurgear::cli {
 namespace {
@@ -93,7 +94,7 @@ RatingRequest RatingRequestOf(const RatingTexts& o) {
   RatingRequest q;
   const std::string& p = o.prefix;
   auto number = [&p](const std::optional<std::string>& t, const char* name, double& to) {
-    if (t) to = ParseRatingNumber(*t, "--" + p + name);
+    if (t) to = ParseField(*t, "--" + p + name);
   };
   number(o.torque, "torque", q.torque);
   number(o.speed, "speed", q.speed);
@@ -105,7 +106,7 @@ RatingRequest RatingRequestOf(const RatingTexts& o) {
   number(o.sfMin, "sf-min", q.SFmin);
   number(o.rackDedendum, "rack-dedendum", q.rackDedendum);
   number(o.rackRootRadius, "rack-root-radius", q.rackRootRadius);
-  if (o.grade) q.accuracyGrade = ParseRatingWhole(*o.grade, "--" + p + "accuracy-grade");
+  if (o.grade) q.accuracyGrade = ParseWholeField(*o.grade, "--" + p + "accuracy-grade");
   // The option's own check admits only the grades.
   if (o.quality) q.quality = *rating::QualityFromKey(*o.quality);
   for (std::size_t i = 0; i < 2; ++i) {
@@ -119,7 +120,7 @@ RatingRequest RatingRequestOf(const RatingTexts& o) {
       q.material[i] = *m;
     }
     auto each = [&](const std::vector<std::string>& v, const char* name) {
-      return ParseRatingNumber(v[i], "--" + p + name + n);
+      return ParseField(v[i], "--" + p + name + n);
     };
     if (o.faceWidth.size() == 2) q.faceWidth[i] = each(o.faceWidth, "face-width");
     if (o.hardness.size() == 2) q.hardness[i] = each(o.hardness, "hardness");

@@ -38,7 +38,7 @@ struct SizeOptions {
 };
 
 double Read(const std::string& text, const char* option) {
-  return ParseRatingNumber(text, std::string("--") + option);
+  return ParseField(text, std::string("--") + option);
 }
 
 sizing::Request RequestOf(const SizeOptions& o) {
@@ -59,7 +59,7 @@ sizing::Request RequestOf(const SizeOptions& o) {
   q.material = *m;
   q.quality = *rating::QualityFromKey(o.quality);  // the option admits only the grades
   if (o.hardness) q.hardness = Read(*o.hardness, "hardness");
-  if (o.grade) q.accuracyGrade = ParseRatingWhole(*o.grade, "--accuracy-grade");
+  if (o.grade) q.accuracyGrade = ParseWholeField(*o.grade, "--accuracy-grade");
   if (o.shMin) q.SHmin = Read(*o.shMin, "sh-min");
   if (o.sfMin) q.SFmin = Read(*o.sfMin, "sf-min");
   if (o.width) {

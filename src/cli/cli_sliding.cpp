@@ -42,7 +42,7 @@ Subcommand AddSliding(CLI::App& app, std::ostream& out, std::ostream& err) {
             return WithCalculatedPair(o->pair, err, [&](MemoryProgram& p) {
               int32_t n = 0;
               if (!TryParseWhole(o->points, n) || n < 0) {
-                throw CommandError("点の数 '" + o->points + "' は 0 以上の整数ではありません");
+                throw CommandError("点の数 '" + EchoText(o->points) + "' は 0 以上の整数ではありません");
               }
               std::optional<SlidingResult> r = SlidingForSlot0(p.commands, n);
               if (!r) return Refuse(err, "計算結果がありません");

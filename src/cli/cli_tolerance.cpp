@@ -10,6 +10,7 @@
 #include "cli/cli_tolerance.h"
 #include "commands/design_commands.h"
 #include "core/errors.h"
+#include "core/number_text.h"
 
 namespace spurgear::cli {
 namespace {
@@ -61,8 +62,8 @@ auto Named(const std::string& option, F&& convert) {
 void Deviations(const std::vector<std::string>& texts, const char* option, const char* field,
                 double& upper, double& lower) {
   if (texts.size() != 2) return;
-  upper = Named(option, [&] { return ParseDeviation(texts[0], field); });
-  lower = Named(option, [&] { return ParseDeviation(texts[1], field); });
+  upper = Named(option, [&] { return ParseField(texts[0], field); });
+  lower = Named(option, [&] { return ParseField(texts[1], field); });
 }
 
 }  // namespace

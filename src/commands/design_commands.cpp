@@ -4,6 +4,7 @@
 #include <array>
 
 #include "commands/control_names.h"
+#include "commands/measurement_commands.h"
 
 #include <string>
 
@@ -28,19 +29,14 @@ double BalancedShift1ForSlot0(const Commands& c, double shiftSum) {
                         PressureAngleDegrees(r.PressureAngleIndex), r.DistanceCorrection);
 }
 
-double ParseDeviation(std::string_view text, const char* field) {
-  double v = 0;
-  if (!TryParseDecimal(text, v)) {
-    throw CommandError(std::string(field) + " '" + std::string(text) + "' は数ではありません");
-  }
-  return v;
+std::optional<double> BalancedShift1ForTarget(const Commands& c, double target) {
+  const std::optional<ShiftForCenter> sum = ShiftsForSlot0(c, target);
+  if (!sum) return std::nullopt;
+  return BalancedShift1ForSlot0(c, sum->shift_sum);
 }
 
 int ParseAccuracyClass(std::string_view text) {
-  int32_t a = 0;
-  if (!TryParseWhole(text, a)) {
-    throw CommandError("精度等級 '" + std::string(text) + "' は整数ではありません");
-  }
+  const int32_t a = ParseWholeField(text, "精度等級");
   if (a < kAccuracyClassFirst || a > kAccuracyClassLast) {
     throw CommandError("精度等級は " + std::to_string(kAccuracyClassFirst) + " から " +
                        std::to_string(kAccuracyClassLast) + " の範囲で指定してください");
@@ -49,7 +45,7 @@ int ParseAccuracyClass(std::string_view text) {
 }
 
 double ParseFaceWidth(std::string_view text) {
-  const double b = ParseDeviation(text, "歯幅");
+  const double b = ParseField(text, "歯幅");
   if (!(b > 0)) throw CommandError("歯幅は 0 より大きい数で指定してください");
   // Wider than any gear is made: a slip of the keyboard, or a value that
   // only overflows the tolerances' formulas.

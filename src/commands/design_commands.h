@@ -23,10 +23,13 @@ std::optional<SlidingResult> SlidingForSlot0(const Commands& commands, int point
 // x₁ that balances the root sliding for the shift sum of `shifts`, found
 // for slot 0's module, teeth and pressure angle.
 double BalancedShift1ForSlot0(const Commands& commands, double shiftSum);
+// The same for the shift sum that gives slot 0 the centre distance `target`
+// (ShiftsForSlot0's); nullopt when slot 0 has no results.
+std::optional<double> BalancedShift1ForTarget(const Commands& commands, double target);
 
 // Texts of the tolerance window and of the CLI; each throws CommandError
-// naming its field when the text is not a number.
-double ParseDeviation(std::string_view text, const char* field);
+// naming its field when the text is not a number (deviations are read with
+// ParseField).
 int ParseAccuracyClass(std::string_view text);
 inline constexpr int kAccuracyClassFirst = 1, kAccuracyClassLast = 11;
 double ParseFaceWidth(std::string_view text);

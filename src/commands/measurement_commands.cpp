@@ -12,27 +12,10 @@
 
 namespace spurgear {
 
-int ParseSpanTeeth(std::string_view text) {
-  int32_t k = 0;
-  if (!TryParseWhole(text, k)) {
-    throw CommandError("またぎ歯数 '" + std::string(text) + "' は整数ではありません");
-  }
-  return k;
-}
-
-namespace {
-double ParseNamed(std::string_view text, const char* name) {
-  double v = 0;
-  if (!TryParseDecimal(text, v)) {
-    throw CommandError(std::string(name) + " '" + std::string(text) + "' は数ではありません");
-  }
-  return v;
-}
-}  // namespace
-
-double ParsePin(std::string_view text) { return ParseNamed(text, "ピン径"); }
-double ParseTargetDistance(std::string_view text) { return ParseNamed(text, "目標中心距離"); }
-double ParseShift1(std::string_view text) { return ParseNamed(text, "転位係数 x₁"); }
+int ParseSpanTeeth(std::string_view text) { return ParseWholeField(text, "またぎ歯数"); }
+double ParsePin(std::string_view text) { return ParseField(text, "ピン径"); }
+double ParseTargetDistance(std::string_view text) { return ParseField(text, "目標中心距離"); }
+double ParseShift1(std::string_view text) { return ParseField(text, "転位係数 x₁"); }
 
 std::array<double, 4> MeasuredPair(const GearPairRecord& r) {
   return {r.Module, static_cast<double>(r.Teeth1), static_cast<double>(r.Teeth2),

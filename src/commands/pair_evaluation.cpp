@@ -41,28 +41,6 @@ PairToleranceResult PairLimits(const GearPairRecord& r, const PairToleranceInput
                              BacklashLimits(in, r.DistanceCorrection, alpha, r.WorkingPressureAngle)};
 }
 
-MeshGeometry MeshOf(const GearPairRecord& r) {
-  const double alpha = PressureAngleDegrees(r.PressureAngleIndex);
-  // The pair as it runs: a correction that opens the centre distance moves
-  // the start and end of contact away from the roots and shortens the path.
-  MeshGeometry g{};
-  g.teeth1 = r.Teeth1;
-  g.teeth2 = r.Teeth2;
-  g.tip_dia1 = r.TipDia1;
-  g.tip_dia2 = r.TipDia2;
-  g.base_dia1 = r.BaseDia1;
-  g.base_dia2 = r.BaseDia2;
-  g.center_distance = r.CenterDistance;
-  g.working_pressure_angle_deg = r.WorkingPressureAngle;
-  if (r.DistanceCorrection > 0) {
-    const RunningMesh running = RunningMeshOf(r);
-    g.center_distance = static_cast<double>(running.centerDistance);
-    g.working_pressure_angle_deg = static_cast<double>(running.workingAngle * 180 / kPiL);
-  }
-  g.base_pitch = MeshFor(r.Module, 1, 1, 0, 0, alpha).base_pitch;
-  return g;
-}
-
 namespace {
 
 bool Automatic(const std::array<MeasurementChoice, 2>& c) {

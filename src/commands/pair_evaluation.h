@@ -85,7 +85,4 @@ void CheckDeviations(const GearPairRecord& record, const PairToleranceInput& inp
 PairToleranceResult PairLimits(const GearPairRecord& record, const PairToleranceInput& input,
                                const PairMeasurement& measurement);
 
-// The pair as it meshes, for the sliding.
-MeshGeometry MeshOf(const GearPairRecord& record);
-
 }  // namespace spurgear

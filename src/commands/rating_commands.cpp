@@ -41,20 +41,4 @@ std::optional<rating::RatingResult> RateSlot0(const Commands& c, const RatingReq
   return rating::Rate(RatingInput(c.state.slot0(), q));
 }
 
-double ParseRatingNumber(std::string_view text, const std::string& name) {
-  double v = 0;
-  if (!TryParseDecimal(text, v)) {
-    throw CommandError(name + " '" + EchoText(text) + "' は数ではありません");
-  }
-  return v;
-}
-
-int ParseRatingWhole(std::string_view text, const std::string& name) {
-  int32_t v = 0;
-  if (!TryParseWhole(text, v)) {
-    throw CommandError(name + " '" + EchoText(text) + "' は整数ではありません");
-  }
-  return v;
-}
-
 }  // namespace spurgear

@@ -24,8 +24,4 @@ rating::PairInput RatingInput(const GearPairRecord& pair, const RatingRequest& r
 std::optional<rating::RatingResult> RateSlot0(const Commands& commands,
                                               const RatingRequest& request);
 
-// A typed number for the input `name`; throws CommandError naming it.
-double ParseRatingNumber(std::string_view text, const std::string& name);
-int ParseRatingWhole(std::string_view text, const std::string& name);
-
 }  // namespace spurgear

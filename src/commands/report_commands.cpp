@@ -65,7 +65,7 @@ void CollectStrength(const GearPairRecord& r, const FieldPort& fields, SheetData
   if (!LinearInterpolate(LewisToothCounts.data(), LewisFormFactors.data(), kLewisPoints,
                          in.Teeth1)) {
     d.strengthOmitted = "ギア１の歯数 " + std::to_string(in.Teeth1) +
-                        " は歯形係数の表（12〜300）の外にあるため、強度は載せていません";
+                        " は歯形係数の表（" + kLewisTeethRange + "）の外にあるため、強度は載せていません";
     return;
   }
   const LewisResult result = ComputeLewis(in);

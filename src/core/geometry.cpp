@@ -143,6 +143,14 @@ int InvoluteRoot(double target, double& out, double hi) {
   return 2;
 }
 
+double InverseInvolute(double v) {
+  double phi = 0;
+  if (!(std::isfinite(v) && v >= 0) || InvoluteRoot(v, phi, kHalfPi) != 0) {
+    throw CommandError("インボリュート関数の逆が求められません");
+  }
+  return phi;
+}
+
 int CosineRoot(double target, double& out, double hi) {
   if (CosineKeepsSign(target, hi)) return 1;
   // The sign change puts the target in [cos hi, 1]: the arc cosine in

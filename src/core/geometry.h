@@ -73,6 +73,10 @@ inline constexpr double kHalfPi = 1.5707963267948966;
 int InvoluteRoot(double target, double& out, double hi = kWorkingAngleHi);
 int CosineRoot(double target, double& out, double hi = kHalfPi);
 
+// φ in [0, π/2) with tan φ − φ = v: InvoluteRoot over the quarter turn.
+// Throws CommandError when v is not a finite number >= 0.
+double InverseInvolute(double v);
+
 // The pair's pressure angle in radians as the pair's geometry takes it:
 // degrees × 3.141592654 / 180.
 double PairPressureAngle(double degrees);

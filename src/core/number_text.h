@@ -1,5 +1,6 @@
 #pragma once
-// The number formats of the user interface and the two text parsers.
+// The number formats of the user interface and the two text parsers
+// (number_text.cpp and number_parse.cpp).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -55,5 +56,12 @@ bool TryParseWhole(std::string_view text, int32_t& out);
 std::string EchoText(std::string_view text);
 std::string DecimalMessage(std::string_view text);
 std::string WholeMessage(std::string_view text);
+
+// A named field's text as a number, or CommandError naming the field with
+// its text echoed as above: "ピン径 'x' は数ではありません",
+// "またぎ歯数 'x' は整数ではありません". Every field a command reads goes
+// through these, so no refusal shows a text uncleaned.
+double ParseField(std::string_view text, std::string_view name);
+int32_t ParseWholeField(std::string_view text, std::string_view name);
 
 }  // namespace spurgear

@@ -35,24 +35,6 @@ void CheckFinite(std::initializer_list<long double> values, const char* what) {
 
 }  // namespace
 
-double InverseInvolute(double v) {
-  Require(std::isfinite(v) && v >= 0, "インボリュート関数の逆が求められません");
-  if (v == 0) return 0.0;
-  const long double target = v;
-  // Both starting points lie above the root (inv φ >= φ³/3 and
-  // inv(atan(v + π/2)) >= v), and inv is convex and rising on [0, π/2):
-  // every Newton step falls towards the root, so the first step that no
-  // longer falls marks the last bit.
-  long double phi = std::fmin(std::cbrt(3 * target), std::atan(target + kPiL / 2));
-  for (int i = 0; i < 200; ++i) {
-    const long double t = std::tan(phi);
-    const long double next = phi - (t - phi - target) / (t * t);
-    if (!(next < phi)) break;
-    phi = next;
-  }
-  return static_cast<double>(phi);
-}
-
 int NearestSpanTeeth(int teeth, double shift, double pressureAngleDeg) {
   const long double z = teeth, x = shift;
   const long double a = pressureAngleDeg * kPiL / 180;

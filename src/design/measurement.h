@@ -59,8 +59,4 @@ struct ShiftForCenter {
 ShiftForCenter ShiftForCenterDistance(double module, int z1, int z2, double pressureAngleDeg,
                                       double centerDistance, std::optional<double> shift1 = {});
 
-// φ in [0, π/2) with tan φ − φ = v (v >= 0), by Newton's method from above
-// until the iterate stops falling: the last bit, not a residual tolerance.
-double InverseInvolute(double v);
-
 }  // namespace spurgear

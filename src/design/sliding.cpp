@@ -9,7 +9,6 @@
 #include "core/errors.h"
 #include "core/constants.h"
 #include "core/geometry.h"
-#include "design/measurement.h"
 
 namespace spurgear {
 namespace {
@@ -59,6 +58,12 @@ long double RootBalance(const MeshGeometry& g) {
   return z1root - z2root;
 }
 
+// p_b = π m cos α.
+double BasePitch(double module, double pressureAngleDeg) {
+  const long double m = module, a = pressureAngleDeg * kPiL / 180;
+  return static_cast<double>(kPiL * m * std::cos(a));
+}
+
 }  // namespace
 
 MeshGeometry MeshFor(double module, int z1, int z2, double shift1, double shift2,
@@ -70,6 +75,10 @@ MeshGeometry MeshFor(double module, int z1, int z2, double shift1, double shift2
           "圧力角は 0° と 90° の間で指定してください");
   Require(std::isfinite(shift1) && std::isfinite(shift2), "転位係数が数ではありません");
   Require(std::isfinite(correction), "距離修正が数ではありません");
+  // The same steps as core's ComputePairDiameters, kept apart for their
+  // digits: the balanced split found with them is a recorded output, and
+  // core's angle (π as 3.141592654, y rounded to a double) moves it in the
+  // tenth digit.
   const long double m = module, a = pressureAngleDeg * kPiL / 180;
   const long double zs = static_cast<long double>(z1) + z2;
   const long double x1 = shift1, x2 = shift2;
@@ -86,13 +95,33 @@ MeshGeometry MeshFor(double module, int z1, int z2, double shift1, double shift2
   g.tip_dia2 = static_cast<double>((z2 + 2 + 2 * (y - x1)) * m);
   g.base_dia1 = static_cast<double>(z1 * m * std::cos(a));
   g.base_dia2 = static_cast<double>(z2 * m * std::cos(a));
-  g.base_pitch = static_cast<double>(kPiL * m * std::cos(a));
+  g.base_pitch = BasePitch(module, pressureAngleDeg);
   if (correction > 0) {
     const long double running = (zs / 2 + y) * m + correction;
     const long double rb = zs * m * std::cos(a) / 2;
     g.center_distance = static_cast<double>(running);
     g.working_pressure_angle_deg = static_cast<double>(std::acos(rb / running) * 180 / kPiL);
   }
+  return g;
+}
+
+MeshGeometry MeshOf(const GearPairRecord& r) {
+  MeshGeometry g{};
+  g.teeth1 = r.Teeth1;
+  g.teeth2 = r.Teeth2;
+  g.tip_dia1 = r.TipDia1;
+  g.tip_dia2 = r.TipDia2;
+  g.base_dia1 = r.BaseDia1;
+  g.base_dia2 = r.BaseDia2;
+  const RunningMesh running = RunningMeshOf(r);
+  g.center_distance = static_cast<double>(running.centerDistance);
+  g.working_pressure_angle_deg = r.WorkingPressureAngle;
+  // The angle the pair runs at differs from the calculated one only when
+  // the correction opened the centre distance.
+  if (r.DistanceCorrection > 0) {
+    g.working_pressure_angle_deg = static_cast<double>(running.workingAngle * 180 / kPiL);
+  }
+  g.base_pitch = BasePitch(r.Module, PressureAngleDegrees(r.PressureAngleIndex));
   return g;
 }
 

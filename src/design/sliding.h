@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "core/gear_record.h"
+
 namespace spurgear {
 
 // The pair as it meshes: tip and base radii from the diameters, the
@@ -28,6 +30,10 @@ struct MeshGeometry {
 // cos α' = (r_b1 + r_b2) / (a_w + c); none or a negative one leaves a_w.
 MeshGeometry MeshFor(double module, int z1, int z2, double shift1, double shift2,
                      double pressureAngleDeg, double correction = 0);
+
+// A calculated pair as it runs (core's RunningMeshOf), at its own pressure
+// angle.
+MeshGeometry MeshOf(const GearPairRecord& calculated);
 
 struct SlidingPoint {
   double position;  // along the line of action from the start of contact, mm

@@ -20,7 +20,7 @@ namespace {
 }
 
 std::string ToothCountMessage(int32_t z) {
-  return "歯数Ｚ１（" + std::to_string(z) + "）が歯形係数表の範囲 12～300 の外です、計算不可";
+  return "歯数Ｚ１（" + std::to_string(z) + "）が歯形係数表の範囲 " + kLewisTeethRange + " の外です、計算不可";
 }
 
 }  // namespace

@@ -22,6 +22,8 @@ inline constexpr std::array<double, kLewisPoints> LewisToothCounts = {
 inline constexpr std::array<double, kLewisPoints> LewisFormFactors = {
     0.28,  0.318, 0.343, 0.363, 0.38,  0.403, 0.422, 0.431,
     0.439, 0.445, 0.45,  0.455, 0.463, 0.468, 0.471};
+// The table's range of tooth counts as the messages write it.
+inline constexpr char kLewisTeethRange[] = "12～300";
 
 // Allowable bending stress in kgf/mm², by the material's item index in CB1.
 inline constexpr std::array<double, kMaterialCount> AllowableStressTable = {

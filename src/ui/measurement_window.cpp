@@ -262,10 +262,8 @@ void MeasurementWindow::Balance() {
   const GearPairRecord& s = commands_.state.slot0();
   std::optional<double> choice;
   const bool taken = commands_.Run([&] {
-    const std::optional<ShiftForCenter> sum =
-        ShiftsForSlot0(commands_, targetChoice_ ? *targetChoice_ : ShownDistance(s));
-    if (!sum) throw CommandError("計算が完了していないため求められません");
-    choice = BalancedShift1ForSlot0(commands_, sum->shift_sum);
+    choice = BalancedShift1ForTarget(commands_, targetChoice_ ? *targetChoice_ : ShownDistance(s));
+    if (!choice) throw CommandError("計算が完了していないため求められません");
   });
   if (taken) {
     shift1Choice_ = choice;

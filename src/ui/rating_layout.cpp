@@ -26,7 +26,7 @@ namespace {
 
 constexpr int kMargin = 8;
 constexpr int kLabelX = 10;       // inside a group
-constexpr int kFieldX = 186;      // first field column inside a group
+constexpr int kFieldX = 220;      // first field column inside a group: the longest label whole
 constexpr int kFieldW = 84;
 constexpr int kGap = 6;
 constexpr int kStep = 26;
@@ -160,7 +160,7 @@ void RatingWindow::Build() {
     label(QString::fromUtf8(r.name) + "Unit", kFieldX + 2 * (kFieldW + kGap), r.unit);
     row += kStep;
   }
-  grade_ = line("RatingGrade", QStringLiteral("精度等級 (ISO 1328-1)"), "6", QString(),
+  grade_ = line("RatingGrade", QStringLiteral("精度等級 (ISO 1328-1:1995)"), "6", QString(),
                 QStringLiteral("%1〜%2 の整数").arg(rating::kGradeFirst).arg(rating::kGradeLast));
 
   group("RatingConditionBox", QStringLiteral("潤滑・安全率・基準ラック"), 5);

@@ -24,17 +24,17 @@ QString Value(double v, int decimals) { return Q(FormatFixed(v, decimals, 12)); 
 
 RatingRequest RatingWindow::ReadRequest() const {
   RatingRequest q;
-  q.torque = ParseRatingNumber(Text(torque_), "トルク T₁");
-  q.speed = ParseRatingNumber(Text(speed_), "回転速度 n₁");
-  q.life = ParseRatingNumber(Text(life_), "寿命");
-  q.KA = ParseRatingNumber(Text(ka_), "使用係数 K_A");
-  q.KHbeta = ParseRatingNumber(Text(khbeta_), "K_Hβ");
-  q.accuracyGrade = ParseRatingWhole(Text(grade_), "精度等級");
-  q.viscosity = ParseRatingNumber(Text(viscosity_), "潤滑油動粘度 ν40");
-  q.SHmin = ParseRatingNumber(Text(shMin_), "S_Hmin");
-  q.SFmin = ParseRatingNumber(Text(sfMin_), "S_Fmin");
-  q.rackDedendum = ParseRatingNumber(Text(rackDedendum_), "基準ラック歯元たけ");
-  q.rackRootRadius = ParseRatingNumber(Text(rackRootRadius_), "基準ラック歯元丸み");
+  q.torque = ParseField(Text(torque_), "トルク T₁");
+  q.speed = ParseField(Text(speed_), "回転速度 n₁");
+  q.life = ParseField(Text(life_), "寿命");
+  q.KA = ParseField(Text(ka_), "使用係数 K_A");
+  q.KHbeta = ParseField(Text(khbeta_), "K_Hβ");
+  q.accuracyGrade = ParseWholeField(Text(grade_), "精度等級");
+  q.viscosity = ParseField(Text(viscosity_), "潤滑油動粘度 ν40");
+  q.SHmin = ParseField(Text(shMin_), "S_Hmin");
+  q.SFmin = ParseField(Text(sfMin_), "S_Fmin");
+  q.rackDedendum = ParseField(Text(rackDedendum_), "基準ラック歯元たけ");
+  q.rackRootRadius = ParseField(Text(rackRootRadius_), "基準ラック歯元丸み");
   q.quality = rating::kQualities[std::max(0, quality_->currentIndex())];
   for (std::size_t i = 0; i < 2; ++i) {
     const GearFields& g = gears_[i];
@@ -43,14 +43,14 @@ RatingRequest RatingWindow::ReadRequest() const {
     auto optional = [&](const QLineEdit* e, const std::string& name) -> std::optional<double> {
       const std::string t = Text(e);
       if (t.empty()) return std::nullopt;
-      return ParseRatingNumber(t, name + n);
+      return ParseField(t, name + n);
     };
     q.faceWidth[i] = optional(g.faceWidth, "歯幅");
     q.material[i] = rating::kMaterials[std::max(0, g.material->currentIndex())];
     q.hardness[i] = optional(g.hardness, "硬さ");
     q.sigmaHlim[i] = optional(g.sigmaHlim, "σ_Hlim");
     q.sigmaFlim[i] = optional(g.sigmaFlim, "σ_Flim");
-    q.roughness[i] = ParseRatingNumber(Text(g.roughness), "表面粗さ Ra" + n);
+    q.roughness[i] = ParseField(Text(g.roughness), "表面粗さ Ra" + n);
   }
   return q;
 }

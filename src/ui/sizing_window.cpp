@@ -224,29 +224,29 @@ void SizingWindow::Build() {
 
 sizing::Request SizingWindow::ReadRequest() const {
   sizing::Request q;
-  q.ratio = ParseRatingNumber(Text(ratio_), "歯数比");
-  q.ratioTolerance = ParseRatingNumber(Text(tolerance_), "歯数比の許容差") / 100;
-  q.centerDistance = ParseRatingNumber(Text(centerDistance_), "中心距離");
+  q.ratio = ParseField(Text(ratio_), "歯数比");
+  q.ratioTolerance = ParseField(Text(tolerance_), "歯数比の許容差") / 100;
+  q.centerDistance = ParseField(Text(centerDistance_), "中心距離");
   q.centerFixed = centerMode_->currentIndex() == 1;
   q.balanceAtMaximum = split_->currentIndex() == 0;
-  q.torque = ParseRatingNumber(Text(torque_), "トルク T₁");
-  q.speed = ParseRatingNumber(Text(speed_), "回転速度 n₁");
-  q.life = ParseRatingNumber(Text(life_), "寿命");
+  q.torque = ParseField(Text(torque_), "トルク T₁");
+  q.speed = ParseField(Text(speed_), "回転速度 n₁");
+  q.life = ParseField(Text(life_), "寿命");
   q.material = kMaterials[std::max(0, material_->currentIndex())];
   q.quality = rating::kQualities[std::max(0, quality_->currentIndex())];
-  if (!Text(hardness_).empty()) q.hardness = ParseRatingNumber(Text(hardness_), "硬さ");
-  q.accuracyGrade = ParseRatingWhole(Text(grade_), "精度等級");
+  if (!Text(hardness_).empty()) q.hardness = ParseField(Text(hardness_), "硬さ");
+  q.accuracyGrade = ParseWholeField(Text(grade_), "精度等級");
   static constexpr sizing::FaceWidthRule kRules[] = {sizing::FaceWidthRule::Value,
                                                      sizing::FaceWidthRule::PerPitchDiameter,
                                                      sizing::FaceWidthRule::PerModule};
   q.faceWidthRule = kRules[std::max(0, widthRule_->currentIndex())];
-  q.faceWidth = ParseRatingNumber(Text(width_), "歯幅");
-  q.SHmin = ParseRatingNumber(Text(shMin_), "最小 S_H");
-  q.SFmin = ParseRatingNumber(Text(sfMin_), "最小 S_F");
-  q.minContactRatio = ParseRatingNumber(Text(minContact_), "最小噛合率");
-  q.minTipThickness = ParseRatingNumber(Text(minTip_), "最小歯先歯厚");
-  q.z1Min = ParseRatingWhole(Text(z1Min_), "歯数Ｚ１ 下限");
-  q.z1Max = ParseRatingWhole(Text(z1Max_), "歯数Ｚ１ 上限");
+  q.faceWidth = ParseField(Text(width_), "歯幅");
+  q.SHmin = ParseField(Text(shMin_), "最小 S_H");
+  q.SFmin = ParseField(Text(sfMin_), "最小 S_F");
+  q.minContactRatio = ParseField(Text(minContact_), "最小噛合率");
+  q.minTipThickness = ParseField(Text(minTip_), "最小歯先歯厚");
+  q.z1Min = ParseWholeField(Text(z1Min_), "歯数Ｚ１ 下限");
+  q.z1Max = ParseWholeField(Text(z1Max_), "歯数Ｚ１ 上限");
   q.coprime = coprime_->isChecked();
   // Typed modules, apart by spaces or commas.
   std::string list = Text(modules_);
@@ -254,7 +254,7 @@ sizing::Request SizingWindow::ReadRequest() const {
     if (ch == ',') ch = ' ';
   }
   std::istringstream words(list);
-  for (std::string w; words >> w;) q.modules.push_back(ParseRatingNumber(w, "モジュール"));
+  for (std::string w; words >> w;) q.modules.push_back(ParseField(w, "モジュール"));
   return q;
 }
 

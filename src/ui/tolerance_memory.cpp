@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "core/number_text.h"
 #include "ui/tolerance_window.h"
 #include "ui/widgets.h"
 
@@ -12,7 +13,7 @@ RememberedInputs ToleranceWindow::Memory(PairToleranceInput& in) {
   std::vector<RememberedKey> keys;
   auto number = [](double& to, const char* field) {
     return RememberedKey{{},
-                         [&to, field](const QString& t) { to = ParseDeviation(t.toStdString(), field); },
+                         [&to, field](const QString& t) { to = ParseField(t.toStdString(), field); },
                          [&to] { return QVariant(to); }};
   };
   auto text = [](std::string& to, std::string field) {

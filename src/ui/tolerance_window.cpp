@@ -116,14 +116,14 @@ void ToleranceWindow::Build() {
   const std::string gearPrefix[2] = {"ギア１の", "ギア２の"};
   const Row rows[] = {
       {QStringLiteral("歯厚の上の許容差 E_sns"), QStringLiteral("mm"), "TolThicknessUpper",
-       [=](int g, const QString& t) { gear[g]->thickness_upper = ParseDeviation(t.toStdString(), field[g]); },
+       [=](int g, const QString& t) { gear[g]->thickness_upper = ParseField(t.toStdString(), field[g]); },
        [=](int g) { return Length(gear[g]->thickness_upper); },
        thicknessRange},
       {QStringLiteral("歯厚の下の許容差 E_sni"), QStringLiteral("mm"), "TolThicknessLower",
-       [=](int g, const QString& t) { gear[g]->thickness_lower = ParseDeviation(t.toStdString(), field[g]); },
+       [=](int g, const QString& t) { gear[g]->thickness_lower = ParseField(t.toStdString(), field[g]); },
        [=](int g) { return Length(gear[g]->thickness_lower); },
        thicknessRange},
-      {QStringLiteral("精度等級"), QString(), "TolAccuracyClass",
+      {QStringLiteral("精度等級 (ISO 1328-1:2013)"), QString(), "TolAccuracyClass",
        [=](int g, const QString& t) { gear[g]->accuracy_class = ParseAccuracyClass(t.toStdString()); },
        [=](int g) { return QString::number(gear[g]->accuracy_class); },
        QStringLiteral("%1〜%2 の整数").arg(kAccuracyClassFirst).arg(kAccuracyClassLast)},
@@ -180,7 +180,7 @@ void ToleranceWindow::Build() {
   DescribeField(centerUpper, QStringLiteral("中心距離の上の許容差"), centerRange);
   fields_.push_back({centerUpper,
                      [this](const QString& t) {
-                       input_.center_upper = ParseDeviation(t.toStdString(), "中心距離許容差");
+                       input_.center_upper = ParseField(t.toStdString(), "中心距離許容差");
                      },
                      [this] { return Length(input_.center_upper); }});
   label("TolCenterUpperUnit", kCol[0] + kColW + 6, y, QStringLiteral("mm"));
@@ -190,7 +190,7 @@ void ToleranceWindow::Build() {
   DescribeField(centerLower, QStringLiteral("中心距離の下の許容差"), centerRange);
   fields_.push_back({centerLower,
                      [this](const QString& t) {
-                       input_.center_lower = ParseDeviation(t.toStdString(), "中心距離許容差");
+                       input_.center_lower = ParseField(t.toStdString(), "中心距離許容差");
                      },
                      [this] { return Length(input_.center_lower); }});
   label("TolCenterLowerUnit", kCol[0] + kColW + 6, y, QStringLiteral("mm"));

@@ -132,6 +132,17 @@ TEST(MeasurementCli, Refusals) {
   }
 }
 
+// A field's text comes back in the refusal as the message box shows it:
+// a pasted escape sequence or a page of digits must not reach the terminal.
+TEST(MeasurementCli, RefusedTextIsShownCleaned) {
+  const std::string hostile = "1\x1b[2J" + std::string(200, '9');
+  const std::string shown = "1\\x1B[2J" + std::string(55, '9') + "…";
+  CliRun r = Cli({"measure", "--pin", hostile, "auto"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("ピン径 '" + shown + "' は数ではありません"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find('\x1b'), std::string::npos);
+}
+
 TEST(MeasurementCli, ShiftThenCalcMeetsTheTarget) {
   CliRun s = Cli({"shift", "--module", "3", "--teeth", "12", "24", "--center-distance", "56.5",
                "--shift1", "0.5"});

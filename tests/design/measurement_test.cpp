@@ -14,6 +14,7 @@
 #include "commands/memory_ports.h"
 #include "core/constants.h"
 #include "core/errors.h"
+#include "core/geometry.h"
 #include "core/number_text.h"
 
 namespace spurgear {

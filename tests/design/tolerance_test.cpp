@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/errors.h"
+#include "core/geometry.h"
 #include "design/measurement.h"
 
 namespace spurgear {
