@@ -1,7 +1,9 @@
 #include "ui/app_setup.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QLibraryInfo>
+#include <QPixmap>
 #include <QTranslator>
 
 // The resources live in a static library: registering them by hand keeps
@@ -13,7 +15,11 @@ namespace spurgear::ui {
 QIcon ProgramIcon() {
   static const bool registered = (RegisterResources(), true);
   (void)registered;
-  return QIcon(QStringLiteral(":/spurgear/spurgear.png"));
+  // Read as a PNG by name: a reader left to find the format itself loads
+  // every image format plugin to ask each whether the file is its own.
+  QImageReader png(QStringLiteral(":/spurgear/spurgear.png"), "png");
+  png.setAutoDetectImageFormat(false);
+  return QIcon(QPixmap::fromImage(png.read()));
 }
 
 void PrepareApplication(Language language) {

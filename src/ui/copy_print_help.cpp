@@ -11,13 +11,13 @@
 #include <QMenuBar>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 #include "core/file_io.h"
 
 #include "core/errors.h"
+#include "core/module_file.h"
 #include "output/grid_text.h"
+#include "ui/print_module.h"
 #include "ui/qt_ports.h"
 #include "ui/translation.h"
 #include "ui/widgets.h"
@@ -45,18 +45,12 @@ void PaintFitted(QPainter& painter, QSize page, const QImage& picture) {
 }
 
 bool QtDesktop::PrintWindow() {
-  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull()) return false;
+  const auto print =
+      reinterpret_cast<PrintModuleEntry>(ModuleFunction(kPrintModuleFile, kPrintModuleEntry, "印刷"));
   const QImage picture = ClientPicture(*window_);
-  QPrinter printer(info, QPrinter::HighResolution);
-  printer.setDocName(QStringLiteral("歯車諸元計算"));
-  printer.setFullPage(false);
-  QPainter painter;
-  if (!painter.begin(&printer)) throw CommandError("プリンタで印刷を開始できません");
-  // The painter's origin is the top-left corner of the printable page.
-  PaintFitted(painter, QSize(printer.width(), printer.height()), picture);
-  painter.end();
-  return true;
+  const auto outcome = static_cast<PrintOutcome>(print(&picture, "歯車諸元計算", &PaintFitted));
+  if (outcome == PrintOutcome::NotStarted) throw CommandError("プリンタで印刷を開始できません");
+  return outcome == PrintOutcome::Printed;
 }
 
 QByteArray WindowPdf(const QImage& picture) {

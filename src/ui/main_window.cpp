@@ -95,7 +95,7 @@ constexpr EditSpec kResultEdits[] = {
 TForm1::TForm1(AppState& state, MessageBoxPort* box, DialogPort* dialogs) : QMainWindow(nullptr) {
   setObjectName("Form1");
   setWindowTitle(QStringLiteral("平歯車の諸元計算"));
-  setFont(WindowFont());
+  setFont(MainWindowFont());
 
   auto* central = new QWidget(this);
   central->setObjectName("Form1Client");
@@ -242,6 +242,10 @@ void TForm1::BuildLayout() {
   for (const Page& p : kPages) {
     auto* sheet = new QWidget;
     sheet->setObjectName(p.name);
+    // Built in the window's face, as it will be shown: a page built in the
+    // application's would have its labels shaped twice, once in a face
+    // that searches fallbacks for the Japanese.
+    sheet->setFont(font());
     p.build(sheet);
     pages->addTab(sheet, p.caption);
   }

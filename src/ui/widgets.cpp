@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -118,6 +119,19 @@ QFont WindowFont() {
   font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
                     QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")});
   font.setPixelSize(15);
+  return font;
+}
+
+QFont MainWindowFont() {
+  QFont font = WindowFont();
+  static const QStringList installed = QFontDatabase::families();
+  for (const QString& family : font.families()) {
+    if (installed.contains(family)) {
+      font.setFamilies({family});
+      font.setStyleStrategy(QFont::NoFontMerging);
+      break;
+    }
+  }
   return font;
 }
 

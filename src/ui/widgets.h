@@ -79,6 +79,12 @@ QString Q(std::string_view text);
 // The program's face: 15 pixels, proportional Gothic. The IPA face stands in
 // where the Windows face is not installed; both carry the Japanese glyphs.
 QFont WindowFont();
+// The main window's: the first of those faces that is installed, alone and
+// not merged with others. Either face holds every glyph the main window
+// shows (Japanese, Latin, Greek); a face left to merge has fontconfig search
+// fallbacks for each script its labels hold, about half the time of
+// building the window. Without either face, the window's.
+QFont MainWindowFont();
 // A tool window in the program's face: its name, title, font and silver
 // ground; Escape closes it.
 void SetToolWindowFace(QWidget* window, const char* name, const QString& title);

@@ -27,6 +27,10 @@ def main():
             print("1 passed, 0 failed (desktop program not built: CLI only)")
             return 0
         assert os.access(os.path.join(prefix, "bin", "spurgear"), os.X_OK)
+        # The modules the program loads on first use, where it looks for them.
+        for module in ("sheet", "solid", "print"):
+            path = os.path.join(prefix, "lib", "spurgear", "libspurgear_%s.so" % module)
+            assert os.path.exists(path), path
         help_page = os.path.join(prefix, "share", "spurgear", "help", "frame.htm")
         assert os.path.getsize(help_page) > 0, help_page
 

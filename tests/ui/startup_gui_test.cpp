@@ -5,9 +5,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTabBar>
 #include <QTableWidget>
 #include <string>
 #include <vector>
@@ -136,6 +144,57 @@ TEST(StartupTest, PicturesDrawnWhenFirstReadAreThoseDrawnAtOnce) {
   EXPECT_EQ(waited.Find<ui::ImageView>("Image1")->Image(),
             atOnce.Find<ui::ImageView>("Image1")->Image());
   EXPECT_TRUE(box.errors.empty());
+}
+
+// Every text a control of the main window shows at start.
+QStringList ShownTexts(QWidget* w) {
+  QStringList texts;
+  if (auto* l = qobject_cast<QLabel*>(w)) texts << l->text();
+  if (auto* b = qobject_cast<QAbstractButton*>(w)) texts << b->text();
+  if (auto* e = qobject_cast<QLineEdit*>(w)) texts << e->text();
+  if (auto* g = qobject_cast<QGroupBox*>(w)) texts << g->title();
+  if (auto* c = qobject_cast<QComboBox*>(w)) {
+    for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
+  }
+  if (auto* t = qobject_cast<QTabBar*>(w)) {
+    for (int i = 0; i < t->count(); ++i) texts << t->tabText(i);
+  }
+  if (auto* l = qobject_cast<QListWidget*>(w)) {
+    for (int i = 0; i < l->count(); ++i) texts << l->item(i)->text();
+  }
+  return texts;
+}
+
+// The main window's face stands alone, not merged with others: a character
+// it lacks (a subscript, ≤) would show as an empty box.
+TEST(StartupTest, TheMainWindowsFaceHoldsEveryCharacterItShows) {
+  const QStringList installed = QFontDatabase::families();
+  if (!installed.contains(QStringLiteral("IPAPGothic")) &&
+      !installed.contains(QStringLiteral("MS PGothic"))) {
+    GTEST_SKIP() << "neither Japanese face of the window is installed";
+  }
+  MemoryBox box;
+  ScriptedDialogs dialogs;
+  ui::Program p(&box, &dialogs);
+  int checked = 0;
+  for (QWidget* w : p.form1->findChildren<QWidget*>()) {
+    if (w->window() != p.form1.get()) continue;
+    QFont face(QFontInfo(w->font()).family());
+    face.setStyleStrategy(QFont::NoFontMerging);
+    const QFontMetrics metrics(face);
+    for (const QString& text : ShownTexts(w)) {
+      for (const char32_t c : text.toUcs4()) {
+        ++checked;
+        if (!QChar::isSpace(c) && QChar::isPrint(c)) {
+          EXPECT_TRUE(metrics.inFontUcs4(c)) << w->objectName().toStdString() << ": U+" << std::hex
+                                             << static_cast<unsigned>(c) << " in \""
+                                             << text.toStdString() << "\" (" << face.family().toStdString()
+                                             << ")";
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 500);
 }
 
 }  // namespace
