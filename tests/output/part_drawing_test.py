@@ -259,7 +259,8 @@ def check_table_limits():
             check(w in texts, f"gear {g}: span with limits {w}")
             grade = "ISO 1328-1:2013 等級 " + str(limits[f"gear{g}"]["accuracy_class"])
             check(grade in texts, f"gear {g}: {grade}")
-            b = "%.3f ～ %.3f（法線方向）" % (j[0], j[1])
+            # The wave dash, which CAD fonts for Japanese draw.
+            b = "%.3f 〜 %.3f（法線方向）" % (j[0], j[1])
             check(b in texts and j[0] != j[1], f"gear {g}: backlash range {b}")
             a = "%.3f (+0.030 / -0.020)" % limits["results"]["corrected_center_distance"]
             check(a in texts, f"gear {g}: centre distance with its tolerance {a}")
@@ -273,7 +274,8 @@ def check_table_limits():
                 "--note", "歯先面取り C0.3", "--output", out)
         check(r.returncode == 0, f"drawing with texts ({r.stderr.strip()})")
         texts = [e.dxf.text for e in ezdxf.readfile(out).modelspace().query("TEXT")]
-        for want in ("SCM440", "調質", "HB 230～270", "ホブ切り", "0.6", "56.500 ± 0.030"):
+        # A typed full-width tilde comes out as the wave dash as well.
+        for want in ("SCM440", "調質", "HB 230〜270", "ホブ切り", "0.6", "56.500 ± 0.030"):
             check(want in texts, f"texts: {want} in the table")
         check(any(t.endswith("歯先面取り C0.3") for t in texts), "texts: the note in 備考")
         out = os.path.join(tmp, "tip.dxf")
