@@ -931,7 +931,7 @@ Range: </translation>
     </message>
     <message>
         <source>精度等級 (ISO 1328-1:2013)</source>
-        <translation>Flank tolerance class (ISO 1328-1:2013)</translation>
+        <translation>Tolerance class (ISO 1328-1:2013)</translation>
     </message>
     <message>
         <source>精度等級 (ISO 1328-1:1995)</source>
@@ -2421,7 +2421,7 @@ Range: %2</translation>
     </message>
     <message>
         <source>精度等級（ISO 1328-1:2013）</source>
-        <translation>Flank tolerance class (ISO 1328-1:2013)</translation>
+        <translation>Tolerance class (ISO 1328-1:2013)</translation>
     </message>
     <message>
         <source>歯幅 b（強度計算）</source>
