@@ -2735,5 +2735,17 @@ Range: %2</translation>
         <source>%1 (gear 2)</source>
         <translation>%1 (gear 2)</translation>
     </message>
+    <message>
+        <source>ファイル F を作成できません. 理由: &lt;reason&gt;</source>
+        <translation>Cannot create file F. Reason: &lt;reason&gt;</translation>
+    </message>
+    <message>
+        <source>出力を書き込めません: &lt;reason&gt;</source>
+        <translation>Cannot write the output: &lt;reason&gt;</translation>
+    </message>
+    <message>
+        <source>ＦＩＬＥ</source>
+        <translation>FILE</translation>
+    </message>
 </context>
 </TS>

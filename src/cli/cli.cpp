@@ -168,10 +168,10 @@ int RunCli(const std::vector<std::string>& givenArgs, std::istream& in, std::ost
   try {
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
-    out << app.help();
+    out << cli::RenderHelp(language, app.help());
     return 0;
   } catch (const CLI::CallForAllHelp&) {
-    out << app.help("", CLI::AppFormatMode::All);
+    out << cli::RenderHelp(language, app.help("", CLI::AppFormatMode::All));
     return 0;
   } catch (const CLI::CallForVersion& e) {
     out << e.what() << "\n";

@@ -1,5 +1,7 @@
 #include "cli/cli_language.h"
 
+#include "core/catalogue.h"
+
 namespace spurgear::cli {
 namespace {
 
@@ -8,6 +10,15 @@ bool HasJapanese(std::string_view text) {
     if (static_cast<unsigned char>(c) >= 0xE0) return true;
   }
   return false;
+}
+
+// Whether a CJK character or a full-width form starts at `at`.
+bool StartsJapanese(std::string_view text, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  if (lead >= 0xE3 && lead <= 0xE9) return true;
+  return lead == 0xEF && at + 1 < text.size() &&
+         static_cast<unsigned char>(text[at + 1]) >= 0xBC &&
+         static_cast<unsigned char>(text[at + 1]) <= 0xBD;
 }
 
 int LanguageSlot() {
@@ -77,6 +88,33 @@ std::vector<std::string> RenderLines(Language language, const std::vector<std::s
   std::vector<std::string> out;
   out.reserve(lines.size());
   for (const std::string& l : lines) out.push_back(RenderLine(language, l));
+  return out;
+}
+
+std::string RenderHelp(Language language, std::string_view help) {
+  if (language == Language::Japanese) return std::string(help);
+  std::string out;
+  out.reserve(help.size() + help.size() / 4);
+  for (std::size_t i = 0; i < help.size();) {
+    std::string_view best;
+    const char* english = nullptr;
+    if (StartsJapanese(help, i)) {
+      for (std::size_t k = 0; k < kEnglishCatalogueSize; ++k) {
+        const std::string_view j = kEnglishCatalogue[k].japanese;
+        if (j.size() > best.size() && j.find('%') == std::string_view::npos &&
+            help.substr(i).starts_with(j)) {
+          best = j;
+          english = kEnglishCatalogue[k].english;
+        }
+      }
+    }
+    if (english) {
+      out += english;
+      i += best.size();
+    } else {
+      out += help[i++];
+    }
+  }
   return out;
 }
 

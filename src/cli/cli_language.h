@@ -27,4 +27,9 @@ Language LanguageOf(std::ios_base& stream);
 std::string RenderLine(Language language, std::string_view line);
 std::vector<std::string> RenderLines(Language language, const std::vector<std::string>& lines);
 
+// The help in `language`: in English each Japanese name inside the English
+// text (a button, a menu item, a table row) replaced by the longest
+// catalogue entry that matches where it starts; Japanese leaves it as is.
+std::string RenderHelp(Language language, std::string_view help);
+
 }  // namespace spurgear::cli

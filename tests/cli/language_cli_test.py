@@ -7,6 +7,7 @@ Run as: python3 language_cli_test.py PATH/TO/spurgear-cli
 """
 import json
 import os
+import re
 import subprocess
 import sys
 import unittest
@@ -95,6 +96,21 @@ class Language(unittest.TestCase):
         summary = json.loads(lines.stdout.splitlines()[-1])["summary"]
         self.assertEqual(summary["text"],
                          "centre distance > maximum: 6,683, S_H < 1: 1,522, z2 > 300: 112")
+
+    def test_help_in_english_names_every_control_in_english(self):
+        # Every command's help, in English, without a Japanese name left in it
+        # (buttons, menu items and messages quoted inside the English text);
+        # without --lang the help stays as it was.
+        listing = run(["--help"]).stdout.split("Subcommands:")[1].split("\n\n")[0]
+        commands = [""] + re.findall(r"^  ([a-z]+)  ", listing, re.M)
+        self.assertGreater(len(commands), 10)
+        for command in commands:
+            args = [command, "--help"] if command else ["--help"]
+            english = run(["--lang", "en", *args])
+            self.assertEqual(english.returncode, 0, english.stderr)
+            left = [c for c in english.stdout if "\u3000" <= c <= "\u9fff" or "\uff00" <= c <= "\uffef"]
+            self.assertEqual(left, [], f"{command or 'spurgear-cli'} --help")
+            self.assertIn("計算", run(args).stdout)
 
     def test_unknown_language_is_a_usage_error(self):
         p = run(["calc", "--lang", "fr"])
