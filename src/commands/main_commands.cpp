@@ -26,6 +26,13 @@ constexpr const char* kResultFields[] = {
     kCenterDistanceField,   kContactRatioField,     kTipThickness1Field, kTipThickness2Field,
     kCorrectionField,       kBacklashField};
 
+// The last field ShowResults writes, after Edit15.
+void ShowBacklash(Commands& c) {
+  if (c.showResultFields) {
+    c.ports.fields.SetText(kBacklashField, FormatResult(c.state.slot0().NormalBacklash));
+  }
+}
+
 }  // namespace
 
 void Commands::ReportNoSolution(const std::string& line) {
@@ -80,8 +87,13 @@ void Commands::ReadInputs() {
 }
 
 void Commands::ShowResults() {
-  // Every write reads slot 0 at its own moment: the write of Edit15 may run
-  // a whole calculation, and the writes after it show that calculation.
+  // The calculation Edit15's change runs goes before the backlash's write,
+  // which then shows what that calculation left in slot 0.
+  if (ShowInputsAndResults()) Edit15Change();
+  ShowBacklash(*this);
+}
+
+bool Commands::ShowInputsAndResults() {
   const GearPairRecord& r = state.slot0();
   FieldPort& f = ports.fields;
   shownInside_ = true;
@@ -105,8 +117,7 @@ void Commands::ShowResults() {
     f.SetText(kTipThickness1Field, FormatResult(r.TipThickness1));
     f.SetText(kTipThickness2Field, FormatResult(r.TipThickness2));
   }
-  if (f.SetText(kCorrectionField, FormatResult(r.DistanceCorrection))) Edit15Change();
-  if (showResultFields) f.SetText(kBacklashField, FormatResult(r.NormalBacklash));
+  return f.SetText(kCorrectionField, FormatResult(r.DistanceCorrection));
 }
 
 bool Commands::FieldsHoldInputs() const {
@@ -133,73 +144,28 @@ bool Commands::OutlinesToBuild() const {
          !CalculationTeethBuild(r.Teeth2, r.Module, r.Shift2, r.TipDia2, r.RootDia2, alpha);
 }
 
-void Commands::Edit15Change() {
-  // A calculation contains at most one nested calculation, and that one none.
-  if (calcDepth_ >= 2) return;
-  // Inside a calculation whose geometry has just succeeded, a nested one
-  // that reads the very same inputs would end exactly as this one goes on
-  // to end; only then may it be passed over.
-  if (skipRepeatedCalculation && calcDepth_ == 1 && ResultsBelong() && FieldsHoldInputs()) return;
-  Calculate();
-}
+void Commands::Edit15Change() { Calculate(); }
 
 CalcOutcome Commands::Calculate() {
   const SlotZeroCommand notice(*this);
-  ++calcDepth_;
-  struct Depth {
-    int& d;
-    ~Depth() { --d; }
-  } depth{calcDepth_};
-
-  const int started = ++calculationCount;
-  CalcOutcome outcome;
-  // Recorded on every way out, the throwing ones included.
-  struct Record {
-    Commands& c;
-    const CalcOutcome& o;
-    ~Record() {
-      c.lastOutcome_ = o;
-      c.calculatedInside_ = true;
-    }
-  } record{*this, outcome};
-  const auto fail = [&](CalcStatus status, const std::string& message) {
-    outcome.status = status;
-    outcome.message = message;
+  // A pass reads the fields, checks and calculates slot 0 and shows it. When
+  // the first pass's write of Edit15 changes its text, a second pass reads
+  // the fields as now shown and runs whole before the first one goes on:
+  // the first then shows the backlash, builds and draws what the second
+  // left in slot 0. A fault in the second pass also ends the first.
+  struct Pass {
+    CalcOutcome outcome;
+    CheckResult check;
+    // What the result fields showed before the pass wrote them.
+    std::string shown[std::size(kResultFields)];
   };
-  // A calculation nested in this one (the correction's rewrite) that ended
-  // unsolved or failed decides how this one ended. Every return goes
-  // through here: a plain `return outcome` would move from what Record
-  // still reads.
-  const auto finish = [&] {
-    if (calculationCount != started && outcome.status == CalcStatus::Calculated &&
-        lastOutcome_.status != CalcStatus::Calculated) {
-      outcome = lastOutcome_;
-    }
-    return outcome;
+  Pass first;
+  Pass second;
+  bool nested = false;
+  const auto fail = [](Pass& p, CalcStatus status, const std::string& message) {
+    p.outcome.status = status;
+    p.outcome.message = message;
   };
-  try {
-    ReadInputs();
-  } catch (const CommandError& e) {
-    fail(CalcStatus::Failed, std::string(e.what()) + ".");
-    outcome.input = unreadInput_;
-    throw;
-  }
-  const CheckResult check = CheckInputs(state.slot0());
-  outcome.check = check.result;
-  outcome.checkLines = check.findings;
-  ports.messages.Clear();
-  ports.messages.SetColor(check.color);
-  for (const std::string& line : check.lines) ports.messages.Add(line);
-  if (check.result >= 2) {
-    ports.timer.SetEnabled(false);
-    for (const CheckLine& l : check.findings) {
-      if (l.severity == Severity::Error) {
-        fail(CalcStatus::Refused, l.text);
-        break;
-      }
-    }
-    return finish();
-  }
   // A pair that passes the check can still fail in the geometry or the
   // outlines. The fields then go back to what they showed, the pair the
   // pictures still show, and the list drops its all-clear line.
@@ -207,89 +173,146 @@ CalcOutcome Commands::Calculate() {
   const auto restored = [&](std::size_t i) {
     return showResultFields || kResultFields[i] == kCorrectionField;
   };
-  std::string shown[std::size(kResultFields)];
-  for (std::size_t i = 0; i < std::size(kResultFields); ++i) {
-    if (restored(i)) shown[i] = ports.fields.Text(kResultFields[i]);
-  }
-  const auto failed = [&](const std::string& line) {
+  const auto failed = [&](Pass& p, const std::string& line) {
     state.hasResults = false;  // the outlines are still those of the last good pair
     for (std::size_t i = 0; i < std::size(kResultFields); ++i) {
-      if (restored(i)) ports.fields.SetText(kResultFields[i], shown[i]);  // no recalculation
+      if (restored(i)) ports.fields.SetText(kResultFields[i], p.shown[i]);  // no recalculation
     }
     ports.timer.SetEnabled(false);
     ports.messages.Clear();
     ports.messages.SetColor(ListColor::Red);
-    if (check.color != ListColor::Blue) {
-      for (const std::string& l : check.lines) ports.messages.Add(l);
+    if (p.check.color != ListColor::Blue) {
+      for (const std::string& l : p.check.lines) ports.messages.Add(l);
     }
     ports.messages.Add(line);
   };
-  // Runs one part of the calculation; false when it ended in a red line.
-  const auto part = [&](auto&& work) {
+  // Runs one part of a pass; false when it ended in a red line.
+  const auto part = [&](Pass& p, auto&& work) {
     try {
       work();
       return true;
     } catch (const ConversionError& e) {
       // Edit19's text: the results stay shown, the pictures as they were
-      fail(CalcStatus::Failed, std::string(e.what()) + ".");
+      fail(p, CalcStatus::Failed, std::string(e.what()) + ".");
       throw;
     } catch (const NoSolution& e) {
-      fail(CalcStatus::Unsolved, e.what());
-      failed(e.what());
+      fail(p, CalcStatus::Unsolved, e.what());
+      failed(p, e.what());
       return false;
     } catch (const CommandError& e) {
-      fail(CalcStatus::Failed, std::string(e.what()) + ".");
-      failed(e.what());
+      fail(p, CalcStatus::Failed, std::string(e.what()) + ".");
+      failed(p, e.what());
       throw;
     }
   };
-  if (!part([&] {
-        // A correction that leaves no centre distance leaves no pair: the
-        // results are not taken, nothing is drawn.
-        GearPairRecord computed = state.slot0();
-        ComputeGeometry(computed);
-        if (CorrectedCenterDistance(computed) <= 0) {
-          outcome.check = 2;
-          outcome.checkLines.push_back({Severity::Error, kCenterDistanceRefused, "correction"});
-          throw NoSolution(kCenterDistanceRefused);
-        }
-        state.slot0() = computed;
-        MarkResultsBelong();
-        ShowResults();
-        if (OutlinesToBuild()) BuildMeshOutlines();
-        if (drawViews) DrawMeshFrames();
-      })) {
-    return finish();
-  }
-  ports.pictures.SetVisible(kMeshFrame1, true);
-  for (const char* name : {kMeshFrame2, kMeshFrame3, kMeshFrame4, kMeshFrame5}) {
-    ports.pictures.SetVisible(name, false);
-  }
-  ports.timer.SetEnabled(false);
-  if (!part([&] {
-        if (OutlinesToBuild()) BuildBacklashOutlines();
-        if (drawViews) DrawBacklashView();
-      })) {
-    return finish();
-  }
-  ports.fields.SetText(kRotationField, "0.000");
-  // What the results say of the pair goes after the tooth-count lines and
-  // replaces the all-clear. The whole list is written anew: a nested
-  // calculation may have written its own already.
-  const bool nested = calculationCount != started;
-  if (!nested || lastOutcome_.status == CalcStatus::Calculated) {
-    std::vector<CheckLine> warnings = CheckResults(state.slot0());
-    if (!warnings.empty() || nested) {
-      CheckResult full = check;
-      AddResultWarnings(full, std::move(warnings));
-      ports.messages.Clear();
-      ports.messages.SetColor(full.color);
-      for (const std::string& line : full.lines) ports.messages.Add(line);
-      outcome.check = full.result;
-      outcome.checkLines = std::move(full.findings);
+  // The pass up to Edit15's write; false when it ended there. Sets
+  // `corrected` when that write changed the text.
+  bool corrected = false;
+  const auto begin = [&](Pass& p) {
+    ++calculationCount;
+    try {
+      ReadInputs();
+    } catch (const CommandError& e) {
+      fail(p, CalcStatus::Failed, std::string(e.what()) + ".");
+      p.outcome.input = unreadInput_;
+      throw;
     }
+    p.check = CheckInputs(state.slot0());
+    p.outcome.check = p.check.result;
+    p.outcome.checkLines = p.check.findings;
+    ports.messages.Clear();
+    ports.messages.SetColor(p.check.color);
+    for (const std::string& line : p.check.lines) ports.messages.Add(line);
+    if (p.check.result >= 2) {
+      ports.timer.SetEnabled(false);
+      for (const CheckLine& l : p.check.findings) {
+        if (l.severity == Severity::Error) {
+          fail(p, CalcStatus::Refused, l.text);
+          break;
+        }
+      }
+      return false;
+    }
+    for (std::size_t i = 0; i < std::size(kResultFields); ++i) {
+      if (restored(i)) p.shown[i] = ports.fields.Text(kResultFields[i]);
+    }
+    return part(p, [&] {
+      // A correction that leaves no centre distance leaves no pair: the
+      // results are not taken, nothing is drawn.
+      GearPairRecord computed = state.slot0();
+      ComputeGeometry(computed);
+      if (CorrectedCenterDistance(computed) <= 0) {
+        p.outcome.check = 2;
+        p.outcome.checkLines.push_back({Severity::Error, kCenterDistanceRefused, "correction"});
+        throw NoSolution(kCenterDistanceRefused);
+      }
+      state.slot0() = computed;
+      MarkResultsBelong();
+      corrected = ShowInputsAndResults();
+    });
+  };
+  // The rest of a pass, from the backlash's field on.
+  const auto end = [&](Pass& p) {
+    if (!part(p, [&] {
+          ShowBacklash(*this);
+          if (OutlinesToBuild()) BuildMeshOutlines();
+          if (drawViews) DrawMeshFrames();
+        })) {
+      return;
+    }
+    ports.pictures.SetVisible(kMeshFrame1, true);
+    for (const char* name : {kMeshFrame2, kMeshFrame3, kMeshFrame4, kMeshFrame5}) {
+      ports.pictures.SetVisible(name, false);
+    }
+    ports.timer.SetEnabled(false);
+    if (!part(p, [&] {
+          if (OutlinesToBuild()) BuildBacklashOutlines();
+          if (drawViews) DrawBacklashView();
+        })) {
+      return;
+    }
+    ports.fields.SetText(kRotationField, "0.000");
+    // What the results say of the pair goes after the tooth-count lines and
+    // replaces the all-clear. After a second pass the whole list is written
+    // anew, unless that pass ended in its own lines.
+    const bool afterSecond = &p == &first && nested;
+    if (!afterSecond || second.outcome.status == CalcStatus::Calculated) {
+      std::vector<CheckLine> warnings = CheckResults(state.slot0());
+      if (!warnings.empty() || afterSecond) {
+        CheckResult full = p.check;
+        AddResultWarnings(full, std::move(warnings));
+        ports.messages.Clear();
+        ports.messages.SetColor(full.color);
+        for (const std::string& line : full.lines) ports.messages.Add(line);
+        p.outcome.check = full.result;
+        p.outcome.checkLines = std::move(full.findings);
+      }
+    }
+  };
+  try {
+    if (begin(first)) {
+      // With the same inputs read back, a second pass would end exactly as
+      // the first goes on to end; the batch passes over it.
+      nested = corrected && !(skipRepeatedCalculation && ResultsBelong() && FieldsHoldInputs());
+      if (!nested || part(first, [&] {
+            if (begin(second)) end(second);
+          })) {
+        end(first);
+      }
+    }
+  } catch (...) {
+    lastOutcome_ = first.outcome;
+    calculatedInside_ = true;
+    throw;
   }
-  return finish();
+  // A second pass that ended unsolved or failed decides how the command ended.
+  if (nested && first.outcome.status == CalcStatus::Calculated &&
+      second.outcome.status != CalcStatus::Calculated) {
+    first.outcome = second.outcome;
+  }
+  lastOutcome_ = first.outcome;
+  calculatedInside_ = true;
+  return first.outcome;
 }
 
 void Commands::BitBtn3Click() {
