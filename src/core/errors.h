@@ -13,6 +13,11 @@ class CommandError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Ends the running command with `message` unless `ok`.
+inline void Require(bool ok, const std::string& message) {
+  if (!ok) throw CommandError(message);
+}
+
 // A text that does not convert to a number.
 class ConversionError : public CommandError {
  public:

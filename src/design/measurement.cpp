@@ -15,10 +15,6 @@ long double Inv(long double t) { return std::tan(t) - t; }
 
 std::string Mm(long double v) { return FormatResult(v); }
 
-void Require(bool ok, const std::string& message) {
-  if (!ok) throw CommandError(message);
-}
-
 void CheckPair(double module, double pressureAngleDeg) {
   Require(std::isfinite(module) && module > 0, "モジュールは 0 より大きい数で指定してください");
   Require(std::isfinite(pressureAngleDeg) && pressureAngleDeg > 0 && pressureAngleDeg < 90,

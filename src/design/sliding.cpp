@@ -13,10 +13,6 @@
 namespace spurgear {
 namespace {
 
-void Require(bool ok, const std::string& message) {
-  if (!ok) throw CommandError(message);
-}
-
 struct Path {
   long double line;   // a_w sin α_w, between the two tangent points
   long double tip1;   // ρ at gear 1's tip, √(r_a1² − r_b1²)

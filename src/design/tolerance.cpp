@@ -15,10 +15,6 @@ constexpr long double kPi = 3.141592653589793238462643383279502884L;
 
 long double Radians(double deg) { return deg * kPi / 180; }
 
-void Require(bool ok, const std::string& message) {
-  if (!ok) throw CommandError(message);
-}
-
 // The measurement over two pins of diameter dp for a tooth whose arc
 // thickness on the reference circle is the nominal one plus `deviation`.
 long double OverPinsAt(long double m, int teeth, long double x, long double a, long double dp,

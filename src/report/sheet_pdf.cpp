@@ -35,9 +35,6 @@ struct Cell {
 };
 using Row = std::vector<Cell>;
 
-constexpr double kRowHeight = 5.6;
-constexpr double kPad = 1.6;
-
 Cell Caption(std::string text) { return {std::move(text), 1, Align::Left}; }
 Cell Number(std::string text, int span = 1) {
   return {std::move(text), span, span > 1 ? Align::Centre : Align::Right};

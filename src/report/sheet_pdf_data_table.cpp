@@ -8,8 +8,8 @@
 namespace spurgear::sheet_pdf {
 namespace {
 
-constexpr double kRowHeight = 6.0;  // at most; lower when both tables need it
-constexpr double kPad = 1.8;
+constexpr double kDataRowHeight = 6.0;  // at most; lower when both tables need it
+constexpr double kDataPad = 1.8;
 constexpr double kGap = 10.0;
 
 // One gear's table: its title over all columns, then a row an item; an
@@ -22,7 +22,7 @@ double DrawDataTable(cairo_t* cr, Writer& w, const DataTable& t, double x, doubl
   cairo_set_source_rgb(cr, kHeadFill.r, kHeadFill.g, kHeadFill.b);
   cairo_rectangle(cr, x, y, width, rowHeight);
   cairo_fill(cr);
-  w.Text(x + kPad, y + rowHeight / 2, t.title, kTextSize);
+  w.Text(x + kDataPad, y + rowHeight / 2, t.title, kTextSize);
   double top = y + rowHeight;
   const auto& rows = t.rows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -31,17 +31,17 @@ double DrawDataTable(cairo_t* cr, Writer& w, const DataTable& t, double x, doubl
     if (!continues) {
       std::size_t span = 1;
       while (i + span < rows.size() && rows[i + span].item.empty()) ++span;
-      w.Text(x + kPad, top + rowHeight * static_cast<double>(span) / 2, rows[i].item,
-             kTextSize, Align::Left, kBlack, (rows[i].detail.empty() ? w1 + w2 : w1) - 2 * kPad);
+      w.Text(x + kDataPad, top + rowHeight * static_cast<double>(span) / 2, rows[i].item,
+             kTextSize, Align::Left, kBlack, (rows[i].detail.empty() ? w1 + w2 : w1) - 2 * kDataPad);
     }
     if (!rows[i].detail.empty()) {
       Line(cr, x1, top, x1, top + rowHeight, 0.2, kBlack);
-      w.Text(x1 + kPad, top + rowHeight / 2, rows[i].detail, kTextSize, Align::Left, kBlack,
-             w2 - 2 * kPad);
+      w.Text(x1 + kDataPad, top + rowHeight / 2, rows[i].detail, kTextSize, Align::Left, kBlack,
+             w2 - 2 * kDataPad);
     }
     Line(cr, x2, top, x2, top + rowHeight, 0.2, kBlack);
-    w.Text(x2 + kPad, top + rowHeight / 2, rows[i].value, kTextSize, Align::Left, kBlack,
-           x3 - x2 - 2 * kPad);
+    w.Text(x2 + kDataPad, top + rowHeight / 2, rows[i].value, kTextSize, Align::Left, kBlack,
+           x3 - x2 - 2 * kDataPad);
     top += rowHeight;
   }
   // The frame, thick.
@@ -65,7 +65,7 @@ void DrawDataTablePage(cairo_t* cr, const SheetData& d, double left, double righ
   // Both tables on the page, above its foot: rows as high as leaves room
   // (a title row each), never higher than the usual.
   const double rows = static_cast<double>(d.dataTable1.rows.size() + d.dataTable2.rows.size() + 2);
-  const double height = std::min(kRowHeight, (bottom - y - kGap) / rows);
+  const double height = std::min(kDataRowHeight, (bottom - y - kGap) / rows);
   for (const DataTable* t : {&d.dataTable1, &d.dataTable2}) {
     y = DrawDataTable(cr, w, *t, left, y, right - left, height) + kGap;
   }

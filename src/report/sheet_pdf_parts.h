@@ -10,6 +10,10 @@
 
 namespace spurgear::sheet_pdf {
 
+// The tables' row height and the space between a cell's rule and its text (mm).
+constexpr double kRowHeight = 5.6;
+constexpr double kPad = 1.6;
+
 struct Rgb {
   double r, g, b;
 };

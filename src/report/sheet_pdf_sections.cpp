@@ -7,8 +7,6 @@
 namespace spurgear::sheet_pdf {
 namespace {
 
-constexpr double kRowHeight = 5.6;
-constexpr double kPad = 1.6;
 constexpr double kHeadingHeight = 7.5;
 
 struct Columns {

@@ -23,16 +23,15 @@
 namespace spurgear::ui {
 namespace {
 
-
-constexpr int kMargin = 8;
-constexpr int kLabelX = 10;       // inside a group
+constexpr int kEdge = 8;
+constexpr int kGroupLabelX = 10;       // inside a group
 constexpr int kFieldX = 220;      // first field column inside a group: the longest label whole
 constexpr int kFieldW = 84;
 constexpr int kGap = 6;
-constexpr int kStep = 26;
-constexpr int kFieldH = 21;
+constexpr int kRowStep = 26;
+constexpr int kRowFieldH = 21;
 constexpr int kGroupW = kFieldX + 2 * kFieldW + kGap + 70;  // fields and the unit
-constexpr int kTableX = kMargin + kGroupW + 10;
+constexpr int kTableX = kEdge + kGroupW + 10;
 constexpr int kTableW = 740;
 
 }  // namespace
@@ -49,31 +48,31 @@ RatingWindow::~RatingWindow() { DisconnectEdits(this); }
 
 void RatingWindow::Build() {
   // A group of rows: caption at the left, fields, unit at the right.
-  int y = kMargin;
+  int y = kEdge;
   QGroupBox* box = nullptr;
   int row = 0;
   auto group = [&](const char* name, const QString& title, int rows) {
     box = new QGroupBox(title, this);
     box->setObjectName(name);
-    box->setGeometry(kMargin, y, kGroupW, 30 + rows * kStep);
-    y += 30 + rows * kStep + 8;
+    box->setGeometry(kEdge, y, kGroupW, 30 + rows * kRowStep);
+    y += 30 + rows * kRowStep + 8;
     row = 26;
   };
   auto label = [&](const QString& name, int x, const QString& text) {
     MakeLabel(box, name, x, row + 2, text);
   };
   auto edit = [&](const QString& name, int x, const QString& text) {
-    QLineEdit* e = MakeEdit(box, name, x, row, kFieldW, kFieldH, text, false, false);
+    QLineEdit* e = MakeEdit(box, name, x, row, kFieldW, kRowFieldH, text, false, false);
     connect(e, &QLineEdit::editingFinished, this, [this] { Refresh(); });
     return e;
   };
   auto line = [&](const char* name, const QString& caption, const QString& text,
                   const QString& unit, const QString& range) {
-    label(QString::fromUtf8(name) + "Label", kLabelX, caption);
+    label(QString::fromUtf8(name) + "Label", kGroupLabelX, caption);
     QLineEdit* e = edit(name, kFieldX, text);
     DescribeField(e, caption, range);
     label(QString::fromUtf8(name) + "Unit", kFieldX + kFieldW + kGap, unit);
-    row += kStep;
+    row += kRowStep;
     return e;
   };
 
@@ -98,7 +97,7 @@ void RatingWindow::Build() {
   group("RatingGearBox", QStringLiteral("歯車"), 10);
   label("RatingGear1Heading", kFieldX + 4, QStringLiteral("ギア１"));
   label("RatingGear2Heading", kFieldX + kFieldW + kGap + 4, QStringLiteral("ギア２"));
-  row += kStep - 4;
+  row += kRowStep - 4;
   struct GearRow {
     const char* name;
     QString caption, text, unit;
@@ -124,32 +123,32 @@ void RatingWindow::Build() {
        &GearFields::roughness, QStringLiteral("表面粗さ Ra"),
        QStringLiteral("0 以上 %1 µm 未満").arg(number(rating::kRoughnessBelow))},
   };
-  label("RatingMaterialLabel", kLabelX, QStringLiteral("材料 (ISO 6336-5)"));
-  row += kStep - 4;
+  label("RatingMaterialLabel", kGroupLabelX, QStringLiteral("材料 (ISO 6336-5)"));
+  row += kRowStep - 4;
   for (int g = 0; g < 2; ++g) {
     auto* c = new QComboBox(box);
     c->setObjectName(QStringLiteral("RatingMaterial%1").arg(g + 1));
     for (rating::Material m : rating::kMaterials) c->addItem(Q(rating::MaterialName(m)));
     c->setCurrentIndex(1);
-    c->setGeometry(kLabelX + 6 + g * (kGroupW - 2 * kLabelX - 6) / 2, row,
-                   (kGroupW - 2 * kLabelX - 6) / 2 - 6, kFieldH + 4);
+    c->setGeometry(kGroupLabelX + 6 + g * (kGroupW - 2 * kGroupLabelX - 6) / 2, row,
+                   (kGroupW - 2 * kGroupLabelX - 6) / 2 - 6, kRowFieldH + 4);
     connect(c, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
     c->setAccessibleName(g == 0 ? QStringLiteral("材料（ギア１）") : QStringLiteral("材料（ギア２）"));
     gears_[static_cast<std::size_t>(g)].material = c;
   }
-  row += kStep + 2;
+  row += kRowStep + 2;
   // One grade for the lines of both gears, MQ unless chosen.
-  label("RatingQualityLabel", kLabelX, QStringLiteral("品質等級 (ISO 6336-5)"));
+  label("RatingQualityLabel", kGroupLabelX, QStringLiteral("品質等級 (ISO 6336-5)"));
   quality_ = new QComboBox(box);
   quality_->setObjectName("RatingQuality");
   quality_->setAccessibleName(QStringLiteral("品質等級"));
   for (rating::Quality q : rating::kQualities) quality_->addItem(rating::QualityKey(q));
   quality_->setCurrentIndex(1);
-  quality_->setGeometry(kFieldX, row, kFieldW, kFieldH + 4);
+  quality_->setGeometry(kFieldX, row, kFieldW, kRowFieldH + 4);
   connect(quality_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
-  row += kStep;
+  row += kRowStep;
   for (const GearRow& r : rows) {
-    label(QString::fromUtf8(r.name) + "Label", kLabelX, r.caption);
+    label(QString::fromUtf8(r.name) + "Label", kGroupLabelX, r.caption);
     for (int g = 0; g < 2; ++g) {
       QLineEdit* e =
           edit(QString::fromUtf8(r.name) + QString::number(g + 1), kFieldX + g * (kFieldW + kGap), r.text);
@@ -158,7 +157,7 @@ void RatingWindow::Build() {
       gears_[static_cast<std::size_t>(g)].*r.field = e;
     }
     label(QString::fromUtf8(r.name) + "Unit", kFieldX + 2 * (kFieldW + kGap), r.unit);
-    row += kStep;
+    row += kRowStep;
   }
   grade_ = line("RatingGrade", QStringLiteral("精度等級 (ISO 1328-1:1995)"), "6", QString(),
                 QStringLiteral("%1〜%2 の整数").arg(rating::kGradeFirst).arg(rating::kGradeLast));
@@ -176,7 +175,7 @@ void RatingWindow::Build() {
                          QStringLiteral("0 以上、歯元たけ h_fP 未満"));
 
   // The standard and its edition above the table, the verdict below it.
-  standard_ = MakeLabel(this, "RatingStandard", kTableX, kMargin,
+  standard_ = MakeLabel(this, "RatingStandard", kTableX, kEdge,
                         Q(rating::StandardName(rating::Quality::MQ)) +
                             QStringLiteral("　平歯車 β = 0"));
   standard_->adjustSize();
@@ -189,7 +188,7 @@ void RatingWindow::Build() {
   table_->verticalHeader()->setDefaultSectionSize(22);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->horizontalHeader()->setStretchLastSection(true);
-  const int tableTop = kMargin + 26;
+  const int tableTop = kEdge + 26;
   const int tableH = y - tableTop - 116;
   table_->setGeometry(kTableX, tableTop, kTableW, tableH);
   // What the pair's design check says of it, above the verdict it qualifies.
@@ -208,7 +207,7 @@ void RatingWindow::Build() {
   red.setColor(QPalette::WindowText, Qt::red);
   status_->setPalette(red);
   checks_->setPalette(red);
-  resize(kTableX + kTableW + kMargin, y);
+  resize(kTableX + kTableW + kEdge, y);
 }
 
 void RatingWindow::Attach(TForm1& mainWindow) {

@@ -16,7 +16,7 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-double Rel(double a, double b) { return std::fabs(a - b) / std::fabs(b); }
+double Relative(double a, double b) { return std::fabs(a - b) / std::fabs(b); }
 
 // Worked by hand (exact decimals) from the standard's formulas and its
 // rounding; the rows put values beside the 5 µm and 10 µm steps: 4.94 → 4.9
@@ -92,10 +92,10 @@ TEST(Tolerance, LimitsAreTheThinnedToothsMeasurements) {
       const double span = e == c.upper ? g.span.upper : g.span.lower;
       const double pins = e == c.upper ? g.over_pins->upper : g.over_pins->lower;
       const double chord = e == c.upper ? g.chordal_thickness.upper : g.chordal_thickness.lower;
-      EXPECT_LT(Rel(span, thin.span), 1e-12) << c.z;
+      EXPECT_LT(Relative(span, thin.span), 1e-12) << c.z;
       EXPECT_NEAR(span - nominal.span, e * ca, 1e-12);
-      EXPECT_LT(Rel(pins, *thin.over_pins), 1e-9) << c.z << " " << e;
-      EXPECT_LT(Rel(chord, thin.chordal_thickness), 1e-12);
+      EXPECT_LT(Relative(pins, *thin.over_pins), 1e-9) << c.z << " " << e;
+      EXPECT_LT(Relative(chord, thin.chordal_thickness), 1e-12);
     }
   }
 }

@@ -24,7 +24,7 @@
 namespace spurgear {
 namespace {
 
-std::string Text(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+std::string BytesText(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 // Splits the file at CR LF; fails on a stray CR or LF or a last line
 // without its CR LF.
@@ -227,7 +227,7 @@ class DxfCommands : public ::testing::Test {
       }
     });
   }
-  std::string Read(const std::string& name) { return Text(ReadAll(dir.Path(name))); }
+  std::string Read(const std::string& name) { return BytesText(ReadAll(dir.Path(name))); }
   bool Exists(const std::string& name) { return std::filesystem::exists(dir.Path(name)); }
 
   MemoryProgram p;

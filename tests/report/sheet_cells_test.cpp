@@ -20,7 +20,7 @@
 namespace spurgear {
 namespace {
 
-void Calculate(MemoryProgram& p) {
+void StartAndCalculate(MemoryProgram& p) {
   p.StartUp();
   for (const auto& [field, text] : {std::pair{"Edit1", "3"}, std::pair{"Edit2", "12"},
                                     std::pair{"Edit3", "24"}, std::pair{"Edit4", "0.6"},
@@ -51,7 +51,7 @@ std::vector<std::string> After(const std::string& page, const std::string& capti
 // A4 page, its drawing at the largest usual scale that fits.
 TEST(ReportSheet, EachCellHoldsItsOwnValue) {
   MemoryProgram p;
-  Calculate(p);
+  StartAndCalculate(p);
   p.fields.SetIndex("rg31", 1);  // 歯元丸み あり
   TempDir dir;
   const std::string pdf = dir.Path("sheet.pdf");
