@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/startup_probe.h"
+#include "app/warm_up.h"
 #include "ui/program.h"
 
 namespace {
@@ -60,9 +61,11 @@ Arguments Parse(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const spurgear::FontWarmUp fonts;
   QApplication app(argc, argv);  // takes the toolkit's own options out of argv
   const Arguments args = Parse(argc, argv);
   if (args.exitStatus >= 0) return args.exitStatus;
+  const spurgear::ToolkitWarmUp toolkit;
   // The main window first; the hidden history window once it is on screen.
   spurgear::ui::Program program(nullptr, nullptr, spurgear::ui::Startup::WindowFirst,
                                 args.language.value_or(spurgear::ui::RememberedLanguage()));
