@@ -11,6 +11,7 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
 fi
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} QT_QPA_PLATFORM=xcb SPURGEAR_STARTUP_PROBE=1
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 cmake --build "$build" --target spurgear spurgear_bare_window >/dev/null
 
 # Milliseconds (times 1000) from exec to the first complete frame of one run.
@@ -37,3 +38,13 @@ ratio=$(awk -v p="$program" -v b="$bare" 'BEGIN { printf "%.2f", p / b }')
 echo "bare Qt window: ${bare} ms (median of 20)"
 echo "spurgear:       ${program} ms (median of 20)"
 echo "ratio:          ${ratio} (aim: at most 1.5; load $(cut -d' ' -f1-3 /proc/loadavg))"
+
+# The shared objects mapped at each one's first frame; those the bare window
+# does without are marked +.
+libraries() { SPURGEAR_STARTUP_PROBE=libraries "$1" | tail -n +2 | xargs -n 1 basename | sort; }
+bare_libraries=$(libraries "$build/bin/spurgear_bare_window")
+program_libraries=$(libraries "$build/bin/spurgear")
+echo "libraries at the first frame: spurgear $(wc -l <<<"$program_libraries"), bare $(wc -l <<<"$bare_libraries")"
+while read -r lib; do
+  if grep -qxF "$lib" <<<"$bare_libraries"; then echo "    $lib"; else echo "  + $lib"; fi
+done <<<"$program_libraries"

@@ -5,6 +5,8 @@
 // frame is complete when the window and its children have painted and a
 // quiet spell follows: the time printed is that of the last paint before it,
 // not the first paint of the window, which comes before its children's.
+// With SPURGEAR_STARTUP_PROBE=libraries the lines after it name the shared
+// objects mapped at that moment, one path each.
 #include <QApplication>
 #include <QEvent>
 #include <QObject>
@@ -13,6 +15,7 @@
 #include <QWidget>
 #include <chrono>
 #include <cstdio>
+#include <link.h>
 
 namespace spurgear {
 
@@ -45,6 +48,14 @@ class StartupProbe : public QObject {
       std::printf("%lld\n", static_cast<long long>(
                                 std::chrono::duration_cast<std::chrono::nanoseconds>(lastPaint_)
                                     .count()));
+      if (qEnvironmentVariable("SPURGEAR_STARTUP_PROBE") == QLatin1String("libraries"))
+        dl_iterate_phdr(
+            [](dl_phdr_info* info, size_t, void*) {
+              if (info->dlpi_name != nullptr && info->dlpi_name[0] != '\0')
+                std::printf("%s\n", info->dlpi_name);
+              return 0;
+            },
+            nullptr);
       std::fflush(stdout);
       QCoreApplication::quit();
     });
