@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "app/startup_probe.h"
 #include "app/warm_up.h"
@@ -61,11 +62,11 @@ Arguments Parse(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const spurgear::FontWarmUp fonts;
+  const std::jthread fonts(spurgear::WarmUpFonts);
   QApplication app(argc, argv);  // takes the toolkit's own options out of argv
   const Arguments args = Parse(argc, argv);
   if (args.exitStatus >= 0) return args.exitStatus;
-  const spurgear::ToolkitWarmUp toolkit;
+  const std::jthread toolkit(spurgear::WarmUpToolkit);  // joined before app goes
   // The main window first; the hidden history window once it is on screen.
   spurgear::ui::Program program(nullptr, nullptr, spurgear::ui::Startup::WindowFirst,
                                 args.language.value_or(spurgear::ui::RememberedLanguage()));

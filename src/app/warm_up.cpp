@@ -7,14 +7,11 @@
 
 namespace spurgear {
 
-FontWarmUp::FontWarmUp() : thread_([] { FcInit(); }) {}
-FontWarmUp::~FontWarmUp() { thread_.join(); }
+void WarmUpFonts() { FcInit(); }
 
-ToolkitWarmUp::ToolkitWarmUp()
-    : thread_([] {
-        QFontDatabase::families();  // the class is thread-safe; the first label waits for it
-        QImageReader::supportedImageFormats();
-      }) {}
-ToolkitWarmUp::~ToolkitWarmUp() { thread_.join(); }
+void WarmUpToolkit() {
+  QFontDatabase::families();  // the class is thread-safe; the first label waits for it
+  QImageReader::supportedImageFormats();
+}
 
 }  // namespace spurgear
