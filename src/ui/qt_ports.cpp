@@ -225,6 +225,9 @@ void QtPictures::SetBusy(std::string_view text) {
     label->hide();
     return;
   }
+  // Before the window is on screen (the first drawing at start-up) nobody
+  // can see the notice, and laying out its large face costs the start-up.
+  if (!label->window()->isVisible()) return;
   label->setText(Q(text));
   label->adjustSize();
   label->show();
