@@ -5,9 +5,14 @@
 #include <QFontDatabase>
 #include <QImageReader>
 
+#include "ui/app_setup.h"
+
 namespace spurgear {
 
-void WarmUpFonts() { FcInit(); }
+void WarmUpFonts() {
+  FcInit();
+  ui::ProgramIconImage();
+}
 
 void WarmUpToolkit() {
   QFontDatabase::families();  // the class is thread-safe; the first label waits for it

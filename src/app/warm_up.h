@@ -6,7 +6,8 @@
 namespace spurgear {
 
 // Before the application object: fontconfig reads its configuration and
-// font caches, which the first label needs.
+// font caches, which the first label needs, then the window icon's picture
+// is decoded.
 void WarmUpFonts();
 
 // Once the application object exists, and done before it goes: Qt's font

@@ -12,15 +12,19 @@ static void RegisterResources() { Q_INIT_RESOURCE(spurgear); }
 
 namespace spurgear::ui {
 
-QIcon ProgramIcon() {
-  static const bool registered = (RegisterResources(), true);
-  (void)registered;
-  // Read as a PNG by name: a reader left to find the format itself loads
-  // every image format plugin to ask each whether the file is its own.
-  QImageReader png(QStringLiteral(":/spurgear/spurgear.png"), "png");
-  png.setAutoDetectImageFormat(false);
-  return QIcon(QPixmap::fromImage(png.read()));
+const QImage& ProgramIconImage() {
+  static const QImage image = [] {
+    RegisterResources();
+    // Read as a PNG by name: a reader left to find the format itself loads
+    // every image format plugin to ask each whether the file is its own.
+    QImageReader png(QStringLiteral(":/spurgear/spurgear.png"), "png");
+    png.setAutoDetectImageFormat(false);
+    return png.read();
+  }();
+  return image;
 }
+
+QIcon ProgramIcon() { return QIcon(QPixmap::fromImage(ProgramIconImage())); }
 
 void PrepareApplication(Language language) {
   static bool done = false;

@@ -165,6 +165,19 @@ QStringList ShownTexts(QWidget* w) {
   return texts;
 }
 
+// The window is built with its face as the application's (its line edits
+// lay out their first text in the application's font); after it, dialogs
+// and message boxes have the application's own again.
+TEST(StartupTest, BuildingTheMainWindowLeavesTheApplicationsFontAsItWas) {
+  const QFont before = QApplication::font();
+  MemoryBox box;
+  ScriptedDialogs dialogs;
+  ui::Program p(&box, &dialogs, ui::Startup::WindowFirst);
+  EXPECT_EQ(QApplication::font(), before);
+  ASSERT_NE(QApplication::font(), p.form1->font());
+  EXPECT_EQ(p.Find<QLineEdit>("Edit1")->font().family(), p.form1->font().family());
+}
+
 // The main window's face stands alone, not merged with others: a character
 // it lacks (a subscript, ≤) would show as an empty box.
 TEST(StartupTest, TheMainWindowsFaceHoldsEveryCharacterItShows) {
