@@ -132,7 +132,10 @@ QFont MainWindowFont() {
   for (const QString& family : font.families()) {
     if (installed.contains(family)) {
       font.setFamilies({family});
-      font.setStyleStrategy(QFont::NoFontMerging);
+      // Neither Japanese nor Latin text needs shaping: characters map to
+      // glyphs directly, kerned from the face's own table, the same pixels
+      // without HarfBuzz for every label.
+      font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
       break;
     }
   }

@@ -14,10 +14,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QGlyphRun>
 #include <QListWidget>
+#include <QTextLayout>
 #include <QTabBar>
 #include <QTableWidget>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "commands/memory_ports.h"
@@ -208,6 +211,43 @@ TEST(StartupTest, TheMainWindowsFaceHoldsEveryCharacterItShows) {
     }
   }
   EXPECT_GT(checked, 500);
+}
+
+// The main window's face skips shaping; every text the window shows, in
+// either language, must come out as shaped text would, the same glyphs at
+// the same places: a mark or a ligature that needs shaping would differ.
+TEST(StartupTest, TheMainWindowsTextsNeedNoShaping) {
+  MemoryBox box;
+  ScriptedDialogs dialogs;
+  const auto glyphs = [](const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    std::vector<std::pair<quint32, QPointF>> placed;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+      const QList<quint32> indexes = run.glyphIndexes();
+      const QList<QPointF> positions = run.positions();
+      for (qsizetype i = 0; i < indexes.size(); ++i) placed.emplace_back(indexes[i], positions[i]);
+    }
+    return placed;
+  };
+  int compared = 0;
+  for (const Language language : {Language::Japanese, Language::English}) {
+    ui::Program p(&box, &dialogs, ui::Startup::WindowFirst, language);
+    for (QWidget* w : p.form1->findChildren<QWidget*>()) {
+      if (w->window() != p.form1.get()) continue;
+      QFont shaped = w->font();
+      shaped.setStyleStrategy(
+          QFont::StyleStrategy(shaped.styleStrategy() & ~QFont::PreferNoShaping));
+      for (const QString& text : ShownTexts(w)) {
+        ++compared;
+        EXPECT_EQ(glyphs(text, w->font()), glyphs(text, shaped))
+            << w->objectName().toStdString() << ": \"" << text.toStdString() << "\"";
+      }
+    }
+  }
+  EXPECT_GT(compared, 150);
 }
 
 }  // namespace
