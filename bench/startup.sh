@@ -26,10 +26,16 @@ median() { sort -n | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : 
 "$build/bin/spurgear_bare_window" >/dev/null  # warm the caches once each
 "$build/bin/spurgear" >/dev/null
 # The two run by turns, so that a change in the machine's load meanwhile
-# falls on both alike.
+# falls on both alike, each after a pause: the display server and the kernel
+# are still busy with the previous run's ending for some milliseconds, which
+# slowed the one started next (the bare window, after the program, by a
+# fifth). SETTLE=0 runs them back to back.
+settle=${SETTLE:-0.3}
 bare_runs=() program_runs=()
 for _ in $(seq 20); do
+  sleep "$settle"
   bare_runs+=("$(once "$build/bin/spurgear_bare_window")")
+  sleep "$settle"
   program_runs+=("$(once "$build/bin/spurgear")")
 done
 bare=$(printf '%s\n' "${bare_runs[@]}" | median)
@@ -37,7 +43,7 @@ program=$(printf '%s\n' "${program_runs[@]}" | median)
 ratio=$(awk -v p="$program" -v b="$bare" 'BEGIN { printf "%.2f", p / b }')
 echo "bare Qt window: ${bare} ms (median of 20)"
 echo "spurgear:       ${program} ms (median of 20)"
-echo "ratio:          ${ratio} (aim: at most 1.5; load $(cut -d' ' -f1-3 /proc/loadavg))"
+echo "ratio:          ${ratio} (aim: at most 1.5; ${settle} s between runs; load $(cut -d' ' -f1-3 /proc/loadavg))"
 
 # The shared objects mapped at each one's first frame; those the bare window
 # does without are marked +.
