@@ -89,24 +89,6 @@ constexpr EditSpec kResultEdits[] = {
     {kTipThickness1Field, 80, 304, 57},    {kTipThickness2Field, 136, 304, 57},
 };
 
-// The application's font, made another for as long as this lives. A line
-// edit lays out its first text in the application's font before it takes
-// its window's: while a window is built in the application's font, those
-// layouts find their font engine made, and none looks up the system font
-// and its fallbacks for texts nobody sees.
-class ApplicationFontWhileBuilding {
- public:
-  explicit ApplicationFontWhileBuilding(const QFont& font) : kept_(QApplication::font()) {
-    QApplication::setFont(font);
-  }
-  ~ApplicationFontWhileBuilding() { QApplication::setFont(kept_); }
-  ApplicationFontWhileBuilding(const ApplicationFontWhileBuilding&) = delete;
-  ApplicationFontWhileBuilding& operator=(const ApplicationFontWhileBuilding&) = delete;
-
- private:
-  const QFont kept_;
-};
-
 }  // namespace
 
 TForm1::TForm1(AppState& state, MessageBoxPort* box, DialogPort* dialogs) : QMainWindow(nullptr) {
@@ -122,12 +104,16 @@ TForm1::TForm1(AppState& state, MessageBoxPort* box, DialogPort* dialogs) : QMai
   central->setAutoFillBackground(true);
   setCentralWidget(central);
 
-  {
-    const ApplicationFontWhileBuilding building(font());
-    BuildLayout();
-  }
-  // The menus after: a popup made meanwhile would lose the window's face
-  // with the application's font set back.
+  // A line edit lays out its first text in the application's font before it
+  // takes its window's: with the window's face the application's while the
+  // controls are made, those layouts find its font engine made, and none
+  // looks up the system font and its fallbacks for texts nobody sees. The
+  // menus after: a popup made meanwhile would lose the window's face once
+  // the application's font is set back.
+  const QFont applicationFont = QApplication::font();
+  QApplication::setFont(font());
+  BuildLayout();
+  QApplication::setFont(applicationFont);
   BuildMenu();
 
   auto* timer = new QTimer(this);
