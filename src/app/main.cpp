@@ -1,5 +1,6 @@
 // The desktop program: start-up, then the event loop until the main window
 // is closed.
+#include <QAccessible>
 #include <QApplication>
 #include <cstdio>
 #include <optional>
@@ -66,6 +67,11 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);  // takes the toolkit's own options out of argv
   const Arguments args = Parse(argc, argv);
   if (args.exitStatus >= 0) return args.exitStatus;
+  // The accessibility bridge looks for the session bus when a control first
+  // changes. Where no bus is named, the bus library forks to ask for one:
+  // a fork costs least now, before the window's threads and pages, each of
+  // which would afterwards fault once on its first write.
+  QAccessible::isActive();
   const std::jthread toolkit(spurgear::WarmUpToolkit);  // joined before app goes
   // The main window first; the hidden history window once it is on screen.
   spurgear::ui::Program program(nullptr, nullptr, spurgear::ui::Startup::WindowFirst,
