@@ -68,9 +68,9 @@ int main(int argc, char** argv) {
   const Arguments args = Parse(argc, argv);
   if (args.exitStatus >= 0) return args.exitStatus;
   // The accessibility bridge looks for the session bus when a control first
-  // changes. Where no bus is named, the bus library forks to ask for one:
-  // a fork costs least now, before the window's threads and pages, each of
-  // which would afterwards fault once on its first write.
+  // changes. Where no bus is named, the bus library forks to ask for one. A
+  // fork costs least now, while the process is small and has few threads:
+  // after it, every page the process had faults once on its next write.
   QAccessible::isActive();
   const std::jthread toolkit(spurgear::WarmUpToolkit);  // joined before app goes
   // The main window first; the hidden history window once it is on screen.
