@@ -10,15 +10,15 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QGlyphRun>
 #include <QListWidget>
-#include <QTextLayout>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QTextLayout>
 #include <string>
 #include <utility>
 #include <vector>
