@@ -3,7 +3,8 @@
 # from exec to the first complete frame (the last paint of the window and its
 # children before a quiet spell), under a virtual display, the median of 20
 # runs each, the two programs run by turns. Usage: bench/startup.sh [BUILD_DIR]
-# (run under an X server, or it starts one with xvfb-run).
+# (run under an X server, or it starts one with xvfb-run). BARE=--label gives
+# the bare window one Japanese label in the main window's face.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -23,7 +24,8 @@ once() {
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000 }'; }
 
-"$build/bin/spurgear_bare_window" >/dev/null  # warm the caches once each
+bare_args=(${BARE:-})
+"$build/bin/spurgear_bare_window" "${bare_args[@]}" >/dev/null  # warm the caches once each
 "$build/bin/spurgear" >/dev/null
 # The two run by turns, so that a change in the machine's load meanwhile
 # falls on both alike, each after a pause: the display server and the kernel
@@ -34,14 +36,14 @@ settle=${SETTLE:-0.3}
 bare_runs=() program_runs=()
 for _ in $(seq 20); do
   sleep "$settle"
-  bare_runs+=("$(once "$build/bin/spurgear_bare_window")")
+  bare_runs+=("$(once "$build/bin/spurgear_bare_window" "${bare_args[@]}")")
   sleep "$settle"
   program_runs+=("$(once "$build/bin/spurgear")")
 done
 bare=$(printf '%s\n' "${bare_runs[@]}" | median)
 program=$(printf '%s\n' "${program_runs[@]}" | median)
 ratio=$(awk -v p="$program" -v b="$bare" 'BEGIN { printf "%.2f", p / b }')
-echo "bare Qt window: ${bare} ms (median of 20)"
+echo "bare Qt window${BARE:+ $BARE}: ${bare} ms (median of 20)"
 echo "spurgear:       ${program} ms (median of 20)"
 echo "ratio:          ${ratio} (aim: at most 1.5; ${settle} s between runs; load $(cut -d' ' -f1-3 /proc/loadavg))"
 
