@@ -24,7 +24,7 @@ once() {
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000 }'; }
 
-bare_args=(${BARE:-})
+read -r -a bare_args <<<"${BARE:-}"
 "$build/bin/spurgear_bare_window" "${bare_args[@]}" >/dev/null  # warm the caches once each
 "$build/bin/spurgear" >/dev/null
 # The two run by turns, so that a change in the machine's load meanwhile
